@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+// An in-memory INI file: ordered sections of ordered keys with byte-string values, bound to one
+// file by Load and written back whole by Save. Reading a missing key records the caller's
+// default, so the next Save writes it. Nothing is ever reported to the caller: a file that
+// cannot be read leaves an empty store, one that cannot be written keeps its old content.
+class TINIFile {
+ public:
+  // std::string compares bytes as unsigned char, which is exactly the order of the file.
+  using KeyMap = std::map<std::string, std::string, std::less<>>;
+  using SectionMap = std::map<std::string, KeyMap, std::less<>>;
+
+  TINIFile() = default;
+  ~TINIFile();  // saves an attached store once more
+  TINIFile(const TINIFile&) = delete;
+  TINIFile& operator=(const TINIFile&) = delete;
+
+  void Load(const std::string& fileName);
+  void Save();
+  void Clear();
+  std::string GetString(const std::string& section, const std::string& key, const std::string& def);
+  int32_t GetInt(const std::string& section, const std::string& key, int32_t def);
+  void SetInt(const std::string& section, const std::string& key, int32_t value);
+
+  // Read-only views for tests, benchmarks and the fuzzers; the program itself never needs them.
+  const SectionMap& Sections() const { return sections; }
+  bool Attached() const { return attached; }
+  const std::string& FileName() const { return fileName; }
+
+  // The bytes Save writes for the current content (empty for a detached store).
+  std::string Serialize() const;
+  // Replaces the content by the parse of `text`, as Load does with a file's bytes.
+  void LoadFromBytes(std::string_view text);
+
+ private:
+  SectionMap sections;
+  std::string fileName;
+  bool attached = false;
+};
+
+namespace marrowleaf {
+// The integer reading of GetInt: leading white space, an optional sign, decimal digits
+// accumulated in wrapping 32-bit arithmetic; no digits reads as 0.
+int32_t ParseIniInt(std::string_view text);
+std::string FormatIniInt(int32_t value);
+}  // namespace marrowleaf

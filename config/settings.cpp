@@ -1,0 +1,60 @@
+#include "config/settings.h"
+
+#include <algorithm>
+
+#include "config/inifile.h"
+
+namespace marrowleaf {
+namespace {
+const std::string kWindow = "WINDOW";
+const std::string kGeneral = "GENERAL";
+}  // namespace
+
+Settings ReadSettings(TINIFile& ini) {
+  Settings s;
+  s.left = ini.GetInt(kWindow, "LEFT", 0);
+  s.top = ini.GetInt(kWindow, "TOP", 0);
+  s.width = ini.GetInt(kWindow, "WIDTH", -1);
+  s.height = ini.GetInt(kWindow, "HEIGHT", -1);
+  s.saveDir = ini.GetString(kGeneral, "SAVE_DIR", ".");
+  s.tabNames.clear();
+  const int32_t n = ini.GetInt(kGeneral, "N_TABS", 0);
+  if (n > 0) {
+    const int32_t count = std::min(n, kMaxTabs);
+    s.tabNames.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) {
+      const std::string index = std::to_string(i);
+      s.tabNames.push_back(ini.GetString(kGeneral, "TAB" + index, "untitled" + index));
+    }
+  } else {
+    s.tabNames.emplace_back("Diary");
+  }
+  s.editor = ini.GetString(kGeneral, "EDITOR", "notepad.exe");
+  s.autosave = ini.GetInt(kGeneral, "AUTOSAVE", 0) != 0;
+  return s;
+}
+
+void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave) {
+  ini.SetInt(kWindow, "LEFT", geometry.left);
+  ini.SetInt(kWindow, "TOP", geometry.top);
+  ini.SetInt(kWindow, "WIDTH", geometry.width);
+  ini.SetInt(kWindow, "HEIGHT", geometry.height);
+  ini.SetInt(kGeneral, "AUTOSAVE", autosave ? 1 : 0);
+}
+
+Settings LoadSettingsFile(const std::string& fileName) {
+  TINIFile ini;
+  ini.Load(fileName);
+  Settings s = ReadSettings(ini);
+  ini.Save();
+  return s;  // the store's destructor saves once more
+}
+
+void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave) {
+  TINIFile ini;
+  ini.Load(fileName);
+  WriteSettings(ini, geometry, autosave);
+  ini.Save();
+}
+
+}  // namespace marrowleaf

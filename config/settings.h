@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TINIFile;
+
+namespace marrowleaf {
+
+// The values of config.ini, with the defaults that hold for every key the file lacks.
+struct Settings {
+  std::string saveDir = ".";
+  std::vector<std::string> tabNames{"Diary"};
+  std::string editor = "notepad.exe";
+  bool autosave = false;
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = -1;  // 0 or less: no size stored, the window keeps the system's placement
+  int32_t height = -1;
+};
+
+// The outer frame of the main window, as written back at the end.
+struct WindowGeometry {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// A config asking for two billion tabs must neither hang the start nor write two billion TAB
+// keys back, so only the first kMaxTabs names are read; a tab strip of a thousand tabs is already
+// far past what anyone can use.
+inline constexpr int32_t kMaxTabs = 1000;
+
+inline const char kConfigFileName[] = "config.ini";
+
+// Reads every setting from the store in the program's order (geometry first), recording the
+// default of each key the store lacks.
+Settings ReadSettings(TINIFile& ini);
+// Writes the geometry and the autosave state into the store; everything else stays.
+void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave);
+
+// The start-up pass: load the file, read the settings, save the file (the store's destruction
+// saves it a second time, so the file holds every key read).
+Settings LoadSettingsFile(const std::string& fileName);
+// The pass at the end: load the file, set geometry and autosave, save.
+void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave);
+
+}  // namespace marrowleaf

@@ -1,0 +1,26 @@
+#include "entries/calendar.h"
+
+namespace marrowleaf {
+
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return kDays[month - 1];
+}
+
+int DayOfWeek(int year, int month, int day) {
+  static constexpr int kOffsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  if (month < 3) year -= 1;
+  const int sum = year + year / 4 - year / 100 + year / 400 + kOffsets[month - 1] + day;
+  return ((sum % 7) + 7) % 7;
+}
+
+const char* WeekdayName(int weekday) {
+  static constexpr const char* kNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  return kNames[((weekday % 7) + 7) % 7];
+}
+
+}  // namespace marrowleaf

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace marrowleaf {
+
+// Gregorian: divisible by 4, and either not by 100 or by 400.
+bool IsLeapYear(int year);
+// 0 for a month outside 1 to 12.
+int DaysInMonth(int year, int month);
+// 0 (Sunday) to 6 (Saturday), by the month-offset rule; valid for the years 1 to 9999.
+int DayOfWeek(int year, int month, int day);
+// "Sun" to "Sat".
+const char* WeekdayName(int weekday);
+
+}  // namespace marrowleaf

@@ -1,0 +1,18 @@
+# Installs the Debian packages named in the arguments that are not installed yet.
+# Sourced by the run and test commands; apt-get as root, through sudo otherwise.
+marrowleaf_install_missing() {
+  missing=""
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+      missing="$missing $pkg"
+  done
+  [ -z "$missing" ] && return 0
+  echo "Installing Debian packages:$missing"
+  if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  # shellcheck disable=SC2086
+  $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# What building needs.
+MARROWLEAF_BUILD_PACKAGES="cmake ninja-build g++ ccache qt6-base-dev"

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Builds the diary and starts it in a diary folder: the one given as the argument, or by default
+# ~/.local/share/marrowleaf/diary, so that config.ini and the entries never land in the checkout.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/deps.sh"
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES fonts-ipafont-gothic
+cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMARROWLEAF_TESTS=OFF >/dev/null
+cmake --build "$top/build/release" --target marrowleaf
+diary=${1:-${XDG_DATA_HOME:-$HOME/.local/share}/marrowleaf/diary}
+mkdir -p "$diary"
+cd "$diary"
+exec "$top/build/release/marrowleaf"

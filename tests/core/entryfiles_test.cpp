@@ -1,0 +1,215 @@
+#include "entries/entryfiles.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "entries/calendar.h"
+#include "testutil.h"
+
+using namespace marrowleaf;
+using testutil::ReadFile;
+using testutil::TempDir;
+using testutil::WriteFile;
+
+namespace {
+
+TEST(EntryPaths, AreBuiltFromDateAndTabWithoutLeadingZeros) {
+  EXPECT_EQ(EntryPath(".", {2004, 3, 7, 0}), "./2004/3/7_0.txt");
+  EXPECT_EQ(EntryPath(".", {2004, 12, 25, 2}), "./2004/12/25_2.txt");
+  EXPECT_EQ(EntryPath("", {1, 1, 1, 999}), "/1/1/1_999.txt");  // an empty save dir starts at /
+  EXPECT_EQ(EntryPath("/d/my diary/", {9999, 10, 31, 10}), "/d/my diary//9999/10/31_10.txt");
+  EXPECT_EQ(YearDirectory(".", 2004), "./2004");
+  EXPECT_EQ(MonthDirectory(".", 2004, 2), "./2004/2");
+}
+
+TEST(EntryReading, TextEndsAtTheFirstNul) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::string text;
+  } cases[] = {
+      {"empty file", "", ""},
+      {"no NUL", "whole\r\nfile", "whole\r\nfile"},
+      {"NUL then remains", std::string("ab\0def\0", 7), "ab"},
+      {"NUL first", std::string("\0abc", 4), ""},
+      {"high bytes", "\x82\xa0\xff", "\x82\xa0\xff"},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteFile(dir / "e.txt", c.bytes);
+    const EntryRead r = ReadEntryFile(dir / "e.txt");
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.text, c.text);
+  }
+}
+
+TEST(EntryReading, WhatIsNotAnOpenableRegularFileDoesNotLoad) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "dir.txt");
+  ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "dev.txt");
+  for (const char* name : {"missing.txt", "dir.txt", "fifo.txt", "dev.txt"}) {
+    SCOPED_TRACE(name);
+    const EntryRead r = ReadEntryFile(dir / name);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.empty());
+  }
+}
+
+TEST(EntryLocking, AnEntryLockedByAnotherCopyNeitherLoadsNorSaves) {
+  TempDir dir;
+  WriteFile(dir / "e.txt", std::string("old\0", 4));
+  const int other = ::open((dir / "e.txt").c_str(), O_RDWR);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::flock(other, LOCK_EX), 0);
+  EXPECT_FALSE(ReadEntryFile(dir / "e.txt").ok);
+  const SaveOutcome saved = WriteEntryFile(dir / "e.txt", "new");
+  EXPECT_FALSE(saved.ok);
+  EXPECT_NE(saved.error.find("in use"), std::string::npos);
+  ::close(other);
+  EXPECT_EQ(ReadFile(dir / "e.txt"), std::string("old\0", 4));
+  EXPECT_TRUE(ReadEntryFile(dir / "e.txt").ok);
+}
+
+TEST(EntryWriting, SaveWritesTextAndNulAndLoadShowsOnlyTheNewText) {
+  TempDir dir;
+  WriteFile(dir / "e.txt", std::string("abcdef\0", 7));
+  ::chmod((dir / "e.txt").c_str(), 0604);
+  const SaveOutcome saved = WriteEntryFile(dir / "e.txt", "ab");
+  ASSERT_TRUE(saved.ok) << saved.error;
+  // The file is replaced whole, so the remains of the longer text are gone.
+  EXPECT_EQ(ReadFile(dir / "e.txt"), std::string("ab\0", 3));
+  EXPECT_EQ(ReadEntryFile(dir / "e.txt").text, "ab");
+  EXPECT_EQ(testutil::Mode(dir / "e.txt"), 0604u);
+  EXPECT_EQ(testutil::EntryCount(dir.path()), 1u);
+}
+
+TEST(EntryWriting, SaveNeedsAnExistingRegularFile) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "dir.txt");
+  ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/null", dir / "dev.txt");
+  for (const char* name : {"missing.txt", "dir.txt", "fifo.txt", "dev.txt"}) {
+    SCOPED_TRACE(name);
+    const SaveOutcome saved = WriteEntryFile(dir / name, "text");
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.error.find(name), std::string::npos);
+  }
+  EXPECT_FALSE(testutil::Exists(dir / "missing.txt"));
+  struct stat st {};
+  ASSERT_EQ(::stat((dir / "fifo.txt").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  ASSERT_EQ(::stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+  EXPECT_EQ(testutil::EntryCount(dir.path()), 3u);
+}
+
+TEST(EntryWriting, ASymlinkedEntryIsWrittenThroughToItsTarget) {
+  TempDir dir;
+  WriteFile(dir / "target.txt", std::string("old\0", 4));
+  std::filesystem::create_symlink("target.txt", dir / "e.txt");
+  ASSERT_TRUE(WriteEntryFile(dir / "e.txt", "new").ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "e.txt"));
+  EXPECT_EQ(ReadFile(dir / "target.txt"), std::string("new\0", 4));
+}
+
+class UmaskScope {
+ public:
+  explicit UmaskScope(mode_t mask) : old_(::umask(mask)) {}
+  ~UmaskScope() { ::umask(old_); }
+
+ private:
+  mode_t old_;
+};
+
+TEST(EntryCreation, NewFoldersAndFilesArePrivateWhateverTheUmask) {
+  for (const mode_t mask : {mode_t{0}, mode_t{022}, mode_t{0277}}) {
+    SCOPED_TRACE(mask);
+    TempDir dir;
+    UmaskScope scope(mask);
+    MakePrivateDirectory(dir / "2004");
+    MakePrivateDirectory(dir / "2004/3");
+    CreateEmptyEntryFile(dir / "2004/3/7_0.txt");
+    EXPECT_EQ(testutil::Mode(dir / "2004"), 0700u);
+    EXPECT_EQ(testutil::Mode(dir / "2004/3"), 0700u);
+    EXPECT_EQ(testutil::Mode(dir / "2004/3/7_0.txt"), 0600u);
+    EXPECT_EQ(ReadFile(dir / "2004/3/7_0.txt"), "");
+  }
+}
+
+TEST(EntryCreation, ExistingFilesAndFoldersKeepContentAndPermissions) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "y");
+  ::chmod((dir / "y").c_str(), 0755);
+  WriteFile(dir / "y/e.txt", "kept");
+  ::chmod((dir / "y/e.txt").c_str(), 0644);
+  MakePrivateDirectory(dir / "y");
+  CreateEmptyEntryFile(dir / "y/e.txt");
+  EXPECT_EQ(testutil::Mode(dir / "y"), 0755u);
+  EXPECT_EQ(testutil::Mode(dir / "y/e.txt"), 0644u);
+  EXPECT_EQ(ReadFile(dir / "y/e.txt"), "kept");
+  CreateEmptyEntryFile(dir / "missing/e.txt");  // a missing folder is ignored
+  EXPECT_FALSE(testutil::Exists(dir / "missing"));
+}
+
+TEST(EntryRecovery, RecoveryFilesArePrivateNewFilesThatNeverOverwrite) {
+  TempDir dir;
+  const std::string folder = dir / "data/marrowleaf/recovered";
+  ASSERT_TRUE(WriteRecoveryFile(folder, "2004-3-7_0.txt", "kept text").ok);
+  EXPECT_EQ(ReadFile(folder + "/2004-3-7_0.txt"), "kept text");
+  EXPECT_EQ(testutil::Mode(folder), 0700u);
+  EXPECT_EQ(testutil::Mode(folder + "/2004-3-7_0.txt"), 0600u);
+  const SaveOutcome again = WriteRecoveryFile(folder, "2004-3-7_0.txt", "other");
+  EXPECT_FALSE(again.ok);
+  EXPECT_EQ(ReadFile(folder + "/2004-3-7_0.txt"), "kept text");
+}
+
+TEST(UnprivilegedEntries, ReadOnlyEntriesAndFoldersAreNeverChanged) {
+  REQUIRE_UNPRIVILEGED();
+  TempDir dir;
+  WriteFile(dir / "ro.txt", std::string("old\0", 4));
+  ::chmod((dir / "ro.txt").c_str(), 0444);
+  std::filesystem::create_directory(dir / "rodir");
+  WriteFile(dir / "rodir/e.txt", std::string("old\0", 4));
+  ::chmod((dir / "rodir").c_str(), 0555);
+
+  EXPECT_FALSE(ReadEntryFile(dir / "ro.txt").ok);  // entries open for reading and writing
+  EXPECT_FALSE(WriteEntryFile(dir / "ro.txt", "new").ok);
+  EXPECT_EQ(ReadFile(dir / "ro.txt"), std::string("old\0", 4));
+
+  EXPECT_TRUE(ReadEntryFile(dir / "rodir/e.txt").ok);
+  const SaveOutcome saved = WriteEntryFile(dir / "rodir/e.txt", "new");
+  EXPECT_FALSE(saved.ok);
+  EXPECT_FALSE(saved.error.empty());
+  EXPECT_EQ(ReadFile(dir / "rodir/e.txt"), std::string("old\0", 4));
+  EXPECT_EQ(testutil::EntryCount(dir / "rodir"), 1u);
+
+  MakePrivateDirectory(dir / "rodir/2004");
+  EXPECT_FALSE(testutil::Exists(dir / "rodir/2004"));
+}
+
+TEST(Calendar, WeekdaysAndMonthLengths) {
+  EXPECT_EQ(DayOfWeek(2004, 2, 4), 3);
+  EXPECT_STREQ(WeekdayName(DayOfWeek(2004, 2, 4)), "Wed");
+  EXPECT_EQ(DayOfWeek(2000, 1, 1), 6);
+  EXPECT_STREQ(WeekdayName(6), "Sat");
+  EXPECT_EQ(DayOfWeek(1, 1, 1), 1);  // Monday, 1 January of year 1 (proleptic Gregorian)
+  EXPECT_EQ(DayOfWeek(9999, 12, 31), 5);
+  EXPECT_EQ(DayOfWeek(2026, 12, 8), 2);
+  const struct {
+    int year, month, days;
+  } lengths[] = {{2003, 1, 31}, {2003, 2, 28}, {2004, 2, 29},  {2000, 2, 29}, {1900, 2, 28},
+                 {2100, 2, 28}, {2004, 4, 30}, {2004, 12, 31}, {2004, 0, 0},  {2004, 13, 0}};
+  for (const auto& c : lengths) {
+    SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
+    EXPECT_EQ(DaysInMonth(c.year, c.month), c.days);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "config/inifile.h"
+#include "config/savefile.h"
+#include "entries/entryfiles.h"
+#include "testutil.h"
+
+using testutil::ReadFile;
+using testutil::WriteFile;
+
+namespace {
+
+// A folder on the small tmpfs holding the originals, then the rest of the disk filled up.
+class FullDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    REQUIRE_FULL_DISK();
+    dir_ = testutil::FullDiskDir() + "/case";
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directory(dir_);
+  }
+  void TearDown() override {
+    if (!dir_.empty()) std::filesystem::remove_all(dir_);
+  }
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  void Fill() { testutil::FillDisk(dir_); }
+
+  std::string dir_;
+};
+
+std::vector<size_t> SaveSizes() {
+  std::vector<size_t> sizes = {1, 2, 7, 100, 511, 512, 4095, 4096, 4097, 8000, 16383, 16384};
+  for (size_t s = 20000; s <= (1u << 20); s *= 2) sizes.push_back(s);
+  sizes.push_back(1u << 20);
+  return sizes;
+}
+
+TEST_F(FullDisk, ConfigSavesKeepTheOldFileWhole) {
+  const std::string original = "[GENERAL]\r\nSAVE_DIR = .\r\n\r\n";
+  WriteFile(Path("config.ini"), original);
+  Fill();
+  for (const size_t size : SaveSizes()) {
+    SCOPED_TRACE(size);
+    {
+      TINIFile ini;
+      ini.Load(Path("config.ini"));
+      ini.GetString("GENERAL", "BIG", std::string(size, 'x'));
+    }  // saved twice: once by hand, once by the destructor
+    EXPECT_EQ(ReadFile(Path("config.ini")), original);
+    // The writer underneath tells its caller.
+    EXPECT_FALSE(marrowleaf::ReplaceFileContents(Path("config.ini"), std::string(size, 'y')).ok);
+    EXPECT_EQ(testutil::EntryCount(dir_), 2u);  // config.ini and the filler, nothing else
+  }
+}
+
+TEST_F(FullDisk, EntrySavesFailVisiblyAndKeepTheOldText) {
+  const std::string original("old entry\0", 10);
+  WriteFile(Path("7_0.txt"), original);
+  Fill();
+  for (const size_t size : SaveSizes()) {
+    SCOPED_TRACE(size);
+    const marrowleaf::SaveOutcome saved =
+        marrowleaf::WriteEntryFile(Path("7_0.txt"), std::string(size, 'n'));
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.error.find("7_0.txt"), std::string::npos);
+    EXPECT_EQ(ReadFile(Path("7_0.txt")), original);
+    EXPECT_EQ(testutil::EntryCount(dir_), 2u);
+  }
+}
+
+TEST_F(FullDisk, RecoveryOnAFullDiskReportsAndLeavesNoPartialFile) {
+  Fill();
+  const marrowleaf::SaveOutcome kept =
+      marrowleaf::WriteRecoveryFile(Path("recovered"), "r.txt", std::string(5000, 'r'));
+  EXPECT_FALSE(kept.ok);
+  EXPECT_FALSE(testutil::Exists(Path("recovered/r.txt")));
+}
+
+TEST_F(FullDisk, SmallSaveSucceedsOnceThereIsRoomAgain) {
+  WriteFile(Path("config.ini"), "[S]\nk=v\n");
+  Fill();
+  std::filesystem::remove(Path("filler"));
+  EXPECT_TRUE(marrowleaf::ReplaceFileContents(Path("config.ini"), "[S]\r\nk = w\r\n\r\n").ok);
+  EXPECT_EQ(ReadFile(Path("config.ini")), "[S]\r\nk = w\r\n\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "config/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "config/inifile.h"
+#include "testutil.h"
+
+using marrowleaf::LoadSettingsFile;
+using marrowleaf::SaveSettingsFile;
+using marrowleaf::Settings;
+using testutil::ReadFile;
+using testutil::TempDir;
+using testutil::WriteFile;
+
+namespace {
+
+const char kFirstStart[] =
+    "[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\nN_TABS = 0\r\nSAVE_DIR = .\r\n\r\n"
+    "[WINDOW]\r\nHEIGHT = -1\r\nLEFT = 0\r\nTOP = 0\r\nWIDTH = -1\r\n\r\n";
+
+TEST(SettingsPass, FirstStartWritesEveryDefault) {
+  TempDir dir;
+  const Settings s = LoadSettingsFile(dir / "config.ini");
+  EXPECT_EQ(ReadFile(dir / "config.ini"), kFirstStart);
+  EXPECT_EQ(s.saveDir, ".");
+  EXPECT_EQ(s.tabNames, std::vector<std::string>{"Diary"});
+  EXPECT_EQ(s.editor, "notepad.exe");
+  EXPECT_FALSE(s.autosave);
+  EXPECT_EQ(s.left, 0);
+  EXPECT_EQ(s.top, 0);
+  EXPECT_EQ(s.width, -1);
+  EXPECT_EQ(s.height, -1);
+}
+
+TEST(SettingsPass, ValuesComeFromTheFile) {
+  TempDir dir;
+  WriteFile(dir / "config.ini",
+            "[WINDOW]\nLEFT=5\nTOP=-6\nWIDTH=700\nHEIGHT=500\n[GENERAL]\nSAVE_DIR=/d/my diary\n"
+            "EDITOR=\nAUTOSAVE=2\nN_TABS=2\nTAB0=\nTAB1=\xe6\x97\xa5\xe8\xa8\x98\n");
+  const Settings s = LoadSettingsFile(dir / "config.ini");
+  EXPECT_EQ(s.left, 5);
+  EXPECT_EQ(s.top, -6);
+  EXPECT_EQ(s.width, 700);
+  EXPECT_EQ(s.height, 500);
+  EXPECT_EQ(s.saveDir, "/d/my diary");
+  EXPECT_EQ(s.editor, "");
+  EXPECT_TRUE(s.autosave);
+  EXPECT_EQ(s.tabNames, (std::vector<std::string>{"", "\xe6\x97\xa5\xe8\xa8\x98"}));
+}
+
+TEST(SettingsPass, MissingTabNamesGetNumberedDefaultsAndAreWrittenBack) {
+  TempDir dir;
+  WriteFile(dir / "config.ini", "[GENERAL]\nN_TABS=3\nTAB1=work\n");
+  const Settings s = LoadSettingsFile(dir / "config.ini");
+  EXPECT_EQ(s.tabNames, (std::vector<std::string>{"untitled0", "work", "untitled2"}));
+  const std::string file = ReadFile(dir / "config.ini");
+  EXPECT_NE(file.find("TAB0 = untitled0\r\nTAB1 = work\r\nTAB2 = untitled2\r\n"),
+            std::string::npos);
+}
+
+TEST(SettingsPass, NoPositiveTabCountGivesOneDiaryTabAndLeavesTabKeysUnread) {
+  for (const char* n : {"0", "-5", "abc"}) {
+    SCOPED_TRACE(n);
+    TempDir dir;
+    WriteFile(dir / "config.ini", std::string("[GENERAL]\nN_TABS=") + n + "\nTAB0=kept\n");
+    const Settings s = LoadSettingsFile(dir / "config.ini");
+    EXPECT_EQ(s.tabNames, std::vector<std::string>{"Diary"});
+    const std::string file = ReadFile(dir / "config.ini");
+    EXPECT_NE(file.find("TAB0 = kept\r\n"), std::string::npos);
+    EXPECT_EQ(file.find("TAB1"), std::string::npos);
+  }
+}
+
+TEST(SettingsPass, HugeTabCountIsCappedAndWritesOnlyTheCappedKeys) {
+  TempDir dir;
+  WriteFile(dir / "config.ini", "[GENERAL]\nN_TABS=2147483647\n");
+  const Settings s = LoadSettingsFile(dir / "config.ini");
+  ASSERT_EQ(s.tabNames.size(), static_cast<size_t>(marrowleaf::kMaxTabs));
+  EXPECT_EQ(s.tabNames.back(), "untitled999");
+  TINIFile ini;
+  ini.Load(dir / "config.ini");
+  const auto& general = ini.Sections().at("GENERAL");
+  EXPECT_EQ(general.count("TAB999"), 1u);
+  EXPECT_EQ(general.count("TAB1000"), 0u);
+  EXPECT_EQ(general.at("N_TABS"), "2147483647");  // the file keeps what the user wrote
+  ini.Clear();
+}
+
+TEST(SettingsPass, SaveWritesGeometryAndAutosaveAndKeepsEverythingElse) {
+  TempDir dir;
+  WriteFile(dir / "config.ini",
+            "[GENERAL]\nSAVE_DIR=d\nAUTOSAVE=0\nMINE=x\n[WINDOW]\nLEFT=1\n[Other]\nk = v\n");
+  SaveSettingsFile(dir / "config.ini", {10, 20, 643, 481}, true);
+  EXPECT_EQ(ReadFile(dir / "config.ini"),
+            "[GENERAL]\r\nAUTOSAVE = 1\r\nMINE = x\r\nSAVE_DIR = d\r\n\r\n"
+            "[Other]\r\nk = v\r\n\r\n"
+            "[WINDOW]\r\nHEIGHT = 481\r\nLEFT = 10\r\nTOP = 20\r\nWIDTH = 643\r\n\r\n");
+  SaveSettingsFile(dir / "config.ini", {-3, 0, 100, 90}, false);
+  EXPECT_NE(ReadFile(dir / "config.ini").find("AUTOSAVE = 0\r\n"), std::string::npos);
+  EXPECT_NE(ReadFile(dir / "config.ini").find("LEFT = -3\r\n"), std::string::npos);
+}
+
+TEST(SettingsPass, UnknownKeysSurviveAStartAndAnEnd) {
+  TempDir dir;
+  WriteFile(dir / "config.ini", "[Plugin]\nzz=1\n[GENERAL]\nCOLOR=red\n");
+  LoadSettingsFile(dir / "config.ini");
+  SaveSettingsFile(dir / "config.ini", {0, 0, 300, 200}, false);
+  const std::string file = ReadFile(dir / "config.ini");
+  EXPECT_NE(file.find("[Plugin]\r\nzz = 1\r\n\r\n"), std::string::npos);
+  EXPECT_NE(file.find("COLOR = red\r\n"), std::string::npos);
+}
+
+}  // namespace
