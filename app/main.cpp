@@ -1,20 +1,29 @@
-#include <QApplication>
-#include <QMainWindow>
 #include <cstdio>
 #include <cstdlib>
+
+#include "app/application.h"
+#include "mainwindow/messageboxprompts.h"
+#include "mainwindow/tform1.h"
 
 int main(int argc, char** argv) {
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
       !std::getenv("QT_QPA_PLATFORM")) {
     std::fputs(
-        "marrowleaf: no display found (DISPLAY is not set); run it on a desktop or under "
+        "marrowleaf: no display found (DISPLAY is not set); start it on a desktop or under "
         "xvfb-run\n",
         stderr);
     return 1;
   }
-  QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Marrowleaf v0.02a"));
-  window.show();
-  return app.exec();
+  TApplication app(argc, argv);
+  try {
+    MessageBoxPrompts prompts(&TApplication::ShowException);
+    TForm1 form(prompts);
+    form.show();
+    TApplication::exec();
+  } catch (const EDiaryError& e) {
+    TApplication::ShowException(QString::fromStdString(e.what()));
+  } catch (...) {
+    TApplication::ShowException(QString());
+  }
+  return 0;
 }

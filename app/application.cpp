@@ -1,0 +1,37 @@
+#include "app/application.h"
+
+#include <QMessageBox>
+
+#include "mainwindow/prompts.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The title is the application name, not its display name: Qt would append a display name to
+  // every window caption.
+  setApplicationName(QStringLiteral("marrowleaf"));
+  setWindowIcon(MarrowleafIcon());
+}
+
+QString TApplication::ExceptionText(const QString& message) {
+  const QByteArray bytes = message.toUtf8();
+  if (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) > '.') {
+    return message + QLatin1Char('.');
+  }
+  return message;
+}
+
+void TApplication::ShowException(const QString& message) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("marrowleaf"), ExceptionText(message),
+                  QMessageBox::Ok);
+  box.exec();
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const EDiaryError& e) {
+    ShowException(QString::fromStdString(e.what()));
+  } catch (...) {
+    ShowException(QString());
+  }
+  return false;
+}

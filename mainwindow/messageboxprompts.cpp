@@ -1,0 +1,21 @@
+#include "mainwindow/messageboxprompts.h"
+
+#include <QMessageBox>
+
+MessageBoxPrompts::MessageBoxPrompts(std::function<void(const QString&)> exceptionDisplay)
+    : exceptionDisplay_(std::move(exceptionDisplay)) {}
+
+bool MessageBoxPrompts::AskSave(QWidget* owner) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("text modified"), QStringLiteral("save?"),
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.setDefaultButton(QMessageBox::Yes);
+  // Closing the box with Escape or its close button counts as No, the only other answer.
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay_(message); }
+
+void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
+  QMessageBox::warning(owner, QStringLiteral("marrowleaf"), text);
+}

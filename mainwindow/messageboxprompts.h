@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+#include "mainwindow/prompts.h"
+
+// The real message boxes. The exception display belongs to the application object, which hands
+// it in.
+class MessageBoxPrompts : public TPrompts {
+ public:
+  explicit MessageBoxPrompts(std::function<void(const QString&)> exceptionDisplay);
+  bool AskSave(QWidget* owner) override;
+  void ShowException(const QString& message) override;
+  void ShowWarning(QWidget* owner, const QString& text) override;
+
+ private:
+  std::function<void(const QString&)> exceptionDisplay_;
+};

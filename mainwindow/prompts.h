@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+#include <string>
+
+class QWidget;
+
+// The program's own exception type: it carries the message that the exception display shows.
+class EDiaryError : public std::runtime_error {
+ public:
+  explicit EDiaryError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Everything the window asks or tells the user goes through here, so that tests can answer.
+class TPrompts {
+ public:
+  virtual ~TPrompts() = default;
+  // The "save?" question; true for Yes.
+  virtual bool AskSave(QWidget* owner) = 0;
+  // The application's exception display, for an exception that escaped an event handler.
+  virtual void ShowException(const QString& message) = 0;
+  // A warning the program raises itself: a save that failed, an editor that did not start.
+  virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
+};

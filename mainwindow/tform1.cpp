@@ -1,0 +1,194 @@
+// Creation and destruction of the window, the settings, the date refresh and the event plumbing.
+#include "mainwindow/tform1.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+
+#include "config/settings.h"
+#include "entries/calendar.h"
+#include "mainwindow/prompts.h"
+
+TForm1::TForm1(TPrompts& p, QWidget* parent) : QMainWindow(parent), prompts(p) {
+  CreateLayout();
+  LoadSettings();
+  const QDate today = QDate::currentDate();
+  SetCalendarDate(today.year(), today.month(), today.day());
+  selectedYear = static_cast<uint16_t>(today.year());
+  selectedMonth = static_cast<uint16_t>(today.month());
+  selectedDay = static_cast<uint16_t>(today.day());
+  RefreshForDate();
+  ConnectEvents();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FormDestroy() {
+  if (destroyed) return;
+  destroyed = true;
+  Guard([this] { SaveEntryIfModified(); });
+  Guard([this] { SaveSettings(); });
+}
+
+void TForm1::Exi1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (editorRunning) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The stored size is the outer frame's; the frame's extent is only known once shown.
+  if (pendingOuterWidth > 0 && pendingOuterHeight > 0) {
+    const int extraW = frameGeometry().width() - width();
+    const int extraH = frameGeometry().height() - height();
+    resize(pendingOuterWidth - extraW, pendingOuterHeight - extraH);
+    pendingOuterWidth = pendingOuterHeight = 0;
+  }
+}
+
+void TForm1::LoadSettings() {
+  const marrowleaf::Settings s = marrowleaf::LoadSettingsFile(marrowleaf::kConfigFileName);
+  if (s.width > 0 && s.height > 0) {
+    // A rectangle that lies off every screen (a monitor was unplugged) would hide the window, so
+    // it is taken as no stored placement at all.
+    const QRect stored(s.left, s.top, s.width, s.height);
+    bool visible = false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+      visible = visible || screen->geometry().intersects(stored);
+    }
+    if (visible) {
+      move(s.left, s.top);
+      resize(s.width, s.height);
+      pendingOuterWidth = s.width;
+      pendingOuterHeight = s.height;
+    }
+  }
+  saveDir = s.saveDir;
+  tabNames = s.tabNames;
+  {
+    const QSignalBlocker quiet(tabheader);
+    for (const std::string& name : tabNames) tabheader->addTab(QString::fromStdString(name));
+  }
+  editorCommand = s.editor;
+  CheckBox_autosave->setChecked(s.autosave);
+}
+
+void TForm1::SaveSettings() {
+  // A minimised window keeps its restored rectangle; a maximised one its maximised rectangle.
+  QRect outer = frameGeometry();
+  if (isMinimized()) {
+    const QRect normal = normalGeometry();
+    outer = QRect(normal.topLeft(), normal.size() + (frameGeometry().size() - size()));
+  }
+  marrowleaf::SaveSettingsFile(marrowleaf::kConfigFileName,
+                               {outer.x(), outer.y(), outer.width(), outer.height()},
+                               CheckBox_autosave->isChecked());
+}
+
+int TForm1::DayOfWeek(int year, int month, int day) {
+  return marrowleaf::DayOfWeek(year, month, day);
+}
+
+int TForm1::DaysInMonth(int year, int month) { return marrowleaf::DaysInMonth(year, month); }
+
+void TForm1::UpdateDateLabel() {
+  const QDate today = QDate::currentDate();
+  Label_date->setText(
+      QString::number(today.year()) + QLatin1Char(' ') + QString::number(today.month()) +
+      QLatin1Char('/') + QString::number(today.day()) + QStringLiteral(" (") +
+      QLatin1String(marrowleaf::WeekdayName(DayOfWeek(today.year(), today.month(), today.day()))) +
+      QLatin1Char(')'));
+}
+
+void TForm1::RefreshForDate() {
+  SaveEntryIfModified();
+  ReadSelectedDate();
+  UpdateDateLabel();
+  RebuildTabCaptions();
+  ReloadEntry();  // runs the save step again: after a No the question comes a second time
+}
+
+void TForm1::Guard(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const EDiaryError& e) {
+    prompts.ShowException(QString::fromStdString(e.what()));
+  } catch (...) {
+    prompts.ShowException(QString());
+  }
+}
+
+void TForm1::ConnectEvents() {
+  const auto on = [this](QPushButton* button, void (TForm1::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { Guard([=] { (this->*handler)(); }); });
+  };
+  on(Button_prev_year, &TForm1::Button_prev_yearClick);
+  on(Button_next_year, &TForm1::Button_next_yearClick);
+  on(Button_prev_month, &TForm1::Button_prev_monthClick);
+  on(Button_next_month, &TForm1::Button_next_monthClick);
+  on(Button_today, &TForm1::Button_todayClick);
+  on(Button_create, &TForm1::Button_createClick);
+  on(Button_launch_editor, &TForm1::Button_launch_editorClick);
+  connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
+  // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
+  connect(tabheader, &QTabBar::currentChanged, this,
+          [this] { Guard([this] { tabheaderChange(); }); });
+  connect(inputarea, &QPlainTextEdit::textChanged, this, [this] { inputareaChange(); });
+
+  // The calendar's click: any left click released inside it, after the calendar handled it.
+  calender->installEventFilter(this);
+  for (QWidget* child : calender->findChildren<QWidget*>()) child->installEventFilter(this);
+  // A change of the date that no click made (the keyboard, the wheel) refreshes the same way, so
+  // the tabs and the text always belong to the date the next path will use.
+  connect(calender, &QCalendarWidget::selectionChanged, this, [this] {
+    if (settingCalendar || calendarPressed || calendarClickQueued) return;
+    Guard([this] { RefreshForDate(); });
+  });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) {
+      const QPoint inside = calender->mapFromGlobal(mouse->globalPosition().toPoint());
+      if (type == QEvent::MouseButtonPress) {
+        calendarPressed = calender->rect().contains(inside);
+      } else if (calendarPressed && !calendarClickQueued) {
+        calendarPressed = false;
+        if (calender->rect().contains(inside)) {
+          // Queued, so that the calendar has handled the release (and moved its date) first.
+          calendarClickQueued = true;
+          QMetaObject::invokeMethod(
+              this,
+              [this] {
+                calendarClickQueued = false;
+                Guard([this] { calenderClick(); });
+              },
+              Qt::QueuedConnection);
+        }
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::inputareaChange() { textModified = true; }
+
+void TForm1::tabheaderChange() { ReloadEntry(); }
+
+void TForm1::Button_createClick() { CreateEntry(tabheader->currentIndex()); }

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "entries/entryfiles.h"
+
+class QAction;
+class QCalendarWidget;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTabBar;
+class TPrompts;
+
+// The diary's one window: the calendar and its buttons on the left, the tabs and the text area of
+// the shown entry on the right. It owns the editing cycle: the text area belongs to `entryPath`,
+// and every change of the shown entry first runs the save step.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(TPrompts& prompts, QWidget* parent = nullptr);
+  ~TForm1() override;  // the destroy event: the save step, then the settings
+
+  // Date refresh and label.
+  void RefreshForDate();
+  void UpdateDateLabel();
+  static int DayOfWeek(int year, int month, int day);
+  static int DaysInMonth(int year, int month);
+
+  // Entries.
+  void ReadSelectedDate();
+  void ComputeEntryPath(int tab);
+  bool EntryExists(int tab);
+  void CreateEntry(int tab);
+  void LoadEntry(int tab);
+  void SaveEntryIfModified();
+  void ReloadEntry();
+  void RebuildTabCaptions();
+
+  // Event handlers.
+  void Button_prev_yearClick();
+  void Button_next_yearClick();
+  void Button_prev_monthClick();
+  void Button_next_monthClick();
+  void Button_todayClick();
+  void calenderClick();
+  void tabheaderChange();
+  void inputareaChange();
+  void Button_createClick();
+  void Button_launch_editorClick();
+  void Exi1Click();
+  void FormDestroy();
+
+  // State, read by tests.
+  const std::string& EntryPathValue() const { return entryPath; }
+  bool EntryLoaded() const { return entryLoaded; }
+  bool TextModified() const { return textModified; }
+  const std::vector<std::string>& TabNames() const { return tabNames; }
+  const std::string& EditorCommand() const { return editorCommand; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateLayout();
+  void CreateLeftPanel();
+  void CreateRightPanel();
+  void CreateMenu();
+  void ConnectEvents();
+  void LoadSettings();
+  void SaveSettings();
+
+  // Runs a handler; an exception it raises goes to the application's exception display, and the
+  // handler's remaining steps are skipped.
+  void Guard(const std::function<void()>& handler);
+  void MoveCalendar(int years, int months);
+  void SetCalendarDate(int year, int month, int day);
+  void SetInputText(const QString& text);
+  QString InputText() const;
+  void SetEntryLoaded(bool loaded);
+  void KeepFailedSave(const std::string& error);
+  QString EntryDescription() const;
+
+  TPrompts& prompts;
+
+  // Controls.
+  QFrame* Panel1 = nullptr;
+  QWidget* Panel2 = nullptr;
+  QLabel* Label_date = nullptr;
+  QCalendarWidget* calender = nullptr;
+  QPushButton* Button_prev_year = nullptr;
+  QPushButton* Button_next_year = nullptr;
+  QPushButton* Button_prev_month = nullptr;
+  QPushButton* Button_next_month = nullptr;
+  QPushButton* Button_today = nullptr;
+  QPushButton* Button_launch_editor = nullptr;
+  QPushButton* Button_create = nullptr;
+  QCheckBox* CheckBox_autosave = nullptr;
+  QTabBar* tabheader = nullptr;
+  QPlainTextEdit* inputarea = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  QMenu* N1 = nullptr;
+  QAction* Exi1 = nullptr;
+
+  // Members.
+  std::string saveDir;
+  std::string entryPath;
+  marrowleaf::EntryKey entryKey;  // the entry entryPath names, for messages and recovery files
+  std::string editorCommand;
+  std::vector<std::string> tabNames;
+  uint16_t selectedYear = 0;
+  uint16_t selectedMonth = 0;
+  uint16_t selectedDay = 0;
+  bool entryLoaded = false;
+  bool textModified = false;
+
+  // Event plumbing.
+  bool settingCalendar = false;  // the program is moving the calendar: not a user's change
+  bool calendarPressed = false;  // a left button went down inside the calendar
+  bool calendarClickQueued = false;
+  bool editorRunning = false;  // the window takes no input until the editor exits
+  bool destroyed = false;
+  int pendingOuterWidth = 0;  // the stored outer size, applied once the frame is known
+  int pendingOuterHeight = 0;
+};

@@ -1,0 +1,163 @@
+// The entry cycle: which file the text area belongs to, loading, creating and the save step.
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTextDocument>
+
+#include "mainwindow/entrytext.h"
+#include "mainwindow/prompts.h"
+#include "mainwindow/tform1.h"
+
+void TForm1::ReadSelectedDate() {
+  const QDate date = calender->selectedDate();
+  selectedYear = static_cast<uint16_t>(date.year());
+  selectedMonth = static_cast<uint16_t>(date.month());
+  selectedDay = static_cast<uint16_t>(date.day());
+}
+
+void TForm1::ComputeEntryPath(int tab) {
+  ReadSelectedDate();
+  entryKey = {selectedYear, selectedMonth, selectedDay, tab};
+  entryPath = marrowleaf::EntryPath(saveDir, entryKey);
+}
+
+bool TForm1::EntryExists(int tab) {
+  ReadSelectedDate();
+  return marrowleaf::IsFile(
+      marrowleaf::EntryPath(saveDir, {selectedYear, selectedMonth, selectedDay, tab}));
+}
+
+void TForm1::CreateEntry(int tab) {
+  ReadSelectedDate();
+  const std::string yearDir = marrowleaf::YearDirectory(saveDir, selectedYear);
+  if (!marrowleaf::IsDirectory(yearDir)) marrowleaf::MakePrivateDirectory(yearDir);
+  const std::string monthDir = marrowleaf::MonthDirectory(saveDir, selectedYear, selectedMonth);
+  if (!marrowleaf::IsDirectory(monthDir)) marrowleaf::MakePrivateDirectory(monthDir);
+  ComputeEntryPath(tab);
+  if (!marrowleaf::IsFile(entryPath)) {
+    marrowleaf::CreateEmptyEntryFile(entryPath);
+    // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
+    // failed save keeps the text in a recovery file.
+    SetInputText(QString());
+    SetEntryLoaded(true);
+    textModified = false;
+  }
+  RebuildTabCaptions();
+}
+
+void TForm1::LoadEntry(int tab) {
+  ComputeEntryPath(tab);
+  const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
+  if (!read.ok) {
+    SetInputText(QStringLiteral("File does not exist. push 'create' button."));
+    SetEntryLoaded(false);
+    textModified = false;
+    return;
+  }
+  SetInputText(EntryBytesToText(read.text));
+  textModified = false;
+  SetEntryLoaded(entryLoaded);  // the caller decided; the text area follows
+}
+
+void TForm1::SaveEntryIfModified() {
+  if (!entryLoaded || !textModified) return;
+  if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
+  const marrowleaf::SaveOutcome saved =
+      marrowleaf::WriteEntryFile(entryPath, EntryTextToBytes(InputText()));
+  if (saved.ok) {
+    textModified = false;
+    return;
+  }
+  KeepFailedSave(saved.error);  // the text stays modified, as after any failed save
+}
+
+void TForm1::ReloadEntry() {
+  SaveEntryIfModified();
+  const int tab = tabheader->currentIndex();
+  entryLoaded = EntryExists(tab);
+  LoadEntry(tab);
+}
+
+void TForm1::RebuildTabCaptions() {
+  const QSignalBlocker quiet(tabheader);
+  const int selected = tabheader->currentIndex();
+  const int count = static_cast<int>(tabNames.size());
+  // Setting the captions in place looks exactly like removing and re-adding the tabs, and keeps
+  // the strip from laying itself out once per tab.
+  if (tabheader->count() != count) {
+    while (tabheader->count() > 0) tabheader->removeTab(0);
+    for (int i = 0; i < count; ++i) tabheader->addTab(QString());
+  }
+  for (int i = 0; i < count; ++i) {
+    const QString name = QString::fromStdString(tabNames[static_cast<size_t>(i)]);
+    const QString caption = EntryExists(i) ? QLatin1Char('+') + name : name;
+    if (tabheader->tabText(i) != caption) tabheader->setTabText(i, caption);
+  }
+  tabheader->setCurrentIndex(selected);
+}
+
+void TForm1::SetInputText(const QString& text) {
+  // Setting the same text raises no change event; a different one does.
+  if (InputText() == text) return;
+  inputarea->setPlainText(text);
+}
+
+QString TForm1::InputText() const {
+  // toPlainText() would turn non-breaking spaces into plain ones; the raw text keeps every
+  // character and marks only the line breaks.
+  QString text = inputarea->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+void TForm1::SetEntryLoaded(bool loaded) {
+  entryLoaded = loaded;
+  // Typing where no entry is loaded could never be saved, so the text area takes none.
+  inputarea->setReadOnly(!loaded);
+}
+
+QString TForm1::EntryDescription() const {
+  const size_t tab = static_cast<size_t>(entryKey.tab);
+  const QString name = tab < tabNames.size() ? QString::fromStdString(tabNames[tab]) : QString();
+  return QStringLiteral("the entry of %1/%2/%3, tab \"%4\"")
+      .arg(entryKey.year)
+      .arg(entryKey.month)
+      .arg(entryKey.day)
+      .arg(name);
+}
+
+void TForm1::KeepFailedSave(const std::string& error) {
+  const std::string dir = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                              .filePath(QStringLiteral("recovered"))
+                              .toStdString();
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const std::string bytes = EntryTextToBytes(InputText());
+  marrowleaf::SaveOutcome kept{false, "no file name was free"};
+  std::string name;
+  for (int attempt = 0; attempt < 100 && !kept.ok; ++attempt) {
+    name = QStringLiteral("%1-%2-%3_%4_%5%6.txt")
+               .arg(entryKey.year)
+               .arg(entryKey.month)
+               .arg(entryKey.day)
+               .arg(entryKey.tab)
+               .arg(stamp, attempt == 0 ? QString() : QLatin1Char('-') + QString::number(attempt))
+               .toStdString();
+    kept = marrowleaf::WriteRecoveryFile(dir, name, bytes);
+    if (!kept.ok && marrowleaf::IsFile(dir + '/' + name)) continue;  // taken: try the next name
+    break;
+  }
+  QString text = QStringLiteral("Could not save ") + EntryDescription() + QStringLiteral(":\n") +
+                 QString::fromStdString(error) + QStringLiteral("\n\n");
+  if (kept.ok) {
+    text += QStringLiteral("The text was kept in\n") + QString::fromStdString(dir + '/' + name);
+  } else {
+    text += QStringLiteral("The text could not be kept either (") +
+            QString::fromStdString(kept.error) +
+            QStringLiteral("). Copy it out of the window before another entry is shown.");
+  }
+  prompts.ShowWarning(this, text);
+}

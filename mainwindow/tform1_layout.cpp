@@ -1,0 +1,143 @@
+// The window's controls, built in code at their design places and sizes (pixels at 96 dpi, no
+// rescaling). Every control carries its name as objectName.
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QFont>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "mainwindow/tform1.h"
+
+namespace {
+
+// The design font, with a metric-compatible stand-in where it is missing.
+QFont DesignFont(int pixelSize) {
+  static const QString kFamily = QString::fromUtf8("ＭＳ Ｐゴシック");
+  static const bool substituted = [] {
+    QFont::insertSubstitutions(kFamily,
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    return true;
+  }();
+  (void)substituted;
+  QFont font(kFamily);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
+                        int width, int height) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(left, top, width, height);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+void TForm1::CreateLayout() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Marrowleaf v0.02a"));
+  setFont(DesignFont(12));
+  CreateMenu();
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  auto* row = new QHBoxLayout(client);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  setCentralWidget(client);
+  CreateLeftPanel();
+  CreateRightPanel();
+  row->addWidget(Panel1);
+  row->addWidget(Panel2, 1);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setFixedHeight(19);
+  setStatusBar(StatusBar1);
+
+  // Keyboard focus order: the left panel's controls, then the text area and the tab strip.
+  QWidget* order[] = {
+      Button_prev_year, Button_prev_month,    Button_today,  Button_next_month, Button_next_year,
+      calender,         Button_launch_editor, Button_create, CheckBox_autosave, inputarea,
+      tabheader};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  // The design's client area is 635 x 435 below the menu bar.
+  resize(635, 435 + menuBar()->sizeHint().height());
+}
+
+void TForm1::CreateMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  N1 = bar->addMenu(QStringLiteral("&File"));
+  N1->setObjectName(QStringLiteral("N1"));
+  Exi1 = N1->addAction(QStringLiteral("E&xit"));
+  Exi1->setObjectName(QStringLiteral("Exi1"));
+}
+
+void TForm1::CreateLeftPanel() {
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setLineWidth(1);
+  Panel1->setFixedWidth(193);
+
+  Label_date = new QLabel(Panel1);
+  Label_date->setObjectName(QStringLiteral("Label_date"));
+  Label_date->setGeometry(8, 16, 177, 16);
+  Label_date->setFont(DesignFont(16));
+
+  calender = new QCalendarWidget(Panel1);
+  calender->setObjectName(QStringLiteral("calender"));
+  calender->setGeometry(8, 72, 177, 154);
+  calender->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+  calender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  calender->setGridVisible(false);
+
+  Button_prev_year = MakeButton(Panel1, "Button_prev_year", "<<", 8, 48, 25, 17);
+  Button_next_year = MakeButton(Panel1, "Button_next_year", ">>", 160, 48, 25, 17);
+  Button_prev_month = MakeButton(Panel1, "Button_prev_month", "<", 40, 48, 25, 17);
+  Button_next_month = MakeButton(Panel1, "Button_next_month", ">", 128, 48, 25, 17);
+  Button_today = MakeButton(Panel1, "Button_today", "today", 72, 48, 49, 17);
+  Button_launch_editor =
+      MakeButton(Panel1, "Button_launch_editor", "launch editor", 8, 232, 75, 25);
+  Button_create = MakeButton(Panel1, "Button_create", "create", 120, 232, 57, 25);
+
+  CheckBox_autosave = new QCheckBox(QStringLiteral("autosave without confirm"), Panel1);
+  CheckBox_autosave->setObjectName(QStringLiteral("CheckBox_autosave"));
+  CheckBox_autosave->setGeometry(8, 264, 161, 17);
+}
+
+void TForm1::CreateRightPanel() {
+  Panel2 = new QWidget(this);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  auto* column = new QVBoxLayout(Panel2);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  tabheader = new QTabBar(Panel2);
+  tabheader->setObjectName(QStringLiteral("tabheader"));
+  tabheader->setFixedHeight(33);
+  tabheader->setExpanding(false);
+  tabheader->setUsesScrollButtons(true);
+  tabheader->setFocusPolicy(Qt::StrongFocus);
+
+  inputarea = new QPlainTextEdit(Panel2);
+  inputarea->setObjectName(QStringLiteral("inputarea"));
+  inputarea->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  inputarea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  inputarea->setTabChangesFocus(true);
+
+  column->addWidget(tabheader);
+  column->addWidget(inputarea, 1);
+}

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Starts the real program under Xvfb in an empty folder, checks that its window is mapped with
+# its caption and that the first start wrote config.ini, then ends it with File, Exit (Alt+F, X).
+set -eu
+program=$(realpath "$1")
+work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-e2e-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+cat > "$work/drive.sh" <<'DRIVE'
+#!/bin/sh
+set -eu
+"$1" > program.log 2>&1 &
+pid=$!
+win=""
+for _ in $(seq 1 200); do
+  win=$(xdotool search --onlyvisible --name 'Marrowleaf v0.02a' 2>/dev/null | head -n 1) || true
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || { echo "no window mapped"; cat program.log; exit 1; }
+title=$(xprop -id "$win" _NET_WM_NAME WM_NAME)
+echo "$title"
+echo "$title" | grep -q '"Marrowleaf v0.02a"$' || { echo "wrong caption"; exit 1; }
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+sleep 0.5
+xdotool key --window "$win" alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then echo "File, Exit did not end the program"; kill "$pid"; exit 1; fi
+wait "$pid"
+DRIVE
+chmod +x "$work/drive.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$program"
+expected=$(printf '[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\nN_TABS = 0\r\nSAVE_DIR = .\r\n\r\n[WINDOW]\r\n')
+head -c ${#expected} config.ini > head.bin
+printf '%s' "$expected" | cmp -s - head.bin || { echo "config.ini is not the first-start file:"; cat -A config.ini; exit 1; }
+grep -q 'WIDTH = [1-9]' config.ini || { echo "the window size was not written back"; cat -A config.ini; exit 1; }
+echo "e2e smoke: window mapped, caption right, config.ini written, File, Exit ended it"

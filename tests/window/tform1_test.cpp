@@ -1,0 +1,466 @@
+#include "mainwindow/tform1.h"
+
+#include <sys/stat.h>
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <deque>
+#include <memory>
+
+#include "app/application.h"
+#include "mainwindow/editorlaunch.h"
+#include "mainwindow/prompts.h"
+
+namespace {
+
+// Answers the questions from a script and records everything the window said.
+class ScriptedPrompts : public TPrompts {
+ public:
+  bool AskSave(QWidget*) override {
+    ++questions;
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
+  void ShowException(const QString& message) override { exceptions.append(message); }
+  void ShowWarning(QWidget*, const QString& text) override { warnings.append(text); }
+
+  std::deque<bool> answers;
+  int questions = 0;
+  QStringList exceptions;
+  QStringList warnings;
+};
+
+QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QString Path(const QDate& d, int tab) {
+  return QStringLiteral("%1/%2/%3_%4.txt").arg(d.year()).arg(d.month()).arg(d.day()).arg(tab);
+}
+
+}  // namespace
+
+class TForm1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir;
+  ScriptedPrompts prompts;
+  QString oldCwd;
+
+  std::unique_ptr<TForm1> Start() { return std::make_unique<TForm1>(prompts); }
+  template <typename T>
+  static T* Child(TForm1& form, const char* name) {
+    return form.findChild<T*>(QString::fromLatin1(name));
+  }
+  static QStringList Captions(TForm1& form) {
+    QStringList out;
+    auto* tabs = Child<QTabBar>(form, "tabheader");
+    for (int i = 0; i < tabs->count(); ++i) out << tabs->tabText(i);
+    return out;
+  }
+  static QString Text(TForm1& form) {
+    return Child<QPlainTextEdit>(form, "inputarea")->toPlainText();
+  }
+  static void Type(TForm1& form, const QString& text) {
+    auto* area = Child<QPlainTextEdit>(form, "inputarea");
+    area->moveCursor(QTextCursor::End);
+    area->insertPlainText(text);
+  }
+  static void SetDate(TForm1& form, const QDate& date) {
+    Child<QCalendarWidget>(form, "calender")->setSelectedDate(date);  // as the keyboard would
+  }
+  static void Click(TForm1& form, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(form, button), Qt::LeftButton);
+  }
+  static QDate Shown(TForm1& form) {
+    return Child<QCalendarWidget>(form, "calender")->selectedDate();
+  }
+
+ private Q_SLOTS:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void init() {
+    dir = std::make_unique<QTemporaryDir>();
+    oldCwd = QDir::currentPath();
+    QDir::setCurrent(dir->path());
+    prompts = ScriptedPrompts();
+  }
+  void cleanup() {
+    QDir::setCurrent(oldCwd);
+    dir.reset();
+  }
+
+  void first_start_shows_today_one_tab_and_the_placeholder() {
+    {
+      auto form = Start();
+      QCOMPARE(form->windowTitle(), QStringLiteral("Marrowleaf v0.02a"));
+      QCOMPARE(Captions(*form), QStringList{QStringLiteral("Diary")});
+      QCOMPARE(Text(*form), QStringLiteral("File does not exist. push 'create' button."));
+      QVERIFY(Child<QPlainTextEdit>(*form, "inputarea")->isReadOnly());
+      const QDate today = QDate::currentDate();
+      QCOMPARE(Shown(*form), today);
+      const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+      QCOMPARE(Child<QLabel>(*form, "Label_date")->text(),
+               QStringLiteral("%1 %2/%3 (%4)")
+                   .arg(today.year())
+                   .arg(today.month())
+                   .arg(today.day())
+                   .arg(QLatin1String(names[today.dayOfWeek() % 7])));
+      QVERIFY(Child<QStatusBar>(*form, "StatusBar1")->currentMessage().isEmpty());
+      QCOMPARE(Child<QWidget>(*form, "Panel1")->width(), 193);
+      for (const char* name :
+           {"MainMenu1", "N1", "Exi1", "Panel2", "calender", "Button_prev_year", "Button_next_year",
+            "Button_prev_month", "Button_next_month", "Button_today", "Button_launch_editor",
+            "Button_create", "CheckBox_autosave"}) {
+        QVERIFY2(form->findChild<QObject*>(QString::fromLatin1(name)), name);
+      }
+      Child<QCalendarWidget>(*form, "calender")->setSelectedDate(QDate(2004, 2, 4));
+      QCOMPARE(Child<QLabel>(*form, "Label_date")->text().section(QLatin1Char(' '), 0, 0),
+               QString::number(today.year()));  // the label shows today, not the calendar's date
+    }
+    QCOMPARE(prompts.questions, 0);
+    QVERIFY(
+        ReadBytes(QStringLiteral("config.ini"))
+            .startsWith(QByteArray("[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\nN_TABS = "
+                                   "0\r\nSAVE_DIR = .\r\n\r\n[WINDOW]\r\n")));
+  }
+
+  void weekday_rule_and_month_lengths() {
+    QCOMPARE(TForm1::DayOfWeek(2004, 2, 4), 3);
+    QCOMPARE(TForm1::DayOfWeek(2000, 1, 1), 6);
+    QCOMPARE(TForm1::DaysInMonth(2000, 2), 29);
+    QCOMPARE(TForm1::DaysInMonth(1900, 2), 28);
+    QCOMPARE(TForm1::DaysInMonth(2100, 2), 28);
+  }
+
+  void tab_captions_mark_existing_entries_and_keep_the_selection() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=3\nTAB0=A\nTAB1=B\nTAB2=C\n");
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), QByteArray("zero\0", 5));
+    WriteBytes(Path(today, 2), "two");
+    auto form = Start();
+    QCOMPARE(Captions(*form),
+             (QStringList{QStringLiteral("+A"), QStringLiteral("B"), QStringLiteral("+C")}));
+    QCOMPARE(Text(*form), QStringLiteral("zero"));
+    auto* tabs = Child<QTabBar>(*form, "tabheader");
+    tabs->setCurrentIndex(2);  // as the user's click
+    QCOMPARE(Text(*form), QStringLiteral("two"));
+    form->RebuildTabCaptions();
+    QCOMPARE(tabs->currentIndex(), 2);
+    QCOMPARE(prompts.questions, 0);
+  }
+
+  void create_type_and_exit_asks_once_and_saves_on_yes() {
+    QFETCH(bool, yes);
+    const QDate today = QDate::currentDate();
+    {
+      auto form = Start();
+      Click(*form, "Button_create");
+      QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+      QCOMPARE(Text(*form), QString());
+      QVERIFY(!Child<QPlainTextEdit>(*form, "inputarea")->isReadOnly());
+      QVERIFY(form->EntryLoaded() && !form->TextModified());
+      Type(*form, QStringLiteral("dear diary\nline two"));
+      QVERIFY(form->TextModified());
+      prompts.answers = {yes};
+      form->close();
+    }
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(today, 0)),
+             yes ? QByteArray("dear diary\r\nline two\0", 21) : QByteArray());
+    QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("WIDTH = "));
+    QCOMPARE(QFileInfo(Path(today, 0)).permissions() & 0x0077, QFile::Permissions());
+  }
+  void create_type_and_exit_asks_once_and_saves_on_yes_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+  }
+
+  void autosave_saves_without_a_question_from_the_next_save_point_on() {
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), QByteArray("abcdef\0", 7));
+    auto form = Start();
+    QCOMPARE(Text(*form), QStringLiteral("abcdef"));
+    Child<QPlainTextEdit>(*form, "inputarea")->setPlainText(QStringLiteral("ab"));
+    Child<QCheckBox>(*form, "CheckBox_autosave")->setChecked(true);
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 0);
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("ab\0", 3));
+    QCOMPARE(Text(*form), QStringLiteral("ab"));
+    form.reset();
+    QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("AUTOSAVE = 1"));
+  }
+
+  void changing_tabs_saves_into_the_entry_shown_until_now() {
+    QFETCH(bool, yes);
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\n");
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), QByteArray("old\0", 4));
+    auto form = Start();
+    Type(*form, QStringLiteral(" new"));
+    prompts.answers = {yes};
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(1);
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(today, 0)), yes ? QByteArray("old new\0", 8) : QByteArray("old\0", 4));
+    QCOMPARE(Text(*form), QStringLiteral("File does not exist. push 'create' button."));
+    QVERIFY(!QFile::exists(Path(today, 1)));
+    // Leaving a tab without an entry asks nothing and writes nothing.
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(0);
+    QCOMPARE(prompts.questions, 1);
+    QVERIFY(!QFile::exists(Path(today, 1)));
+  }
+  void changing_tabs_saves_into_the_entry_shown_until_now_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+  }
+
+  void create_on_an_existing_entry_leaves_the_text_alone() {
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), "kept");
+    auto form = Start();
+    Type(*form, QStringLiteral("!"));
+    Click(*form, "Button_create");
+    QCOMPARE(Text(*form), QStringLiteral("kept!"));
+    QVERIFY(form->TextModified());
+    prompts.answers = {false};
+  }
+
+  void arrow_buttons_move_and_clamp_the_date() {
+    QFETCH(QDate, start);
+    QFETCH(QString, button);
+    QFETCH(QDate, expected);
+    auto form = Start();
+    SetDate(*form, start);
+    Click(*form, button.toLatin1().constData());
+    QCOMPARE(Shown(*form), expected);
+    QVERIFY(prompts.exceptions.isEmpty());
+    QCOMPARE(form->EntryPathValue(), "./" + Path(expected, 0).toStdString());
+  }
+  void arrow_buttons_move_and_clamp_the_date_data() {
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QDate>("expected");
+    const auto row = [](const char* name, QDate s, const char* b, QDate e) {
+      QTest::newRow(name) << s << QString::fromLatin1(b) << e;
+    };
+    row("31 Jan back a month", QDate(2004, 1, 31), "Button_prev_month", QDate(2003, 12, 31));
+    row("31 Jan 2004 forward", QDate(2004, 1, 31), "Button_next_month", QDate(2004, 2, 29));
+    row("31 Jan 2003 forward", QDate(2003, 1, 31), "Button_next_month", QDate(2003, 2, 28));
+    row("31 Mar 2004 back", QDate(2004, 3, 31), "Button_prev_month", QDate(2004, 2, 29));
+    row("29 Feb 2004 back a year", QDate(2004, 2, 29), "Button_prev_year", QDate(2003, 2, 28));
+    row("29 Feb 2004 forward a year", QDate(2004, 2, 29), "Button_next_year", QDate(2005, 2, 28));
+    row("29 Feb 1996 to 2000", QDate(1999, 2, 28), "Button_next_year", QDate(2000, 2, 28));
+    row("December to January", QDate(2004, 12, 15), "Button_next_month", QDate(2005, 1, 15));
+    row("January to December", QDate(2005, 1, 15), "Button_prev_month", QDate(2004, 12, 15));
+    row("today", QDate(1990, 5, 5), "Button_today", QDate::currentDate());
+  }
+
+  void dates_outside_the_years_1_to_9999_show_an_error_and_keep_the_date() {
+    QFETCH(QDate, start);
+    QFETCH(QString, button);
+    auto form = Start();
+    SetDate(*form, start);
+    const std::string path = form->EntryPathValue();
+    Click(*form, button.toLatin1().constData());
+    QCOMPARE(Shown(*form), start);
+    QCOMPARE(prompts.exceptions.size(), 1);
+    QVERIFY(prompts.exceptions.first().startsWith(QStringLiteral("Invalid date")));
+    QCOMPARE(form->EntryPathValue(), path);
+  }
+  void dates_outside_the_years_1_to_9999_show_an_error_and_keep_the_date_data() {
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("9999 forward a year") << QDate(9999, 6, 1) << QStringLiteral("Button_next_year");
+    QTest::newRow("9999 forward a month")
+        << QDate(9999, 12, 1) << QStringLiteral("Button_next_month");
+    QTest::newRow("1 back a year") << QDate(1, 6, 1) << QStringLiteral("Button_prev_year");
+    QTest::newRow("1 back a month") << QDate(1, 1, 1) << QStringLiteral("Button_prev_month");
+  }
+
+  void a_refresh_for_the_same_date_asks_twice_after_a_no() {
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), "file");
+    auto form = Start();
+    Type(*form, QStringLiteral(" typed"));
+    prompts.answers = {false, false};
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 2);
+    QCOMPARE(Text(*form), QStringLiteral("file"));  // reloaded from its file
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("file"));
+  }
+
+  void calendar_clicks_and_keys_refresh_exactly_once() {
+    const QDate day(2004, 3, 10);
+    WriteBytes(Path(day, 0), "file");
+    auto form = Start();
+    SetDate(*form, day);  // a keyboard-like change refreshes on its own
+    QCOMPARE(Text(*form), QStringLiteral("file"));
+    auto* calendar = Child<QCalendarWidget>(*form, "calender");
+    calendar->resize(300, 220);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Type(*form, QStringLiteral("!"));
+    prompts.answers = {false, false};
+    QWidget* view = calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"));
+    QVERIFY(view);
+    QWidget* viewport = view->findChildren<QWidget*>().value(0, view);
+    // A click anywhere in the day grid counts, whether or not the date changes.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(prompts.questions, 2);
+    QTest::qWait(50);
+    QCOMPARE(prompts.questions, 2);
+    // A key that moves the date refreshes once.
+    Type(*form, QStringLiteral("?"));
+    prompts.answers = {false, false};
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(prompts.questions, 4);
+  }
+
+  void a_failed_save_keeps_the_text_in_a_recovery_file() {
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), "file");
+    auto form = Start();
+    QVERIFY(QFile::remove(Path(today, 0)));  // gone behind the program's back
+    Type(*form, QStringLiteral(" precious"));
+    prompts.answers = {true, false};
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.warnings.size(), 1);
+    const QString warning = prompts.warnings.first();
+    QVERIFY2(warning.contains(QStringLiteral("tab \"Diary\"")), qPrintable(warning));
+    const QString recovery = warning.section(QLatin1Char('\n'), -1);
+    QVERIFY2(recovery.contains(QStringLiteral("/recovered/")), qPrintable(recovery));
+    QCOMPARE(ReadBytes(recovery), QByteArray("file precious"));
+    QVERIFY(!QFile::exists(Path(today, 0)));
+  }
+
+  void the_exception_display_adds_a_full_stop_after_letters_digits_and_question_marks() {
+    QCOMPARE(TApplication::ExceptionText(QStringLiteral("bad date")), QStringLiteral("bad date."));
+    QCOMPARE(TApplication::ExceptionText(QStringLiteral("year 0")), QStringLiteral("year 0."));
+    QCOMPARE(TApplication::ExceptionText(QStringLiteral("why?")), QStringLiteral("why?."));
+    for (const char* kept : {"done.", "space ", "bang!", "(paren)", ""}) {
+      QCOMPARE(TApplication::ExceptionText(QString::fromLatin1(kept)), QString::fromLatin1(kept));
+    }
+  }
+
+  void a_stored_rectangle_is_applied_unless_it_lies_off_every_screen() {
+    WriteBytes(QStringLiteral("config.ini"), "[WINDOW]\nLEFT=30\nTOP=40\nWIDTH=500\nHEIGHT=400\n");
+    {
+      auto form = Start();
+      QCOMPARE(form->pos(), QPoint(30, 40));
+      QCOMPARE(form->size(), QSize(500, 400));
+    }
+    WriteBytes(QStringLiteral("config.ini"),
+               "[WINDOW]\nLEFT=90000\nTOP=90000\nWIDTH=500\nHEIGHT=400\n");
+    auto form = Start();
+    QVERIFY(form->pos() != QPoint(90000, 90000));
+  }
+
+  void command_lines_split_at_runs_of_blanks() {
+    QCOMPARE(SplitCommandLine(QStringLiteral("  ed  --wait\t./2004/2/4_0.txt ")),
+             (QStringList{QStringLiteral("ed"), QStringLiteral("--wait"),
+                          QStringLiteral("./2004/2/4_0.txt")}));
+    QCOMPARE(SplitCommandLine(QStringLiteral("a;b $(c) 'd|e'")),
+             (QStringList{QStringLiteral("a;b"), QStringLiteral("$(c)"), QStringLiteral("'d|e'")}));
+    QVERIFY(SplitCommandLine(QStringLiteral("   ")).isEmpty());
+  }
+
+  void the_editor_gets_the_entry_path_and_the_save_step_runs_after_it() {
+    QFETCH(bool, modified);
+    const QString script = dir->filePath(QStringLiteral("fake editor.sh"));
+    WriteBytes(script,
+               "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n"
+               "printf 'from editor' > \"$1\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::rename(script, dir->filePath(QStringLiteral("fakeed")));
+    WriteBytes(QStringLiteral("config.ini"),
+               "[GENERAL]\nEDITOR=" + dir->filePath(QStringLiteral("fakeed")).toUtf8() + "\n");
+    const QDate today = QDate::currentDate();
+    auto form = Start();
+    Child<QCheckBox>(*form, "CheckBox_autosave")->setChecked(true);
+    if (modified) Type(*form, QStringLiteral("typed"));
+    Click(*form, "Button_launch_editor");
+    QVERIFY(prompts.warnings.isEmpty());
+    QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+    QCOMPARE(ReadBytes(dir->filePath(QStringLiteral("args.txt"))),
+             QByteArray("./") + Path(today, 0).toUtf8() + "\n");
+    // Typing into the placeholder is impossible, so the text area is empty either way after
+    // create; only a modified text would be written over the editor's work.
+    QCOMPARE(Text(*form), QString());
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("from editor"));
+    Type(*form, QStringLiteral("later"));
+    Click(*form, "Button_launch_editor");
+    QCOMPARE(ReadBytes(Path(today, 0)),
+             QByteArray("later\0", 6));  // written over the editor's text
+  }
+  void the_editor_gets_the_entry_path_and_the_save_step_runs_after_it_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("fresh") << false;
+    QTest::newRow("typed into placeholder") << true;
+  }
+
+  void no_shell_ever_sees_the_editor_command() {
+    const QString marker = dir->filePath(QStringLiteral("shell-ran"));
+    const QString script = dir->filePath(QStringLiteral("echoargs"));
+    WriteBytes(script,
+               "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done > \"$(dirname "
+               "\"$0\")/args.txt\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + script.toUtf8() + "  ;touch " +
+                                                 marker.toUtf8() + " $(touch " + marker.toUtf8() +
+                                                 ") |x \"q\"\n");
+    auto form = Start();
+    Click(*form, "Button_launch_editor");
+    QVERIFY(!QFile::exists(marker));
+    const QByteArray args = ReadBytes(dir->filePath(QStringLiteral("args.txt")));
+    QVERIFY2(args.startsWith(QByteArray("[;touch][" + marker.toUtf8() + "][$(touch][" +
+                                        marker.toUtf8() + ")][|x][\"q\"][./")),
+             args.constData());
+  }
+
+  void an_editor_that_cannot_start_is_reported_and_the_window_goes_on() {
+    QFETCH(QByteArray, editor);
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + editor + "\n");
+    auto form = Start();
+    Click(*form, "Button_launch_editor");
+    QCOMPARE(prompts.warnings.size(), 1);
+    QVERIFY2(prompts.warnings.first().startsWith(QStringLiteral("Could not start the editor")),
+             qPrintable(prompts.warnings.first()));
+    QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+    Type(*form, QStringLiteral("still usable"));
+    QVERIFY(form->TextModified());
+    prompts.answers = {false};
+  }
+  void an_editor_that_cannot_start_is_reported_and_the_window_goes_on_data() {
+    QTest::addColumn<QByteArray>("editor");
+    QTest::newRow("missing program") << QByteArray("no-such-editor-anywhere");
+    QTest::newRow("empty setting: the entry itself is no program") << QByteArray("");
+    QTest::newRow("default") << QByteArray("notepad.exe");
+  }
+};
+
+QTEST_MAIN(TForm1Test)
+#include "tform1_test.moc"
