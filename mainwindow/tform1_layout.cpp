@@ -103,6 +103,8 @@ void TForm1::CreateLeftPanel() {
   calender->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
   calender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calender->setGridVisible(false);
+  // At 177 pixels wide, three-letter day names do not fit their columns.
+  calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
 
   Button_prev_year = MakeButton(Panel1, "Button_prev_year", "<<", 8, 48, 25, 17);
   Button_next_year = MakeButton(Panel1, "Button_next_year", ">>", 160, 48, 25, 17);

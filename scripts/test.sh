@@ -12,10 +12,10 @@ echo "== formatting"
 find "$top/app" "$top/config" "$top/entries" "$top/mainwindow" "$top/tests" "$top/bench" "$top/fuzz" \
   -name '*.cpp' -o -name '*.h' | xargs -r clang-format --dry-run --Werror
 
-echo "== sanitizer build (core)"
+echo "== sanitizer build (core and window tests)"
 cmake --preset asan -S "$top" >/dev/null
 cmake --build "$top/build/asan" -j "$jobs"
-ctest --test-dir "$top/build/asan" -L core --output-on-failure -j "$jobs"
+ctest --test-dir "$top/build/asan" -L "core|window" --output-on-failure -j "$jobs"
 
 echo "== build and all tests"
 cmake --preset default -S "$top" >/dev/null

@@ -23,9 +23,20 @@ echo "$title"
 echo "$title" | grep -q '"Marrowleaf v0.02a"$' || { echo "wrong caption"; exit 1; }
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 sleep 0.5
+# "create" sits at (120, 232) on the left panel, below the menu bar; then type and leave with
+# File, Exit, answering the "save?" question with its default button, Yes.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove --window "$win" 148 $((232 + 12 + 24)) click 1
+sleep 0.5
+xdotool mousemove --window "$win" 300 150 click 1
+sleep 0.3
+xdotool type --delay 20 "hello"
+sleep 0.3
 xdotool key --window "$win" alt+f
 sleep 0.5
 xdotool key x
+sleep 1
+xdotool key Return
 for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
@@ -39,4 +50,6 @@ expected=$(printf '[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\nN_TABS =
 head -c ${#expected} config.ini > head.bin
 printf '%s' "$expected" | cmp -s - head.bin || { echo "config.ini is not the first-start file:"; cat -A config.ini; exit 1; }
 grep -q 'WIDTH = [1-9]' config.ini || { echo "the window size was not written back"; cat -A config.ini; exit 1; }
-echo "e2e smoke: window mapped, caption right, config.ini written, File, Exit ended it"
+today=$(date +%Y/%-m/%-d)_0.txt
+printf 'hello\0' | cmp -s - "./$today" || { echo "the entry does not hold the typed text:"; od -c "./$today" 2>&1 | head; exit 1; }
+echo "e2e smoke: window mapped, caption right, create, type, File, Exit, Yes saved the entry, config.ini written"
