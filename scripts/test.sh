@@ -9,8 +9,7 @@ marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES googletest libgtest-dev li
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== formatting"
-find "$top/app" "$top/config" "$top/entries" "$top/mainwindow" "$top/tests" "$top/bench" "$top/fuzz" \
-  -name '*.cpp' -o -name '*.h' | xargs -r clang-format --dry-run --Werror
+git -C "$top" ls-files -co --exclude-standard -- '*.cpp' '*.h' | (cd "$top" && xargs -r clang-format --dry-run --Werror)
 
 echo "== sanitizer build (core and window tests)"
 cmake --preset asan -S "$top" >/dev/null
