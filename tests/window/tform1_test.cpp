@@ -95,6 +95,12 @@ class TForm1Test : public QObject {
   static void Click(TForm1& form, const char* button) {
     QTest::mouseClick(Child<QPushButton>(form, button), Qt::LeftButton);
   }
+  // The two answers to "save?", as rows of a data-driven test.
+  static void AnswerRows() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+  }
   static QDate Shown(TForm1& form) {
     return Child<QCalendarWidget>(form, "calender")->selectedDate();
   }
@@ -193,11 +199,7 @@ class TForm1Test : public QObject {
     QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("WIDTH = "));
     QCOMPARE(QFileInfo(Path(today, 0)).permissions() & 0x0077, QFile::Permissions());
   }
-  void create_type_and_exit_asks_once_and_saves_on_yes_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
-  }
+  void create_type_and_exit_asks_once_and_saves_on_yes_data() { AnswerRows(); }
 
   void autosave_saves_without_a_question_from_the_next_save_point_on() {
     const QDate today = QDate::currentDate();
@@ -232,11 +234,7 @@ class TForm1Test : public QObject {
     QCOMPARE(prompts.questions, 1);
     QVERIFY(!QFile::exists(Path(today, 1)));
   }
-  void changing_tabs_saves_into_the_entry_shown_until_now_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
-  }
+  void changing_tabs_saves_into_the_entry_shown_until_now_data() { AnswerRows(); }
 
   void create_on_an_existing_entry_leaves_the_text_alone() {
     const QDate today = QDate::currentDate();
