@@ -119,6 +119,7 @@ void TForm1::RefreshForDate() {
   UpdateDateLabel();
   RebuildTabCaptions();
   ReloadEntry();  // runs the save step again: after a No the question comes a second time
+  RefreshCalendarMarks();
 }
 
 void TForm1::Guard(const std::function<void()>& handler) {
@@ -147,6 +148,9 @@ void TForm1::ConnectEvents() {
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
   connect(tabheader, &QTabBar::currentChanged, this,
           [this] { Guard([this] { tabheaderChange(); }); });
+  // The calendar's own month arrows and its keyboard move the page without a handler of ours.
+  connect(calender, &QCalendarWidget::currentPageChanged, this,
+          [this] { Guard([this] { RefreshCalendarMarks(); }); });
   connect(inputarea, &QPlainTextEdit::textChanged, this, [this] { inputareaChange(); });
 
   // The calendar's click: any left click released inside it, after the calendar handled it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,7 @@ class TForm1 : public QMainWindow {
   void SaveEntryIfModified();
   void ReloadEntry();
   void RebuildTabCaptions();
+  void RefreshCalendarMarks();  // bold days: those of the shown page that hold an entry
 
   // Event handlers.
   void Button_prev_yearClick();
@@ -126,6 +128,7 @@ class TForm1 : public QMainWindow {
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
+  std::vector<QDate> calendarMarks;  // the days drawn in bold now, in date order
 
   // Event plumbing.
   bool settingCalendar = false;  // the program is moving the calendar: not a user's change

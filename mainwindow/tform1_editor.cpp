@@ -14,6 +14,7 @@ void TForm1::Button_launch_editorClick() {
   editorRunning = true;
   const EditorRun run = RunAndWait(commandLine, this);
   editorRunning = false;
+  RefreshCalendarMarks();  // the editor may have made or removed files
   if (!run.started) {
     prompts.ShowWarning(this, QStringLiteral("Could not start the editor \"") +
                                   QString::fromStdString(editorCommand) + QStringLiteral("\":\n") +

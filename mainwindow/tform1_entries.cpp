@@ -47,6 +47,7 @@ void TForm1::CreateEntry(int tab) {
     textModified = false;
   }
   RebuildTabCaptions();
+  RefreshCalendarMarks();
 }
 
 void TForm1::LoadEntry(int tab) {

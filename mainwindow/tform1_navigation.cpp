@@ -1,7 +1,10 @@
-// Date navigation: the four arrow buttons, "today" and the calendar's click.
+// Date navigation: the four arrow buttons, "today", the calendar's click and its marks.
 #include <QCalendarWidget>
 #include <QDate>
+#include <QTextCharFormat>
+#include <utility>
 
+#include "entries/monthlisting.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
@@ -47,3 +50,31 @@ void TForm1::Button_todayClick() {
 }
 
 void TForm1::calenderClick() { RefreshForDate(); }
+
+void TForm1::RefreshCalendarMarks() {
+  // The page is six weeks. When the month starts in the first column, the calendar puts a whole
+  // week of the month before above it; so a page always shows days of three months.
+  const QDate shown(calender->yearShown(), calender->monthShown(), 1);
+  const int column = (shown.dayOfWeek() - static_cast<int>(calender->firstDayOfWeek()) + 7) % 7;
+  const QDate pageStart = shown.addDays(column == 0 ? -7 : -column);
+  const QDate pageEnd = pageStart.addDays(6 * 7 - 1);
+  const int tabCount = static_cast<int>(tabNames.size());
+  std::vector<QDate> marks;
+  for (int offset = -1; offset <= 1; ++offset) {
+    const QDate first = shown.addMonths(offset);
+    if (first.year() < 1 || first.year() > 9999) continue;
+    const auto year = static_cast<uint16_t>(first.year());
+    const auto month = static_cast<uint16_t>(first.month());
+    const uint32_t days = marrowleaf::DaysWithEntries(saveDir, year, month, tabCount);
+    for (int day = 1; day <= first.daysInMonth(); ++day) {
+      const QDate date(year, month, day);
+      if (((days >> day) & 1u) != 0 && date >= pageStart && date <= pageEnd) marks.push_back(date);
+    }
+  }
+  if (marks == calendarMarks) return;                       // the usual case: nothing to redraw
+  calender->setDateTextFormat(QDate(), QTextCharFormat());  // drops every mark
+  QTextCharFormat bold;
+  bold.setFontWeight(QFont::Bold);
+  for (const QDate& date : marks) calender->setDateTextFormat(date, bold);
+  calendarMarks = std::move(marks);
+}

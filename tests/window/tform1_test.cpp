@@ -104,6 +104,15 @@ class TForm1Test : public QObject {
   static QDate Shown(TForm1& form) {
     return Child<QCalendarWidget>(form, "calender")->selectedDate();
   }
+  // The days the calendar draws in bold, in date order.
+  static QList<QDate> Marked(TForm1& form) {
+    QList<QDate> out;
+    const auto formats = Child<QCalendarWidget>(form, "calender")->dateTextFormat();
+    for (auto it = formats.begin(); it != formats.end(); ++it) {
+      if (it.value().fontWeight() == QFont::Bold) out << it.key();
+    }
+    return out;
+  }
 
  private Q_SLOTS:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -336,6 +345,35 @@ class TForm1Test : public QObject {
     prompts.answers = {false, false};
     QTest::keyClick(view, Qt::Key_Right);
     QCOMPARE(prompts.questions, 4);
+  }
+
+  void the_calendar_marks_the_days_that_hold_entries() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=3\n");
+    for (int day : {3, 17, 31}) {
+      WriteBytes(Path(QDate(2004, 3, day), day == 17 ? 2 : 0), "x");
+    }
+    WriteBytes(QStringLiteral("2004/3/5_7.txt"), "a tab that is not configured");
+    QVERIFY(QDir().mkpath(QStringLiteral("2004/3/9_0.txt")));
+    WriteBytes(Path(QDate(2004, 4, 20), 1), "x");
+    WriteBytes(Path(QDate(2004, 5, 2), 0), "x");  // April's page shows 2 May
+    auto form = Start();
+    Child<QCalendarWidget>(*form, "calender")->setFirstDayOfWeek(Qt::Sunday);
+    SetDate(*form, QDate(2004, 3, 4));
+    const QList<QDate> march{QDate(2004, 3, 3), QDate(2004, 3, 17), QDate(2004, 3, 31)};
+    QCOMPARE(Marked(*form), march);
+    Click(*form, "Button_create");
+    QCOMPARE(Marked(*form), (QList<QDate>{QDate(2004, 3, 3), QDate(2004, 3, 4), QDate(2004, 3, 17),
+                                          QDate(2004, 3, 31)}));
+    Click(*form, "Button_next_month");
+    QCOMPARE(Marked(*form),
+             (QList<QDate>{QDate(2004, 3, 31), QDate(2004, 4, 20), QDate(2004, 5, 2)}));
+    // The calendar's own page change, with no date refresh, shows files made meanwhile. August
+    // 2004 starts on a Sunday, so its page starts a week early, on 25 July.
+    WriteBytes(Path(QDate(2004, 7, 24), 0), "x");
+    WriteBytes(Path(QDate(2004, 7, 25), 0), "x");
+    WriteBytes(Path(QDate(2004, 8, 1), 0), "x");
+    Child<QCalendarWidget>(*form, "calender")->setCurrentPage(2004, 8);
+    QCOMPARE(Marked(*form), (QList<QDate>{QDate(2004, 7, 25), QDate(2004, 8, 1)}));
   }
 
   void a_failed_save_keeps_the_text_in_a_recovery_file() {
