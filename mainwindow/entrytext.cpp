@@ -1,15 +1,185 @@
 #include "mainwindow/entrytext.h"
 
-#include <QByteArray>
+#include <iconv.h>
 
-QString EntryBytesToText(const std::string& bytes) {
-  QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
+#include <QByteArray>
+#include <QStringDecoder>
+#include <QSysInfo>
+#include <cerrno>
+#include <vector>
+
+namespace {
+
+constexpr char16_t kCr = u'\r';
+constexpr char16_t kLf = u'\n';
+constexpr const char* kShiftJisName = "CP932";
+
+const char* Utf16Name() {
+  return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
 }
 
-std::string EntryTextToBytes(const QString& text) {
-  QString crlf = text;
-  crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return crlf.toStdString();
+// One iconv conversion of a whole buffer; false on any byte or character it cannot convert.
+bool Convert(const char* to, const char* from, const char* in, size_t inSize, std::string& out) {
+  iconv_t cd = ::iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  out.assign(inSize * 2 + 16, '\0');
+  char* inPtr = const_cast<char*>(in);
+  size_t inLeft = inSize;
+  size_t done = 0;
+  bool ok = true;
+  while (ok) {
+    char* outPtr = out.data() + done;
+    size_t outLeft = out.size() - done;
+    const size_t result = inLeft == 0 ? ::iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
+                                      : ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    done = out.size() - outLeft;
+    if (result != static_cast<size_t>(-1)) {
+      if (inLeft == 0) break;
+      continue;
+    }
+    if (errno == E2BIG) {
+      out.resize(out.size() * 2);
+    } else {
+      ok = false;  // EILSEQ or EINVAL: not this encoding
+    }
+  }
+  ::iconv_close(cd);
+  out.resize(ok ? done : 0);
+  return ok;
+}
+
+bool DecodeShiftJis(std::string_view bytes, QString& text) {
+  std::string utf16;
+  if (!Convert(Utf16Name(), kShiftJisName, bytes.data(), bytes.size(), utf16)) return false;
+  text = QString(reinterpret_cast<const QChar*>(utf16.data()),
+                 static_cast<qsizetype>(utf16.size() / 2));
+  return true;
+}
+
+bool EncodeShiftJis(const QString& text, std::string& bytes) {
+  return Convert(kShiftJisName, Utf16Name(), reinterpret_cast<const char*>(text.constData()),
+                 static_cast<size_t>(text.size()) * 2, bytes);
+}
+
+bool EncodeLatin1(const QString& text, std::string& bytes) {
+  bytes.resize(static_cast<size_t>(text.size()));
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    if (c > 0xFF) return false;
+    bytes[static_cast<size_t>(i)] = static_cast<char>(c);
+  }
+  return true;
+}
+
+std::string EncodeUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+QString Decode(std::string_view bytes, EntryEncoding& encoding) {
+  const auto size = static_cast<qsizetype>(bytes.size());
+  // A byte-order mark at the start is part of the text, and is written back.
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                  QStringConverter::Flag::Stateless);
+  QString text = utf8.decode(QByteArrayView(bytes.data(), size));
+  // Only bytes that come back unchanged count as UTF-8 (an invalid sequence would have become
+  // U+FFFD); the same test makes Shift-JIS exact, where some characters have two spellings.
+  if (EncodeUtf8(text) == bytes) {
+    encoding = EntryEncoding::kUtf8;
+    return text;
+  }
+  std::string again;
+  if (DecodeShiftJis(bytes, text) && EncodeShiftJis(text, again) && again == bytes) {
+    encoding = EntryEncoding::kShiftJis;
+    return text;
+  }
+  encoding = EntryEncoding::kLatin1;
+  return QString::fromLatin1(bytes.data(), size);
+}
+
+// A character for `special` that the text does not hold and no other special uses.
+char16_t PickStandIn(char16_t special, const std::vector<bool>& present,
+                     const std::array<char16_t, 5>& taken) {
+  const auto free = [&](char16_t c) {
+    for (char16_t t : taken) {
+      if (t == c) return false;
+    }
+    return !present[c];
+  };
+  // The control pictures say what they stand for; the private use area is the fallback.
+  if (special == kCr && free(u'\u240D')) return u'\u240D';
+  if (special == kLf && free(u'\u240A')) return u'\u240A';
+  for (char16_t c = 0xE000; c < 0xF900; ++c) {
+    if (free(c)) return c;
+  }
+  return 0;  // a text holding the whole private use area: the special stays as it is
+}
+
+}  // namespace
+
+const std::array<char16_t, 5>& EntryBreakLike() {
+  static const std::array<char16_t, 5> chars{kCr, kLf, u'\u2029', u'\uFDD0', u'\uFDD1'};
+  return chars;
+}
+
+EntryText EntryBytesToText(std::string_view bytes) {
+  EntryText out;
+  QString decoded = Decode(bytes, out.format.encoding);
+  out.format.lfBreaks = !decoded.contains(QStringLiteral("\r\n")) && decoded.contains(kLf);
+  const auto& specials = EntryBreakLike();
+  std::vector<bool> present;  // built only if a stand-in is needed
+  QString& text = out.text;
+  text.reserve(decoded.size());
+  const qsizetype n = decoded.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = decoded[i].unicode();
+    if (c == kCr && !out.format.lfBreaks && i + 1 < n && decoded[i + 1] == QChar(kLf)) {
+      text.append(QChar(kLf));  // CR LF: the line break
+      ++i;
+      continue;
+    }
+    size_t k = 0;
+    while (k < specials.size() && specials[k] != c) ++k;
+    if (k == specials.size() || (c == kLf && out.format.lfBreaks)) {
+      text.append(QChar(c));
+      continue;
+    }
+    char16_t& standIn = out.format.standIns[k];
+    if (standIn == 0) {
+      if (present.empty()) {
+        present.assign(0x10000, false);
+        for (QChar h : decoded) present[h.unicode()] = true;
+      }
+      standIn = PickStandIn(c, present, out.format.standIns);
+    }
+    text.append(QChar(standIn == 0 ? c : standIn));
+  }
+  return out;
+}
+
+std::string EntryTextToBytes(const QString& text, EntryFormat& format) {
+  const auto& specials = EntryBreakLike();
+  QString raw;
+  raw.reserve(text.size() + text.size() / 16);
+  for (QChar h : text) {
+    const char16_t c = h.unicode();
+    if (c == kLf) {
+      if (!format.lfBreaks) raw.append(QChar(kCr));
+      raw.append(QChar(kLf));
+      continue;
+    }
+    size_t k = 0;
+    while (k < specials.size() && (format.standIns[k] == 0 || format.standIns[k] != c)) ++k;
+    raw.append(k < specials.size() ? QChar(specials[k]) : h);
+  }
+  std::string bytes;
+  switch (format.encoding) {
+    case EntryEncoding::kShiftJis:
+      if (EncodeShiftJis(raw, bytes)) return bytes;
+      break;
+    case EntryEncoding::kLatin1:
+      if (EncodeLatin1(raw, bytes)) return bytes;
+      break;
+    case EntryEncoding::kUtf8:
+      break;
+  }
+  format.encoding = EntryEncoding::kUtf8;  // nothing is replaced or dropped
+  return EncodeUtf8(raw);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "entries/entryfiles.h"
+#include "mainwindow/entrytext.h"
 
 class QAction;
 class QCalendarWidget;
@@ -70,6 +71,7 @@ class TForm1 : public QMainWindow {
   bool TextModified() const { return textModified; }
   const std::vector<std::string>& TabNames() const { return tabNames; }
   const std::string& EditorCommand() const { return editorCommand; }
+  const EntryFormat& ShownFormat() const { return entryFormat; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -120,7 +122,9 @@ class TForm1 : public QMainWindow {
   // Members.
   std::string saveDir;
   std::string entryPath;
-  marrowleaf::EntryKey entryKey;  // the entry entryPath names, for messages and recovery files
+  marrowleaf::EntryKey entryKey;
+  EntryFormat entryFormat;  // how the shown entry's bytes became its text  // the entry entryPath
+                            // names, for messages and recovery files
   std::string editorCommand;
   std::vector<std::string> tabNames;
   uint16_t selectedYear = 0;

@@ -43,6 +43,7 @@ void TForm1::CreateEntry(int tab) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());
+    entryFormat = EntryFormat();  // a new entry is written in UTF-8
     SetEntryLoaded(true);
     textModified = false;
   }
@@ -55,11 +56,14 @@ void TForm1::LoadEntry(int tab) {
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
     SetInputText(QStringLiteral("File does not exist. push 'create' button."));
+    entryFormat = EntryFormat();
     SetEntryLoaded(false);
     textModified = false;
     return;
   }
-  SetInputText(EntryBytesToText(read.text));
+  EntryText shown = EntryBytesToText(read.text);
+  SetInputText(shown.text);
+  entryFormat = shown.format;
   textModified = false;
   SetEntryLoaded(entryLoaded);  // the caller decided; the text area follows
 }
@@ -67,9 +71,11 @@ void TForm1::LoadEntry(int tab) {
 void TForm1::SaveEntryIfModified() {
   if (!entryLoaded || !textModified) return;
   if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
+  EntryFormat format = entryFormat;
   const marrowleaf::SaveOutcome saved =
-      marrowleaf::WriteEntryFile(entryPath, EntryTextToBytes(InputText()));
+      marrowleaf::WriteEntryFile(entryPath, EntryTextToBytes(InputText(), format));
   if (saved.ok) {
+    entryFormat = format;  // a fall back to UTF-8 holds from now on
     textModified = false;
     return;
   }
@@ -136,7 +142,8 @@ void TForm1::KeepFailedSave(const std::string& error) {
                               .filePath(QStringLiteral("recovered"))
                               .toStdString();
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  const std::string bytes = EntryTextToBytes(InputText());
+  EntryFormat format = entryFormat;
+  const std::string bytes = EntryTextToBytes(InputText(), format);
   marrowleaf::SaveOutcome kept{false, "no file name was free"};
   std::string name;
   for (int attempt = 0; attempt < 100 && !kept.ok; ++attempt) {

@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "entrysamples.h"
 #include "mainwindow/editorlaunch.h"
 #include "mainwindow/prompts.h"
 
@@ -374,6 +375,44 @@ class TForm1Test : public QObject {
     WriteBytes(Path(QDate(2004, 8, 1), 0), "x");
     Child<QCalendarWidget>(*form, "calender")->setCurrentPage(2004, 8);
     QCOMPARE(Marked(*form), (QList<QDate>{QDate(2004, 7, 25), QDate(2004, 8, 1)}));
+  }
+
+  void entries_in_any_encoding_survive_an_edit_byte_for_byte_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("shift-jis") << QByteArray::fromStdString(entrysamples::kShiftJis);
+    QTest::newRow("utf-8") << QByteArray::fromStdString(entrysamples::kUtf8);
+    QTest::newRow("breaks") << QByteArray::fromStdString(entrysamples::kUtf8BreakLike);
+    QTest::newRow("bytes") << QByteArray::fromStdString(entrysamples::EveryByteButNul());
+    QTest::newRow("LF lines") << QByteArray("one\ntwo\n");
+  }
+  void entries_in_any_encoding_survive_an_edit_byte_for_byte() {
+    QFETCH(QByteArray, bytes);
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), bytes + '\0');
+    auto form = Start();
+    Type(*form, QStringLiteral("x"));
+    QTest::keyClick(Child<QPlainTextEdit>(*form, "inputarea"), Qt::Key_Backspace);
+    QVERIFY(form->TextModified());
+    prompts.answers = {true};
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(today, 0)), bytes + '\0');
+  }
+
+  void a_shift_jis_entry_shows_its_characters_and_takes_new_ones_as_utf8() {
+    const QDate today = QDate::currentDate();
+    WriteBytes(Path(today, 0), QByteArray::fromStdString(entrysamples::kShiftJis));
+    auto form = Start();
+    const QString expected = QStringLiteral("日記：かな、カタカナ、ｶﾀｶﾅ、漢字。表示ソ\n二行目");
+    QCOMPARE(Text(*form), expected);
+    QCOMPARE(form->ShownFormat().encoding, EntryEncoding::kShiftJis);
+    Type(*form, QStringLiteral("\n\U0001F600"));
+    prompts.answers = {true};
+    Click(*form, "Button_today");
+    QString saved = expected + QStringLiteral("\n\U0001F600");
+    saved.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QCOMPARE(ReadBytes(Path(today, 0)), saved.toUtf8() + '\0');
+    QCOMPARE(form->ShownFormat().encoding, EntryEncoding::kUtf8);
   }
 
   void a_failed_save_keeps_the_text_in_a_recovery_file() {
