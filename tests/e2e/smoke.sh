@@ -2,22 +2,19 @@
 # Starts the real program under Xvfb in an empty folder, checks that its window is mapped with
 # its caption and that the first start wrote config.ini, then ends it with File, Exit (Alt+F, X).
 set -eu
+here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-e2e-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+cp "$here/x11.sh" "$work/x11.sh"
 cat > "$work/drive.sh" <<'DRIVE'
 #!/bin/sh
 set -eu
+. ./x11.sh
 "$1" > program.log 2>&1 &
 pid=$!
-win=""
-for _ in $(seq 1 200); do
-  win=$(xdotool search --onlyvisible --name 'Marrowleaf v0.02a' 2>/dev/null | head -n 1) || true
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "no window mapped"; cat program.log; exit 1; }
+win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { echo "no window mapped"; cat program.log; exit 1; }
 title=$(xprop -id "$win" _NET_WM_NAME WM_NAME)
 echo "$title"
 echo "$title" | grep -q '"Marrowleaf v0.02a"$' || { echo "wrong caption"; exit 1; }
@@ -37,11 +34,7 @@ sleep 0.5
 xdotool key x
 sleep 1
 xdotool key Return
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "File, Exit did not end the program"; kill "$pid"; exit 1; fi
+marrowleaf_wait_for_exit "$pid" || { echo "File, Exit did not end the program"; exit 1; }
 wait "$pid"
 DRIVE
 chmod +x "$work/drive.sh"

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -413,6 +414,15 @@ class TForm1Test : public QObject {
     saved.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QCOMPARE(ReadBytes(Path(today, 0)), saved.toUtf8() + '\0');
     QCOMPARE(form->ShownFormat().encoding, EntryEncoding::kUtf8);
+  }
+
+  void the_installed_icon_is_the_window_icon() {
+    const QImage installed(QStringLiteral(MARROWLEAF_SOURCE_DIR
+                                          "/packaging/icons/org.marrowleaf.Marrowleaf.png"));
+    QCOMPARE(installed.size(), QSize(16, 16));
+    const QImage painted = MarrowleafIcon().pixmap(16, 16).toImage();
+    QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
+             painted.convertToFormat(QImage::Format_ARGB32));
   }
 
   void a_failed_save_keeps_the_text_in_a_recovery_file() {

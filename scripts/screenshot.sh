@@ -1,0 +1,39 @@
+#!/bin/sh
+# Makes docs/screenshot.png: the real window under Xvfb, on a small sample diary of this month.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/deps.sh"
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagemagick \
+  fonts-ipafont-gothic
+cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMARROWLEAF_TESTS=OFF > /dev/null
+cmake --build "$top/build/release" --target marrowleaf > /dev/null
+work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-shot-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp "$top/tests/e2e/x11.sh" "$work/"
+month=$(date +%Y/%-m)
+day=$(date +%-d)
+mkdir -p "$work/diary/$month"
+printf '[GENERAL]\r\nN_TABS = 3\r\nTAB0 = Diary\r\nTAB1 = Work\r\nTAB2 = Dreams\r\n' > "$work/diary/config.ini"
+printf 'Walked along the river before breakfast. The first frost on the meadows,\r\nand a heron that did not move the whole time.\r\n\r\nAfternoon: letters, then bread dough for tomorrow.\0' \
+  > "$work/diary/$month/${day}_0.txt"
+printf 'Release notes drafted.\0' > "$work/diary/$month/${day}_1.txt"
+for d in 2 5 9 12 16; do
+  [ "$d" -lt "$day" ] && printf 'An earlier day.\0' > "$work/diary/$month/${d}_0.txt"
+done
+cat > "$work/shoot.sh" <<'SHOOT'
+#!/bin/sh
+set -eu
+. "$1/x11.sh"
+cd "$1/diary"
+"$2" > "$1/program.log" 2>&1 &
+pid=$!
+win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { cat "$1/program.log"; exit 1; }
+sleep 1
+import -window "$win" "$3"
+kill "$pid"
+SHOOT
+chmod +x "$work/shoot.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$work" "$top/build/release/marrowleaf" \
+  "$top/docs/screenshot.png"
+echo "wrote docs/screenshot.png"

@@ -1,0 +1,27 @@
+# Shell helpers for the tests and scripts that drive the real window under Xvfb. Source it.
+
+# Prints the id of the first visible window whose name matches $1, waiting up to $2 tenths of a
+# second (default 200); fails if none appears.
+marrowleaf_wait_for_window() {
+  _tries=${2:-200}
+  while [ "$_tries" -gt 0 ]; do
+    _win=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    if [ -n "$_win" ]; then
+      echo "$_win"
+      return 0
+    fi
+    _tries=$((_tries - 1))
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to 10 s for process $1 to end; fails (and kills it) if it does not.
+marrowleaf_wait_for_exit() {
+  for _ in $(seq 1 100); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  kill "$1" 2>/dev/null || true
+  return 1
+}

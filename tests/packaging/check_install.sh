@@ -1,0 +1,28 @@
+#!/bin/sh
+# Validates the desktop entry and the metainfo, installs the build in $1 into a temporary prefix
+# and checks that every file a desktop needs is in place.
+set -eu
+build=$(realpath "$1")
+src=$(cd "$(dirname "$0")/../.." && pwd)
+id=org.marrowleaf.Marrowleaf
+desktop-file-validate "$src/packaging/$id.desktop"
+appstreamcli validate --no-net "$src/packaging/$id.metainfo.xml"
+man --warnings -l "$src/packaging/marrowleaf.1" > /dev/null
+
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-prefix-XXXXXX")
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" > /dev/null
+fail=0
+for file in bin/marrowleaf bin/marrowleaf-diary \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
+    share/man/man1/marrowleaf.1; do
+  [ -s "$prefix/$file" ] || { echo "missing after install: $file"; fail=1; }
+done
+for program in bin/marrowleaf bin/marrowleaf-diary; do
+  [ -x "$prefix/$program" ] || { echo "not executable: $program"; fail=1; }
+done
+grep -q '^Exec=marrowleaf-diary$' "$prefix/share/applications/$id.desktop" ||
+  { echo "the desktop entry does not start the diary launcher"; fail=1; }
+[ "$fail" = 0 ] && echo "install: every file in place under a temporary prefix"
+exit "$fail"
