@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QSaveFile>
-#include <QString>
 #include <cerrno>
 #include <cstring>
 
@@ -17,15 +15,6 @@ std::string DirectoryOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
-}
-
-// After the rename, the directory entry itself must reach the disk too, or a crash can bring
-// back the old name.
-void SyncDirectory(const std::string& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
@@ -45,36 +34,82 @@ std::string ResolveSymlinks(const std::string& path) {
   return current;
 }
 
+std::string SaveTemporaryName(const std::string& target) {
+  const auto slash = target.rfind('/');
+  const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  return dir + '.' + name + ".saving";
+}
+
 SaveOutcome ReplaceFileContents(const std::string& path, std::string_view bytes) {
   const std::string target = ResolveSymlinks(path);
+  const auto failed = [&path](const std::string& what, int err) {
+    return SaveOutcome{false, "cannot write \"" + path + "\": " + what + ": " + std::strerror(err)};
+  };
   struct stat st {};
-  if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) {
     return {false, "\"" + path + "\" is not a regular file"};
   }
+  // A file the user may not write stays as it is, although its folder would allow the rename.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    return failed("the file is read-only", errno);
+  }
 
-  QSaveFile file(QString::fromLocal8Bit(target.data(), static_cast<qsizetype>(target.size())));
-  if (!file.open(QIODevice::WriteOnly)) {
-    return {false, "cannot write \"" + path + "\": " + file.errorString().toStdString()};
+  // One temporary name per target: a save killed half-way leaves at most this file, and the
+  // next save removes it. O_EXCL never follows a link or opens a FIFO left under that name.
+  const std::string temporary = SaveTemporaryName(target);
+  ::unlink(temporary.c_str());
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        exists ? 0600 : 0666);
+  if (fd < 0) return failed("cannot create a temporary file", errno);
+  const auto abandon = [&](const std::string& what) {
+    const int err = errno;
+    ::unlink(temporary.c_str());
+    return failed(what, err);
+  };
+  if (exists && ::fchmod(fd, st.st_mode & 07777) != 0) {
+    const SaveOutcome outcome = abandon("cannot keep the permissions");
+    ::close(fd);
+    return outcome;
   }
-  // QSaveFile::commit() does not notice a failed final flush (QTBUG-75077): a full disk would
-  // then "succeed" with an empty file. So every write and the flush are checked here, and any
-  // failure cancels the save before commit() can rename the temporary file over the target.
-  const qint64 wanted = static_cast<qint64>(bytes.size());
-  const qint64 written = bytes.empty() ? 0 : file.write(bytes.data(), wanted);
-  // QSaveFile renames without syncing the data first, so the flush to disk is done here; without
-  // it a crash soon after the rename can leave an empty file under the old name.
-  if (written != wanted || !file.flush() || ::fsync(file.handle()) != 0) {
-    std::string reason = written == wanted && file.error() == QFileDevice::NoError
-                             ? std::string(std::strerror(errno))
-                             : file.errorString().toStdString();
-    file.cancelWriting();
-    file.commit();  // discards the temporary file
-    return {false, "cannot write \"" + path + "\": " + reason};
+  // Every write, the flush to disk and the close are checked: a full disk or a failing device
+  // is seen here, before the rename, while the old file is still whole.
+  const char* data = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, data, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      const SaveOutcome outcome = abandon("write failed");
+      ::close(fd);
+      return outcome;
+    }
+    data += n;
+    left -= static_cast<size_t>(n);
   }
-  if (!file.commit()) {
-    return {false, "cannot write \"" + path + "\": " + file.errorString().toStdString()};
+  if (::fsync(fd) != 0) {
+    const SaveOutcome outcome = abandon("flush to disk failed");
+    ::close(fd);
+    return outcome;
   }
-  SyncDirectory(DirectoryOf(target));
+  if (::close(fd) != 0) return abandon("close failed");
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon("rename failed");
+
+  // The new content is in place. The directory entry must reach the disk too, or a crash can
+  // bring back the old file; a failure here is reported although nothing can be undone.
+  const int dirFd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd < 0)
+    return failed("the new content is in place, but its folder cannot be opened", errno);
+  if (::fsync(dirFd) != 0) {
+    const int err = errno;
+    ::close(dirFd);
+    return failed("the new content is in place, but its folder did not reach the disk", err);
+  }
+  if (::close(dirFd) != 0) {
+    return failed("the new content is in place, but closing its folder failed", errno);
+  }
   return {true, {}};
 }
 
