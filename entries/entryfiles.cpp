@@ -26,6 +26,11 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
   int get() const { return fd_; }
+  int release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
 
  private:
   int fd_;
@@ -142,7 +147,13 @@ SaveOutcome WriteEntryFile(const std::string& path, std::string_view text) {
   bytes.reserve(text.size() + 1);
   bytes.append(text);
   bytes.push_back('\0');
-  return ReplaceFileContents(target, bytes);
+  SaveOutcome outcome = ReplaceFileContents(target, bytes);
+  // Closing releases the lock; like every call of a save, its failure is not kept quiet.
+  if (::close(fd.release()) != 0 && outcome.ok) {
+    outcome = {false,
+               "cannot write \"" + path + "\": closing the entry failed: " + ErrnoText(errno)};
+  }
+  return outcome;
 }
 
 SaveOutcome WriteRecoveryFile(const std::string& dir, const std::string& name,
