@@ -30,9 +30,12 @@ class FullDisk : public ::testing::Test {
   std::string dir_;
 };
 
+// 30 sizes from 1 byte to 1 MiB, most of them small: a full disk hurts small files first.
 std::vector<size_t> SaveSizes() {
-  std::vector<size_t> sizes = {1, 2, 7, 100, 511, 512, 4095, 4096, 4097, 8000, 16383, 16384};
-  for (size_t s = 20000; s <= (1u << 20); s *= 2) sizes.push_back(s);
+  std::vector<size_t> sizes = {1,    2,    3,    7,    15,   31,    64,   100,
+                               255,  511,  512,  1000, 2047, 2048,  4095, 4096,
+                               4097, 5000, 8000, 8191, 8192, 12000, 16383};
+  for (size_t s = 16384; s <= 640000; s *= 2) sizes.push_back(s);
   sizes.push_back(1u << 20);
   return sizes;
 }
