@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -56,6 +57,22 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   QVERIFY(f.open(QIODevice::WriteOnly));
   f.write(bytes);
+}
+
+// Children of this process that have exited but were never waited for.
+int ZombieChildren() {
+  int zombies = 0;
+  const QString self = QString::number(QCoreApplication::applicationPid());
+  const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+  for (const QString& pid : pids) {
+    QFile stat(QStringLiteral("/proc/") + pid + QStringLiteral("/stat"));
+    if (!stat.open(QIODevice::ReadOnly)) continue;
+    // pid (name) state ppid ...: the name may hold blanks, so read after its closing parenthesis.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() > 1 && fields[0] == "Z" && QString::fromLatin1(fields[1]) == self) ++zombies;
+  }
+  return zombies;
 }
 
 QString Path(const QDate& d, int tab) {
@@ -578,11 +595,57 @@ class TForm1Test : public QObject {
              args.constData());
   }
 
+  // Hostile editor settings and save folders: no shell ever runs, and the editor's arguments are
+  // exactly the words of the command line split at blanks.
+  void hostile_editor_settings_reach_no_shell_data() {
+    QTest::addColumn<QByteArray>("editorTail");
+    QTest::addColumn<QByteArray>("saveDir");
+    const QByteArray c = "CANARY";
+    QTest::newRow("semicolon") << ";touch " + c << QByteArray(".");
+    QTest::newRow("command substitution") << "$(touch " + c + ")" << QByteArray(".");
+    QTest::newRow("backticks") << "`touch " + c + "`" << QByteArray(".");
+    QTest::newRow("pipe") << "| touch " + c << QByteArray(".");
+    QTest::newRow("and, background") << "&& touch " + c + " &" << QByteArray(".");
+    QTest::newRow("quotes") << QByteArray("\"a b\" 'c d' \"touch ") + c + "\"" << QByteArray(".");
+    QTest::newRow("runs of blanks") << QByteArray("   x  \t  y   ") << QByteArray(".");
+    QTest::newRow("leading dashes") << QByteArray("-rf --help -") << QByteArray(".");
+    QTest::newRow("save folder with a semicolon") << QByteArray() << "d;touch " + c;
+    QTest::newRow("save folder with substitution and blanks")
+        << QByteArray("--") << "$(touch " + c + ") `x` |y";
+  }
+  void hostile_editor_settings_reach_no_shell() {
+    QFETCH(QByteArray, editorTail);
+    QFETCH(QByteArray, saveDir);
+    const QString canary = dir->filePath(QStringLiteral("CANARY"));
+    editorTail.replace("CANARY", canary.toUtf8());
+    saveDir.replace("CANARY", canary.toUtf8());
+    const QString script = dir->filePath(QStringLiteral("recordargs"));
+    WriteBytes(script, "#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$(dirname \"$0\")/args.bin\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(QDir().mkpath(QString::fromUtf8(saveDir)));
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + script.toUtf8() + " " +
+                                                 editorTail + "\nSAVE_DIR=" + saveDir + "\n");
+    auto form = Start();
+    Click(*form, "Button_launch_editor");
+    QVERIFY(prompts.warnings.isEmpty());
+    QVERIFY(!QFile::exists(canary));
+    QStringList expected = SplitCommandLine(QString::fromUtf8(editorTail) + QLatin1Char(' ') +
+                                            QString::fromStdString(form->EntryPathValue()));
+    QByteArray received = ReadBytes(dir->filePath(QStringLiteral("args.bin")));
+    QVERIFY(received.endsWith('\0'));
+    received.chop(1);
+    QCOMPARE(QString::fromUtf8(received).split(QChar(0)), expected);
+  }
+
   void an_editor_that_cannot_start_is_reported_and_the_window_goes_on() {
     QFETCH(QByteArray, editor);
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + editor + "\n");
     auto form = Start();
+    QElapsedTimer clock;
+    clock.start();
     Click(*form, "Button_launch_editor");
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(ZombieChildren(), 0);
     QCOMPARE(prompts.warnings.size(), 1);
     QVERIFY2(prompts.warnings.first().startsWith(QStringLiteral("Could not start the editor")),
              qPrintable(prompts.warnings.first()));
@@ -596,6 +659,8 @@ class TForm1Test : public QObject {
     QTest::newRow("missing program") << QByteArray("no-such-editor-anywhere");
     QTest::newRow("empty setting: the entry itself is no program") << QByteArray("");
     QTest::newRow("default") << QByteArray("notepad.exe");
+    QTest::newRow("a leading dash") << QByteArray("-rf");
+    QTest::newRow("a folder") << QByteArray("/tmp");
   }
 };
 

@@ -1,0 +1,30 @@
+// Reads any bytes as an entry file. Besides not crashing: the text is the bytes up to the first
+// NUL; shown and turned back into bytes it is the same text; saved and read again it is too.
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "entries/entryfiles.h"
+#include "fuzzfile.h"
+#include "mainwindow/entrytext.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string path = FuzzDir() + "/8_0.txt";
+  WriteFuzzFile(path, data, size);
+  const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(path);
+  FUZZ_CHECK(read.ok);
+  const void* nul = std::memchr(data, 0, size);
+  const size_t length = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - data) : size;
+  FUZZ_CHECK(read.text == std::string(reinterpret_cast<const char*>(data), length));
+
+  const EntryText shown = EntryBytesToText(read.text);
+  EntryFormat format = shown.format;
+  const std::string back = EntryTextToBytes(shown.text, format);
+  FUZZ_CHECK(back == read.text);
+  FUZZ_CHECK(format.encoding == shown.format.encoding);
+
+  FUZZ_CHECK(marrowleaf::WriteEntryFile(path, back).ok);
+  const marrowleaf::EntryRead again = marrowleaf::ReadEntryFile(path);
+  FUZZ_CHECK(again.ok && again.text == read.text);
+  return 0;
+}
