@@ -1,7 +1,8 @@
 #!/bin/sh
-# Runs a test program as an unprivileged user. Root ignores permission bits, so the read-only
-# cases prove something only as another user; they insist on that when MARROWLEAF_UNPRIVILEGED
-# is set.
+# Runs a test program as an unprivileged user: the refusals (read-only files and folders, links
+# to FIFOs and devices) must hold for a user who cannot write everywhere. Root ignores permission
+# bits, so the read-only cases prove something only as another user; they insist on that when
+# MARROWLEAF_UNPRIVILEGED is set.
 set -eu
 if [ "$(id -u)" -ne 0 ]; then
   MARROWLEAF_UNPRIVILEGED=1 exec "$@"
