@@ -178,9 +178,14 @@ std::string TINIFile::Serialize() const {
 
 void TINIFile::Save() {
   if (!attached) return;
+  const std::string bytes = Serialize();
+  // Every start saves twice and every exit once, mostly with nothing changed: where the file
+  // already holds exactly these bytes, the rewrite and its flush to disk are skipped.
+  std::string current;
+  if (ReadWholeFile(fileName, current) && current == bytes) return;
   // The store reports nothing; the writer keeps the old file whole when the new one cannot be
   // written in full.
-  marrowleaf::ReplaceFileContents(fileName, Serialize());
+  marrowleaf::ReplaceFileContents(fileName, bytes);
 }
 
 std::string TINIFile::GetString(const std::string& section, const std::string& key,

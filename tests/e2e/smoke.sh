@@ -14,7 +14,7 @@ set -eu
 . ./x11.sh
 "$1" > program.log 2>&1 &
 pid=$!
-win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { echo "no window mapped"; cat program.log; exit 1; }
+win=$(marrowleaf_wait_for_window "Marrowleaf v0.02a" "${MARROWLEAF_WAIT_TENTHS:-200}") || { echo "no window mapped"; cat program.log; exit 1; }
 title=$(xprop -id "$win" _NET_WM_NAME WM_NAME)
 echo "$title"
 echo "$title" | grep -q '"Marrowleaf v0.02a"$' || { echo "wrong caption"; exit 1; }
