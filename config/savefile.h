@@ -20,9 +20,9 @@ std::string SaveTemporaryName(const std::string& target);
 
 // Replaces the whole content of `path` with `bytes`, or leaves the old file exactly as it was.
 // The bytes go to the temporary file SaveTemporaryName(target) in the target's directory, are
-// flushed to disk and then renamed over the target, which keeps its permission bits. A target that exists but is not a
-// regular file (a FIFO, a device, a directory) is refused, so no device node ever turns into a
-// file. A missing target is created with the process's default permissions.
+// flushed to disk and then renamed over the target, which keeps its permission bits. A target that
+// exists but is not a regular file (a FIFO, a device, a directory) is refused, so no device node
+// ever turns into a file. A missing target is created with the process's default permissions.
 SaveOutcome ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace marrowleaf

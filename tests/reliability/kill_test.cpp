@@ -125,8 +125,7 @@ TEST(KillDuringSave, ConfigIsNeverTornAndNoTemporaryFileOutlivesTheNextSave) {
     loaded.Load(path);
     const std::string bytes = loaded.Serialize();
     loaded.Clear();  // detached: its destructor writes nothing
-    return testutil::ReadFile(path) == bytes &&
-           (bytes == large || bytes == small);
+    return testutil::ReadFile(path) == bytes && (bytes == large || bytes == small);
   };
   const KillReport report =
       KillRepeatedly("ini", path, Count("MARROWLEAF_CONFIG_KILLS", 500), 20000, whole);
