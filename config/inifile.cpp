@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unordered_map>
 
 #include "config/savefile.h"
 
@@ -31,6 +33,15 @@ std::string_view ParseSectionName(std::string_view line) {
   return line.substr(1, line.size() - 2);
 }
 
+// The end of a value: its first NUL or CR. (The line holds no LF.)
+size_t ValueEnd(std::string_view rest) {
+  const void* nul = std::memchr(rest.data(), '\0', rest.size());
+  const size_t limit =
+      nul ? static_cast<size_t>(static_cast<const char*>(nul) - rest.data()) : rest.size();
+  const void* cr = std::memchr(rest.data(), '\r', limit);
+  return cr ? static_cast<size_t>(static_cast<const char*>(cr) - rest.data()) : limit;
+}
+
 // Splits at the first "=" or NUL. The value ends at the first NUL, CR or LF after the split.
 // Returns false for a line with neither "=" nor NUL: such a line names no value, and it is
 // skipped rather than taken as a key with an empty value, so a stray word in a section does not
@@ -40,34 +51,38 @@ bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_vie
   while (split < line.size() && line[split] != '=' && line[split] != '\0') ++split;
   if (split == line.size()) return false;
   key = Trim(line.substr(0, split));
-  std::string_view rest = line.substr(split + 1);
-  size_t end = 0;
-  while (end < rest.size() && rest[end] != '\0' && rest[end] != '\r' && rest[end] != '\n') ++end;
-  value = Trim(rest.substr(0, end));
+  const std::string_view rest = line.substr(split + 1);
+  value = Trim(rest.substr(0, ValueEnd(rest)));
   return true;
 }
 
-// Reads the whole file in large blocks. A FIFO, a device or a directory counts as a file that
-// cannot be opened: reading it could hang or never end. A read error ends the text.
-bool ReadWholeFile(const std::string& name, std::string& out) {
+// Reads the whole file in one block (more if it grows meanwhile), into memory that is not
+// cleared first. A FIFO, a device or a directory counts as a file that cannot be opened: reading
+// it could hang or never end. A read error ends the text. `st` is the file's state when opened.
+bool ReadWholeFile(const std::string& name, std::unique_ptr<char[]>& out, size_t& used,
+                   struct stat& st) {
   const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
-  struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }
-  size_t capacity = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 4096;
-  out.resize(capacity);
-  size_t used = 0;
+  // One byte more than the size, so that the read that finds the end needs no second buffer.
+  size_t capacity = (st.st_size > 0 ? static_cast<size_t>(st.st_size) : 4096) + 1;
+  out.reset(new char[capacity]);
+  used = 0;
   for (;;) {
-    if (used == out.size()) out.resize(out.size() * 2);
-    const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
+    if (used == capacity) {
+      std::unique_ptr<char[]> bigger(new char[capacity * 2]);
+      std::memcpy(bigger.get(), out.get(), used);
+      out = std::move(bigger);
+      capacity *= 2;
+    }
+    const ssize_t n = ::read(fd, out.get() + used, capacity - used);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     used += static_cast<size_t>(n);
   }
-  out.resize(used);
   ::close(fd);
   return true;
 }
@@ -101,28 +116,57 @@ TINIFile::~TINIFile() { Save(); }
 void TINIFile::Clear() {
   if (!attached) return;
   sections.clear();
+  kept.clear();
+  loaded.reset();
+  loadedSize = 0;
+  written.clear();
+  writtenValid = false;
+  fileState = FileState();
   attached = false;
 }
 
 void TINIFile::Load(const std::string& name) {
   Clear();
-  std::string text;
-  const bool opened = ReadWholeFile(name, text);
   fileName = name;
   attached = true;
-  if (opened) LoadFromBytes(text);
+  struct stat st {};
+  if (!ReadWholeFile(name, loaded, loadedSize, st)) return;
+  Parse(std::string_view(loaded.get(), loadedSize));
+  if (static_cast<int64_t>(loadedSize) == static_cast<int64_t>(st.st_size)) {
+    fileState = {true,
+                 static_cast<uint64_t>(st.st_dev),
+                 static_cast<uint64_t>(st.st_ino),
+                 static_cast<int64_t>(st.st_size),
+                 static_cast<int64_t>(st.st_mtim.tv_sec),
+                 static_cast<int64_t>(st.st_mtim.tv_nsec)};
+  }
 }
 
 void TINIFile::LoadFromBytes(std::string_view text) {
   sections.clear();
+  kept.clear();
+  written.clear();
+  writtenValid = false;
+  fileState = FileState();  // the content no longer is what the file holds
   attached = true;
+  std::unique_ptr<char[]> copy(new char[text.size() + 1]);
+  std::memcpy(copy.get(), text.data(), text.size());
+  loaded = std::move(copy);
+  loadedSize = text.size();
+  Parse(std::string_view(loaded.get(), loadedSize));
+}
+
+void TINIFile::Parse(std::string_view text) {
   // A Ctrl-Z ends the text, as some editors append one.
   if (const void* eof = std::memchr(text.data(), kCtrlZ, text.size())) {
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(eof) - text.data()));
   }
-  // CR LF needs no translation of its own: every line is trimmed of CRs at both ends, and a value
-  // ends at its first CR, so "a\r\n" and "a\n" read alike while a lone CR stays a byte.
-  KeyMap* current = nullptr;
+  // Sections are collected in the order of the file. While their names come in ascending order,
+  // as in every file this store wrote, a new name is known to be new; otherwise an index finds
+  // the section to merge into.
+  std::unordered_map<std::string_view, size_t> index;
+  bool ascending = true;
+  Section* current = nullptr;
   size_t pos = 0;
   while (pos < text.size()) {
     const char* start = text.data() + pos;
@@ -130,72 +174,156 @@ void TINIFile::LoadFromBytes(std::string_view text) {
     const size_t len =
         lf ? static_cast<size_t>(static_cast<const char*>(lf) - start) : text.size() - pos;
     pos += len + 1;
+    // CR LF needs no translation of its own: every line is trimmed of CRs at both ends, and a
+    // value ends at its first CR, so "a\r\n" and "a\n" read alike while a lone CR stays a byte.
     const std::string_view line = Trim(std::string_view(start, len));
     if (line.empty()) continue;
     if (line[0] == '[') {
       const std::string_view name = ParseSectionName(line);
-      auto it = sections.find(name);
-      if (it == sections.end()) it = sections.emplace(std::string(name), KeyMap{}).first;
-      current = &it->second;  // repeated headers of one name merge into one section
+      if (ascending && (sections.empty() || sections.back().name < name)) {
+        sections.push_back({name, {}});
+        current = &sections.back();
+        current->keys.reserve(16);  // most sections are short: one allocation for all their keys
+        continue;
+      }
+      if (ascending) {
+        ascending = false;
+        for (size_t i = 0; i < sections.size(); ++i) index.emplace(sections[i].name, i);
+      }
+      const auto found = index.emplace(name, sections.size());
+      if (found.second) sections.push_back({name, {}});
+      current = &sections[found.first->second];  // repeated headers of one name merge
       continue;
     }
     if (current == nullptr) continue;  // lines before the first header belong to no section
     std::string_view key;
     std::string_view value;
     if (!SplitKeyValue(line, key, value) || key.empty()) continue;
-    auto it = current->find(key);
-    if (it == current->end()) {
-      current->emplace(std::string(key), std::string(value));
-    } else {
-      it->second.assign(value);  // the later of two equal keys wins
-    }
+    current->keys.push_back({key, value});
   }
+  if (!ascending) {
+    std::sort(sections.begin(), sections.end(),
+              [](const Section& a, const Section& b) { return a.name < b.name; });
+  }
+  for (Section& section : sections) {
+    std::vector<Entry>& keys = section.keys;
+    const auto before = [](const Entry& a, const Entry& b) { return a.key < b.key; };
+    bool strictly = true;
+    for (size_t i = 1; i < keys.size() && strictly; ++i) strictly = keys[i - 1].key < keys[i].key;
+    if (strictly) continue;
+    std::stable_sort(keys.begin(), keys.end(), before);
+    // The later of two equal keys wins: keep the last of every run.
+    size_t out = 0;
+    for (size_t i = 0; i < keys.size(); ++i) {
+      if (i + 1 < keys.size() && keys[i + 1].key == keys[i].key) continue;
+      keys[out++] = keys[i];
+    }
+    keys.resize(out);
+  }
+}
+
+std::string_view TINIFile::Keep(std::string_view text) { return kept.emplace_back(text); }
+
+TINIFile::Section& TINIFile::SectionNamed(std::string_view name) {
+  auto it = std::lower_bound(sections.begin(), sections.end(), name,
+                             [](const Section& s, std::string_view n) { return s.name < n; });
+  if (it == sections.end() || it->name != name) it = sections.insert(it, {Keep(name), {}});
+  return *it;
+}
+
+TINIFile::SectionMap TINIFile::Sections() const {
+  SectionMap out;
+  for (const Section& section : sections) {
+    KeyMap& keys = out[std::string(section.name)];
+    for (const Entry& e : section.keys) keys.emplace(std::string(e.key), std::string(e.value));
+  }
+  return out;
 }
 
 std::string TINIFile::Serialize() const {
   if (!attached) return {};
   size_t size = 0;
-  for (const auto& [section, keys] : sections) {
-    size += section.size() + 6;
-    for (const auto& [key, value] : keys) size += key.size() + value.size() + 5;
+  for (const Section& section : sections) {
+    size += section.name.size() + 6;
+    for (const Entry& e : section.keys) size += e.key.size() + e.value.size() + 5;
   }
-  std::string out;
-  out.reserve(size);
-  for (const auto& [section, keys] : sections) {
-    out += '[';
-    out += section;
-    out += "]\r\n";
-    for (const auto& [key, value] : keys) {
-      out += key;
-      out += " = ";
-      out += value;
-      out += "\r\n";
+  std::string out(size, '\0');
+  char* p = out.data();
+  const auto put = [&p](std::string_view text) {
+    if (text.empty()) return;  // an empty name may have no storage at all
+    std::memcpy(p, text.data(), text.size());
+    p += text.size();
+  };
+  for (const Section& section : sections) {
+    put("[");
+    put(section.name);
+    put("]\r\n");
+    for (const Entry& e : section.keys) {
+      put(e.key);
+      put(" = ");
+      put(e.value);
+      put("\r\n");
     }
-    out += "\r\n";
+    put("\r\n");
   }
   return out;
 }
 
+bool TINIFile::FileUnchanged() const {
+  struct stat st {};
+  return fileState.known && ::stat(fileName.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         static_cast<uint64_t>(st.st_dev) == fileState.device &&
+         static_cast<uint64_t>(st.st_ino) == fileState.inode &&
+         static_cast<int64_t>(st.st_size) == fileState.size &&
+         static_cast<int64_t>(st.st_mtim.tv_sec) == fileState.mtimeSec &&
+         static_cast<int64_t>(st.st_mtim.tv_nsec) == fileState.mtimeNsec;
+}
+
+void TINIFile::RememberFile() {
+  struct stat st {};
+  if (::stat(fileName.c_str(), &st) != 0) {
+    fileState = FileState();
+    return;
+  }
+  fileState = {true,
+               static_cast<uint64_t>(st.st_dev),
+               static_cast<uint64_t>(st.st_ino),
+               static_cast<int64_t>(st.st_size),
+               static_cast<int64_t>(st.st_mtim.tv_sec),
+               static_cast<int64_t>(st.st_mtim.tv_nsec)};
+}
+
 void TINIFile::Save() {
   if (!attached) return;
-  const std::string bytes = Serialize();
-  // Every start saves twice and every exit once, mostly with nothing changed: where the file
-  // already holds exactly these bytes, the rewrite and its flush to disk are skipped.
-  std::string current;
-  if (ReadWholeFile(fileName, current) && current == bytes) return;
+  std::string bytes = Serialize();
+  // Every start saves twice and every exit once, mostly with nothing changed: where the file is
+  // untouched since this store read or wrote it and would get exactly the bytes it holds, the
+  // rewrite and its flush to disk are left out.
+  if (FileUnchanged()) {
+    const std::string_view held =
+        writtenValid ? std::string_view(written) : std::string_view(loaded.get(), loadedSize);
+    if (held == bytes) return;
+  }
   // The store reports nothing; the writer keeps the old file whole when the new one cannot be
   // written in full.
-  marrowleaf::ReplaceFileContents(fileName, bytes);
+  if (marrowleaf::ReplaceFileContents(fileName, bytes).ok) {
+    written = std::move(bytes);
+    writtenValid = true;
+    RememberFile();
+  } else {
+    writtenValid = false;
+    fileState = FileState();
+  }
 }
 
 std::string TINIFile::GetString(const std::string& section, const std::string& key,
                                 const std::string& def) {
   if (!attached) return {};
-  auto sec = sections.find(section);
-  if (sec == sections.end()) sec = sections.emplace(section, KeyMap{}).first;
-  auto it = sec->second.find(key);
-  if (it != sec->second.end()) return it->second;
-  sec->second.emplace(key, def);
+  std::vector<Entry>& keys = SectionNamed(section).keys;
+  auto it = std::lower_bound(keys.begin(), keys.end(), std::string_view(key),
+                             [](const Entry& e, std::string_view k) { return e.key < k; });
+  if (it != keys.end() && it->key == key) return std::string(it->value);
+  keys.insert(it, {Keep(key), Keep(def)});
   return def;
 }
 
@@ -206,5 +334,13 @@ int32_t TINIFile::GetInt(const std::string& section, const std::string& key, int
 
 void TINIFile::SetInt(const std::string& section, const std::string& key, int32_t value) {
   if (!attached) return;
-  sections[section].insert_or_assign(key, marrowleaf::FormatIniInt(value));
+  std::vector<Entry>& keys = SectionNamed(section).keys;
+  auto it = std::lower_bound(keys.begin(), keys.end(), std::string_view(key),
+                             [](const Entry& e, std::string_view k) { return e.key < k; });
+  const std::string_view text = Keep(marrowleaf::FormatIniInt(value));
+  if (it != keys.end() && it->key == key) {
+    it->value = text;
+  } else {
+    keys.insert(it, {Keep(key), text});
+  }
 }

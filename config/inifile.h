@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // An in-memory INI file: ordered sections of ordered keys with byte-string values, bound to one
 // file by Load and written back whole by Save. Reading a missing key records the caller's
@@ -29,7 +32,8 @@ class TINIFile {
   void SetInt(const std::string& section, const std::string& key, int32_t value);
 
   // Read-only views for tests, benchmarks and the fuzzers; the program itself never needs them.
-  const SectionMap& Sections() const { return sections; }
+  SectionMap Sections() const;  // a copy of the whole content
+  size_t SectionCount() const { return sections.size(); }
   bool Attached() const { return attached; }
   const std::string& FileName() const { return fileName; }
 
@@ -39,7 +43,40 @@ class TINIFile {
   void LoadFromBytes(std::string_view text);
 
  private:
-  SectionMap sections;
+  // The content is views: into the bytes of the loaded file, kept whole, and into the texts set
+  // since. Keys and sections are kept sorted by byte value, each name once.
+  struct Entry {
+    std::string_view key;
+    std::string_view value;
+  };
+  struct Section {
+    std::string_view name;
+    std::vector<Entry> keys;
+  };
+  // What the file held when this store last read or wrote it, so that a save of the very same
+  // bytes over an unchanged file can be left out.
+  struct FileState {
+    bool known = false;
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t mtimeSec = 0;
+    int64_t mtimeNsec = 0;
+  };
+
+  std::string_view Keep(std::string_view text);
+  Section& SectionNamed(std::string_view name);  // inserted in order where missing
+  void Parse(std::string_view text);
+  bool FileUnchanged() const;
+  void RememberFile();
+
+  std::vector<Section> sections;
+  std::unique_ptr<char[]> loaded;  // the bytes of the loaded file
+  std::deque<std::string> kept;    // texts set since the load; a deque never moves them
+  std::string written;             // the bytes of the last save, while the file holds them
+  bool writtenValid = false;
+  size_t loadedSize = 0;
+  FileState fileState;
   std::string fileName;
   bool attached = false;
 };

@@ -79,7 +79,8 @@ TEST(SettingsPass, HugeTabCountIsCappedAndWritesOnlyTheCappedKeys) {
   EXPECT_EQ(s.tabNames.back(), "untitled999");
   TINIFile ini;
   ini.Load(dir / "config.ini");
-  const auto& general = ini.Sections().at("GENERAL");
+  const auto sections = ini.Sections();
+  const auto& general = sections.at("GENERAL");
   EXPECT_EQ(general.count("TAB999"), 1u);
   EXPECT_EQ(general.count("TAB1000"), 0u);
   EXPECT_EQ(general.at("N_TABS"), "2147483647");  // the file keeps what the user wrote
