@@ -79,12 +79,13 @@ QString Decode(std::string_view bytes, EntryEncoding& encoding) {
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
                                                   QStringConverter::Flag::Stateless);
   QString text = utf8.decode(QByteArrayView(bytes.data(), size));
-  // Only bytes that come back unchanged count as UTF-8 (an invalid sequence would have become
-  // U+FFFD); the same test makes Shift-JIS exact, where some characters have two spellings.
-  if (EncodeUtf8(text) == bytes) {
+  // The decoder flags every invalid, overlong or surrogate sequence, so valid UTF-8 comes back
+  // unchanged from its text.
+  if (!utf8.hasError()) {
     encoding = EntryEncoding::kUtf8;
     return text;
   }
+  // Shift-JIS has characters with two spellings, so only bytes that come back unchanged count.
   std::string again;
   if (DecodeShiftJis(bytes, text) && EncodeShiftJis(text, again) && again == bytes) {
     encoding = EntryEncoding::kShiftJis;
@@ -119,56 +120,77 @@ const std::array<char16_t, 5>& EntryBreakLike() {
   return chars;
 }
 
+// Whether the text area could take c as a line break: a cheap test first, as almost no
+// character is one.
+inline bool MaybeBreakLike(char16_t c) { return c <= u'\r' || c >= u'\u2029'; }
+
 EntryText EntryBytesToText(std::string_view bytes) {
   EntryText out;
-  QString decoded = Decode(bytes, out.format.encoding);
+  const QString decoded = Decode(bytes, out.format.encoding);
   out.format.lfBreaks = !decoded.contains(QStringLiteral("\r\n")) && decoded.contains(kLf);
   const auto& specials = EntryBreakLike();
   std::vector<bool> present;  // built only if a stand-in is needed
-  QString& text = out.text;
-  text.reserve(decoded.size());
   const qsizetype n = decoded.size();
+  const char16_t* in = reinterpret_cast<const char16_t*>(decoded.constData());
+  QString text(n, Qt::Uninitialized);
+  char16_t* to = reinterpret_cast<char16_t*>(text.data());
+  qsizetype used = 0;
   for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = decoded[i].unicode();
-    if (c == kCr && !out.format.lfBreaks && i + 1 < n && decoded[i + 1] == QChar(kLf)) {
-      text.append(QChar(kLf));  // CR LF: the line break
+    const char16_t c = in[i];
+    if (!MaybeBreakLike(c)) {
+      to[used++] = c;
+      continue;
+    }
+    if (c == kCr && !out.format.lfBreaks && i + 1 < n && in[i + 1] == kLf) {
+      to[used++] = kLf;  // CR LF: the line break
       ++i;
       continue;
     }
     size_t k = 0;
     while (k < specials.size() && specials[k] != c) ++k;
     if (k == specials.size() || (c == kLf && out.format.lfBreaks)) {
-      text.append(QChar(c));
+      to[used++] = c;
       continue;
     }
     char16_t& standIn = out.format.standIns[k];
     if (standIn == 0) {
       if (present.empty()) {
         present.assign(0x10000, false);
-        for (QChar h : decoded) present[h.unicode()] = true;
+        for (qsizetype j = 0; j < n; ++j) present[in[j]] = true;
       }
       standIn = PickStandIn(c, present, out.format.standIns);
     }
-    text.append(QChar(standIn == 0 ? c : standIn));
+    to[used++] = standIn == 0 ? c : standIn;
   }
+  text.resize(used);
+  out.text = std::move(text);
   return out;
 }
 
 std::string EntryTextToBytes(const QString& text, EntryFormat& format) {
   const auto& specials = EntryBreakLike();
-  QString raw;
-  raw.reserve(text.size() + text.size() / 16);
-  for (QChar h : text) {
-    const char16_t c = h.unicode();
+  bool standIns = false;
+  for (char16_t c : format.standIns) standIns = standIns || c != 0;
+  const qsizetype n = text.size();
+  const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+  QString raw(2 * n, Qt::Uninitialized);  // room for a CR before every LF
+  char16_t* to = reinterpret_cast<char16_t*>(raw.data());
+  qsizetype used = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = in[i];
     if (c == kLf) {
-      if (!format.lfBreaks) raw.append(QChar(kCr));
-      raw.append(QChar(kLf));
+      if (!format.lfBreaks) to[used++] = kCr;
+      to[used++] = kLf;
       continue;
     }
-    size_t k = 0;
-    while (k < specials.size() && (format.standIns[k] == 0 || format.standIns[k] != c)) ++k;
-    raw.append(k < specials.size() ? QChar(specials[k]) : h);
+    size_t k = specials.size();
+    if (standIns) {
+      k = 0;
+      while (k < specials.size() && (format.standIns[k] == 0 || format.standIns[k] != c)) ++k;
+    }
+    to[used++] = k < specials.size() ? specials[k] : c;
   }
+  raw.resize(used);
   std::string bytes;
   switch (format.encoding) {
     case EntryEncoding::kShiftJis:

@@ -108,8 +108,10 @@ void TForm1::RebuildTabCaptions() {
 }
 
 void TForm1::SetInputText(const QString& text) {
-  // Setting the same text raises no change event; a different one does.
-  if (InputText() == text) return;
+  // Setting the same text raises no change event; a different one does. The document counts
+  // its characters (a line break as one, plus one at its end) without building its text, so a
+  // text of another length needs no comparison.
+  if (inputarea->document()->characterCount() - 1 == text.size() && InputText() == text) return;
   inputarea->setPlainText(text);
 }
 

@@ -1,0 +1,160 @@
+// The window on the offscreen platform: the date refresh by number of tabs, the calendar's page
+// change with its marks, an entry's load against a bare setPlainText of the same text, and what
+// turning an entry's bytes into text costs in each encoding.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "mainwindow/entrytext.h"
+#include "mainwindow/prompts.h"
+#include "mainwindow/tform1.h"
+
+namespace {
+
+class NoPrompts : public TPrompts {
+ public:
+  bool AskSave(QWidget*) override { return false; }
+  void ShowException(const QString&) override {}
+  void ShowWarning(QWidget*, const QString&) override {}
+};
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) std::abort();
+  f.write(bytes);
+}
+
+QString EntryPath(const QDate& d, int tab) {
+  return QStringLiteral("%1/%2/%3_%4.txt").arg(d.year()).arg(d.month()).arg(d.day()).arg(tab);
+}
+
+// A diary folder with `tabs` tabs, made current for the window's lifetime.
+class Diary {
+ public:
+  explicit Diary(int tabs) : old(QDir::currentPath()) {
+    QDir::setCurrent(dir.path());
+    WriteFile(QStringLiteral("config.ini"),
+              "[GENERAL]\nN_TABS=" + QByteArray::number(tabs) + "\n");
+  }
+  ~Diary() { QDir::setCurrent(old); }
+  Diary(const Diary&) = delete;
+  Diary& operator=(const Diary&) = delete;
+
+ private:
+  QTemporaryDir dir;
+  QString old;
+};
+
+NoPrompts prompts;
+
+void Refresh(benchmark::State& state) {
+  Diary diary(static_cast<int>(state.range(0)));
+  TForm1 form(prompts);
+  form.show();
+  for (auto _ : state) form.RefreshForDate();
+}
+
+// With 1,000 tabs and an entry on every day of the months the pages show.
+void PageChange(benchmark::State& state) {
+  Diary diary(1000);
+  for (int month = 1; month <= 4; ++month) {
+    for (int day = 1; day <= QDate(2024, month, 1).daysInMonth(); ++day) {
+      WriteFile(EntryPath(QDate(2024, month, day), day % 1000), "x");
+    }
+  }
+  TForm1 form(prompts);
+  form.show();
+  auto* calendar = form.findChild<QCalendarWidget*>(QStringLiteral("calender"));
+  int page = 0;
+  for (auto _ : state) calendar->setCurrentPage(2024, 2 + (page++ % 2));
+}
+
+QByteArray EntryText(qsizetype size, char letter) {
+  QByteArray text(size, letter);
+  for (qsizetype i = 62; i < size; i += 64) {
+    text[i] = '\r';
+    text[i + 1] = '\n';
+  }
+  return text;
+}
+
+// The window loads an entry: read, decode, set. Two tabs alternate so every load is a change.
+void EntryLoad(benchmark::State& state) {
+  const auto size = static_cast<qsizetype>(state.range(0));
+  Diary diary(2);
+  const QDate today = QDate::currentDate();
+  WriteFile(EntryPath(today, 0), EntryText(size, 'a') + '\0');
+  WriteFile(EntryPath(today, 1), EntryText(size, 'b') + '\0');
+  TForm1 form(prompts);
+  form.show();
+  int tab = 0;
+  for (auto _ : state) {
+    form.LoadEntry(tab);
+    tab = 1 - tab;
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
+// The floor: a bare text area of the same size setting the same two texts in turn.
+void BareSetPlainText(benchmark::State& state) {
+  const auto size = static_cast<qsizetype>(state.range(0));
+  const QString texts[2] = {QString::fromLatin1(EntryText(size, 'a')).replace(
+                                QStringLiteral("\r\n"), QStringLiteral("\n")),
+                            QString::fromLatin1(EntryText(size, 'b')).replace(
+                                QStringLiteral("\r\n"), QStringLiteral("\n"))};
+  QPlainTextEdit edit;
+  edit.resize(434, 360);
+  edit.show();
+  int which = 0;
+  for (auto _ : state) {
+    edit.setPlainText(texts[which]);
+    which = 1 - which;
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
+std::string MegabyteOf(const std::string& unit) {
+  std::string bytes;
+  while (bytes.size() < (1u << 20)) bytes += unit;
+  return bytes;
+}
+
+void Decode(benchmark::State& state, const std::string& bytes) {
+  for (auto _ : state) benchmark::DoNotOptimize(EntryBytesToText(bytes).text.size());
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+}  // namespace
+
+BENCHMARK(Refresh)->Name("refresh/tabs")->Arg(1)->Arg(10)->Arg(100)->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(PageChange)->Name("page_change/tabs:1000")->Unit(benchmark::kMillisecond);
+BENCHMARK(EntryLoad)->Name("entry_load/marrowleaf")->Arg(1 << 20)->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BareSetPlainText)->Name("entry_load/bare_setPlainText")->Arg(1 << 20)->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond);
+// Kana and kanji with line breaks, in each of the three encodings.
+BENCHMARK_CAPTURE(Decode, utf8, MegabyteOf("\xe6\x97\xa5\xe8\xa8\x98\xe3\x81\x8b\xe3\x81\xaa\r\n"))
+    ->Name("decode/utf8")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, shift_jis, MegabyteOf("\x93\xfa\x8b\x4c\x82\xa9\x82\xc8\r\n"))
+    ->Name("decode/shift_jis")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, latin1, MegabyteOf("caf\xe9 \x80\xff\r\n"))
+    ->Name("decode/latin1")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
