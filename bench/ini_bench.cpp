@@ -3,10 +3,12 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -14,6 +16,8 @@
 
 #include "benchinputs.h"
 #include "config/inifile.h"
+#include "config/savefile.h"
+#include "config/settings.h"
 
 #ifdef MARROWLEAF_BENCH_SIMPLEINI
 #define SI_NO_CONVERSION
@@ -242,6 +246,84 @@ void OurSave(benchmark::State& state, const Input& input) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.bytes));
 }
 
+// The start's settings pass on the real disk (not the memory file system): config.ini as the
+// program writes it, so both of its saves find the file already holding their bytes.
+const std::string& DiskConfig() {
+  static const std::string path = [] {
+    std::string dir = "/tmp/marrowleaf-bench-disk-XXXXXX";
+    if (::mkdtemp(dir.data()) == nullptr) std::abort();
+    const std::string p = dir + "/config.ini";
+    marrowleaf::LoadSettingsFile(p);
+    return p;
+  }();
+  return path;
+}
+
+void StartPassSkipping(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(marrowleaf::LoadSettingsFile(DiskConfig()));
+}
+
+// What the same pass cost if both saves wrote and flushed the file.
+void StartPassWriting(benchmark::State& state) {
+  TINIFile ini;
+  ini.Load(DiskConfig());
+  const std::string bytes = ini.Serialize();
+  ini.Clear();
+  for (auto _ : state) {
+    TINIFile pass;
+    pass.Load(DiskConfig());
+    pass.Clear();
+    benchmark::DoNotOptimize(marrowleaf::ReplaceFileContents(DiskConfig(), bytes).ok);
+    benchmark::DoNotOptimize(marrowleaf::ReplaceFileContents(DiskConfig(), bytes).ok);
+  }
+}
+
+// Peak resident memory above the process to load the 4 MB input, each loader in a fresh child.
+long PeakKib(const std::function<void()>& load) {
+  int fds[2];
+  if (::pipe(fds) != 0) return -1;
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const auto read = [](const char* field) {
+      FILE* f = std::fopen("/proc/self/status", "r");
+      char line[256];
+      long value = -1;
+      while (f && std::fgets(line, sizeof line, f)) {
+        if (std::strncmp(line, field, std::strlen(field)) == 0)
+          value = std::atol(line + std::strlen(field));
+      }
+      if (f) std::fclose(f);
+      return value;
+    };
+    const long before = read("VmRSS:");
+    load();
+    const long peak = read("VmHWM:") - before;
+    if (::write(fds[1], &peak, sizeof peak) != sizeof peak) _exit(1);
+    _exit(0);
+  }
+  long peak = -1;
+  ::close(fds[1]);
+  if (::read(fds[0], &peak, sizeof peak) != sizeof peak) peak = -1;
+  ::close(fds[0]);
+  ::waitpid(pid, nullptr, 0);
+  return peak;
+}
+
+void PrintPeakMemory(const Input& large) {
+  std::printf("peak_kib marrowleaf %ld\n", PeakKib([&] {
+                TINIFile ini;
+                ini.Load(large.path);
+                benchmark::DoNotOptimize(ini.SectionCount());
+                ini.Clear();
+              }));
+#ifdef MARROWLEAF_BENCH_SIMPLEINI
+  std::printf("peak_kib simpleini %ld\n", PeakKib([&] {
+                CSimpleIniA ini;
+                benchmark::DoNotOptimize(ini.LoadFile(large.path.c_str()));
+              }));
+#endif
+}
+
 void Check(const char* peer, const Input& input, const Content& theirs, const Content& ours) {
   if (theirs != ours) {
     std::fprintf(stderr, "%s reads %s differently from us\n", peer, input.name.c_str());
@@ -252,7 +334,17 @@ void Check(const char* peer, const Input& input, const Content& theirs, const Co
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--peak-memory") {
+    for (const Input& input : Inputs()) {
+      if (input.name == "large/lf") PrintPeakMemory(input);
+    }
+    return 0;
+  }
   benchmark::Initialize(&argc, argv);
+  benchmark::RegisterBenchmark("config_flush/start_pass_skipping_equal_saves", StartPassSkipping)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("config_flush/start_pass_writing_both_saves", StartPassWriting)
+      ->Unit(benchmark::kMicrosecond);
   for (const Input& input : Inputs()) {
     const Content ours = Ours(input.path);
     Register("ini_load/floor/" + input.name, input, FloorLoad);

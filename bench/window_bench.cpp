@@ -42,8 +42,7 @@ class Diary {
  public:
   explicit Diary(int tabs) : old(QDir::currentPath()) {
     QDir::setCurrent(dir.path());
-    WriteFile(QStringLiteral("config.ini"),
-              "[GENERAL]\nN_TABS=" + QByteArray::number(tabs) + "\n");
+    WriteFile(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=" + QByteArray::number(tabs) + "\n");
   }
   ~Diary() { QDir::setCurrent(old); }
   Diary(const Diary&) = delete;
@@ -107,10 +106,10 @@ void EntryLoad(benchmark::State& state) {
 // The floor: a bare text area of the same size setting the same two texts in turn.
 void BareSetPlainText(benchmark::State& state) {
   const auto size = static_cast<qsizetype>(state.range(0));
-  const QString texts[2] = {QString::fromLatin1(EntryText(size, 'a')).replace(
-                                QStringLiteral("\r\n"), QStringLiteral("\n")),
-                            QString::fromLatin1(EntryText(size, 'b')).replace(
-                                QStringLiteral("\r\n"), QStringLiteral("\n"))};
+  const QString texts[2] = {QString::fromLatin1(EntryText(size, 'a'))
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                            QString::fromLatin1(EntryText(size, 'b'))
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))};
   QPlainTextEdit edit;
   edit.resize(434, 360);
   edit.show();
@@ -135,20 +134,34 @@ void Decode(benchmark::State& state, const std::string& bytes) {
 
 }  // namespace
 
-BENCHMARK(Refresh)->Name("refresh/tabs")->Arg(1)->Arg(10)->Arg(100)->Arg(1000)
+BENCHMARK(Refresh)
+    ->Name("refresh/tabs")
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(PageChange)->Name("page_change/tabs:1000")->Unit(benchmark::kMillisecond);
-BENCHMARK(EntryLoad)->Name("entry_load/marrowleaf")->Arg(1 << 20)->Arg(10 << 20)
+BENCHMARK(EntryLoad)
+    ->Name("entry_load/marrowleaf")
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BareSetPlainText)->Name("entry_load/bare_setPlainText")->Arg(1 << 20)->Arg(10 << 20)
+BENCHMARK(BareSetPlainText)
+    ->Name("entry_load/bare_setPlainText")
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
     ->Unit(benchmark::kMillisecond);
 // Kana and kanji with line breaks, in each of the three encodings.
 BENCHMARK_CAPTURE(Decode, utf8, MegabyteOf("\xe6\x97\xa5\xe8\xa8\x98\xe3\x81\x8b\xe3\x81\xaa\r\n"))
-    ->Name("decode/utf8")->Unit(benchmark::kMillisecond);
+    ->Name("decode/utf8")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Decode, shift_jis, MegabyteOf("\x93\xfa\x8b\x4c\x82\xa9\x82\xc8\r\n"))
-    ->Name("decode/shift_jis")->Unit(benchmark::kMillisecond);
+    ->Name("decode/shift_jis")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Decode, latin1, MegabyteOf("caf\xe9 \x80\xff\r\n"))
-    ->Name("decode/latin1")->Unit(benchmark::kMillisecond);
+    ->Name("decode/latin1")
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

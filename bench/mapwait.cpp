@@ -1,0 +1,66 @@
+// Times a program's start under X: from just before exec to the moment its first top-level
+// window is mapped, watched through the root window's substructure events. Then it waits, reads
+// the program's resident memory and ends it.
+//   mapwait SETTLE_MS PROGRAM [ARGS...]   prints "map_ms rss_kib"
+#include <X11/Xlib.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+double NowMs() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+long RssKib(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fputs("usage: mapwait SETTLE_MS PROGRAM [ARGS...]\n", stderr);
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    std::fputs("mapwait: no display\n", stderr);
+    return 1;
+  }
+  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  XSync(display, False);
+  const double start = NowMs();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    execvp(argv[2], argv + 2);
+    _exit(127);
+  }
+  double mapped = -1;
+  while (mapped < 0) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == MapNotify && !event.xmap.override_redirect) mapped = NowMs() - start;
+  }
+  usleep(static_cast<useconds_t>(std::atoi(argv[1])) * 1000);
+  const long rss = RssKib(pid);
+  kill(pid, SIGTERM);
+  waitpid(pid, nullptr, 0);
+  std::printf("%.1f %ld\n", mapped, rss);
+  XCloseDisplay(display);
+  return 0;
+}

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Start-up against the floor, interleaved under one Xvfb: the bare Qt window, the diary on an
+# empty folder and the diary on 20 years of entries in 3 tabs. Prints "kind map_ms rss_kib" lines.
+#   bench/startup.sh BUILD_DIR [RUNS]
+set -eu
+build=$(realpath "$1")
+runs=${2:-15}
+work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-startup-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/empty" "$work/full"
+printf '[GENERAL]\r\nN_TABS = 3\r\n' > "$work/full/config.ini"
+cp "$work/full/config.ini" "$work/empty/config.ini"
+# 20 years x 365 days x 3 tabs, about 22,000 entry files.
+awk -v root="$work/full" 'BEGIN {
+  for (y = 2006; y < 2026; y++) for (m = 1; m <= 12; m++) {
+    system("mkdir -p " root "/" y "/" m)
+    for (d = 1; d <= 30 + (m % 2); d++) if (d <= 28 || m != 2) for (t = 0; t < 3; t++)
+      print "entry of " y "-" m "-" d > (root "/" y "/" m "/" d "_" t ".txt")
+  }
+}'
+cat > "$work/run.sh" <<RUN
+#!/bin/sh
+set -eu
+for i in \$(seq 1 $runs); do
+  printf 'bare '; (cd "$work/empty" && "$build/bench/mapwait" 2000 "$build/bench/bare_window")
+  printf 'diary_empty '; (cd "$work/empty" && "$build/bench/mapwait" 2000 "$build/marrowleaf")
+  printf 'diary_22000_files '; (cd "$work/full" && "$build/bench/mapwait" 2000 "$build/marrowleaf")
+done
+RUN
+chmod +x "$work/run.sh"
+xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$work/run.sh" 2> /dev/null

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Runs every benchmark on this machine and writes docs/performance.md and its chart
+# docs/performance.svg: each figure with its goal and its ratio to the baseline of the same run.
+#   ./scripts/bench.sh
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/deps.sh"
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES googletest libgtest-dev libbenchmark-dev \
+  libinih-dev libsimpleini-dev libboost-dev libx11-dev xvfb xauth python3
+cmake --preset default -S "$top" > /dev/null
+cmake --build "$top/build/default"
+out="$top/build/default/bench-results"
+mkdir -p "$out"
+b="$top/build/default/bench"
+opts="--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json"
+echo "== INI store"; "$b/ini_bench" $opts > "$out/ini.json"
+"$b/ini_bench" --peak-memory > "$out/peak.txt"
+echo "== entry files"; "$b/entry_bench" $opts > "$out/entry.json"
+echo "== window"; "$b/window_bench" $opts > "$out/window.json"
+echo "== start-up"; "$top/bench/startup.sh" "$top/build/default" 15 > "$out/startup.txt"
+python3 "$top/bench/report.py" "$out" "$top/docs"
+echo "wrote docs/performance.md and docs/performance.svg"
