@@ -14,8 +14,11 @@ cp "$work/full/config.ini" "$work/empty/config.ini"
 awk -v root="$work/full" 'BEGIN {
   for (y = 2006; y < 2026; y++) for (m = 1; m <= 12; m++) {
     system("mkdir -p " root "/" y "/" m)
-    for (d = 1; d <= 30 + (m % 2); d++) if (d <= 28 || m != 2) for (t = 0; t < 3; t++)
-      print "entry of " y "-" m "-" d > (root "/" y "/" m "/" d "_" t ".txt")
+    for (d = 1; d <= 30 + (m % 2); d++) if (d <= 28 || m != 2) for (t = 0; t < 3; t++) {
+      f = root "/" y "/" m "/" d "_" t ".txt"
+      print "entry of " y "-" m "-" d > f
+      close(f)
+    }
   }
 }'
 cat > "$work/run.sh" <<RUN
