@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ void FailEveryCallOnce(const std::string& path, const std::string& original,
   for (const char* needed : {"write", "fsync", "close", "rename"}) {
     EXPECT_NE(std::find(names.begin(), names.end(), needed), names.end()) << needed;
   }
+  std::string sequence;
+  for (const std::string& name : names) sequence += " " + name;
+  std::printf("%s: %d calls, each failed once in turn:%s\n", path.c_str(), count, sequence.c_str());
   for (int k = 1; k <= count; ++k) {
     SCOPED_TRACE("call " + std::to_string(k) + " of " + std::to_string(count) + ": " +
                  names[static_cast<size_t>(k - 1)]);
