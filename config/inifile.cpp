@@ -302,7 +302,12 @@ void TINIFile::Save() {
   if (FileUnchanged()) {
     const std::string_view held =
         writtenValid ? std::string_view(written) : std::string_view(loaded.get(), loadedSize);
-    if (held == bytes) return;
+    if (held == bytes) {
+      // A save killed half-way may have left its temporary file; a skipped save removes it
+      // just as a written one does.
+      ::unlink(marrowleaf::SaveTemporaryName(marrowleaf::ResolveSymlinks(fileName)).c_str());
+      return;
+    }
   }
   // The store reports nothing; the writer keeps the old file whole when the new one cannot be
   // written in full.
