@@ -113,6 +113,15 @@ std::string FormatIniInt(int32_t value) { return std::to_string(value); }
 
 TINIFile::~TINIFile() { Save(); }
 
+TINIFile::FileState TINIFile::StateOf(const struct stat& st) {
+  return {true,
+          static_cast<uint64_t>(st.st_dev),
+          static_cast<uint64_t>(st.st_ino),
+          static_cast<int64_t>(st.st_size),
+          static_cast<int64_t>(st.st_mtim.tv_sec),
+          static_cast<int64_t>(st.st_mtim.tv_nsec)};
+}
+
 void TINIFile::Clear() {
   if (!attached) return;
   sections.clear();
@@ -133,12 +142,7 @@ void TINIFile::Load(const std::string& name) {
   if (!ReadWholeFile(name, loaded, loadedSize, st)) return;
   Parse(std::string_view(loaded.get(), loadedSize));
   if (static_cast<int64_t>(loadedSize) == static_cast<int64_t>(st.st_size)) {
-    fileState = {true,
-                 static_cast<uint64_t>(st.st_dev),
-                 static_cast<uint64_t>(st.st_ino),
-                 static_cast<int64_t>(st.st_size),
-                 static_cast<int64_t>(st.st_mtim.tv_sec),
-                 static_cast<int64_t>(st.st_mtim.tv_nsec)};
+    fileState = StateOf(st);
   }
 }
 
@@ -271,12 +275,11 @@ std::string TINIFile::Serialize() const {
 
 bool TINIFile::FileUnchanged() const {
   struct stat st {};
-  return fileState.known && ::stat(fileName.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-         static_cast<uint64_t>(st.st_dev) == fileState.device &&
-         static_cast<uint64_t>(st.st_ino) == fileState.inode &&
-         static_cast<int64_t>(st.st_size) == fileState.size &&
-         static_cast<int64_t>(st.st_mtim.tv_sec) == fileState.mtimeSec &&
-         static_cast<int64_t>(st.st_mtim.tv_nsec) == fileState.mtimeNsec;
+  if (!fileState.known || ::stat(fileName.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  const FileState now = StateOf(st);
+  return now.device == fileState.device && now.inode == fileState.inode &&
+         now.size == fileState.size && now.mtimeSec == fileState.mtimeSec &&
+         now.mtimeNsec == fileState.mtimeNsec;
 }
 
 void TINIFile::RememberFile() {
@@ -285,12 +288,7 @@ void TINIFile::RememberFile() {
     fileState = FileState();
     return;
   }
-  fileState = {true,
-               static_cast<uint64_t>(st.st_dev),
-               static_cast<uint64_t>(st.st_ino),
-               static_cast<int64_t>(st.st_size),
-               static_cast<int64_t>(st.st_mtim.tv_sec),
-               static_cast<int64_t>(st.st_mtim.tv_nsec)};
+  fileState = StateOf(st);
 }
 
 void TINIFile::Save() {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+struct stat;
+
 // An in-memory INI file: ordered sections of ordered keys with byte-string values, bound to one
 // file by Load and written back whole by Save. Reading a missing key records the caller's
 // default, so the next Save writes it. Nothing is ever reported to the caller: a file that
@@ -64,6 +66,7 @@ class TINIFile {
     int64_t mtimeNsec = 0;
   };
 
+  static FileState StateOf(const struct stat& st);
   std::string_view Keep(std::string_view text);
   Section& SectionNamed(std::string_view name);  // inserted in order where missing
   void Parse(std::string_view text);
