@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "mainwindow/prompts.h"
+#include "mainwindow/diaryerror.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The title is the application name, not its display name: Qt would append a display name to
@@ -26,12 +26,7 @@ void TApplication::ShowException(const QString& message) {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
-  try {
-    return QApplication::notify(receiver, event);
-  } catch (const EDiaryError& e) {
-    ShowException(QString::fromStdString(e.what()));
-  } catch (...) {
-    ShowException(QString());
-  }
-  return false;
+  bool handled = false;
+  RunShowingExceptions([&] { handled = QApplication::notify(receiver, event); }, &ShowException);
+  return handled;
 }

@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "app/application.h"
+#include "mainwindow/diaryerror.h"
 #include "mainwindow/messageboxprompts.h"
 #include "mainwindow/tform1.h"
 
@@ -15,15 +16,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   TApplication app(argc, argv);
-  try {
-    MessageBoxPrompts prompts(&TApplication::ShowException);
-    TForm1 form(prompts);
-    form.show();
-    TApplication::exec();
-  } catch (const EDiaryError& e) {
-    TApplication::ShowException(QString::fromStdString(e.what()));
-  } catch (...) {
-    TApplication::ShowException(QString());
-  }
+  // An exception that escapes the window's creation is shown, and the program ends.
+  RunShowingExceptions(
+      [] {
+        MessageBoxPrompts prompts(&TApplication::ShowException);
+        TForm1 form(prompts);
+        form.show();
+        TApplication::exec();
+      },
+      &TApplication::ShowException);
   return 0;
 }

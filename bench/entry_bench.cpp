@@ -7,6 +7,7 @@
 
 #include "benchinputs.h"
 #include "entries/entryfiles.h"
+#include "entries/entrytext.h"
 
 namespace {
 
@@ -70,10 +71,32 @@ void RawWrite(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
 }
 
+std::string MegabyteOf(const std::string& unit) {
+  std::string bytes;
+  while (bytes.size() < (1u << 20)) bytes += unit;
+  return bytes;
+}
+
+void Decode(benchmark::State& state, const std::string& bytes) {
+  for (auto _ : state) benchmark::DoNotOptimize(marrowleaf::EntryBytesToText(bytes).text.size());
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
 }  // namespace
 
 BENCHMARK(EntryRead)->Name("entry_io/read/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(RawRead)->Name("entry_io/read/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(EntryWrite)->Name("entry_io/write/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(RawWrite)->Name("entry_io/write/raw")->Unit(benchmark::kMillisecond);
+// Kana and kanji with line breaks, in each of the three encodings.
+BENCHMARK_CAPTURE(Decode, utf8, MegabyteOf("\xe6\x97\xa5\xe8\xa8\x98\xe3\x81\x8b\xe3\x81\xaa\r\n"))
+    ->Name("decode/utf8")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, shift_jis, MegabyteOf("\x93\xfa\x8b\x4c\x82\xa9\x82\xc8\r\n"))
+    ->Name("decode/shift_jis")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Decode, latin1, MegabyteOf("caf\xe9 \x80\xff\r\n"))
+    ->Name("decode/latin1")
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();

@@ -16,8 +16,8 @@
 
 #include "benchinputs.h"
 #include "config/inifile.h"
-#include "config/savefile.h"
 #include "config/settings.h"
+#include "platform/files.h"
 
 #ifdef MARROWLEAF_BENCH_SIMPLEINI
 #define SI_NO_CONVERSION

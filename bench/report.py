@@ -106,7 +106,7 @@ row("Calendar page change with its marks, 1,000 tabs, 31 entries a month", "%.3f
 skip = ms(ini["config_flush/start_pass_skipping_equal_saves"])
 write = ms(ini["config_flush/start_pass_writing_both_saves"])
 
-decode = {k: window["decode/" + k] for k in ["utf8", "shift_jis", "latin1"]}
+decode = {k: entry["decode/" + k] for k in ["utf8", "shift_jis", "latin1"]}
 
 # The chart: INI load throughput per input (log scale) and refresh time against tab count.
 W, H = 900, 360

@@ -13,7 +13,6 @@
 #include <memory>
 #include <string>
 
-#include "mainwindow/entrytext.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
@@ -121,17 +120,6 @@ void BareSetPlainText(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
 }
 
-std::string MegabyteOf(const std::string& unit) {
-  std::string bytes;
-  while (bytes.size() < (1u << 20)) bytes += unit;
-  return bytes;
-}
-
-void Decode(benchmark::State& state, const std::string& bytes) {
-  for (auto _ : state) benchmark::DoNotOptimize(EntryBytesToText(bytes).text.size());
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
-}
-
 }  // namespace
 
 BENCHMARK(Refresh)
@@ -152,17 +140,6 @@ BENCHMARK(BareSetPlainText)
     ->Arg(1 << 20)
     ->Arg(10 << 20)
     ->Unit(benchmark::kMillisecond);
-// Kana and kanji with line breaks, in each of the three encodings.
-BENCHMARK_CAPTURE(Decode, utf8, MegabyteOf("\xe6\x97\xa5\xe8\xa8\x98\xe3\x81\x8b\xe3\x81\xaa\r\n"))
-    ->Name("decode/utf8")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Decode, shift_jis, MegabyteOf("\x93\xfa\x8b\x4c\x82\xa9\x82\xc8\r\n"))
-    ->Name("decode/shift_jis")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Decode, latin1, MegabyteOf("caf\xe9 \x80\xff\r\n"))
-    ->Name("decode/latin1")
-    ->Unit(benchmark::kMillisecond);
-
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

@@ -1,15 +1,10 @@
 #include "config/inifile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <unordered_map>
 
-#include "config/savefile.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -56,37 +51,6 @@ bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_vie
   return true;
 }
 
-// Reads the whole file in one block (more if it grows meanwhile), into memory that is not
-// cleared first. A FIFO, a device or a directory counts as a file that cannot be opened: reading
-// it could hang or never end. A read error ends the text. `st` is the file's state when opened.
-bool ReadWholeFile(const std::string& name, std::unique_ptr<char[]>& out, size_t& used,
-                   struct stat& st) {
-  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  // One byte more than the size, so that the read that finds the end needs no second buffer.
-  size_t capacity = (st.st_size > 0 ? static_cast<size_t>(st.st_size) : 4096) + 1;
-  out.reset(new char[capacity]);
-  used = 0;
-  for (;;) {
-    if (used == capacity) {
-      std::unique_ptr<char[]> bigger(new char[capacity * 2]);
-      std::memcpy(bigger.get(), out.get(), used);
-      out = std::move(bigger);
-      capacity *= 2;
-    }
-    const ssize_t n = ::read(fd, out.get() + used, capacity - used);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    used += static_cast<size_t>(n);
-  }
-  ::close(fd);
-  return true;
-}
-
 }  // namespace
 
 namespace marrowleaf {
@@ -113,15 +77,6 @@ std::string FormatIniInt(int32_t value) { return std::to_string(value); }
 
 TINIFile::~TINIFile() { Save(); }
 
-TINIFile::FileState TINIFile::StateOf(const struct stat& st) {
-  return {true,
-          static_cast<uint64_t>(st.st_dev),
-          static_cast<uint64_t>(st.st_ino),
-          static_cast<int64_t>(st.st_size),
-          static_cast<int64_t>(st.st_mtim.tv_sec),
-          static_cast<int64_t>(st.st_mtim.tv_nsec)};
-}
-
 void TINIFile::Clear() {
   if (!attached) return;
   sections.clear();
@@ -130,7 +85,7 @@ void TINIFile::Clear() {
   loadedSize = 0;
   written.clear();
   writtenValid = false;
-  fileState = FileState();
+  fileState = marrowleaf::FileState();
   attached = false;
 }
 
@@ -138,12 +93,12 @@ void TINIFile::Load(const std::string& name) {
   Clear();
   fileName = name;
   attached = true;
-  struct stat st {};
-  if (!ReadWholeFile(name, loaded, loadedSize, st)) return;
+  marrowleaf::WholeFile file = marrowleaf::ReadWholeFile(name);
+  if (!file.opened) return;
+  loaded = std::move(file.bytes);
+  loadedSize = file.size;
   Parse(std::string_view(loaded.get(), loadedSize));
-  if (static_cast<int64_t>(loadedSize) == static_cast<int64_t>(st.st_size)) {
-    fileState = StateOf(st);
-  }
+  if (file.complete && static_cast<int64_t>(loadedSize) == file.state.size) fileState = file.state;
 }
 
 void TINIFile::LoadFromBytes(std::string_view text) {
@@ -151,7 +106,7 @@ void TINIFile::LoadFromBytes(std::string_view text) {
   kept.clear();
   written.clear();
   writtenValid = false;
-  fileState = FileState();  // the content no longer is what the file holds
+  fileState = marrowleaf::FileState();  // the content no longer is what the file holds
   attached = true;
   std::unique_ptr<char[]> copy(new char[text.size() + 1]);
   std::memcpy(copy.get(), text.data(), text.size());
@@ -274,22 +229,10 @@ std::string TINIFile::Serialize() const {
 }
 
 bool TINIFile::FileUnchanged() const {
-  struct stat st {};
-  if (!fileState.known || ::stat(fileName.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  const FileState now = StateOf(st);
-  return now.device == fileState.device && now.inode == fileState.inode &&
-         now.size == fileState.size && now.mtimeSec == fileState.mtimeSec &&
-         now.mtimeNsec == fileState.mtimeNsec;
+  return fileState.known && marrowleaf::RegularFileState(fileName) == fileState;
 }
 
-void TINIFile::RememberFile() {
-  struct stat st {};
-  if (::stat(fileName.c_str(), &st) != 0) {
-    fileState = FileState();
-    return;
-  }
-  fileState = StateOf(st);
-}
+void TINIFile::RememberFile() { fileState = marrowleaf::RegularFileState(fileName); }
 
 void TINIFile::Save() {
   if (!attached) return;
@@ -303,7 +246,7 @@ void TINIFile::Save() {
     if (held == bytes) {
       // A save killed half-way may have left its temporary file; a skipped save removes it
       // just as a written one does.
-      ::unlink(marrowleaf::SaveTemporaryName(marrowleaf::ResolveSymlinks(fileName)).c_str());
+      marrowleaf::RemoveFile(marrowleaf::SaveTemporaryName(marrowleaf::ResolveSymlinks(fileName)));
       return;
     }
   }
@@ -315,7 +258,7 @@ void TINIFile::Save() {
     RememberFile();
   } else {
     writtenValid = false;
-    fileState = FileState();
+    fileState = marrowleaf::FileState();
   }
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-struct stat;
+#include "platform/files.h"
 
 // An in-memory INI file: ordered sections of ordered keys with byte-string values, bound to one
 // file by Load and written back whole by Save. Reading a missing key records the caller's
@@ -55,18 +55,6 @@ class TINIFile {
     std::string_view name;
     std::vector<Entry> keys;
   };
-  // What the file held when this store last read or wrote it, so that a save of the very same
-  // bytes over an unchanged file can be left out.
-  struct FileState {
-    bool known = false;
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    int64_t size = 0;
-    int64_t mtimeSec = 0;
-    int64_t mtimeNsec = 0;
-  };
-
-  static FileState StateOf(const struct stat& st);
   std::string_view Keep(std::string_view text);
   Section& SectionNamed(std::string_view name);  // inserted in order where missing
   void Parse(std::string_view text);
@@ -79,7 +67,9 @@ class TINIFile {
   std::string written;             // the bytes of the last save, while the file holds them
   bool writtenValid = false;
   size_t loadedSize = 0;
-  FileState fileState;
+  // What the file was when this store last read or wrote it, so that a save of the very same
+  // bytes over an unchanged file can be left out.
+  marrowleaf::FileState fileState;
   std::string fileName;
   bool attached = false;
 };

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/savefile.h"
+#include "platform/files.h"
 
 // Entry files as bytes: where an entry lives, whether it exists, creating it, reading it up to its
 // first NUL and writing it back. Every path starts at the save directory the caller gives.
@@ -22,31 +22,40 @@ std::string MonthDirectory(const std::string& saveDir, uint16_t year, uint16_t m
 // saveDir/year/month/day_tab.txt, numbers in decimal without leading zeros; not normalised.
 std::string EntryPath(const std::string& saveDir, const EntryKey& key);
 
-bool IsFile(const std::string& path);  // a regular file; directories and devices do not count
-bool IsDirectory(const std::string& path);
-
-// One level, private to the user (0700 whatever the umask); failures are ignored.
-void MakePrivateDirectory(const std::string& path);
 // Creates an empty entry file (0600 whatever the umask). Never replaces an existing name: a file
 // that appeared since the caller looked is left alone. Failures are ignored.
 void CreateEmptyEntryFile(const std::string& path);
 
+// "create": the year and the month folder where missing (one level each, private), then an empty
+// entry file where none is. True when no entry file was there before, which the window then shows
+// as a new, empty entry whether or not the file could be made.
+bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key);
+
 struct EntryRead {
   bool ok = false;
-  std::string text;   // the bytes up to the first NUL, or the whole file if it has none
-  std::string error;  // why the entry could not be read
+  bool readOnly = false;  // the file may be read but not written: it is shown, never saved
+  std::string text;       // the bytes up to the first NUL, or the whole file if it has none
+  std::string error;      // why the entry could not be read
 };
 
-// Opens the entry for reading and writing, exclusively: a file that is read-only, not a regular
-// file, or locked by another copy of the program does not load.
+// Opens the entry exclusively, for reading and writing where allowed, else for reading alone. A
+// file that is not a regular file, or that another copy of the program holds, does not load.
 EntryRead ReadEntryFile(const std::string& path);
 
 // Writes text and its terminating NUL over the existing entry, atomically. The entry must exist,
-// be a regular file writable by us and not be locked by another copy; otherwise nothing changes.
+// be a regular file writable by us and not be held by another copy; otherwise nothing changes.
 SaveOutcome WriteEntryFile(const std::string& path, std::string_view text);
 
 // Keeps a text whose save failed: a new private file `name` in `dir` (created if missing).
 SaveOutcome WriteRecoveryFile(const std::string& dir, const std::string& name,
                               std::string_view text);
+
+struct RecoveryCopy {
+  SaveOutcome outcome;
+  std::string path;  // where the text was kept
+};
+// Keeps the bytes of the entry `key` in `dir` under a name that says which entry they belong to
+// and when they were kept ("2004-3-7_0_20040307-120000.txt", "-1", "-2" ... when taken).
+RecoveryCopy KeepRecoveryCopy(const std::string& dir, const EntryKey& key, std::string_view bytes);
 
 }  // namespace marrowleaf

@@ -1,9 +1,5 @@
 #include "entries/monthlisting.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <string_view>
 
 #include "entries/entryfiles.h"
@@ -26,7 +22,8 @@ long TakeNumber(std::string_view& s, long limit) {
   return value;
 }
 
-// The day of an entry name, or 0 when the name is no entry of a tab below tabCount.
+}  // namespace
+
 int EntryDay(std::string_view name, int tabCount) {
   const long day = TakeNumber(name, 31);
   if (day < 1 || name.empty() || name.front() != '_') return 0;
@@ -36,25 +33,20 @@ int EntryDay(std::string_view name, int tabCount) {
   return static_cast<int>(day);
 }
 
-}  // namespace
-
 uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount) {
   if (tabCount <= 0) return 0;
-  DIR* dir = ::opendir(MonthDirectory(saveDir, year, month).c_str());
-  if (dir == nullptr) return 0;
   uint32_t days = 0;
-  while (const dirent* item = ::readdir(dir)) {
-    const int day = EntryDay(item->d_name, tabCount);
-    if (day == 0 || (days & (1u << day)) != 0) continue;
-    bool regular = item->d_type == DT_REG;
-    if (item->d_type == DT_LNK || item->d_type == DT_UNKNOWN) {
-      // A link counts like the file it names, as it does for the tab captions.
-      struct stat st {};
-      regular = ::fstatat(::dirfd(dir), item->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
-    }
-    if (regular) days |= 1u << day;
-  }
-  ::closedir(dir);
+  // A link counts like the file it names, as it does for the tab captions.
+  int day = 0;
+  ListFolder(
+      MonthDirectory(saveDir, year, month),
+      [&](std::string_view name) {
+        day = EntryDay(name, tabCount);
+        return day != 0 && (days & (1u << day)) == 0;
+      },
+      [&](std::string_view, bool regular) {
+        if (regular) days |= 1u << day;
+      });
   return days;
 }
 

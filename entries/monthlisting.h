@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Which days of a month hold entries, read from the month folder's names alone.
 namespace marrowleaf {
@@ -9,6 +10,10 @@ namespace marrowleaf {
 // Bit d (1 to 31) is set when saveDir/year/month holds a regular file named "d_t.txt" with a tab
 // index t below tabCount, both numbers written the way EntryPath writes them. One listing of the
 // folder: no entry is opened, and only symbolic links cost a stat. A missing folder has no days.
+// The day of an entry file name ("7_2.txt" is day 7), or 0 when the name is no entry of a tab
+// below tabCount: the same rule for the calendar marks and everything else that looks for entries.
+int EntryDay(std::string_view name, int tabCount);
+
 uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount);
 
 }  // namespace marrowleaf

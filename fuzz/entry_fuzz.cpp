@@ -5,8 +5,8 @@
 #include <string>
 
 #include "entries/entryfiles.h"
+#include "entries/entrytext.h"
 #include "fuzzfile.h"
-#include "mainwindow/entrytext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = FuzzDir() + "/8_0.txt";
@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t length = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - data) : size;
   FUZZ_CHECK(read.text == std::string(reinterpret_cast<const char*>(data), length));
 
-  const EntryText shown = EntryBytesToText(read.text);
-  EntryFormat format = shown.format;
-  const std::string back = EntryTextToBytes(shown.text, format);
+  const marrowleaf::EntryText shown = marrowleaf::EntryBytesToText(read.text);
+  marrowleaf::EntryFormat format = shown.format;
+  const std::string back = marrowleaf::EntryTextToBytes(shown.text, format);
   FUZZ_CHECK(back == read.text);
   FUZZ_CHECK(format.encoding == shown.format.encoding);
 

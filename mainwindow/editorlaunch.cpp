@@ -15,7 +15,7 @@ namespace {
 // so nothing typed into the waiting window acts after the editor has exited.
 class InputBlocker : public QObject {
  public:
-  explicit InputBlocker(QWidget* window) : window_(window) {
+  explicit InputBlocker(QWidget* window) : blocked(window) {
     QCoreApplication::instance()->installEventFilter(this);
   }
   ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -41,7 +41,7 @@ class InputBlocker : public QObject {
       case QEvent::Close: {
         auto* widget = qobject_cast<QWidget*>(watched);
         return widget &&
-               (widget == window_ || window_->isAncestorOf(widget) || widget->window() == window_);
+               (widget == blocked || blocked->isAncestorOf(widget) || widget->window() == blocked);
       }
       default:
         return false;
@@ -49,7 +49,7 @@ class InputBlocker : public QObject {
   }
 
  private:
-  QWidget* window_;
+  QWidget* blocked;
 };
 
 }  // namespace

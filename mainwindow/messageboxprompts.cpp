@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-MessageBoxPrompts::MessageBoxPrompts(std::function<void(const QString&)> exceptionDisplay)
-    : exceptionDisplay_(std::move(exceptionDisplay)) {}
+MessageBoxPrompts::MessageBoxPrompts(std::function<void(const QString&)> display)
+    : exceptionDisplay(std::move(display)) {}
 
 bool MessageBoxPrompts::AskSave(QWidget* owner) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("text modified"), QStringLiteral("save?"),
@@ -14,7 +14,7 @@ bool MessageBoxPrompts::AskSave(QWidget* owner) {
   return box.exec() == QMessageBox::Yes;
 }
 
-void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay_(message); }
+void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay(message); }
 
 void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
   QMessageBox::warning(owner, QStringLiteral("marrowleaf"), text);

@@ -8,11 +8,11 @@
 // it in.
 class MessageBoxPrompts : public TPrompts {
  public:
-  explicit MessageBoxPrompts(std::function<void(const QString&)> exceptionDisplay);
+  explicit MessageBoxPrompts(std::function<void(const QString&)> display);
   bool AskSave(QWidget* owner) override;
   void ShowException(const QString& message) override;
   void ShowWarning(QWidget* owner, const QString& text) override;
 
  private:
-  std::function<void(const QString&)> exceptionDisplay_;
+  std::function<void(const QString&)> exceptionDisplay;
 };

@@ -1,16 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
-#include <string>
 
 class QWidget;
-
-// The program's own exception type: it carries the message that the exception display shows.
-class EDiaryError : public std::runtime_error {
- public:
-  explicit EDiaryError(const std::string& message) : std::runtime_error(message) {}
-};
 
 // Everything the window asks or tells the user goes through here, so that tests can answer.
 class TPrompts {

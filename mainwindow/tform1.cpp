@@ -15,16 +15,18 @@
 
 #include "config/settings.h"
 #include "entries/calendar.h"
+#include "mainwindow/diaryerror.h"
 #include "mainwindow/prompts.h"
 
-TForm1::TForm1(TPrompts& p, QWidget* parent) : QMainWindow(parent), prompts(p) {
+TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
+    : QMainWindow(parent), prompts(p), today(std::move(clock)) {
   CreateLayout();
   LoadSettings();
-  const QDate today = QDate::currentDate();
-  SetCalendarDate(today.year(), today.month(), today.day());
-  selectedYear = static_cast<uint16_t>(today.year());
-  selectedMonth = static_cast<uint16_t>(today.month());
-  selectedDay = static_cast<uint16_t>(today.day());
+  const QDate now = today();
+  SetCalendarDate(now.year(), now.month(), now.day());
+  selectedYear = static_cast<uint16_t>(now.year());
+  selectedMonth = static_cast<uint16_t>(now.month());
+  selectedDay = static_cast<uint16_t>(now.day());
   RefreshForDate();
   ConnectEvents();
 }
@@ -105,11 +107,11 @@ int TForm1::DayOfWeek(int year, int month, int day) {
 int TForm1::DaysInMonth(int year, int month) { return marrowleaf::DaysInMonth(year, month); }
 
 void TForm1::UpdateDateLabel() {
-  const QDate today = QDate::currentDate();
+  const QDate now = today();
   Label_date->setText(
-      QString::number(today.year()) + QLatin1Char(' ') + QString::number(today.month()) +
-      QLatin1Char('/') + QString::number(today.day()) + QStringLiteral(" (") +
-      QLatin1String(marrowleaf::WeekdayName(DayOfWeek(today.year(), today.month(), today.day()))) +
+      QString::number(now.year()) + QLatin1Char(' ') + QString::number(now.month()) +
+      QLatin1Char('/') + QString::number(now.day()) + QStringLiteral(" (") +
+      QLatin1String(marrowleaf::WeekdayName(DayOfWeek(now.year(), now.month(), now.day()))) +
       QLatin1Char(')'));
 }
 
@@ -123,13 +125,7 @@ void TForm1::RefreshForDate() {
 }
 
 void TForm1::Guard(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const EDiaryError& e) {
-    prompts.ShowException(QString::fromStdString(e.what()));
-  } catch (...) {
-    prompts.ShowException(QString());
-  }
+  RunShowingExceptions(handler, [this](const QString& message) { prompts.ShowException(message); });
 }
 
 void TForm1::ConnectEvents() {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "entries/entryfiles.h"
-#include "mainwindow/entrytext.h"
+#include "entries/entrytext.h"
 
 class QAction;
 class QCalendarWidget;
@@ -31,7 +31,9 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(TPrompts& prompts, QWidget* parent = nullptr);
+  // `today` is the clock: the local date of the machine, or a fixed date in tests.
+  using TClock = std::function<QDate()>;
+  explicit TForm1(TPrompts& prompts, TClock today = &QDate::currentDate, QWidget* parent = nullptr);
   ~TForm1() override;  // the destroy event: the save step, then the settings
 
   // Date refresh and label.
@@ -71,7 +73,7 @@ class TForm1 : public QMainWindow {
   bool TextModified() const { return textModified; }
   const std::vector<std::string>& TabNames() const { return tabNames; }
   const std::string& EditorCommand() const { return editorCommand; }
-  const EntryFormat& ShownFormat() const { return entryFormat; }
+  const marrowleaf::EntryFormat& ShownFormat() const { return entryFormat; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -99,6 +101,7 @@ class TForm1 : public QMainWindow {
   QString EntryDescription() const;
 
   TPrompts& prompts;
+  TClock today;
 
   // Controls.
   QFrame* Panel1 = nullptr;
@@ -122,9 +125,8 @@ class TForm1 : public QMainWindow {
   // Members.
   std::string saveDir;
   std::string entryPath;
-  marrowleaf::EntryKey entryKey;
-  EntryFormat entryFormat;  // how the shown entry's bytes became its text  // the entry entryPath
-                            // names, for messages and recovery files
+  marrowleaf::EntryKey entryKey;  // the entry entryPath names, for messages and recovery files
+  marrowleaf::EntryFormat entryFormat;  // how the shown entry's bytes became its text
   std::string editorCommand;
   std::vector<std::string> tabNames;
   uint16_t selectedYear = 0;

@@ -1,14 +1,13 @@
 // The entry cycle: which file the text area belongs to, loading, creating and the save step.
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QDateTime>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTextDocument>
 
-#include "mainwindow/entrytext.h"
+#include "entries/entrytext.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
@@ -33,17 +32,14 @@ bool TForm1::EntryExists(int tab) {
 
 void TForm1::CreateEntry(int tab) {
   ReadSelectedDate();
-  const std::string yearDir = marrowleaf::YearDirectory(saveDir, selectedYear);
-  if (!marrowleaf::IsDirectory(yearDir)) marrowleaf::MakePrivateDirectory(yearDir);
-  const std::string monthDir = marrowleaf::MonthDirectory(saveDir, selectedYear, selectedMonth);
-  if (!marrowleaf::IsDirectory(monthDir)) marrowleaf::MakePrivateDirectory(monthDir);
+  const bool created =
+      marrowleaf::CreateMissingEntry(saveDir, {selectedYear, selectedMonth, selectedDay, tab});
   ComputeEntryPath(tab);
-  if (!marrowleaf::IsFile(entryPath)) {
-    marrowleaf::CreateEmptyEntryFile(entryPath);
+  if (created) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());
-    entryFormat = EntryFormat();  // a new entry is written in UTF-8
+    entryFormat = marrowleaf::EntryFormat();  // a new entry is written in UTF-8
     SetEntryLoaded(true);
     textModified = false;
   }
@@ -56,12 +52,12 @@ void TForm1::LoadEntry(int tab) {
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
     SetInputText(QStringLiteral("File does not exist. push 'create' button."));
-    entryFormat = EntryFormat();
+    entryFormat = marrowleaf::EntryFormat();
     SetEntryLoaded(false);
     textModified = false;
     return;
   }
-  EntryText shown = EntryBytesToText(read.text);
+  marrowleaf::EntryText shown = marrowleaf::EntryBytesToText(read.text);
   SetInputText(shown.text);
   entryFormat = shown.format;
   textModified = false;
@@ -71,9 +67,9 @@ void TForm1::LoadEntry(int tab) {
 void TForm1::SaveEntryIfModified() {
   if (!entryLoaded || !textModified) return;
   if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
-  EntryFormat format = entryFormat;
+  marrowleaf::EntryFormat format = entryFormat;
   const marrowleaf::SaveOutcome saved =
-      marrowleaf::WriteEntryFile(entryPath, EntryTextToBytes(InputText(), format));
+      marrowleaf::WriteEntryFile(entryPath, marrowleaf::EntryTextToBytes(InputText(), format));
   if (saved.ok) {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
     textModified = false;
@@ -143,30 +139,16 @@ void TForm1::KeepFailedSave(const std::string& error) {
   const std::string dir = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                               .filePath(QStringLiteral("recovered"))
                               .toStdString();
-  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  EntryFormat format = entryFormat;
-  const std::string bytes = EntryTextToBytes(InputText(), format);
-  marrowleaf::SaveOutcome kept{false, "no file name was free"};
-  std::string name;
-  for (int attempt = 0; attempt < 100 && !kept.ok; ++attempt) {
-    name = QStringLiteral("%1-%2-%3_%4_%5%6.txt")
-               .arg(entryKey.year)
-               .arg(entryKey.month)
-               .arg(entryKey.day)
-               .arg(entryKey.tab)
-               .arg(stamp, attempt == 0 ? QString() : QLatin1Char('-') + QString::number(attempt))
-               .toStdString();
-    kept = marrowleaf::WriteRecoveryFile(dir, name, bytes);
-    if (!kept.ok && marrowleaf::IsFile(dir + '/' + name)) continue;  // taken: try the next name
-    break;
-  }
+  marrowleaf::EntryFormat format = entryFormat;
+  const marrowleaf::RecoveryCopy kept = marrowleaf::KeepRecoveryCopy(
+      dir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format));
   QString text = QStringLiteral("Could not save ") + EntryDescription() + QStringLiteral(":\n") +
                  QString::fromStdString(error) + QStringLiteral("\n\n");
-  if (kept.ok) {
-    text += QStringLiteral("The text was kept in\n") + QString::fromStdString(dir + '/' + name);
+  if (kept.outcome.ok) {
+    text += QStringLiteral("The text was kept in\n") + QString::fromStdString(kept.path);
   } else {
     text += QStringLiteral("The text could not be kept either (") +
-            QString::fromStdString(kept.error) +
+            QString::fromStdString(kept.outcome.error) +
             QStringLiteral("). Copy it out of the window before another entry is shown.");
   }
   prompts.ShowWarning(this, text);

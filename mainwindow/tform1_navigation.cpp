@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "entries/monthlisting.h"
-#include "mainwindow/prompts.h"
+#include "mainwindow/diaryerror.h"
 #include "mainwindow/tform1.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
@@ -44,8 +44,8 @@ void TForm1::Button_prev_monthClick() { MoveCalendar(0, -1); }
 void TForm1::Button_next_monthClick() { MoveCalendar(0, 1); }
 
 void TForm1::Button_todayClick() {
-  const QDate today = QDate::currentDate();
-  SetCalendarDate(today.year(), today.month(), today.day());
+  const QDate now = today();
+  SetCalendarDate(now.year(), now.month(), now.day());
   RefreshForDate();
 }
 

@@ -121,11 +121,11 @@ TEST(EntryWriting, ASymlinkedEntryIsWrittenThroughToItsTarget) {
 
 class UmaskScope {
  public:
-  explicit UmaskScope(mode_t mask) : old_(::umask(mask)) {}
-  ~UmaskScope() { ::umask(old_); }
+  explicit UmaskScope(mode_t mask) : oldMask(::umask(mask)) {}
+  ~UmaskScope() { ::umask(oldMask); }
 
  private:
-  mode_t old_;
+  mode_t oldMask;
 };
 
 TEST(EntryCreation, NewFoldersAndFilesArePrivateWhateverTheUmask) {
@@ -133,9 +133,8 @@ TEST(EntryCreation, NewFoldersAndFilesArePrivateWhateverTheUmask) {
     SCOPED_TRACE(mask);
     TempDir dir;
     UmaskScope scope(mask);
-    MakePrivateDirectory(dir / "2004");
-    MakePrivateDirectory(dir / "2004/3");
-    CreateEmptyEntryFile(dir / "2004/3/7_0.txt");
+    EXPECT_TRUE(CreateMissingEntry(dir.path(), {2004, 3, 7, 0}));
+    EXPECT_FALSE(CreateMissingEntry(dir.path(), {2004, 3, 7, 0}));  // it exists now
     EXPECT_EQ(testutil::Mode(dir / "2004"), 0700u);
     EXPECT_EQ(testutil::Mode(dir / "2004/3"), 0700u);
     EXPECT_EQ(testutil::Mode(dir / "2004/3/7_0.txt"), 0600u);
@@ -156,6 +155,9 @@ TEST(EntryCreation, ExistingFilesAndFoldersKeepContentAndPermissions) {
   EXPECT_EQ(ReadFile(dir / "y/e.txt"), "kept");
   CreateEmptyEntryFile(dir / "missing/e.txt");  // a missing folder is ignored
   EXPECT_FALSE(testutil::Exists(dir / "missing"));
+  // A missing save folder: the entry is new to the window, but nothing is made.
+  EXPECT_TRUE(CreateMissingEntry(dir / "missing", {2004, 3, 7, 0}));
+  EXPECT_FALSE(testutil::Exists(dir / "missing"));
 }
 
 TEST(EntryRecovery, RecoveryFilesArePrivateNewFilesThatNeverOverwrite) {
@@ -168,6 +170,13 @@ TEST(EntryRecovery, RecoveryFilesArePrivateNewFilesThatNeverOverwrite) {
   const SaveOutcome again = WriteRecoveryFile(folder, "2004-3-7_0.txt", "other");
   EXPECT_FALSE(again.ok);
   EXPECT_EQ(ReadFile(folder + "/2004-3-7_0.txt"), "kept text");
+  // Copies of one entry kept within the same second each get a name of their own.
+  const RecoveryCopy first = KeepRecoveryCopy(folder, {2004, 3, 7, 2}, "one");
+  const RecoveryCopy second = KeepRecoveryCopy(folder, {2004, 3, 7, 2}, "two");
+  ASSERT_TRUE(first.outcome.ok && second.outcome.ok);
+  EXPECT_NE(first.path, second.path);
+  EXPECT_EQ(first.path.rfind(folder + "/2004-3-7_2_", 0), 0u) << first.path;
+  EXPECT_EQ(ReadFile(first.path) + ReadFile(second.path), "onetwo");
 }
 
 TEST(UnprivilegedEntries, ReadOnlyEntriesAndFoldersAreNeverChanged) {

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "config/inifile.h"
-#include "config/savefile.h"
 #include "entries/entryfiles.h"
+#include "platform/files.h"
 #include "testutil.h"
 
 using testutil::ReadFile;
@@ -17,17 +17,17 @@ class FullDisk : public ::testing::Test {
  protected:
   void SetUp() override {
     REQUIRE_FULL_DISK();
-    dir_ = testutil::FullDiskDir() + "/case";
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directory(dir_);
+    dir = testutil::FullDiskDir() + "/case";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directory(dir);
   }
   void TearDown() override {
-    if (!dir_.empty()) std::filesystem::remove_all(dir_);
+    if (!dir.empty()) std::filesystem::remove_all(dir);
   }
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
-  void Fill() { testutil::FillDisk(dir_); }
+  std::string Path(const std::string& name) const { return dir + "/" + name; }
+  void Fill() { testutil::FillDisk(dir); }
 
-  std::string dir_;
+  std::string dir;
 };
 
 // 30 sizes from 1 byte to 1 MiB, most of them small: a full disk hurts small files first.
@@ -54,7 +54,7 @@ TEST_F(FullDisk, ConfigSavesKeepTheOldFileWhole) {
     EXPECT_EQ(ReadFile(Path("config.ini")), original);
     // The writer underneath tells its caller.
     EXPECT_FALSE(marrowleaf::ReplaceFileContents(Path("config.ini"), std::string(size, 'y')).ok);
-    EXPECT_EQ(testutil::EntryCount(dir_), 2u);  // config.ini and the filler, nothing else
+    EXPECT_EQ(testutil::EntryCount(dir), 2u);  // config.ini and the filler, nothing else
   }
 }
 
@@ -69,7 +69,7 @@ TEST_F(FullDisk, EntrySavesFailVisiblyAndKeepTheOldText) {
     EXPECT_FALSE(saved.ok);
     EXPECT_NE(saved.error.find("7_0.txt"), std::string::npos);
     EXPECT_EQ(ReadFile(Path("7_0.txt")), original);
-    EXPECT_EQ(testutil::EntryCount(dir_), 2u);
+    EXPECT_EQ(testutil::EntryCount(dir), 2u);
   }
 }
 

@@ -19,24 +19,24 @@ class TempDir {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "marrowleaf-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    root = pattern;
   }
   ~TempDir() {
     std::error_code ec;
     // Give back write permission that a test took away, so that removal works.
-    for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
          it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
       if (it->is_directory(ec) && !it->is_symlink(ec)) ::chmod(it->path().c_str(), 0700);
     }
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(root, ec);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
-  std::string path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  std::string path() const { return root; }
+  std::string operator/(const std::string& name) const { return root + "/" + name; }
 
  private:
-  std::string path_;
+  std::string root;
 };
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "config/savefile.h"
 #include "entries/entryfiles.h"
+#include "platform/files.h"
 #include "testutil.h"
 
 namespace {

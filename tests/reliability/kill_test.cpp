@@ -13,9 +13,9 @@
 #include <string>
 
 #include "config/inifile.h"
-#include "config/savefile.h"
 #include "entries/entryfiles.h"
 #include "killtexts.h"
+#include "platform/files.h"
 #include "testutil.h"
 
 extern char** environ;

@@ -1,64 +1,28 @@
-#include "mainwindow/entrytext.h"
-
-#include <iconv.h>
+#include "entries/entrytext.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
-#include <QSysInfo>
-#include <cerrno>
 #include <vector>
 
+#include "platform/codepage.h"
+
+namespace marrowleaf {
 namespace {
 
 constexpr char16_t kCr = u'\r';
 constexpr char16_t kLf = u'\n';
-constexpr const char* kShiftJisName = "CP932";
-
-const char* Utf16Name() {
-  return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
-}
-
-// One iconv conversion of a whole buffer; false on any byte or character it cannot convert.
-bool Convert(const char* to, const char* from, const char* in, size_t inSize, std::string& out) {
-  iconv_t cd = ::iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out.assign(inSize * 2 + 16, '\0');
-  char* inPtr = const_cast<char*>(in);
-  size_t inLeft = inSize;
-  size_t done = 0;
-  bool ok = true;
-  while (ok) {
-    char* outPtr = out.data() + done;
-    size_t outLeft = out.size() - done;
-    const size_t result = inLeft == 0 ? ::iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
-                                      : ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    done = out.size() - outLeft;
-    if (result != static_cast<size_t>(-1)) {
-      if (inLeft == 0) break;
-      continue;
-    }
-    if (errno == E2BIG) {
-      out.resize(out.size() * 2);
-    } else {
-      ok = false;  // EILSEQ or EINVAL: not this encoding
-    }
-  }
-  ::iconv_close(cd);
-  out.resize(ok ? done : 0);
-  return ok;
-}
 
 bool DecodeShiftJis(std::string_view bytes, QString& text) {
-  std::string utf16;
-  if (!Convert(Utf16Name(), kShiftJisName, bytes.data(), bytes.size(), utf16)) return false;
-  text = QString(reinterpret_cast<const QChar*>(utf16.data()),
-                 static_cast<qsizetype>(utf16.size() / 2));
+  std::u16string utf16;
+  if (!ShiftJisToUtf16(bytes, utf16)) return false;
+  text = QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
   return true;
 }
 
 bool EncodeShiftJis(const QString& text, std::string& bytes) {
-  return Convert(kShiftJisName, Utf16Name(), reinterpret_cast<const char*>(text.constData()),
-                 static_cast<size_t>(text.size()) * 2, bytes);
+  return Utf16ToShiftJis(std::u16string_view(reinterpret_cast<const char16_t*>(text.constData()),
+                                             static_cast<size_t>(text.size())),
+                         bytes);
 }
 
 bool EncodeLatin1(const QString& text, std::string& bytes) {
@@ -205,3 +169,5 @@ std::string EntryTextToBytes(const QString& text, EntryFormat& format) {
   format.encoding = EntryEncoding::kUtf8;  // nothing is replaced or dropped
   return EncodeUtf8(raw);
 }
+
+}  // namespace marrowleaf

@@ -8,6 +8,7 @@
 // The one place where entry bytes become the text area's text and back. An entry is bytes: most
 // are UTF-8, diaries brought from elsewhere are often Shift-JIS, and anything else is shown byte
 // for byte. Whatever was loaded is written back exactly as it was unless the text changed.
+namespace marrowleaf {
 
 enum class EntryEncoding { kUtf8, kShiftJis, kLatin1 };
 
@@ -38,3 +39,5 @@ EntryText EntryBytesToText(std::string_view bytes);
 // The text in the format's encoding and line breaks. Where the encoding cannot hold a character,
 // the whole text is written as UTF-8 and format.encoding says so afterwards.
 std::string EntryTextToBytes(const QString& text, EntryFormat& format);
+
+}  // namespace marrowleaf

@@ -1,0 +1,383 @@
+// The POSIX implementation of the core's door to the operating system.
+#include <dirent.h>
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+
+namespace marrowleaf {
+namespace {
+
+constexpr mode_t kPrivateDirMode = 0700;
+constexpr mode_t kPrivateFileMode = 0600;
+
+std::string ErrnoText(int err) { return std::strerror(err); }
+
+FileState StateOf(const struct stat& st) {
+  return {true,
+          static_cast<uint64_t>(st.st_dev),
+          static_cast<uint64_t>(st.st_ino),
+          static_cast<int64_t>(st.st_size),
+          static_cast<int64_t>(st.st_mtim.tv_sec),
+          static_cast<int64_t>(st.st_mtim.tv_nsec)};
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Every write of a save goes through here: a short write goes on, a zero-byte one counts as a
+// full disk.
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// Reads until the end of the file or `limit` bytes; false on a read error.
+bool ReadUpTo(int fd, char* into, size_t limit, size_t& used) {
+  used = 0;
+  while (used < limit) {
+    const ssize_t n = ::read(fd, into + used, limit - used);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    used += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// One iconv conversion of a whole buffer; false on any byte or character it cannot convert.
+bool Convert(const char* to, const char* from, const char* in, size_t inSize, std::string& out) {
+  iconv_t cd = ::iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  out.assign(inSize * 2 + 16, '\0');
+  char* inPtr = const_cast<char*>(in);
+  size_t inLeft = inSize;
+  size_t done = 0;
+  bool ok = true;
+  while (ok) {
+    char* outPtr = out.data() + done;
+    size_t outLeft = out.size() - done;
+    const size_t result = inLeft == 0 ? ::iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
+                                      : ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    done = out.size() - outLeft;
+    if (result != static_cast<size_t>(-1)) {
+      if (inLeft == 0) break;
+      continue;
+    }
+    if (errno == E2BIG) {
+      out.resize(out.size() * 2);
+    } else {
+      ok = false;  // EILSEQ or EINVAL: not this encoding
+    }
+  }
+  ::iconv_close(cd);
+  out.resize(ok ? done : 0);
+  return ok;
+}
+
+const char* Utf16Name() {
+  const uint16_t probe = 1;
+  unsigned char first = 0;
+  std::memcpy(&first, &probe, 1);
+  return first == 1 ? "UTF-16LE" : "UTF-16BE";
+}
+
+constexpr const char* kShiftJisName = "CP932";
+
+}  // namespace
+
+FileState RegularFileState(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  return StateOf(st);
+}
+
+bool IsFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsDirectory(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void MakePrivateDirectory(const std::string& path) {
+  if (::mkdir(path.c_str(), kPrivateDirMode) == 0) ::chmod(path.c_str(), kPrivateDirMode);
+}
+
+bool MakePrivateDirectories(const std::string& path) {
+  for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    const std::string level = path.substr(0, slash);
+    if (!level.empty() && !IsDirectory(level)) MakePrivateDirectory(level);
+    if (slash == std::string::npos) break;
+  }
+  return IsDirectory(path);
+}
+
+bool CreateEmptyPrivateFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kPrivateFileMode);
+  if (fd < 0) return false;
+  ::fchmod(fd, kPrivateFileMode);
+  ::close(fd);
+  return true;
+}
+
+void RemoveFile(const std::string& path) { ::unlink(path.c_str()); }
+
+WholeFile ReadWholeFile(const std::string& path) {
+  WholeFile file;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    file.error = ErrnoText(errno);
+    return file;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    file.error = "not a regular file";
+    ::close(fd);
+    return file;
+  }
+  file.opened = true;
+  file.state = StateOf(st);
+  // One byte more than the size, so that the read that finds the end needs no second buffer.
+  size_t capacity = (st.st_size > 0 ? static_cast<size_t>(st.st_size) : 4096) + 1;
+  file.bytes.reset(new char[capacity]);
+  for (;;) {
+    if (file.size == capacity) {
+      std::unique_ptr<char[]> bigger(new char[capacity * 2]);
+      std::memcpy(bigger.get(), file.bytes.get(), file.size);
+      file.bytes = std::move(bigger);
+      capacity *= 2;
+    }
+    const ssize_t n = ::read(fd, file.bytes.get() + file.size, capacity - file.size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      file.error = ErrnoText(errno);
+      break;
+    }
+    if (n == 0) {
+      file.complete = true;
+      break;
+    }
+    file.size += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  return file;
+}
+
+ExclusiveFile::ExclusiveFile(const std::string& path, Access access) {
+  const int flags = access == Access::kRead    ? O_RDONLY
+                    : access == Access::kWrite ? O_WRONLY
+                                               : O_RDWR;
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    refused = errno == EACCES || errno == EROFS || errno == EPERM;
+    error = ErrnoText(errno);
+    return;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    error = "not a regular file";
+    ::close(fd);
+    return;
+  }
+  // An exclusive advisory lock, so that two copies of the program never interleave a load and a
+  // save of one file.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    busy = errno == EWOULDBLOCK;
+    error = busy ? "the file is in use by another program" : ErrnoText(errno);
+    ::close(fd);
+    return;
+  }
+  handle = fd;
+}
+
+ExclusiveFile::~ExclusiveFile() {
+  if (handle >= 0) ::close(handle);
+}
+
+bool ExclusiveFile::ReadAll(std::string& bytes) {
+  struct stat st {};
+  if (::fstat(handle, &st) != 0) {
+    error = ErrnoText(errno);
+    return false;
+  }
+  bytes.assign(static_cast<size_t>(st.st_size), '\0');
+  size_t used = 0;
+  if (::lseek(handle, 0, SEEK_SET) != 0 || !ReadUpTo(handle, bytes.data(), bytes.size(), used)) {
+    error = ErrnoText(errno);
+    return false;
+  }
+  bytes.resize(used);  // the file shrank meanwhile
+  return true;
+}
+
+FileState ExclusiveFile::State() const {
+  struct stat st {};
+  if (handle < 0 || ::fstat(handle, &st) != 0) return {};
+  return StateOf(st);
+}
+
+bool ExclusiveFile::Close() {
+  const int fd = handle;
+  handle = -1;
+  if (fd >= 0 && ::close(fd) != 0) {
+    error = ErrnoText(errno);
+    return false;
+  }
+  return true;
+}
+
+bool ListFolder(const std::string& path, const std::function<bool(std::string_view name)>& wanted,
+                const std::function<void(std::string_view name, bool regular)>& each) {
+  DIR* dir = ::opendir(path.c_str());
+  if (dir == nullptr) return false;
+  while (const dirent* item = ::readdir(dir)) {
+    const std::string_view name = item->d_name;
+    if (name == "." || name == ".." || !wanted(name)) continue;
+    bool regular = item->d_type == DT_REG;
+    if (item->d_type == DT_LNK || item->d_type == DT_UNKNOWN) {
+      struct stat st {};
+      regular = ::fstatat(::dirfd(dir), item->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+    }
+    each(name, regular);
+  }
+  ::closedir(dir);
+  return true;
+}
+
+std::string ResolveSymlinks(const std::string& path) {
+  std::string current = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
+    const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+    if (n < 0) return current;
+    target.resize(static_cast<size_t>(n));
+    if (!target.empty() && target[0] != '/') target = DirectoryOf(current) + "/" + target;
+    current = target;
+  }
+  return current;
+}
+
+std::string SaveTemporaryName(const std::string& target) {
+  const auto slash = target.rfind('/');
+  const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  return dir + '.' + name + ".saving";
+}
+
+SaveOutcome ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                NewFileAccess access) {
+  const std::string target = ResolveSymlinks(path);
+  const auto failed = [&path](const std::string& what, int err) {
+    return SaveOutcome{false, "cannot write \"" + path + "\": " + what + ": " + ErrnoText(err)};
+  };
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) {
+    return {false, "\"" + path + "\" is not a regular file"};
+  }
+  // A file the user may not write stays as it is, although its folder would allow the rename.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    return failed("the file is read-only", errno);
+  }
+
+  // One temporary name per target: a save killed half-way leaves at most this file, and the
+  // next save removes it. O_EXCL never follows a link or opens a FIFO left under that name.
+  const std::string temporary = SaveTemporaryName(target);
+  ::unlink(temporary.c_str());
+  const mode_t mode = exists || access == NewFileAccess::kPrivate ? kPrivateFileMode : 0666;
+  const int fd =
+      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd < 0) return failed("cannot create a temporary file", errno);
+  const auto abandon = [&](const std::string& what) {
+    const int err = errno;
+    ::unlink(temporary.c_str());
+    return failed(what, err);
+  };
+  if (exists && ::fchmod(fd, st.st_mode & 07777) != 0) {
+    const SaveOutcome outcome = abandon("cannot keep the permissions");
+    ::close(fd);
+    return outcome;
+  }
+  // Every write, the flush to disk and the close are checked: a full disk or a failing device
+  // is seen here, before the rename, while the old file is still whole.
+  if (!WriteAll(fd, bytes)) {
+    const SaveOutcome outcome = abandon("write failed");
+    ::close(fd);
+    return outcome;
+  }
+  if (::fsync(fd) != 0) {
+    const SaveOutcome outcome = abandon("flush to disk failed");
+    ::close(fd);
+    return outcome;
+  }
+  if (::close(fd) != 0) return abandon("close failed");
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon("rename failed");
+
+  // The new content is in place. The folder entry must reach the disk too, or a crash can bring
+  // back the old file; a failure here is reported although nothing can be undone.
+  const int dirFd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd < 0)
+    return failed("the new content is in place, but its folder cannot be opened", errno);
+  if (::fsync(dirFd) != 0) {
+    const int err = errno;
+    ::close(dirFd);
+    return failed("the new content is in place, but its folder did not reach the disk", err);
+  }
+  if (::close(dirFd) != 0) {
+    return failed("the new content is in place, but closing its folder failed", errno);
+  }
+  return {true, {}};
+}
+
+SaveOutcome WriteNewPrivateFile(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kPrivateFileMode);
+  if (fd < 0) return {false, "cannot create \"" + path + "\": " + ErrnoText(errno)};
+  ::fchmod(fd, kPrivateFileMode);
+  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const int err = errno;
+  if (::close(fd) != 0 || !written) {
+    const int why = written ? errno : err;
+    ::unlink(path.c_str());
+    return {false, "cannot write \"" + path + "\": " + ErrnoText(why)};
+  }
+  return {true, {}};
+}
+
+bool ShiftJisToUtf16(std::string_view bytes, std::u16string& text) {
+  std::string utf16;
+  if (!Convert(Utf16Name(), kShiftJisName, bytes.data(), bytes.size(), utf16)) return false;
+  text.assign(utf16.size() / 2, u'\0');
+  std::memcpy(text.data(), utf16.data(), text.size() * 2);
+  return true;
+}
+
+bool Utf16ToShiftJis(std::u16string_view text, std::string& bytes) {
+  return Convert(kShiftJisName, Utf16Name(), reinterpret_cast<const char*>(text.data()),
+                 text.size() * 2, bytes);
+}
+
+}  // namespace marrowleaf

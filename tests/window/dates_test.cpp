@@ -1,0 +1,134 @@
+// Date navigation: the arrow buttons and today, dates out of range, the calendar's clicks and
+// keys, and its marks.
+#include "windowtest.h"
+
+using namespace windowtest;
+
+class DatesTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void arrow_buttons_move_and_clamp_the_date() {
+    QFETCH(QDate, start);
+    QFETCH(QString, button);
+    QFETCH(QDate, expected);
+    auto form = Start();
+    SetDate(*form, start);
+    Click(*form, button.toLatin1().constData());
+    QCOMPARE(Shown(*form), expected);
+    QVERIFY(prompts.exceptions.isEmpty());
+    QCOMPARE(form->EntryPathValue(), "./" + Path(expected, 0).toStdString());
+  }
+  void arrow_buttons_move_and_clamp_the_date_data() {
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QDate>("expected");
+    const auto row = [](const char* name, QDate s, const char* b, QDate e) {
+      QTest::newRow(name) << s << QString::fromLatin1(b) << e;
+    };
+    row("31 Jan back a month", QDate(2004, 1, 31), "Button_prev_month", QDate(2003, 12, 31));
+    row("31 Jan 2004 forward", QDate(2004, 1, 31), "Button_next_month", QDate(2004, 2, 29));
+    row("31 Jan 2003 forward", QDate(2003, 1, 31), "Button_next_month", QDate(2003, 2, 28));
+    row("31 Mar 2004 back", QDate(2004, 3, 31), "Button_prev_month", QDate(2004, 2, 29));
+    row("29 Feb 2004 back a year", QDate(2004, 2, 29), "Button_prev_year", QDate(2003, 2, 28));
+    row("29 Feb 2004 forward a year", QDate(2004, 2, 29), "Button_next_year", QDate(2005, 2, 28));
+    row("29 Feb 1996 to 2000", QDate(1999, 2, 28), "Button_next_year", QDate(2000, 2, 28));
+    row("December to January", QDate(2004, 12, 15), "Button_next_month", QDate(2005, 1, 15));
+    row("January to December", QDate(2005, 1, 15), "Button_prev_month", QDate(2004, 12, 15));
+    row("today", QDate(1990, 5, 5), "Button_today", kToday);
+  }
+
+  void dates_outside_the_years_1_to_9999_show_an_error_and_keep_the_date() {
+    QFETCH(QDate, start);
+    QFETCH(QString, button);
+    auto form = Start();
+    SetDate(*form, start);
+    const std::string path = form->EntryPathValue();
+    Click(*form, button.toLatin1().constData());
+    QCOMPARE(Shown(*form), start);
+    QCOMPARE(prompts.exceptions.size(), 1);
+    QVERIFY(prompts.exceptions.first().startsWith(QStringLiteral("Invalid date")));
+    QCOMPARE(form->EntryPathValue(), path);
+  }
+  void dates_outside_the_years_1_to_9999_show_an_error_and_keep_the_date_data() {
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("9999 forward a year") << QDate(9999, 6, 1) << QStringLiteral("Button_next_year");
+    QTest::newRow("9999 forward a month")
+        << QDate(9999, 12, 1) << QStringLiteral("Button_next_month");
+    QTest::newRow("1 back a year") << QDate(1, 6, 1) << QStringLiteral("Button_prev_year");
+    QTest::newRow("1 back a month") << QDate(1, 1, 1) << QStringLiteral("Button_prev_month");
+  }
+
+  void a_refresh_for_the_same_date_asks_twice_after_a_no() {
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), "file");
+    auto form = Start();
+    Type(*form, QStringLiteral(" typed"));
+    prompts.answers = {false, false};
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 2);
+    QCOMPARE(Text(*form), QStringLiteral("file"));  // reloaded from its file
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("file"));
+  }
+
+  void calendar_clicks_and_keys_refresh_exactly_once() {
+    const QDate day(2004, 3, 10);
+    WriteBytes(Path(day, 0), "file");
+    auto form = Start();
+    SetDate(*form, day);  // a keyboard-like change refreshes on its own
+    QCOMPARE(Text(*form), QStringLiteral("file"));
+    auto* calendar = Child<QCalendarWidget>(*form, "calender");
+    calendar->resize(300, 220);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Type(*form, QStringLiteral("!"));
+    prompts.answers = {false, false};
+    QWidget* view = calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"));
+    QVERIFY(view);
+    QWidget* viewport = view->findChildren<QWidget*>().value(0, view);
+    // A click anywhere in the day grid counts, whether or not the date changes.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(prompts.questions, 2);
+    QCoreApplication::sendPostedEvents();  // a second, queued click would arrive now
+    QCoreApplication::processEvents();
+    QCOMPARE(prompts.questions, 2);
+    // A key that moves the date refreshes once.
+    Type(*form, QStringLiteral("?"));
+    prompts.answers = {false, false};
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(prompts.questions, 4);
+  }
+
+  void the_calendar_marks_the_days_that_hold_entries() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=3\n");
+    for (int day : {3, 17, 31}) {
+      WriteBytes(Path(QDate(2004, 3, day), day == 17 ? 2 : 0), "x");
+    }
+    WriteBytes(QStringLiteral("2004/3/5_7.txt"), "a tab that is not configured");
+    QVERIFY(QDir().mkpath(QStringLiteral("2004/3/9_0.txt")));
+    WriteBytes(Path(QDate(2004, 4, 20), 1), "x");
+    WriteBytes(Path(QDate(2004, 5, 2), 0), "x");  // April's page shows 2 May
+    auto form = Start();
+    Child<QCalendarWidget>(*form, "calender")->setFirstDayOfWeek(Qt::Sunday);
+    SetDate(*form, QDate(2004, 3, 4));
+    const QList<QDate> march{QDate(2004, 3, 3), QDate(2004, 3, 17), QDate(2004, 3, 31)};
+    QCOMPARE(Marked(*form), march);
+    Click(*form, "Button_create");
+    QCOMPARE(Marked(*form), (QList<QDate>{QDate(2004, 3, 3), QDate(2004, 3, 4), QDate(2004, 3, 17),
+                                          QDate(2004, 3, 31)}));
+    Click(*form, "Button_next_month");
+    QCOMPARE(Marked(*form),
+             (QList<QDate>{QDate(2004, 3, 31), QDate(2004, 4, 20), QDate(2004, 5, 2)}));
+    // The calendar's own page change, with no date refresh, shows files made meanwhile. August
+    // 2004 starts on a Sunday, so its page starts a week early, on 25 July.
+    WriteBytes(Path(QDate(2004, 7, 24), 0), "x");
+    WriteBytes(Path(QDate(2004, 7, 25), 0), "x");
+    WriteBytes(Path(QDate(2004, 8, 1), 0), "x");
+    Child<QCalendarWidget>(*form, "calender")->setCurrentPage(2004, 8);
+    QCOMPARE(Marked(*form), (QList<QDate>{QDate(2004, 7, 25), QDate(2004, 8, 1)}));
+  }
+};
+
+QTEST_MAIN(DatesTest)
+#include "dates_test.moc"

@@ -1,0 +1,203 @@
+// The editing cycle: the first start, tabs and their marks, create, the save step, autosave,
+// encodings, and what the application object shows.
+#include "windowtest.h"
+
+using namespace windowtest;
+
+class EditingTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void first_start_shows_today_one_tab_and_the_placeholder() {
+    {
+      auto form = Start();
+      QCOMPARE(form->windowTitle(), QStringLiteral("Marrowleaf v0.02a"));
+      QCOMPARE(Captions(*form), QStringList{QStringLiteral("Diary")});
+      QCOMPARE(Text(*form), QStringLiteral("File does not exist. push 'create' button."));
+      QVERIFY(Child<QPlainTextEdit>(*form, "inputarea")->isReadOnly());
+      const QDate today = kToday;
+      QCOMPARE(Shown(*form), today);
+      const char* names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+      QCOMPARE(Child<QLabel>(*form, "Label_date")->text(),
+               QStringLiteral("%1 %2/%3 (%4)")
+                   .arg(today.year())
+                   .arg(today.month())
+                   .arg(today.day())
+                   .arg(QLatin1String(names[today.dayOfWeek() % 7])));
+      QVERIFY(Child<QStatusBar>(*form, "StatusBar1")->currentMessage().isEmpty());
+      QCOMPARE(Child<QWidget>(*form, "Panel1")->width(), 193);
+      for (const char* name :
+           {"MainMenu1", "N1", "Exi1", "Panel2", "calender", "Button_prev_year", "Button_next_year",
+            "Button_prev_month", "Button_next_month", "Button_today", "Button_launch_editor",
+            "Button_create", "CheckBox_autosave"}) {
+        QVERIFY2(form->findChild<QObject*>(QString::fromLatin1(name)), name);
+      }
+      Child<QCalendarWidget>(*form, "calender")->setSelectedDate(QDate(2004, 2, 4));
+      QCOMPARE(Child<QLabel>(*form, "Label_date")->text().section(QLatin1Char(' '), 0, 0),
+               QString::number(today.year()));  // the label shows today, not the calendar's date
+    }
+    QCOMPARE(prompts.questions, 0);
+    QVERIFY(
+        ReadBytes(QStringLiteral("config.ini"))
+            .startsWith(QByteArray("[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\nN_TABS = "
+                                   "0\r\nSAVE_DIR = .\r\n\r\n[WINDOW]\r\n")));
+  }
+
+  void tab_captions_mark_existing_entries_and_keep_the_selection() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=3\nTAB0=A\nTAB1=B\nTAB2=C\n");
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), QByteArray("zero\0", 5));
+    WriteBytes(Path(today, 2), "two");
+    auto form = Start();
+    QCOMPARE(Captions(*form),
+             (QStringList{QStringLiteral("+A"), QStringLiteral("B"), QStringLiteral("+C")}));
+    QCOMPARE(Text(*form), QStringLiteral("zero"));
+    auto* tabs = Child<QTabBar>(*form, "tabheader");
+    tabs->setCurrentIndex(2);  // as the user's click
+    QCOMPARE(Text(*form), QStringLiteral("two"));
+    form->RebuildTabCaptions();
+    QCOMPARE(tabs->currentIndex(), 2);
+    QCOMPARE(prompts.questions, 0);
+  }
+
+  void create_type_and_exit_asks_once_and_saves_on_yes() {
+    QFETCH(bool, yes);
+    const QDate today = kToday;
+    {
+      auto form = Start();
+      Click(*form, "Button_create");
+      QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+      QCOMPARE(Text(*form), QString());
+      QVERIFY(!Child<QPlainTextEdit>(*form, "inputarea")->isReadOnly());
+      QVERIFY(form->EntryLoaded() && !form->TextModified());
+      Type(*form, QStringLiteral("dear diary\nline two"));
+      QVERIFY(form->TextModified());
+      prompts.answers = {yes};
+      form->close();
+    }
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(today, 0)),
+             yes ? QByteArray("dear diary\r\nline two\0", 21) : QByteArray());
+    QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("WIDTH = "));
+    QCOMPARE(QFileInfo(Path(today, 0)).permissions() & 0x0077, QFile::Permissions());
+  }
+  void create_type_and_exit_asks_once_and_saves_on_yes_data() { AnswerRows(); }
+
+  void autosave_saves_without_a_question_from_the_next_save_point_on() {
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), QByteArray("abcdef\0", 7));
+    auto form = Start();
+    QCOMPARE(Text(*form), QStringLiteral("abcdef"));
+    Child<QPlainTextEdit>(*form, "inputarea")->setPlainText(QStringLiteral("ab"));
+    Child<QCheckBox>(*form, "CheckBox_autosave")->setChecked(true);
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 0);
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("ab\0", 3));
+    QCOMPARE(Text(*form), QStringLiteral("ab"));
+    form.reset();
+    QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("AUTOSAVE = 1"));
+  }
+
+  void changing_tabs_saves_into_the_entry_shown_until_now() {
+    QFETCH(bool, yes);
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\n");
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), QByteArray("old\0", 4));
+    auto form = Start();
+    Type(*form, QStringLiteral(" new"));
+    prompts.answers = {yes};
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(1);
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(today, 0)), yes ? QByteArray("old new\0", 8) : QByteArray("old\0", 4));
+    QCOMPARE(Text(*form), QStringLiteral("File does not exist. push 'create' button."));
+    QVERIFY(!QFile::exists(Path(today, 1)));
+    // Leaving a tab without an entry asks nothing and writes nothing.
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(0);
+    QCOMPARE(prompts.questions, 1);
+    QVERIFY(!QFile::exists(Path(today, 1)));
+  }
+  void changing_tabs_saves_into_the_entry_shown_until_now_data() { AnswerRows(); }
+
+  void create_on_an_existing_entry_leaves_the_text_alone() {
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), "kept");
+    auto form = Start();
+    Type(*form, QStringLiteral("!"));
+    Click(*form, "Button_create");
+    QCOMPARE(Text(*form), QStringLiteral("kept!"));
+    QVERIFY(form->TextModified());
+    prompts.answers = {false};
+  }
+
+  void entries_in_any_encoding_survive_an_edit_byte_for_byte_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("shift-jis") << QByteArray::fromStdString(entrysamples::kShiftJis);
+    QTest::newRow("utf-8") << QByteArray::fromStdString(entrysamples::kUtf8);
+    QTest::newRow("breaks") << QByteArray::fromStdString(entrysamples::kUtf8BreakLike);
+    QTest::newRow("bytes") << QByteArray::fromStdString(entrysamples::EveryByteButNul());
+    QTest::newRow("LF lines") << QByteArray("one\ntwo\n");
+  }
+  void entries_in_any_encoding_survive_an_edit_byte_for_byte() {
+    QFETCH(QByteArray, bytes);
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), bytes + '\0');
+    auto form = Start();
+    Type(*form, QStringLiteral("x"));
+    QTest::keyClick(Child<QPlainTextEdit>(*form, "inputarea"), Qt::Key_Backspace);
+    QVERIFY(form->TextModified());
+    prompts.answers = {true};
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(today, 0)), bytes + '\0');
+  }
+
+  void a_shift_jis_entry_shows_its_characters_and_takes_new_ones_as_utf8() {
+    const QDate today = kToday;
+    WriteBytes(Path(today, 0), QByteArray::fromStdString(entrysamples::kShiftJis));
+    auto form = Start();
+    const QString expected = QStringLiteral("日記：かな、カタカナ、ｶﾀｶﾅ、漢字。表示ソ\n二行目");
+    QCOMPARE(Text(*form), expected);
+    QCOMPARE(form->ShownFormat().encoding, marrowleaf::EntryEncoding::kShiftJis);
+    Type(*form, QStringLiteral("\n\U0001F600"));
+    prompts.answers = {true};
+    Click(*form, "Button_today");
+    QString saved = expected + QStringLiteral("\n\U0001F600");
+    saved.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QCOMPARE(ReadBytes(Path(today, 0)), saved.toUtf8() + '\0');
+    QCOMPARE(form->ShownFormat().encoding, marrowleaf::EntryEncoding::kUtf8);
+  }
+
+  void the_installed_icon_is_the_window_icon() {
+    const QImage installed(
+        QStringLiteral(MARROWLEAF_SOURCE_DIR "/packaging/icons/org.marrowleaf.Marrowleaf.png"));
+    QCOMPARE(installed.size(), QSize(16, 16));
+    const QImage painted = MarrowleafIcon().pixmap(16, 16).toImage();
+    QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
+             painted.convertToFormat(QImage::Format_ARGB32));
+  }
+
+  void the_exception_display_adds_a_full_stop_after_letters_digits_and_question_marks() {
+    QCOMPARE(TApplication::ExceptionText(QStringLiteral("bad date")), QStringLiteral("bad date."));
+    QCOMPARE(TApplication::ExceptionText(QStringLiteral("year 0")), QStringLiteral("year 0."));
+    QCOMPARE(TApplication::ExceptionText(QStringLiteral("why?")), QStringLiteral("why?."));
+    for (const char* kept : {"done.", "space ", "bang!", "(paren)", ""}) {
+      QCOMPARE(TApplication::ExceptionText(QString::fromLatin1(kept)), QString::fromLatin1(kept));
+    }
+  }
+
+  void a_stored_rectangle_is_applied_unless_it_lies_off_every_screen() {
+    WriteBytes(QStringLiteral("config.ini"), "[WINDOW]\nLEFT=30\nTOP=40\nWIDTH=500\nHEIGHT=400\n");
+    {
+      auto form = Start();
+      QCOMPARE(form->pos(), QPoint(30, 40));
+      QCOMPARE(form->size(), QSize(500, 400));
+    }
+    WriteBytes(QStringLiteral("config.ini"),
+               "[WINDOW]\nLEFT=90000\nTOP=90000\nWIDTH=500\nHEIGHT=400\n");
+    auto form = Start();
+    QVERIFY(form->pos() != QPoint(90000, 90000));
+  }
+};
+
+QTEST_MAIN(EditingTest)
+#include "editing_test.moc"

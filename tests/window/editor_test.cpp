@@ -1,0 +1,142 @@
+// The external editor: its command line, the save step around it, and no shell ever.
+#include "windowtest.h"
+
+using namespace windowtest;
+
+class EditorTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void command_lines_split_at_runs_of_blanks() {
+    QCOMPARE(SplitCommandLine(QStringLiteral("  ed  --wait\t./2004/2/4_0.txt ")),
+             (QStringList{QStringLiteral("ed"), QStringLiteral("--wait"),
+                          QStringLiteral("./2004/2/4_0.txt")}));
+    QCOMPARE(SplitCommandLine(QStringLiteral("a;b $(c) 'd|e'")),
+             (QStringList{QStringLiteral("a;b"), QStringLiteral("$(c)"), QStringLiteral("'d|e'")}));
+    QVERIFY(SplitCommandLine(QStringLiteral("   ")).isEmpty());
+  }
+
+  void the_editor_gets_the_entry_path_and_the_save_step_runs_after_it() {
+    QFETCH(bool, modified);
+    const QString script = dir->filePath(QStringLiteral("fake editor.sh"));
+    WriteBytes(script,
+               "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n"
+               "printf 'from editor' > \"$1\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::rename(script, dir->filePath(QStringLiteral("fakeed")));
+    WriteBytes(QStringLiteral("config.ini"),
+               "[GENERAL]\nEDITOR=" + dir->filePath(QStringLiteral("fakeed")).toUtf8() + "\n");
+    const QDate today = kToday;
+    auto form = Start();
+    Child<QCheckBox>(*form, "CheckBox_autosave")->setChecked(true);
+    if (modified) Type(*form, QStringLiteral("typed"));
+    Click(*form, "Button_launch_editor");
+    QVERIFY(prompts.warnings.isEmpty());
+    QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+    QCOMPARE(ReadBytes(dir->filePath(QStringLiteral("args.txt"))),
+             QByteArray("./") + Path(today, 0).toUtf8() + "\n");
+    // Typing into the placeholder is impossible, so the text area is empty either way after
+    // create; only a modified text would be written over the editor's work.
+    QCOMPARE(Text(*form), QString());
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("from editor"));
+    Type(*form, QStringLiteral("later"));
+    Click(*form, "Button_launch_editor");
+    QCOMPARE(ReadBytes(Path(today, 0)),
+             QByteArray("later\0", 6));  // written over the editor's text
+  }
+  void the_editor_gets_the_entry_path_and_the_save_step_runs_after_it_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("fresh") << false;
+    QTest::newRow("typed into placeholder") << true;
+  }
+
+  void no_shell_ever_sees_the_editor_command() {
+    const QString marker = dir->filePath(QStringLiteral("shell-ran"));
+    const QString script = dir->filePath(QStringLiteral("echoargs"));
+    WriteBytes(script,
+               "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done > \"$(dirname "
+               "\"$0\")/args.txt\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + script.toUtf8() + "  ;touch " +
+                                                 marker.toUtf8() + " $(touch " + marker.toUtf8() +
+                                                 ") |x \"q\"\n");
+    auto form = Start();
+    Click(*form, "Button_launch_editor");
+    QVERIFY(!QFile::exists(marker));
+    const QByteArray args = ReadBytes(dir->filePath(QStringLiteral("args.txt")));
+    QVERIFY2(args.startsWith(QByteArray("[;touch][" + marker.toUtf8() + "][$(touch][" +
+                                        marker.toUtf8() + ")][|x][\"q\"][./")),
+             args.constData());
+  }
+
+  // Hostile editor settings and save folders: no shell ever runs, and the editor's arguments are
+  // exactly the words of the command line split at blanks.
+  void hostile_editor_settings_reach_no_shell_data() {
+    QTest::addColumn<QByteArray>("editorTail");
+    QTest::addColumn<QByteArray>("saveDir");
+    const QByteArray c = "CANARY";
+    QTest::newRow("semicolon") << ";touch " + c << QByteArray(".");
+    QTest::newRow("command substitution") << "$(touch " + c + ")" << QByteArray(".");
+    QTest::newRow("backticks") << "`touch " + c + "`" << QByteArray(".");
+    QTest::newRow("pipe") << "| touch " + c << QByteArray(".");
+    QTest::newRow("and, background") << "&& touch " + c + " &" << QByteArray(".");
+    QTest::newRow("quotes") << QByteArray("\"a b\" 'c d' \"touch ") + c + "\"" << QByteArray(".");
+    QTest::newRow("runs of blanks") << QByteArray("   x  \t  y   ") << QByteArray(".");
+    QTest::newRow("leading dashes") << QByteArray("-rf --help -") << QByteArray(".");
+    QTest::newRow("save folder with a semicolon") << QByteArray() << "d;touch " + c;
+    QTest::newRow("save folder with substitution and blanks")
+        << QByteArray("--") << "$(touch " + c + ") `x` |y";
+  }
+  void hostile_editor_settings_reach_no_shell() {
+    QFETCH(QByteArray, editorTail);
+    QFETCH(QByteArray, saveDir);
+    const QString canary = dir->filePath(QStringLiteral("CANARY"));
+    editorTail.replace("CANARY", canary.toUtf8());
+    saveDir.replace("CANARY", canary.toUtf8());
+    const QString script = dir->filePath(QStringLiteral("recordargs"));
+    WriteBytes(script, "#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$(dirname \"$0\")/args.bin\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(QDir().mkpath(QString::fromUtf8(saveDir)));
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + script.toUtf8() + " " +
+                                                 editorTail + "\nSAVE_DIR=" + saveDir + "\n");
+    auto form = Start();
+    Click(*form, "Button_launch_editor");
+    QVERIFY(prompts.warnings.isEmpty());
+    QVERIFY(!QFile::exists(canary));
+    QStringList expected = SplitCommandLine(QString::fromUtf8(editorTail) + QLatin1Char(' ') +
+                                            QString::fromStdString(form->EntryPathValue()));
+    QByteArray received = ReadBytes(dir->filePath(QStringLiteral("args.bin")));
+    QVERIFY(received.endsWith('\0'));
+    received.chop(1);
+    QCOMPARE(QString::fromUtf8(received).split(QChar(0)), expected);
+  }
+
+  void an_editor_that_cannot_start_is_reported_and_the_window_goes_on() {
+    QFETCH(QByteArray, editor);
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + editor + "\n");
+    auto form = Start();
+    QElapsedTimer clock;
+    clock.start();
+    Click(*form, "Button_launch_editor");
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(ZombieChildren(), 0);
+    QCOMPARE(prompts.warnings.size(), 1);
+    QVERIFY2(prompts.warnings.first().startsWith(QStringLiteral("Could not start the editor")),
+             qPrintable(prompts.warnings.first()));
+    QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+    Type(*form, QStringLiteral("still usable"));
+    QVERIFY(form->TextModified());
+    prompts.answers = {false};
+  }
+  void an_editor_that_cannot_start_is_reported_and_the_window_goes_on_data() {
+    QTest::addColumn<QByteArray>("editor");
+    QTest::newRow("missing program") << QByteArray("no-such-editor-anywhere");
+    QTest::newRow("empty setting: the entry itself is no program") << QByteArray("");
+    QTest::newRow("default") << QByteArray("notepad.exe");
+    QTest::newRow("a leading dash") << QByteArray("-rf");
+    QTest::newRow("a folder") << QByteArray("/tmp");
+  }
+};
+
+QTEST_MAIN(EditorTest)
+#include "editor_test.moc"
