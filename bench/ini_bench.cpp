@@ -170,6 +170,25 @@ void FloorLoad(benchmark::State& state, const Input& input) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.bytes));
 }
 
+// The floor of a save: the same bytes written, flushed and renamed over the file, with nothing
+// else around it.
+void FloorSave(benchmark::State& state, const Input& input) {
+  TINIFile source;
+  source.Load(input.path);
+  const std::string bytes = source.Serialize();
+  source.Clear();
+  const std::string out = input.path + ".floor-out";
+  const std::string temporary = out + ".tmp";
+  for (auto _ : state) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+    ::fsync(fd);
+    ::close(fd);
+    ::rename(temporary.c_str(), out.c_str());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.bytes));
+}
+
 #ifdef MARROWLEAF_BENCH_SIMPLEINI
 void SimpleIniLoad(benchmark::State& state, const Input& input) {
   for (auto _ : state) {
@@ -350,6 +369,7 @@ int main(int argc, char** argv) {
     Register("ini_load/floor/" + input.name, input, FloorLoad);
     Register("ini_load/marrowleaf/" + input.name, input, OurLoad);
     Register("ini_save/marrowleaf/" + input.name, input, OurSave);
+    Register("ini_save/floor/" + input.name, input, FloorSave);
     Check("QSettings", input, QtSettings(input.path), ours);
     Register("ini_load/qsettings/" + input.name, input, QSettingsLoad);
 #ifdef MARROWLEAF_BENCH_SIMPLEINI
