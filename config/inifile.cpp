@@ -9,6 +9,8 @@
 namespace {
 
 constexpr char kCtrlZ = '\x1a';
+// An editor's UTF-8 byte-order mark before the first line is no part of that line.
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
 bool IsTrimByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -87,6 +89,8 @@ void TINIFile::Clear() {
   writtenValid = false;
   fileState = marrowleaf::FileState();
   attached = false;
+  unreadable = false;
+  byteOrderMark = false;
 }
 
 void TINIFile::Load(const std::string& name) {
@@ -94,6 +98,7 @@ void TINIFile::Load(const std::string& name) {
   fileName = name;
   attached = true;
   marrowleaf::WholeFile file = marrowleaf::ReadWholeFile(name);
+  unreadable = !file.missing && !file.complete;
   if (!file.opened) return;
   loaded = std::move(file.bytes);
   loadedSize = file.size;
@@ -108,6 +113,7 @@ void TINIFile::LoadFromBytes(std::string_view text) {
   writtenValid = false;
   fileState = marrowleaf::FileState();  // the content no longer is what the file holds
   attached = true;
+  unreadable = false;
   std::unique_ptr<char[]> copy(new char[text.size() + 1]);
   std::memcpy(copy.get(), text.data(), text.size());
   loaded = std::move(copy);
@@ -116,6 +122,8 @@ void TINIFile::LoadFromBytes(std::string_view text) {
 }
 
 void TINIFile::Parse(std::string_view text) {
+  byteOrderMark = text.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+  if (byteOrderMark) text.remove_prefix(kByteOrderMark.size());
   // A Ctrl-Z ends the text, as some editors append one.
   if (const void* eof = std::memchr(text.data(), kCtrlZ, text.size())) {
     text = text.substr(0, static_cast<size_t>(static_cast<const char*>(eof) - text.data()));
@@ -201,7 +209,7 @@ TINIFile::SectionMap TINIFile::Sections() const {
 
 std::string TINIFile::Serialize() const {
   if (!attached) return {};
-  size_t size = 0;
+  size_t size = byteOrderMark ? kByteOrderMark.size() : 0;
   for (const Section& section : sections) {
     size += section.name.size() + 6;
     for (const Entry& e : section.keys) size += e.key.size() + e.value.size() + 5;
@@ -213,6 +221,7 @@ std::string TINIFile::Serialize() const {
     std::memcpy(p, text.data(), text.size());
     p += text.size();
   };
+  if (byteOrderMark) put(kByteOrderMark);
   for (const Section& section : sections) {
     put("[");
     put(section.name);
@@ -235,7 +244,7 @@ bool TINIFile::FileUnchanged() const {
 void TINIFile::RememberFile() { fileState = marrowleaf::RegularFileState(fileName); }
 
 void TINIFile::Save() {
-  if (!attached) return;
+  if (!attached || unreadable) return;
   std::string bytes = Serialize();
   // Every start saves twice and every exit once, mostly with nothing changed: where the file is
   // untouched since this store read or wrote it and would get exactly the bytes it holds, the
@@ -252,7 +261,8 @@ void TINIFile::Save() {
   }
   // The store reports nothing; the writer keeps the old file whole when the new one cannot be
   // written in full.
-  if (marrowleaf::ReplaceFileContents(fileName, bytes).ok) {
+  // A new file holds the user's paths and editor: private, like the entries.
+  if (marrowleaf::ReplaceFileContents(fileName, bytes, marrowleaf::NewFileAccess::kPrivate).ok) {
     written = std::move(bytes);
     writtenValid = true;
     RememberFile();

@@ -37,6 +37,9 @@ class TINIFile {
   SectionMap Sections() const;  // a copy of the whole content
   size_t SectionCount() const { return sections.size(); }
   bool Attached() const { return attached; }
+  // The file exists but could not be read in full: saves leave it alone, so settings that could
+  // not be read are never replaced by defaults.
+  bool Unreadable() const { return unreadable; }
   const std::string& FileName() const { return fileName; }
 
   // The bytes Save writes for the current content (empty for a detached store).
@@ -72,6 +75,8 @@ class TINIFile {
   marrowleaf::FileState fileState;
   std::string fileName;
   bool attached = false;
+  bool unreadable = false;
+  bool byteOrderMark = false;  // the file began with a UTF-8 byte-order mark, written back
 };
 
 namespace marrowleaf {

@@ -17,6 +17,8 @@ Settings ReadSettings(TINIFile& ini) {
   s.width = ini.GetInt(kWindow, "WIDTH", -1);
   s.height = ini.GetInt(kWindow, "HEIGHT", -1);
   s.saveDir = ini.GetString(kGeneral, "SAVE_DIR", ".");
+  // An empty save directory would put every entry under the root of the file system.
+  if (s.saveDir.empty()) s.saveDir = ".";
   s.tabNames.clear();
   const int32_t n = ini.GetInt(kGeneral, "N_TABS", 0);
   if (n > 0) {

@@ -34,6 +34,11 @@ bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key) {
 EntryRead ReadEntryFile(const std::string& path) {
   EntryRead result;
   auto file = std::make_unique<ExclusiveFile>(path, ExclusiveFile::Access::kReadWrite);
+  if (!file->IsOpen() && file->Refused()) {
+    // A file without write permission or on a read-only disk is still the user's text.
+    file = std::make_unique<ExclusiveFile>(path, ExclusiveFile::Access::kRead);
+    result.readOnly = true;
+  }
   if (!file->IsOpen() || !file->ReadAll(result.text)) {
     result.error = file->Error();
     result.text.clear();

@@ -88,6 +88,11 @@ const std::array<char16_t, 5>& EntryBreakLike() {
 // character is one.
 inline bool MaybeBreakLike(char16_t c) { return c <= u'\r' || c >= u'\u2029'; }
 
+QString DecodeText(std::string_view bytes) {
+  EntryEncoding encoding = EntryEncoding::kUtf8;
+  return Decode(bytes, encoding);
+}
+
 EntryText EntryBytesToText(std::string_view bytes) {
   EntryText out;
   const QString decoded = Decode(bytes, out.format.encoding);

@@ -31,6 +31,10 @@ struct EntryText {
   EntryFormat format;
 };
 
+// A text in the detection below, without the entry's line-break rules: for the texts of
+// config.ini (tab names, the editor command), which may come from another system too.
+QString DecodeText(std::string_view bytes);
+
 // Valid UTF-8 is taken as UTF-8; else bytes that are Shift-JIS (code page 932) and come back
 // unchanged from it as that; else each byte is one character (Latin-1). CR LF pairs are the line
 // breaks, or LF where the entry has no CR LF at all.

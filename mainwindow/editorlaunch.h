@@ -1,21 +1,26 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
 class QWidget;
 
-// The editor's command line split the way the user sees it: at blanks, runs of blanks counting
-// as one, leading blanks dropped. The first word names the program (searched on PATH), the rest
-// are its arguments. No shell ever sees the line, so quotes, ";" or "$()" are plain characters.
-QStringList SplitCommandLine(const QString& commandLine);
+// The editor command split the way the user sees it: at blanks, runs of blanks counting as one,
+// leading blanks dropped. The first word names the program (searched on PATH), the rest are its
+// arguments. No shell ever sees the command, so quotes, ";" or "$()" are plain characters. Bytes
+// stay bytes.
+std::vector<std::string> SplitCommandLine(std::string_view command);
 
 struct EditorRun {
   bool started = false;
-  QString error;  // why the program could not be started
+  bool notFound = false;  // no program of that name exists (on PATH, or at that path)
+  QString error;          // why the program could not be started
 };
 
-// Starts the program of the command line with the process's environment and current directory,
-// standard input and output shared and no other descriptor, and waits until it ends. Meanwhile
-// `window` keeps painting but takes no input: no clicks, no keys, no close.
-EditorRun RunAndWait(const QString& commandLine, QWidget* window);
+// Starts argv[0] with the arguments argv[1...], exactly these bytes, with the process's
+// environment and current directory, standard input and output shared and no other descriptor,
+// and waits until it ends. Meanwhile `window` keeps painting but takes no input of any kind: no
+// clicks, keys, drops, input-method text or close.
+EditorRun RunAndWait(const std::vector<std::string>& argv, QWidget* window);

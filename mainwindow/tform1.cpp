@@ -4,6 +4,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <memory>
 
 #include "config/settings.h"
 #include "entries/calendar.h"
@@ -52,13 +54,30 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  // The stored size is the outer frame's; the frame's extent is only known once shown.
-  if (pendingOuterWidth > 0 && pendingOuterHeight > 0) {
-    const int extraW = frameGeometry().width() - width();
-    const int extraH = frameGeometry().height() - height();
-    resize(pendingOuterWidth - extraW, pendingOuterHeight - extraH);
-    pendingOuterWidth = pendingOuterHeight = 0;
-  }
+  ApplyStoredOuterSize();
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  ApplyStoredOuterSize();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ApplyStoredOuterSize();
+}
+
+void TForm1::ApplyStoredOuterSize() {
+  // The stored size is the outer frame's. A window manager frames the window only after it is
+  // mapped, and tells the frame's extent then: until it does, the window has the stored size
+  // itself (which is right where nothing frames it); once the frame is known, the inner size
+  // becomes the stored size less the frame, once.
+  if (pendingOuterWidth <= 0 || pendingOuterHeight <= 0 || !isVisible()) return;
+  const QSize frame = frameGeometry().size() - size();
+  if (frame.isNull()) return;
+  const QSize outer(pendingOuterWidth, pendingOuterHeight);
+  pendingOuterWidth = pendingOuterHeight = 0;
+  resize(outer - frame);
 }
 
 void TForm1::LoadSettings() {
@@ -82,7 +101,9 @@ void TForm1::LoadSettings() {
   tabNames = s.tabNames;
   {
     const QSignalBlocker quiet(tabheader);
-    for (const std::string& name : tabNames) tabheader->addTab(QString::fromStdString(name));
+    // A config.ini written on another system may hold its names in another encoding.
+    for (const std::string& name : tabNames) tabTitles.append(marrowleaf::DecodeText(name));
+    for (const QString& title : tabTitles) tabheader->addTab(title);
   }
   editorCommand = s.editor;
   CheckBox_autosave->setChecked(s.autosave);
@@ -116,6 +137,13 @@ void TForm1::UpdateDateLabel() {
 }
 
 void TForm1::RefreshForDate() {
+  // Both save steps may fail on the same text; it is kept and reported once.
+  refreshing = true;
+  keptInRefresh.reset();
+  const std::unique_ptr<void, std::function<void(void*)>> done(this, [this](void*) {
+    refreshing = false;
+    keptInRefresh.reset();
+  });
   SaveEntryIfModified();
   ReadSelectedDate();
   UpdateDateLabel();
@@ -150,8 +178,9 @@ void TForm1::ConnectEvents() {
   connect(inputarea, &QPlainTextEdit::textChanged, this, [this] { inputareaChange(); });
 
   // The calendar's click: any left click released inside it, after the calendar handled it.
-  calender->installEventFilter(this);
-  for (QWidget* child : calender->findChildren<QWidget*>()) child->installEventFilter(this);
+  // Every release is seen, wherever it goes: a press in the calendar whose release reaches some
+  // other widget (a drag out, a popup, the year field replacing its button) ends the press too.
+  QCoreApplication::instance()->installEventFilter(this);
   // A change of the date that no click made (the keyboard, the wheel) refreshes the same way, so
   // the tabs and the text always belong to the date the next path will use.
   connect(calender, &QCalendarWidget::selectionChanged, this, [this] {
@@ -164,10 +193,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Each event is seen once by the widget it reaches and again by every parent it is passed on
+    // to; the parents of the calendar say nothing new.
+    if (mouse->button() == Qt::LeftButton && widget != nullptr && !widget->isAncestorOf(calender)) {
       const QPoint inside = calender->mapFromGlobal(mouse->globalPosition().toPoint());
       if (type == QEvent::MouseButtonPress) {
-        calendarPressed = calender->rect().contains(inside);
+        calendarPressed = (widget == calender || calender->isAncestorOf(widget)) &&
+                          calender->rect().contains(inside);
       } else if (calendarPressed && !calendarClickQueued) {
         calendarPressed = false;
         if (calender->rect().contains(inside)) {

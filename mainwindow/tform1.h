@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,8 @@ class TForm1 : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -87,6 +90,7 @@ class TForm1 : public QMainWindow {
   void CreateMenu();
   void ConnectEvents();
   void LoadSettings();
+  void ApplyStoredOuterSize();
   void SaveSettings();
 
   // Runs a handler; an exception it raises goes to the application's exception display, and the
@@ -129,12 +133,16 @@ class TForm1 : public QMainWindow {
   marrowleaf::EntryFormat entryFormat;  // how the shown entry's bytes became its text
   std::string editorCommand;
   std::vector<std::string> tabNames;
+  QStringList tabTitles;  // the tab names as text, for the captions
   uint16_t selectedYear = 0;
   uint16_t selectedMonth = 0;
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
   std::vector<QDate> calendarMarks;  // the days drawn in bold now, in date order
+  // During a date refresh, the bytes a failed save of it kept in a recovery file.
+  bool refreshing = false;
+  std::optional<std::string> keptInRefresh;
 
   // Event plumbing.
   bool settingCalendar = false;  // the program is moving the calendar: not a user's change

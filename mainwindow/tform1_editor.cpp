@@ -1,24 +1,52 @@
 // The external editor: it works on the entry file itself while the window waits.
+#include <QDir>
 #include <QTabBar>
 
 #include "mainwindow/editorlaunch.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
+namespace {
+
+// What a user needs to know to set an editor that works: where the setting lives and that the
+// editor must stay open until the user is done.
+QString EditorAdvice() {
+  return QStringLiteral("The editor is set by the key EDITOR in the section [GENERAL] of\n") +
+         QDir::current().absoluteFilePath(QStringLiteral("config.ini")) +
+         QStringLiteral(
+             "\nThe editor must stay open until you are done with the entry, for example\n"
+             "EDITOR = gedit --wait, kate --block, gvim -f or code --wait.");
+}
+
+}  // namespace
+
 void TForm1::Button_launch_editorClick() {
   const int tab = tabheader->currentIndex();
   CreateEntry(tab);
   ComputeEntryPath(tab);
-  const QString commandLine =
-      QString::fromStdString(editorCommand) + QLatin1Char(' ') + QString::fromStdString(entryPath);
+  // Only the editor command is split at blanks; the entry's path is one argument, whatever it
+  // holds, exactly the bytes the program itself opens.
+  std::vector<std::string> argv = SplitCommandLine(editorCommand);
+  if (argv.empty()) {
+    prompts.ShowWarning(this, QStringLiteral("No editor is set.\n") + EditorAdvice());
+    SaveEntryIfModified();
+    return;
+  }
+  argv.push_back(entryPath);
   editorRunning = true;
-  const EditorRun run = RunAndWait(commandLine, this);
+  const EditorRun run = RunAndWait(argv, this);
   editorRunning = false;
   RefreshCalendarMarks();  // the editor may have made or removed files
   if (!run.started) {
-    prompts.ShowWarning(this, QStringLiteral("Could not start the editor \"") +
-                                  QString::fromStdString(editorCommand) + QStringLiteral("\":\n") +
-                                  run.error);
+    const QString program = marrowleaf::DecodeText(argv.front());
+    QString why;
+    if (run.notFound) {
+      why = QStringLiteral("No program named \"") + program + QStringLiteral("\" was found.");
+    } else {
+      why = QStringLiteral("Could not start the editor \"") + program + QStringLiteral("\": ") +
+            run.error;
+    }
+    prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice());
   }
   // The text area is not reloaded: it shows what it showed before the launch.
   SaveEntryIfModified();

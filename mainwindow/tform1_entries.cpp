@@ -61,7 +61,9 @@ void TForm1::LoadEntry(int tab) {
   SetInputText(shown.text);
   entryFormat = shown.format;
   textModified = false;
-  SetEntryLoaded(entryLoaded);  // the caller decided; the text area follows
+  // The caller decided; the text area follows. An entry that may be read but not written is
+  // shown, and kept out of every save: nothing typed there could ever be saved.
+  SetEntryLoaded(entryLoaded && !read.readOnly);
 }
 
 void TForm1::SaveEntryIfModified() {
@@ -96,7 +98,7 @@ void TForm1::RebuildTabCaptions() {
     for (int i = 0; i < count; ++i) tabheader->addTab(QString());
   }
   for (int i = 0; i < count; ++i) {
-    const QString name = QString::fromStdString(tabNames[static_cast<size_t>(i)]);
+    const QString& name = tabTitles[i];
     const QString caption = EntryExists(i) ? QLatin1Char('+') + name : name;
     if (tabheader->tabText(i) != caption) tabheader->setTabText(i, caption);
   }
@@ -127,7 +129,7 @@ void TForm1::SetEntryLoaded(bool loaded) {
 
 QString TForm1::EntryDescription() const {
   const size_t tab = static_cast<size_t>(entryKey.tab);
-  const QString name = tab < tabNames.size() ? QString::fromStdString(tabNames[tab]) : QString();
+  const QString name = tab < tabNames.size() ? tabTitles[static_cast<qsizetype>(tab)] : QString();
   return QStringLiteral("the entry of %1/%2/%3, tab \"%4\"")
       .arg(entryKey.year)
       .arg(entryKey.month)
@@ -140,8 +142,12 @@ void TForm1::KeepFailedSave(const std::string& error) {
                               .filePath(QStringLiteral("recovered"))
                               .toStdString();
   marrowleaf::EntryFormat format = entryFormat;
-  const marrowleaf::RecoveryCopy kept = marrowleaf::KeepRecoveryCopy(
-      dir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format));
+  const std::string bytes = marrowleaf::EntryTextToBytes(InputText(), format);
+  if (refreshing) {
+    if (keptInRefresh == bytes) return;  // kept and reported a moment ago
+    keptInRefresh = bytes;
+  }
+  const marrowleaf::RecoveryCopy kept = marrowleaf::KeepRecoveryCopy(dir, entryKey, bytes);
   QString text = QStringLiteral("Could not save ") + EntryDescription() + QStringLiteral(":\n") +
                  QString::fromStdString(error) + QStringLiteral("\n\n");
   if (kept.outcome.ok) {

@@ -62,6 +62,7 @@ void RemoveFile(const std::string& path);
 // content; `complete` tells whether all of it was read. `state` is the file as opened.
 struct WholeFile {
   bool opened = false;
+  bool missing = false;  // nothing of that name: the only failure that is no loss to write over
   bool complete = false;
   std::unique_ptr<char[]> bytes;
   size_t size = 0;

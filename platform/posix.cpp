@@ -148,6 +148,7 @@ WholeFile ReadWholeFile(const std::string& path) {
   WholeFile file;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
+    file.missing = errno == ENOENT;
     file.error = ErrnoText(errno);
     return file;
   }

@@ -188,11 +188,14 @@ TEST(UnprivilegedEntries, ReadOnlyEntriesAndFoldersAreNeverChanged) {
   WriteFile(dir / "rodir/e.txt", std::string("old\0", 4));
   ::chmod((dir / "rodir").c_str(), 0555);
 
-  EXPECT_FALSE(ReadEntryFile(dir / "ro.txt").ok);  // entries open for reading and writing
+  const EntryRead shown = ReadEntryFile(dir / "ro.txt");  // shown, but never saved
+  EXPECT_TRUE(shown.ok && shown.readOnly);
+  EXPECT_EQ(shown.text, "old");
   EXPECT_FALSE(WriteEntryFile(dir / "ro.txt", "new").ok);
   EXPECT_EQ(ReadFile(dir / "ro.txt"), std::string("old\0", 4));
 
   EXPECT_TRUE(ReadEntryFile(dir / "rodir/e.txt").ok);
+  EXPECT_FALSE(ReadEntryFile(dir / "rodir/e.txt").readOnly);
   const SaveOutcome saved = WriteEntryFile(dir / "rodir/e.txt", "new");
   EXPECT_FALSE(saved.ok);
   EXPECT_FALSE(saved.error.empty());

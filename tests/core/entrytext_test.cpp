@@ -80,6 +80,20 @@ TEST(EntryText, ACharacterTheEncodingCannotHoldTurnsTheEntryIntoUtf8) {
   EXPECT_EQ(format.encoding, EntryEncoding::kUtf8);
 }
 
+// The texts of config.ini (tab names, the editor) are read by the same detection.
+TEST(EntryText, ConfigTextsInEachEncodingDecodeToTheirCharacters) {
+  const struct {
+    std::string bytes;
+    QString text;
+  } rows[] = {{"\xe6\x97\xa5\xe8\xa8\x98", QStringLiteral("日記")},
+              {"\x93\xfa\x8b\x4c", QStringLiteral("日記")},
+              {"Tageb\xfc"
+               "cher",
+               QStringLiteral("Tagebücher")},
+              {"", QString()}};
+  for (const auto& row : rows) EXPECT_EQ(marrowleaf::DecodeText(row.bytes), row.text) << row.bytes;
+}
+
 TEST(EntryText, NewLinesFollowTheEntry) {
   EntryFormat crlf;
   EXPECT_EQ(EntryTextToBytes(QStringLiteral("a\nb"), crlf), std::string("a\r\nb"));

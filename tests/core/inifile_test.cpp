@@ -60,6 +60,10 @@ TEST(IniReading, FilesAreNormalisedByTheReadingRules) {
       {"lone CR inside a key stays", "[S]\nk\rx=v\n", "[S]\r\nk\rx = v\r\n\r\n"},
       {"blank and white lines are skipped", "\n \t\r\n[S]\n\n\nk=v\n\n", "[S]\r\nk = v\r\n\r\n"},
       {"empty file", "", ""},
+      {"a byte-order mark before the first header stays", "\xef\xbb\xbf[S]\nk=v\n",
+       "\xef\xbb\xbf[S]\r\nk = v\r\n\r\n"},
+      {"a byte-order mark elsewhere is a byte", "[S]\n\xef\xbb\xbfk=v\n",
+       "[S]\r\n\xef\xbb\xbfk = v\r\n\r\n"},
       {"file with nothing but junk", "junk\nmore=junk\n", ""},
   };
   for (const auto& c : cases) {
@@ -278,16 +282,21 @@ TEST(UnprivilegedIni, ReadOnlyFileAndFolderKeepTheirContent) {
   EXPECT_EQ(testutil::EntryCount(dir.path()), 2u);
 }
 
-TEST(UnprivilegedIni, UnreadableFileLoadsEmpty) {
+TEST(UnprivilegedIni, UnreadableFileLoadsEmptyAndIsNeverWrittenOver) {
   REQUIRE_UNPRIVILEGED();
   TempDir dir;
   WriteFile(dir / "config.ini", "[S]\nk=v\n");
   ::chmod((dir / "config.ini").c_str(), 0200);
-  TINIFile ini;
-  ini.Load(dir / "config.ini");
-  EXPECT_TRUE(ini.Attached());
-  EXPECT_EQ(ini.GetString("S", "k", "d"), "d");
-  ini.Clear();
+  {
+    TINIFile ini;
+    ini.Load(dir / "config.ini");
+    EXPECT_TRUE(ini.Attached());
+    EXPECT_TRUE(ini.Unreadable());
+    EXPECT_EQ(ini.GetString("S", "k", "d"), "d");
+    ini.Save();
+  }
+  ::chmod((dir / "config.ini").c_str(), 0600);
+  EXPECT_EQ(ReadFile(dir / "config.ini"), "[S]\nk=v\n");
 }
 
 }  // namespace

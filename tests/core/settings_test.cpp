@@ -46,6 +46,30 @@ TEST(SettingsPass, ValuesComeFromTheFile) {
   EXPECT_EQ(s.editor, "");
   EXPECT_TRUE(s.autosave);
   EXPECT_EQ(s.tabNames, (std::vector<std::string>{"", "\xe6\x97\xa5\xe8\xa8\x98"}));
+  // New config.ini files are private, like the entries; an empty save folder means this one.
+  EXPECT_EQ(testutil::Mode(dir / "fresh.ini"), 0u);
+  WriteFile(dir / "empty.ini", "[GENERAL]\nSAVE_DIR=\n");
+  EXPECT_EQ(LoadSettingsFile(dir / "empty.ini").saveDir, ".");
+  EXPECT_EQ(ReadFile(dir / "empty.ini").find("SAVE_DIR = \r\n") != std::string::npos, true);
+  LoadSettingsFile(dir / "fresh.ini");
+  EXPECT_EQ(testutil::Mode(dir / "fresh.ini"), 0600u);
+}
+
+// A config.ini that exists but cannot be read runs the program with the defaults and is never
+// written over, neither at the start nor at the end.
+TEST(SettingsPass, AFileThatCannotBeReadIsNeverWrittenOver) {
+  TempDir dir;
+  ::mkdir((dir / "config.ini").c_str(), 0700);  // a folder: exists, cannot be read as a file
+  EXPECT_EQ(LoadSettingsFile(dir / "config.ini").tabNames, std::vector<std::string>{"Diary"});
+  SaveSettingsFile(dir / "config.ini", {1, 2, 3, 4}, true);
+  EXPECT_EQ(testutil::EntryCount(dir.path()), 1u);
+  if (::geteuid() == 0) return;  // permission rows need a user that permissions bind
+  WriteFile(dir / "locked.ini", "[GENERAL]\nN_TABS=2\n");
+  ::chmod((dir / "locked.ini").c_str(), 0200);
+  EXPECT_EQ(LoadSettingsFile(dir / "locked.ini").tabNames.size(), 1u);
+  SaveSettingsFile(dir / "locked.ini", {1, 2, 3, 4}, true);
+  ::chmod((dir / "locked.ini").c_str(), 0600);
+  EXPECT_EQ(ReadFile(dir / "locked.ini"), "[GENERAL]\nN_TABS=2\n");
 }
 
 TEST(SettingsPass, MissingTabNamesGetNumberedDefaultsAndAreWrittenBack) {

@@ -100,6 +100,33 @@ class DatesTest : public WindowTest {
     QCOMPARE(prompts.questions, 4);
   }
 
+  // A press in the calendar whose release goes elsewhere (a drag out of it, the year field that
+  // replaces the button pressed) must not leave later keyboard moves without their refresh.
+  void a_press_without_its_release_in_the_calendar_leaves_keys_refreshing_data() {
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("day grid, released outside") << QStringLiteral("qt_calendar_calendarview");
+    QTest::newRow("year button") << QStringLiteral("qt_calendar_yearbutton");
+  }
+  void a_press_without_its_release_in_the_calendar_leaves_keys_refreshing() {
+    QFETCH(QString, pressed);
+    auto form = Start();
+    auto* calendar = Child<QCalendarWidget>(*form, "calender");
+    SetDate(*form, QDate(2004, 3, 10));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QWidget* target = calendar->findChild<QWidget*>(pressed);
+    QVERIFY(target);
+    if (QWidget* viewport = target->findChildren<QWidget*>().value(0)) target = viewport;
+    QTest::mousePress(target, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(Child<QWidget>(*form, "inputarea"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    WriteBytes(Path(QDate(2004, 3, 11), 0), "next day");
+    QTest::keyClick(calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview")),
+                    Qt::Key_Right);
+    QCOMPARE(Shown(*form), QDate(2004, 3, 11));
+    QCOMPARE(Text(*form), QStringLiteral("next day"));
+  }
+
   void the_calendar_marks_the_days_that_hold_entries() {
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=3\n");
     for (int day : {3, 17, 31}) {

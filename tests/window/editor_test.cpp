@@ -1,4 +1,6 @@
 // The external editor: its command line, the save step around it, and no shell ever.
+#include <filesystem>
+
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -8,12 +10,10 @@ class EditorTest : public WindowTest {
 
  private Q_SLOTS:
   void command_lines_split_at_runs_of_blanks() {
-    QCOMPARE(SplitCommandLine(QStringLiteral("  ed  --wait\t./2004/2/4_0.txt ")),
-             (QStringList{QStringLiteral("ed"), QStringLiteral("--wait"),
-                          QStringLiteral("./2004/2/4_0.txt")}));
-    QCOMPARE(SplitCommandLine(QStringLiteral("a;b $(c) 'd|e'")),
-             (QStringList{QStringLiteral("a;b"), QStringLiteral("$(c)"), QStringLiteral("'d|e'")}));
-    QVERIFY(SplitCommandLine(QStringLiteral("   ")).isEmpty());
+    using Words = std::vector<std::string>;
+    QCOMPARE(SplitCommandLine("  ed  --wait\tx\xff "), (Words{"ed", "--wait", "x\xff"}));
+    QCOMPARE(SplitCommandLine("a;b $(c) 'd|e'"), (Words{"a;b", "$(c)", "'d|e'"}));
+    QVERIFY(SplitCommandLine("   ").empty());
   }
 
   void the_editor_gets_the_entry_path_and_the_save_step_runs_after_it() {
@@ -86,6 +86,9 @@ class EditorTest : public WindowTest {
     QTest::newRow("save folder with a semicolon") << QByteArray() << "d;touch " + c;
     QTest::newRow("save folder with substitution and blanks")
         << QByteArray("--") << "$(touch " + c + ") `x` |y";
+    // The entry's path is one argument and keeps its bytes, whatever its folder's name holds.
+    QTest::newRow("save folder with a blank") << QByteArray() << QByteArray("My Diary");
+    QTest::newRow("save folder in Latin-1") << QByteArray("-") << QByteArray("Tagebuch \xe4");
   }
   void hostile_editor_settings_reach_no_shell() {
     QFETCH(QByteArray, editorTail);
@@ -96,23 +99,28 @@ class EditorTest : public WindowTest {
     const QString script = dir->filePath(QStringLiteral("recordargs"));
     WriteBytes(script, "#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$(dirname \"$0\")/args.bin\"\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(QDir().mkpath(QString::fromUtf8(saveDir)));
+    QDir().mkpath(QString::fromUtf8(saveDir));
+    ::mkdir(saveDir.constData(), 0700);  // bytes, as the program's own paths are
+    QVERIFY(marrowleaf::IsDirectory(saveDir.toStdString()));
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + script.toUtf8() + " " +
                                                  editorTail + "\nSAVE_DIR=" + saveDir + "\n");
     auto form = Start();
     Click(*form, "Button_launch_editor");
     QVERIFY(prompts.warnings.isEmpty());
     QVERIFY(!QFile::exists(canary));
-    QStringList expected = SplitCommandLine(QString::fromUtf8(editorTail) + QLatin1Char(' ') +
-                                            QString::fromStdString(form->EntryPathValue()));
-    QByteArray received = ReadBytes(dir->filePath(QStringLiteral("args.bin")));
-    QVERIFY(received.endsWith('\0'));
-    received.chop(1);
-    QCOMPARE(QString::fromUtf8(received).split(QChar(0)), expected);
+    QByteArray expected;
+    for (const std::string& word : SplitCommandLine(editorTail.toStdString())) {
+      expected += QByteArray::fromStdString(word) + '\0';
+    }
+    expected += QByteArray::fromStdString(form->EntryPathValue()) + '\0';
+    QVERIFY(form->EntryPathValue().rfind(saveDir.toStdString() + "/", 0) == 0);
+    QCOMPARE(ReadBytes(dir->filePath(QStringLiteral("args.bin"))), expected);
+    if (saveDir != ".") std::filesystem::remove_all(saveDir.toStdString());  // any bytes
   }
 
   void an_editor_that_cannot_start_is_reported_and_the_window_goes_on() {
     QFETCH(QByteArray, editor);
+    QFETCH(QString, says);
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=" + editor + "\n");
     auto form = Start();
     QElapsedTimer clock;
@@ -121,8 +129,13 @@ class EditorTest : public WindowTest {
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(ZombieChildren(), 0);
     QCOMPARE(prompts.warnings.size(), 1);
-    QVERIFY2(prompts.warnings.first().startsWith(QStringLiteral("Could not start the editor")),
-             qPrintable(prompts.warnings.first()));
+    const QString warning = prompts.warnings.first();
+    QVERIFY2(warning.startsWith(says), qPrintable(warning));
+    // Where the setting lives and what kind of editor works, in the user's words.
+    QVERIFY2(warning.contains(QDir::current().absoluteFilePath(QStringLiteral("config.ini"))) &&
+                 warning.contains(QStringLiteral("EDITOR")) &&
+                 warning.contains(QStringLiteral("gedit --wait")),
+             qPrintable(warning));
     QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
     Type(*form, QStringLiteral("still usable"));
     QVERIFY(form->TextModified());
@@ -130,11 +143,16 @@ class EditorTest : public WindowTest {
   }
   void an_editor_that_cannot_start_is_reported_and_the_window_goes_on_data() {
     QTest::addColumn<QByteArray>("editor");
-    QTest::newRow("missing program") << QByteArray("no-such-editor-anywhere");
-    QTest::newRow("empty setting: the entry itself is no program") << QByteArray("");
-    QTest::newRow("default") << QByteArray("notepad.exe");
-    QTest::newRow("a leading dash") << QByteArray("-rf");
-    QTest::newRow("a folder") << QByteArray("/tmp");
+    QTest::addColumn<QString>("says");
+    const QString missing = QStringLiteral("No program named");
+    QTest::newRow("missing program") << QByteArray("no-such-editor-anywhere") << missing;
+    QTest::newRow("empty setting starts nothing") << QByteArray("") << QStringLiteral("No editor");
+    QTest::newRow("blank setting starts nothing")
+        << QByteArray(" \t ") << QStringLiteral("No editor");
+    QTest::newRow("default") << QByteArray("notepad.exe") << missing;
+    QTest::newRow("a leading dash") << QByteArray("-rf") << missing;
+    QTest::newRow("a missing path") << QByteArray("/no/such/editor") << missing;
+    QTest::newRow("a folder") << QByteArray("/tmp") << QStringLiteral("Could not start");
   }
 };
 

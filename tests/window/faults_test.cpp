@@ -59,20 +59,27 @@ class FaultsTest : public WindowTest {
     QDir(work).removeRecursively();
   }
 
+  // Both questions of a date refresh come; Yes to both fails twice on the same text, which is
+  // kept and reported once.
   void a_failed_save_keeps_the_text_in_a_recovery_file() {
     const QDate today = kToday;
     WriteBytes(Path(today, 0), "file");
     auto form = Start();
     QVERIFY(QFile::remove(Path(today, 0)));  // gone behind the program's back
+    const QDir recovered(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                         QStringLiteral("/recovered"));
+    const qsizetype kept = recovered.entryList(QDir::Files).size();
     Type(*form, QStringLiteral(" precious"));
-    prompts.answers = {true, false};
+    prompts.answers = {true, true};
     Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 2);
     QCOMPARE(prompts.warnings.size(), 1);
     const QString warning = prompts.warnings.first();
     QVERIFY2(warning.contains(QStringLiteral("tab \"Diary\"")), qPrintable(warning));
     const QString recovery = warning.section(QLatin1Char('\n'), -1);
     QVERIFY2(recovery.contains(QStringLiteral("/recovered/")), qPrintable(recovery));
     QCOMPARE(ReadBytes(recovery), QByteArray("file precious"));
+    QCOMPARE(QFileInfo(recovery).dir().entryList(QDir::Files).size(), kept + 1);
     QVERIFY(!QFile::exists(Path(today, 0)));
   }
 };

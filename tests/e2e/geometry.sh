@@ -1,0 +1,49 @@
+#!/bin/sh
+# Start, File, Exit, three times in a row, with a window manager (openbox) and without one: the
+# window's four values in config.ini and its frame on screen must stay the same from run to run.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+program=$(realpath "$1")
+work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-geometry-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp "$here/x11.sh" "$work/x11.sh"
+cat > "$work/runs.sh" <<'RUNS'
+#!/bin/sh
+set -eu
+. ./x11.sh
+program=$1
+wm=$2
+if [ "$wm" = openbox ]; then
+  openbox > openbox.log 2>&1 &
+  sleep 1
+fi
+rm -f config.ini
+# A stored rectangle to start from, as a user's earlier run leaves it.
+printf '[WINDOW]\r\nLEFT = 40\r\nTOP = 30\r\nWIDTH = 700\r\nHEIGHT = 520\r\n' > config.ini
+for run in 1 2 3; do
+  "$program" > program.log 2>&1 &
+  pid=$!
+  win=$(marrowleaf_wait_for_window "Marrowleaf v0.02a") || { echo "no window"; cat program.log; exit 1; }
+  sleep 1
+  # The outer frame as the X server has it: the client's parent window under a manager.
+  frame=$(xwininfo -frame -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  xdotool key --window "$win" alt+f
+  sleep 0.5
+  xdotool key x
+  marrowleaf_wait_for_exit "$pid" || { echo "File, Exit did not end the program"; exit 1; }
+  values=$(grep -E '^(LEFT|TOP|WIDTH|HEIGHT) = ' config.ini | tr -d '\r' | tr '\n' ' ')
+  echo "$wm run $run: frame on screen $frame; config.ini $values"
+  echo "$values" >> values.txt
+  echo "$frame" >> frames.txt
+done
+RUNS
+chmod +x "$work/runs.sh"
+for wm in openbox none; do
+  rm -f "$work/values.txt" "$work/frames.txt"
+  (cd "$work" && xvfb-run -a -s "-screen 0 1024x768x24" ./runs.sh "$program" "$wm")
+  [ "$(sort -u "$work/values.txt" | wc -l)" -eq 1 ] || { echo "with $wm the stored geometry changed from run to run"; exit 1; }
+  [ "$(sort -u "$work/frames.txt" | wc -l)" -eq 1 ] || { echo "with $wm the window on screen changed from run to run"; exit 1; }
+  grep -q 'WIDTH = 700 HEIGHT' "$work/values.txt" 2>/dev/null || true
+done
+echo "geometry: three runs each with and without a window manager kept the same frame and values"
