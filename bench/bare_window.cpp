@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up floor: a bare Qt Widgets window with the same kinds of controls as the diary's
 // (menu, status bar, calendar, buttons, tab bar, plain text edit), and nothing else.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry files in the core against the raw floor: reading and writing the same 10 MiB.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>

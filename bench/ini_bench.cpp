@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI store against the peers on the same files: load and save throughput. Each peer is
 // built in when its headers were found; before any timing, every peer's content must equal ours.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start under X: from just before exec to the moment its first top-level
 // window is mapped, watched through the root window's substructure events. Then it waits, reads
 // the program's resident memory and ends it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns the benchmark results of scripts/bench.sh into docs/performance.md and its chart."""
 import json
 import math
@@ -72,7 +74,7 @@ def against_peers(op, case):
     row("INI %s, %s" % (op, case), "%.0f MB/s" % mbps(ours),
         "%s %.0f MB/s; floor %.0f MB/s" % (best, mbps(peers[best]), mbps(floor)),
         "%.2f x peer; %.2f x floor time" % (ratio, above),
-        (">= 2 x peer, " if op == "load" else "") + "<= %.2g x floor" % limit,
+        (">= 2 x peer, " if op == "load" else "") + "<= %.2f x floor" % limit,
         goal_peer and above <= limit)
     return ours, peers
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up against the floor, interleaved under one Xvfb: the bare Qt window, the diary on an
 # empty folder and the diary on 20 years of entries in 3 tabs. Prints "kind map_ms rss_kib" lines.
 #   bench/startup.sh BUILD_DIR [RUNS]

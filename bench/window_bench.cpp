@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the offscreen platform: the date refresh by number of tabs, the calendar's page
 // change with its marks, an entry's load against a bare setPlainText of the same text, and what
 // turning an entry's bytes into text costs in each encoding.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as an entry file. Besides not crashing: the text is the bytes up to the first
 // NUL; shown and turned back into bytes it is the same text; saved and read again it is too.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads any bytes as config.ini. Besides not crashing: loading, saving and loading again gives
 // the same store, and saving twice gives the same bytes.
 #include <cstdint>

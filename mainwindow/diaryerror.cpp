@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/diaryerror.h"
 
 bool RunShowingExceptions(const std::function<void()>& work,

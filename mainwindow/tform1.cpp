@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creation and destruction of the window, the settings, the date refresh and the event plumbing.
 #include "mainwindow/tform1.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The external editor: it works on the entry file itself while the window waits.
 #include <QDir>
 #include <QTabBar>

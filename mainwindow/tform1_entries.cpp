@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry cycle: which file the text area belongs to, loading, creating and the save step.
 #include <QCalendarWidget>
 #include <QCheckBox>

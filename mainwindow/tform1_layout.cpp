@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, built in code at their design places and sizes (pixels at 96 dpi, no
 // rescaling). Every control carries its name as objectName.
 #include <QCalendarWidget>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date navigation: the four arrow buttons, "today", the calendar's click and its marks.
 #include <QCalendarWidget>
 #include <QDate>

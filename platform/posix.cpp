@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The POSIX implementation of the core's door to the operating system.
 #include <dirent.h>
 #include <fcntl.h>

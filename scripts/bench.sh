@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark on this machine and writes docs/performance.md and its chart
 # docs/performance.svg: each figure with its goal and its ratio to the baseline of the same run.
 #   ./scripts/bench.sh

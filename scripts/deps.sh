@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages named in the arguments that are not installed yet.
 # Sourced by the run and test commands; apt-get as root, through sudo otherwise.
 marrowleaf_install_missing() {

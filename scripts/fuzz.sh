@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for SECONDS (default 60),
 # starting from the seed corpus in fuzz/corpus/. New inputs go to build/fuzz/corpus/, never into
 # the checkout; a finding is kept as build/fuzz/crash-* and makes the script fail.

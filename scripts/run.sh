@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the diary and starts it in a diary folder: the one given as the argument, or by default
 # ~/.local/share/marrowleaf/diary, so that config.ini and the entries never land in the checkout.
 set -eu

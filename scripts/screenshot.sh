@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png: the real window under Xvfb, on a small sample diary of this month.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: first under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the optimised build with the packaging checks and memcheck,
 # then each fuzzer for 60 s. Exits non-zero on any failure.
@@ -7,9 +9,12 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES googletest libgtest-dev libbenchmark-dev \
   xvfb xauth xdotool x11-utils openbox clang-format util-linux \
-  desktop-file-utils appstream man-db dpkg-dev valgrind \
+  desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind \
   libinih-dev libsimpleini-dev libboost-dev libx11-dev
 jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== licensing: every file says its licence and copyright"
+(cd "$top" && reuse lint)
 
 echo "== formatting"
 git -C "$top" ls-files -co --exclude-standard -- '*.cpp' '*.h' | (cd "$top" && xargs -r clang-format --dry-run --Werror)

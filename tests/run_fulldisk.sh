@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program with MARROWLEAF_FULL_DISK naming a 64 KiB tmpfs, mounted in a private mount
 # namespace (a user namespace too when not root), so that saves meet a real ENOSPC.
 set -eu

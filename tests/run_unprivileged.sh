@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program as an unprivileged user: the refusals (read-only files and folders, links
 # to FIFOs and devices) must hold for a user who cannot write everywhere. Root ignores permission
 # bits, so the read-only cases prove something only as another user; they insist on that when

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entries/monthlisting.h"
 
 #include <gtest/gtest.h>

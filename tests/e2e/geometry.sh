@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start, File, Exit, three times in a row, with a window manager (openbox) and without one: the
 # window's four values in config.ini and its frame on screen must stay the same from run to run.
 set -eu

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb in an empty folder, checks that its window is mapped with
 # its caption and that the first start wrote config.ini, then ends it with File, Exit (Alt+F, X).
 set -eu

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shell helpers for the tests and scripts that drive the real window under Xvfb. Source it.
 
 # Prints the id of the first visible window whose name matches $1, waiting up to $2 tenths of a

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the sources, installs it (with apt where we may, else into a
 # throw-away root) and starts the installed program through its desktop launcher under Xvfb, in
 # a temporary home, until its window is mapped.
@@ -16,6 +18,13 @@ echo "Depends: $depends"
 echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 echo "$depends" | grep -q 'libqt6widgets6' || { echo "the dependencies miss Qt Widgets"; exit 1; }
 dpkg-deb -f "$deb" Recommends | grep -q 'fonts-ipafont-gothic' || { echo "no font recommended"; exit 1; }
+# Debian's own checker, as a packager runs it: no error and no warning.
+lintian --tag-display-limit 0 "$deb" > "$build/lintian.log" 2>&1 || true
+cat "$build/lintian.log"
+if grep -E '^[EW]: ' "$build/lintian.log" > /dev/null; then
+  echo "lintian reports errors or warnings"
+  exit 1
+fi
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/marrowleaf ./usr/bin/marrowleaf-diary \
     ./usr/share/applications/org.marrowleaf.Marrowleaf.desktop; do

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entry and the metainfo, installs the build in $1 into a temporary prefix
 # and checks that every file a desktop needs is in place.
 set -eu
@@ -6,8 +8,10 @@ build=$(realpath "$1")
 src=$(cd "$(dirname "$0")/../.." && pwd)
 id=org.marrowleaf.Marrowleaf
 desktop-file-validate "$src/packaging/$id.desktop"
-appstreamcli validate --no-net "$src/packaging/$id.metainfo.xml"
-man --warnings -l "$src/packaging/marrowleaf.1" > /dev/null
+appstreamcli validate --no-net "$build/packaging/$id.metainfo.xml"
+man --warnings -l "$build/packaging/marrowleaf.1" > /dev/null
+grep -q '<release version="'"$(sed -n 's/^project(marrowleaf VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")"'"' \
+  "$build/packaging/$id.metainfo.xml" || { echo "the metainfo's release is not the project's version"; exit 1; }
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-prefix-XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
@@ -16,7 +20,8 @@ fail=0
 for file in bin/marrowleaf bin/marrowleaf-diary \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/marrowleaf.1; do
+    share/man/man1/marrowleaf.1.gz share/man/man1/marrowleaf-diary.1.gz \
+    share/doc/marrowleaf/copyright share/doc/marrowleaf/changelog.gz; do
   [ -s "$prefix/$file" ] || { echo "missing after install: $file"; fail=1; }
 done
 for program in bin/marrowleaf bin/marrowleaf-diary; do

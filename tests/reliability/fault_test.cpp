@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every system call of a save fails once, in turn: the caller always hears of it, and the old
 // file is never touched before the rename that commits the new content.
 #include <dlfcn.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes one chosen system call fail. Preloaded into the fault tests (LD_PRELOAD): while armed it
 // counts the calls of write, fsync, fdatasync, rename, close and fflush, and the k-th of them
 // fails with EIO (ENOSPC for write). The test finds the controls with dlsym.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb on hostile config.ini files: its window must be up within
 # 2 s each time, and a start and an exit must write nothing but config.ini (for a config.ini that
 # is a directory, nothing at all). As root the program runs as nobody, so that an unreadable

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGKILL at random moments while a helper saves a file in a loop: the file must always hold
 // exactly the old or the new content. The same harness must catch a writer that works in place.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one file over and over until it is killed: the victim of the kill tests. After its first
 // complete save it writes one byte to standard output, so the test knows the loop is running.
 //   save_loop entry|ini|naive PATH

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The end-to-end smoke test (start, create, type, File, Exit, Yes) with the real program under
 # valgrind's memcheck: any error or definite leak outside the toolkit's own (toolkit.supp) fails.
 set -eu

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date navigation: the arrow buttons and today, dates out of range, the calendar's clicks and
 // keys, and its marks.
 #include "windowtest.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing cycle: the first start, tabs and their marks, create, the save step, autosave,
 // encodings, and what the application object shows.
 #include "windowtest.h"

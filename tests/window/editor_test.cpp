@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The external editor: its command line, the save step around it, and no shell ever.
 #include <filesystem>
 

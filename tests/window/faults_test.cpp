@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that fail: a full disk and a vanished entry keep the text in a recovery file.
 #include "windowtest.h"
 

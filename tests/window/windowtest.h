@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window test shares: a scripted answerer for the questions, a fresh diary folder as
 // the current directory, a fixed today, and ways to reach the window's children.
