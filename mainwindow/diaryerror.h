@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -15,6 +14,16 @@ class EDiaryError : public std::runtime_error {
 
 // The one place where an exception meets the exception display: runs `work`; an EDiaryError it
 // raises is shown with its message, any other exception as an empty message. True when `work`
-// ran to its end.
-bool RunShowingExceptions(const std::function<void()>& work,
-                          const std::function<void(const QString&)>& show);
+// ran to its end. A template, since the application object runs every event through it.
+template <typename Work, typename Show>
+bool RunShowingExceptions(Work&& work, Show&& show) {
+  try {
+    work();
+    return true;
+  } catch (const EDiaryError& e) {
+    show(QString::fromStdString(e.what()));
+  } catch (...) {
+    show(QString());
+  }
+  return false;
+}
