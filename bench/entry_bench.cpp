@@ -5,11 +5,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "benchinputs.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
+#include "entries/history.h"
 
 namespace {
 
@@ -73,6 +75,37 @@ void RawWrite(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
 }
 
+// The save step's write of a 4 KiB entry that changes at every save, with and without keeping
+// the replaced bytes in the history: on the real disk, where a save's flushes are what it costs
+// (`disk`), and in memory, where only the calls count.
+std::string DiskFolder() {
+  static const std::string dir = [] {
+    std::string pattern = "/var/tmp/marrowleaf-bench-disk-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
+  }();
+  return dir;
+}
+
+void SaveStep(benchmark::State& state, bool history, bool disk) {
+  const std::string saveDir =
+      (disk ? DiskFolder() : benchinputs::Folder()) + (history ? "/with" : "/without");
+  const marrowleaf::EntryKey key{2004, 3, 7, 0};
+  marrowleaf::MakePrivateDirectories(saveDir);
+  marrowleaf::CreateMissingEntry(saveDir, key);
+  const std::string path = marrowleaf::EntryPath(saveDir, key);
+  std::string text(4096, 'a');
+  size_t round = 0;
+  for (auto _ : state) {
+    text[round++ % text.size()] ^= 1;  // a different text every time
+    if (history) {
+      benchmark::DoNotOptimize(marrowleaf::SaveEntryKeepingHistory(saveDir, key, text).entry.ok);
+    } else {
+      benchmark::DoNotOptimize(marrowleaf::WriteEntryFile(path, text).ok);
+    }
+  }
+}
+
 std::string MegabyteOf(const std::string& unit) {
   std::string bytes;
   while (bytes.size() < (1u << 20)) bytes += unit;
@@ -86,6 +119,18 @@ void Decode(benchmark::State& state, const std::string& bytes) {
 
 }  // namespace
 
+BENCHMARK_CAPTURE(SaveStep, without, false, true)
+    ->Name("save_step/disk/without_history")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SaveStep, with, true, true)
+    ->Name("save_step/disk/with_history")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SaveStep, without, false, false)
+    ->Name("save_step/memory/without_history")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SaveStep, with, true, false)
+    ->Name("save_step/memory/with_history")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(EntryRead)->Name("entry_io/read/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(RawRead)->Name("entry_io/read/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(EntryWrite)->Name("entry_io/write/marrowleaf")->Unit(benchmark::kMillisecond);

@@ -15,6 +15,8 @@
 #include <memory>
 #include <string>
 
+#include "entries/history.h"
+#include "mainwindow/historywindow.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
@@ -25,6 +27,7 @@ class NoPrompts : public TPrompts {
   bool AskSave(QWidget*) override { return false; }
   void ShowException(const QString&) override {}
   void ShowWarning(QWidget*, const QString&) override {}
+  void ShowDialog(QDialog&) override {}
 };
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -122,8 +125,26 @@ void BareSetPlainText(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
 }
 
+// Opening the history window of an entry with the most versions kept: listing, reading and
+// decoding every version.
+void HistoryOpen(benchmark::State& state) {
+  QTemporaryDir dir;
+  const std::string saveDir = dir.path().toStdString();
+  const marrowleaf::EntryKey key{2004, 3, 7, 0};
+  marrowleaf::CreateMissingEntry(saveDir, key);
+  for (size_t i = 0; i <= marrowleaf::kHistoryLimit; ++i) {
+    const std::string text = "day " + std::to_string(i) + "\r\n" + std::string(2000, 'x');
+    marrowleaf::SaveEntryKeepingHistory(saveDir, key, text);
+  }
+  for (auto _ : state) {
+    THistoryWindow window(saveDir, key, true, QStringLiteral("the entry"));
+    benchmark::DoNotOptimize(window.VersionCount());
+  }
+}
+
 }  // namespace
 
+BENCHMARK(HistoryOpen)->Name("history_window/open/versions:50")->Unit(benchmark::kMillisecond);
 BENCHMARK(Refresh)
     ->Name("refresh/tabs")
     ->Arg(1)

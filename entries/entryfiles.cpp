@@ -55,7 +55,9 @@ EntryRead ReadEntryFile(const std::string& path) {
   return result;
 }
 
-SaveOutcome WriteEntryFile(const std::string& path, std::string_view text) {
+SaveOutcome WriteEntryFile(
+    const std::string& path, std::string_view text,
+    const std::function<void(const std::string& target, std::string_view bytes)>& beforeReplace) {
   const std::string target = ResolveSymlinks(path);
   // The entry must already exist and be writable by us: the lock is held on the old file while
   // the new content replaces it.
@@ -65,6 +67,7 @@ SaveOutcome WriteEntryFile(const std::string& path, std::string_view text) {
   bytes.reserve(text.size() + 1);
   bytes.append(text);
   bytes.push_back('\0');
+  if (beforeReplace) beforeReplace(target, bytes);
   SaveOutcome outcome = ReplaceFileContents(target, bytes);
   // Closing releases the lock; like every call of a save, its failure is not kept quiet.
   if (!held.Close() && outcome.ok) {

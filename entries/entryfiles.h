@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,7 +47,11 @@ EntryRead ReadEntryFile(const std::string& path);
 
 // Writes text and its terminating NUL over the existing entry, atomically. The entry must exist,
 // be a regular file writable by us and not be held by another copy; otherwise nothing changes.
-SaveOutcome WriteEntryFile(const std::string& path, std::string_view text);
+// `beforeReplace`, if given, runs while the entry is held, just before its bytes are replaced,
+// with the path the bytes really go to and the bytes that will be written.
+SaveOutcome WriteEntryFile(const std::string& path, std::string_view text,
+                           const std::function<void(const std::string& target,
+                                                    std::string_view bytes)>& beforeReplace = {});
 
 // Keeps a text whose save failed: a new private file `name` in `dir` (created if missing).
 SaveOutcome WriteRecoveryFile(const std::string& dir, const std::string& name,

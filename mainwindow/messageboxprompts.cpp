@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/messageboxprompts.h"
 
+#include <QDialog>
 #include <QMessageBox>
 
 MessageBoxPrompts::MessageBoxPrompts(std::function<void(const QString&)> display)
@@ -21,3 +22,5 @@ void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay
 void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
   QMessageBox::warning(owner, QStringLiteral("marrowleaf"), text);
 }
+
+void MessageBoxPrompts::ShowDialog(QDialog& dialog) { dialog.exec(); }

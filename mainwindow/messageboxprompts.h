@@ -14,6 +14,7 @@ class MessageBoxPrompts : public TPrompts {
   bool AskSave(QWidget* owner) override;
   void ShowException(const QString& message) override;
   void ShowWarning(QWidget* owner, const QString& text) override;
+  void ShowDialog(QDialog& dialog) override;
 
  private:
   std::function<void(const QString&)> exceptionDisplay;

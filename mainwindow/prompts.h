@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // Everything the window asks or tells the user goes through here, so that tests can answer.
@@ -16,4 +17,6 @@ class TPrompts {
   virtual void ShowException(const QString& message) = 0;
   // A warning the program raises itself: a save that failed, an editor that did not start.
   virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
+  // One of the program's own windows (the history), until the user closes it.
+  virtual void ShowDialog(QDialog& dialog) = 0;
 };

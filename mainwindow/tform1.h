@@ -67,6 +67,7 @@ class TForm1 : public QMainWindow {
   void inputareaChange();
   void Button_createClick();
   void Button_launch_editorClick();
+  void Hist1Click();
   void Exi1Click();
   void FormDestroy();
 
@@ -104,6 +105,7 @@ class TForm1 : public QMainWindow {
   QString InputText() const;
   void SetEntryLoaded(bool loaded);
   void KeepFailedSave(const std::string& error);
+  void RestoreText(const QString& text);
   QString EntryDescription() const;
 
   TPrompts& prompts;
@@ -126,6 +128,7 @@ class TForm1 : public QMainWindow {
   QPlainTextEdit* inputarea = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   QMenu* N1 = nullptr;
+  QAction* Hist1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

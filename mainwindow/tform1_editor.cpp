@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTabBar>
 
+#include "entries/history.h"
 #include "mainwindow/editorlaunch.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
@@ -35,6 +36,17 @@ void TForm1::Button_launch_editorClick() {
     return;
   }
   argv.push_back(entryPath);
+  // The editor may write anything over the entry: the bytes it is handed are kept first.
+  const marrowleaf::WholeFile handed = marrowleaf::ReadWholeFile(entryPath);
+  if (handed.complete) {
+    const marrowleaf::SaveOutcome kept = marrowleaf::KeepVersion(
+        saveDir, entryKey, std::string_view(handed.bytes.get(), handed.size));
+    if (!kept.ok) {
+      prompts.ShowWarning(this, QStringLiteral("The text of ") + EntryDescription() +
+                                    QStringLiteral(" could not be kept in its history:\n") +
+                                    QString::fromStdString(kept.error));
+    }
+  }
   editorRunning = true;
   const EditorRun run = RunAndWait(argv, this);
   editorRunning = false;

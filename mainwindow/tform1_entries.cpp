@@ -10,6 +10,8 @@
 #include <QTextDocument>
 
 #include "entries/entrytext.h"
+#include "entries/history.h"
+#include "mainwindow/historywindow.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
@@ -72,14 +74,21 @@ void TForm1::SaveEntryIfModified() {
   if (!entryLoaded || !textModified) return;
   if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
   marrowleaf::EntryFormat format = entryFormat;
-  const marrowleaf::SaveOutcome saved =
-      marrowleaf::WriteEntryFile(entryPath, marrowleaf::EntryTextToBytes(InputText(), format));
-  if (saved.ok) {
+  // The bytes the save replaces go into the entry's history first.
+  const marrowleaf::EntrySave saved = marrowleaf::SaveEntryKeepingHistory(
+      saveDir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format));
+  if (!saved.version.ok) {
+    prompts.ShowWarning(this,
+                        QStringLiteral("The text that ") + EntryDescription() +
+                            QStringLiteral(" held before could not be kept in its history:\n") +
+                            QString::fromStdString(saved.version.error));
+  }
+  if (saved.entry.ok) {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
     textModified = false;
     return;
   }
-  KeepFailedSave(saved.error);  // the text stays modified, as after any failed save
+  KeepFailedSave(saved.entry.error);  // the text stays modified, as after any failed save
 }
 
 void TForm1::ReloadEntry() {
@@ -160,4 +169,16 @@ void TForm1::KeepFailedSave(const std::string& error) {
             QStringLiteral("). Copy it out of the window before another entry is shown.");
   }
   prompts.ShowWarning(this, text);
+}
+
+void TForm1::Hist1Click() {
+  THistoryWindow window(saveDir, entryKey, entryLoaded, EntryDescription(), this);
+  connect(&window, &THistoryWindow::restoreRequested, this, &TForm1::RestoreText);
+  prompts.ShowDialog(window);
+}
+
+void TForm1::RestoreText(const QString& text) {
+  // As if typed: the text area's change marks the entry modified, and only the save step
+  // writes it (keeping the text it replaces in the history).
+  if (entryLoaded) SetInputText(text);
 }

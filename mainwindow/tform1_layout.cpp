@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,6 +84,10 @@ void TForm1::CreateMenu() {
   bar->setObjectName(QStringLiteral("MainMenu1"));
   N1 = bar->addMenu(QStringLiteral("&File"));
   N1->setObjectName(QStringLiteral("N1"));
+  // The program's own windows come above Exit; Alt+F, X still chooses Exit.
+  Hist1 = N1->addAction(QStringLiteral("&History…"));
+  Hist1->setObjectName(QStringLiteral("Hist1"));
+  Hist1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   Exi1 = N1->addAction(QStringLiteral("E&xit"));
   Exi1->setObjectName(QStringLiteral("Exi1"));
 }

@@ -57,6 +57,13 @@ bool MakePrivateDirectories(const std::string& path);
 // A new empty private file; never replaces an existing name. False when nothing was made.
 bool CreateEmptyPrivateFile(const std::string& path);
 void RemoveFile(const std::string& path);
+// A second name for an existing file (a hard link): the same bytes, not a copy. False where the
+// file system has no such links or the two names lie on different file systems.
+bool LinkFile(const std::string& existing, const std::string& newName);
+// Makes a file private to the user (0600).
+void MakeFilePrivate(const std::string& path);
+// Flushes a folder's names to disk, so that a name just made survives a power cut.
+bool SyncFolder(const std::string& path);
 
 // The whole content of a regular file, opened shared: other programs may read and write it
 // meanwhile. A FIFO, a device or a folder counts as a file that cannot be opened, since reading

@@ -146,6 +146,19 @@ bool CreateEmptyPrivateFile(const std::string& path) {
 
 void RemoveFile(const std::string& path) { ::unlink(path.c_str()); }
 
+bool LinkFile(const std::string& existing, const std::string& newName) {
+  return ::link(existing.c_str(), newName.c_str()) == 0;
+}
+
+void MakeFilePrivate(const std::string& path) { ::chmod(path.c_str(), kPrivateFileMode); }
+
+bool SyncFolder(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && synced;
+}
+
 WholeFile ReadWholeFile(const std::string& path) {
   WholeFile file;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

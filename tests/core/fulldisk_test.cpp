@@ -6,6 +6,7 @@
 
 #include "config/inifile.h"
 #include "entries/entryfiles.h"
+#include "entries/history.h"
 #include "platform/files.h"
 #include "testutil.h"
 
@@ -72,6 +73,27 @@ TEST_F(FullDisk, EntrySavesFailVisiblyAndKeepTheOldText) {
     EXPECT_NE(saved.error.find("7_0.txt"), std::string::npos);
     EXPECT_EQ(ReadFile(Path("7_0.txt")), original);
     EXPECT_EQ(testutil::EntryCount(dir), 2u);
+  }
+}
+
+// With history: the entry keeps its old text or takes the new one, and a version that found no
+// room is reported, never silently missing.
+TEST_F(FullDisk, SavesWithHistoryKeepTheEntryWholeAndReportAMissingVersion) {
+  const marrowleaf::EntryKey key{2004, 3, 7, 0};
+  marrowleaf::CreateMissingEntry(dir, key);
+  const std::string path = marrowleaf::EntryPath(dir, key);
+  WriteFile(path, std::string("old entry\0", 10));
+  Fill();
+  for (const size_t size : {size_t{1}, size_t{5}, size_t{4096}, size_t{100000}}) {
+    SCOPED_TRACE(size);
+    const std::string before = ReadFile(path);
+    const size_t versions = marrowleaf::ListVersions(dir, key).size();
+    const marrowleaf::EntrySave save =
+        marrowleaf::SaveEntryKeepingHistory(dir, key, std::string(size, 'n'));
+    const std::string after = ReadFile(path);
+    EXPECT_EQ(after, save.entry.ok ? std::string(size, 'n') + '\0' : before);
+    const bool kept = marrowleaf::ListVersions(dir, key).size() > versions;
+    EXPECT_TRUE(kept || !save.version.ok || before == after) << "a version went missing silently";
   }
 }
 

@@ -16,6 +16,7 @@
 
 #include "config/inifile.h"
 #include "entries/entryfiles.h"
+#include "entries/history.h"
 #include "killtexts.h"
 #include "platform/files.h"
 #include "testutil.h"
@@ -37,8 +38,10 @@ struct KillReport {
 
 // Starts the victim, waits for its first complete save, kills it after a random pause of up to
 // `maxPauseUs`, and asks `intact` about the file. Repeated `kills` times.
-KillReport KillRepeatedly(const std::string& mode, const std::string& path, int kills,
-                          int maxPauseUs, const std::function<bool()>& intact) {
+KillReport KillRepeatedly(
+    const std::string& mode, const std::string& path, int kills, int maxPauseUs,
+    const std::function<bool()>& intact,
+    const std::function<bool()>& midSave = [] { return false; }) {
   KillReport report;
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> pause(0, maxPauseUs);
@@ -73,7 +76,7 @@ KillReport KillRepeatedly(const std::string& mode, const std::string& path, int 
       return report;
     }
     ++report.kills;
-    if (testutil::Exists(marrowleaf::SaveTemporaryName(path))) ++report.midSave;
+    if (testutil::Exists(marrowleaf::SaveTemporaryName(path)) || midSave()) ++report.midSave;
     if (!intact()) ++report.torn;
   }
   return report;
@@ -97,6 +100,39 @@ TEST(KillDuringSave, EntriesAreNeverTorn) {
   Print("entry saves", report);
   EXPECT_EQ(report.torn, 0);
   EXPECT_GT(report.midSave, 0) << "no kill landed inside a save: the pauses miss the saves";
+}
+
+TEST(KillDuringSave, AVersionIsWholeOrAbsent) {
+  testutil::TempDir dir;
+  const marrowleaf::EntryKey key{2004, 3, 7, 1};
+  marrowleaf::CreateMissingEntry(dir.path(), key);
+  const std::string path = marrowleaf::EntryPath(dir.path(), key);
+  testutil::WriteFile(path, killtexts::SmallEntry() + '\0');
+  const std::string folder = marrowleaf::HistoryFolder(dir.path(), key);
+  const auto whole = [&] {
+    for (const marrowleaf::Version& v : marrowleaf::ListVersions(dir.path(), key)) {
+      const std::string bytes = marrowleaf::ReadVersion(v.path);
+      if (bytes != killtexts::LargeEntry() + '\0' && bytes != killtexts::SmallEntry() + '\0') {
+        return false;
+      }
+    }
+    return EntryIsWhole(path);
+  };
+  const auto versionUnderWay = [&] {
+    bool found = testutil::Exists(marrowleaf::SaveTemporaryName(path));
+    marrowleaf::ListFolder(
+        folder, [](std::string_view name) { return name.front() == '.'; },
+        [&](std::string_view, bool) { found = true; });
+    return found;
+  };
+  const KillReport report = KillRepeatedly(
+      "history", dir.path(), Count("MARROWLEAF_HISTORY_KILLS", 300), 20000, whole, versionUnderWay);
+  Print("entry saves with history", report);
+  EXPECT_EQ(report.torn, 0);
+  EXPECT_GT(report.midSave, 0) << "no kill landed inside a save: the pauses miss the saves";
+  // The next save removes what killed version writes left.
+  marrowleaf::SaveEntryKeepingHistory(dir.path(), key, "after");
+  EXPECT_FALSE(versionUnderWay());
 }
 
 TEST(KillDuringSave, TheHarnessCatchesAnInPlaceWriter) {

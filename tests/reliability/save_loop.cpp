@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one file over and over until it is killed: the victim of the kill tests. After its first
 // complete save it writes one byte to standard output, so the test knows the loop is running.
-//   save_loop entry|ini|naive PATH
+//   save_loop entry|history|ini|naive PATH   (history: PATH is a save folder; its entry
+//   2004/3/7_1.txt must exist)
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include "config/inifile.h"
 #include "entries/entryfiles.h"
+#include "entries/history.h"
 #include "killtexts.h"
 
 namespace {
@@ -31,7 +33,7 @@ void NaiveWrite(const std::string& path, const std::string& text) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fputs("usage: save_loop entry|ini|naive PATH\n", stderr);
+    std::fputs("usage: save_loop entry|history|ini|naive PATH\n", stderr);
     return 2;
   }
   const std::string mode = argv[1];
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
     const bool large = round % 2 == 0;
     if (mode == "entry") {
       marrowleaf::WriteEntryFile(path, large ? killtexts::LargeEntry() : killtexts::SmallEntry());
+    } else if (mode == "history") {
+      marrowleaf::SaveEntryKeepingHistory(
+          path, {2004, 3, 7, 1}, large ? killtexts::LargeEntry() : killtexts::SmallEntry());
     } else if (mode == "ini") {
       ini.LoadFromBytes(large ? killtexts::LargeIni() : killtexts::SmallIni());
       ini.Save();

@@ -120,6 +120,59 @@ class EditingTest : public WindowTest {
   }
   void changing_tabs_saves_into_the_entry_shown_until_now_data() { AnswerRows(); }
 
+  // Five texts saved one after another: the history window lists every one, the newest first
+  // (the entry file itself at the top), and Restore brings one back as a change, which the next
+  // save writes while keeping the text it replaces.
+  void every_saved_text_comes_back_from_the_history_window() {
+    WriteBytes(Path(kToday, 0), QByteArray());
+    auto form = Start();
+    Child<QCheckBox>(*form, "CheckBox_autosave")->setChecked(true);
+    const QStringList saved{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"),
+                            QStringLiteral("four"), QStringLiteral("five")};
+    for (const QString& text : saved) {
+      Child<QPlainTextEdit>(*form, "inputarea")->setPlainText(text);
+      Click(*form, "Button_today");
+    }
+    QStringList listed;
+    prompts.onDialog = [&](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("HistoryList"));
+      auto* preview = dialog.findChild<QPlainTextEdit*>(QStringLiteral("HistoryPreview"));
+      for (int row = 0; row < list->count(); ++row) {
+        list->setCurrentRow(row);
+        listed << preview->toPlainText();
+      }
+      list->setCurrentRow(3);  // "two"
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("HistoryRestore")),
+                        Qt::LeftButton);
+    };
+    form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
+    QCOMPARE(prompts.dialogs, 1);
+    QCOMPARE(listed, (QStringList{saved[4], saved[3], saved[2], saved[1], saved[0]}));
+    QCOMPARE(Text(*form), QStringLiteral("two"));
+    QVERIFY(form->TextModified());
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("five\0", 5));  // nothing saved yet
+    Click(*form, "Button_today");
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("two\0", 4));
+    listed.clear();
+    prompts.onDialog = [&](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("HistoryList"));
+      list->setCurrentRow(1);
+      listed << dialog.findChild<QPlainTextEdit*>(QStringLiteral("HistoryPreview"))->toPlainText();
+    };
+    form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
+    QCOMPARE(listed, QStringList{saved[4]});  // the replaced text is the newest version
+    QVERIFY(prompts.warnings.isEmpty());
+    // With no entry shown the window says so.
+    Child<QCalendarWidget>(*form, "calender")->setSelectedDate(kToday.addDays(1));
+    prompts.onDialog = [&](QDialog& dialog) {
+      listed = {dialog.findChild<QLabel*>(QStringLiteral("HistoryStatus"))->text()};
+      QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("HistoryList"))->count(), 0);
+    };
+    form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
+    QVERIFY2(listed.first().startsWith(QStringLiteral("No entry is shown")),
+             qPrintable(listed.first()));
+  }
+
   void create_on_an_existing_entry_leaves_the_text_alone() {
     const QDate today = kToday;
     WriteBytes(Path(today, 0), "kept");

@@ -5,14 +5,17 @@
 // the current directory, a fixed today, and ways to reach the window's children.
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -22,6 +25,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "app/application.h"
@@ -44,11 +48,18 @@ class ScriptedPrompts : public TPrompts {
   }
   void ShowException(const QString& message) override { exceptions.append(message); }
   void ShowWarning(QWidget*, const QString& text) override { warnings.append(text); }
+  // The test works the window as the user would, then the call returns as when it is closed.
+  void ShowDialog(QDialog& dialog) override {
+    ++dialogs;
+    if (onDialog) onDialog(dialog);
+  }
 
   std::deque<bool> answers;
   int questions = 0;
   QStringList exceptions;
   QStringList warnings;
+  int dialogs = 0;
+  std::function<void(QDialog&)> onDialog;
 };
 
 inline QByteArray ReadBytes(const QString& path) {

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "entries/entryfiles.h"
+
+// Earlier versions of an entry: plain files in the entry format, inside the save directory so
+// that they travel with the diary, at saveDir/.history/YEAR/MONTH/DAY_TAB/. Each is named by the
+// UTC time it was kept, to the microsecond, and a few random characters, so that names sort by
+// time and two machines syncing one diary never make the same name.
+namespace marrowleaf {
+
+// The newest versions kept of each entry; older ones are removed after a save of that entry.
+inline constexpr size_t kHistoryLimit = 50;
+
+std::string HistoryFolder(const std::string& saveDir, const EntryKey& key);
+
+// A new version's file name for the time `microsUtc` (microseconds since 1970, UTC).
+std::string VersionName(int64_t microsUtc);
+
+struct Version {
+  std::string path;
+  int64_t microsUtc = 0;  // when it was kept
+  int64_t size = 0;       // bytes on disk, the NUL and what follows it included
+};
+
+// The versions of the entry, newest first. Anything in the folder not named as a version (a
+// temporary file of a save under way, a user's own file) is no version.
+std::vector<Version> ListVersions(const std::string& saveDir, const EntryKey& key);
+
+// Keeps `bytes` (an entry file's whole content) as the newest version, unless they are empty or
+// equal to the newest version already kept. Written private and atomically: a version is whole
+// or absent.
+SaveOutcome KeepVersion(const std::string& saveDir, const EntryKey& key, std::string_view bytes);
+
+// Removes all but the newest `limit` versions of the entry, and what killed version writes left.
+void PruneVersions(const std::string& saveDir, const EntryKey& key, size_t limit = kHistoryLimit);
+
+// A version's whole bytes; empty when it cannot be read.
+std::string ReadVersion(const std::string& path);
+
+struct EntrySave {
+  SaveOutcome entry;    // the save of the text itself
+  SaveOutcome version;  // keeping the bytes it replaced; ok when there was nothing to keep
+};
+
+// The save step's write: the entry's text and its NUL over the existing entry, as WriteEntryFile
+// does, after keeping the bytes it replaces (when they differ) as a version. A version that
+// cannot be kept does not stop the save; the caller hears of both.
+EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& key,
+                                  std::string_view text);
+
+}  // namespace marrowleaf

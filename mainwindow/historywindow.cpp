@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/historywindow.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "entries/entrytext.h"
+#include "entries/history.h"
+
+namespace {
+
+// An entry file's bytes as the text area shows them: up to the first NUL.
+QString TextOf(const std::string& bytes) {
+  const void* nul = std::memchr(bytes.data(), '\0', bytes.size());
+  const size_t length =
+      nul ? static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()) : bytes.size();
+  return marrowleaf::EntryBytesToText(std::string_view(bytes.data(), length)).text;
+}
+
+QString FirstLine(const QString& text) {
+  const QString line = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+  return line.size() > 60 ? line.left(60) + QStringLiteral("…") : line;
+}
+
+QString Bytes(int64_t size) {
+  return size == 1 ? QStringLiteral("1 byte") : QString::number(size) + QStringLiteral(" bytes");
+}
+
+}  // namespace
+
+THistoryWindow::THistoryWindow(const std::string& saveDir, const marrowleaf::EntryKey& key,
+                               bool shown, const QString& entryName, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("HistoryWindow"));
+  setWindowTitle(QStringLiteral("History of ") + entryName);
+  CreateLayout();
+  if (!shown) {
+    HistoryStatus->setText(QStringLiteral("No entry is shown, so there is no history to show."));
+    return;
+  }
+  LoadVersions(saveDir, key);
+  if (VersionCount() == 0) {
+    HistoryStatus->setText(QStringLiteral("This entry has no earlier versions yet."));
+  } else {
+    HistoryStatus->setText(QString::number(VersionCount()) +
+                           (VersionCount() == 1 ? QStringLiteral(" earlier version")
+                                                : QStringLiteral(" earlier versions")));
+  }
+  if (HistoryList->count() > 0) HistoryList->setCurrentRow(hasCurrent && texts.size() > 1 ? 1 : 0);
+}
+
+void THistoryWindow::CreateLayout() {
+  auto* layout = new QVBoxLayout(this);
+  HistoryStatus = new QLabel(this);
+  HistoryStatus->setObjectName(QStringLiteral("HistoryStatus"));
+  HistoryList = new QListWidget(this);
+  HistoryList->setObjectName(QStringLiteral("HistoryList"));
+  HistoryPreview = new QPlainTextEdit(this);
+  HistoryPreview->setObjectName(QStringLiteral("HistoryPreview"));
+  HistoryPreview->setReadOnly(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->setObjectName(QStringLiteral("HistoryButtons"));
+  HistoryRestore = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::ActionRole);
+  HistoryRestore->setObjectName(QStringLiteral("HistoryRestore"));
+  HistoryRestore->setEnabled(false);
+  layout->addWidget(HistoryStatus);
+  layout->addWidget(HistoryList, 1);
+  layout->addWidget(HistoryPreview, 2);
+  layout->addWidget(buttons);
+  resize(560, 480);
+  connect(HistoryList, &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(HistoryRestore, &QPushButton::clicked, this, [this] {
+    const int row = HistoryList->currentRow();
+    if (row < 0 || row >= texts.size()) return;
+    Q_EMIT restoreRequested(texts[row]);
+    accept();
+  });
+}
+
+void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key) {
+  const marrowleaf::WholeFile current =
+      marrowleaf::ReadWholeFile(marrowleaf::EntryPath(saveDir, key));
+  if (current.complete) {
+    hasCurrent = true;
+    texts.append(TextOf(std::string(current.bytes.get(), current.size)));
+    HistoryList->addItem(QStringLiteral("Now in the entry file · ") + Bytes(current.size) +
+                         QStringLiteral(" · ") + FirstLine(texts.back()));
+  }
+  for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {
+    texts.append(TextOf(marrowleaf::ReadVersion(version.path)));
+    const QDateTime when = QDateTime::fromMSecsSinceEpoch(version.microsUtc / 1000).toLocalTime();
+    HistoryList->addItem(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+                         QStringLiteral(" · ") + Bytes(version.size) + QStringLiteral(" · ") +
+                         FirstLine(texts.back()));
+  }
+}
+
+void THistoryWindow::ShowSelected() {
+  const int row = HistoryList->currentRow();
+  const bool valid = row >= 0 && row < texts.size();
+  HistoryPreview->setPlainText(valid ? texts[row] : QString());
+  HistoryRestore->setEnabled(valid);
+}
