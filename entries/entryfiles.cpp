@@ -33,6 +33,28 @@ bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key) {
   return true;
 }
 
+uint64_t HashBytes(std::string_view bytes) {
+  // FNV-1a, 64 bits: enough to tell one text of an entry from another.
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+EntryChange CheckEntry(const std::string& path, const EntryState& known) {
+  const FileState now = RegularFileState(path);
+  if (!now.known) return known.file.known ? EntryChange::kDeleted : EntryChange::kSame;
+  if (!known.file.known) return EntryChange::kChanged;  // a file where there was none
+  if (now == known.file && now.mtimeNsec != 0) return EntryChange::kSame;
+  const WholeFile file = ReadWholeFile(path);
+  if (!file.complete) return EntryChange::kChanged;
+  return HashBytes(std::string_view(file.bytes.get(), file.size)) == known.hash
+             ? EntryChange::kSame
+             : EntryChange::kChanged;
+}
+
 EntryRead ReadEntryFile(const std::string& path) {
   EntryRead result;
   auto file = std::make_unique<ExclusiveFile>(path, ExclusiveFile::Access::kReadWrite);
@@ -47,6 +69,7 @@ EntryRead ReadEntryFile(const std::string& path) {
     result.readOnly = false;
     return result;
   }
+  result.state = {file->State(), HashBytes(result.text)};
   // The text ends at the first NUL: bytes after it are remains of an older, longer text.
   if (const void* nul = std::memchr(result.text.data(), '\0', result.text.size())) {
     result.text.resize(static_cast<size_t>(static_cast<const char*>(nul) - result.text.data()));

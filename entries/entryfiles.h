@@ -34,8 +34,25 @@ void CreateEmptyEntryFile(const std::string& path);
 // as a new, empty entry whether or not the file could be made.
 bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key);
 
+// What an entry file was when the window last loaded or saved it, to tell later whether another
+// program (a sync tool, an editor, a second copy of the diary) has written it since.
+struct EntryState {
+  FileState file;     // unknown: there was no file
+  uint64_t hash = 0;  // of the whole file, so that a touched but unchanged file is no change
+};
+
+uint64_t HashBytes(std::string_view bytes);
+
+enum class EntryChange { kSame, kChanged, kDeleted };
+
+// Compares the entry file with what was known of it. One look at the file's state decides when
+// nothing about it moved; otherwise, and where the file system keeps times in whole seconds (so
+// that two writes within one second look alike), the bytes are read and their hash decides.
+EntryChange CheckEntry(const std::string& path, const EntryState& known);
+
 struct EntryRead {
   bool ok = false;
+  EntryState state;
   bool readOnly = false;  // the file may be read but not written: it is shown, never saved
   std::string text;       // the bytes up to the first NUL, or the whole file if it has none
   std::string error;      // why the entry could not be read

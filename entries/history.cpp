@@ -10,6 +10,8 @@
 #include <cstring>
 #include <random>
 
+#include "entries/monthlisting.h"
+
 namespace marrowleaf {
 namespace {
 
@@ -18,6 +20,7 @@ namespace {
 constexpr size_t kStampLength = 23;  // "20261208-101530.123456Z"
 constexpr size_t kRandomLength = 6;
 constexpr std::string_view kSuffix = ".txt";
+constexpr std::string_view kElsewhereTag = "-elsewhere";
 
 bool Digits(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -41,8 +44,13 @@ int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
 
 // The time of a version's name, or -1 for a name that is no version. Parsed by hand: every
 // save lists the folder, and a date library per name would cost more than the save.
-int64_t VersionTime(std::string_view name) {
-  if (name.size() != kStampLength + 1 + kRandomLength + kSuffix.size()) return -1;
+int64_t VersionTime(std::string_view name, VersionKind* kind = nullptr) {
+  const size_t plain = kStampLength + 1 + kRandomLength + kSuffix.size();
+  const bool elsewhere =
+      name.size() == plain + kElsewhereTag.size() &&
+      name.substr(kStampLength + 1 + kRandomLength, kElsewhereTag.size()) == kElsewhereTag;
+  if (name.size() != plain && !elsewhere) return -1;
+  if (kind != nullptr) *kind = elsewhere ? VersionKind::kElsewhere : VersionKind::kSaved;
   if (name.substr(name.size() - kSuffix.size()) != kSuffix || name[8] != '-' || name[15] != '.' ||
       name[22] != 'Z' || name[23] != '-' || !Digits(name.substr(0, 8)) ||
       !Digits(name.substr(9, 6)) || !Digits(name.substr(16, 6))) {
@@ -79,10 +87,11 @@ Listing ListFolderOf(const std::string& folder) {
   Listing listing;
   int64_t when = -1;
   bool temporary = false;
+  VersionKind kind = VersionKind::kSaved;
   listing.folderExists = ListFolder(
       folder,
       [&](std::string_view name) {
-        when = VersionTime(name);
+        when = VersionTime(name, &kind);
         temporary = when < 0 && VersionTemporary(name);
         return when >= 0 || temporary;
       },
@@ -92,7 +101,7 @@ Listing ListFolderOf(const std::string& folder) {
         if (temporary) {
           listing.temporaries.push_back(path);
         } else {
-          listing.versions.push_back({path, when, -1});
+          listing.versions.push_back({path, when, -1, kind});
         }
       });
   // Newest first; within one microsecond the names decide, as they would for anyone sorting.
@@ -110,7 +119,8 @@ int64_t NowMicros() {
 }
 
 // Keeps `bytes` unless empty or equal to the newest of `listing`; adds the new version to it.
-SaveOutcome KeepIn(const std::string& folder, Listing& listing, std::string_view bytes) {
+SaveOutcome KeepIn(const std::string& folder, Listing& listing, std::string_view bytes,
+                   VersionKind kind = VersionKind::kSaved) {
   if (bytes.empty()) return {true, {}};
   if (!listing.versions.empty()) {
     const Version& newest = listing.versions.front();
@@ -124,9 +134,9 @@ SaveOutcome KeepIn(const std::string& folder, Listing& listing, std::string_view
   }
   listing.folderExists = true;
   const int64_t now = NowMicros();
-  const std::string path = folder + '/' + VersionName(now);
+  const std::string path = folder + '/' + VersionName(now, kind);
   SaveOutcome kept = ReplaceFileContents(path, bytes, NewFileAccess::kPrivate);
-  if (kept.ok) listing.versions.insert(listing.versions.begin(), {path, now, -1});
+  if (kept.ok) listing.versions.insert(listing.versions.begin(), {path, now, -1, kind});
   return kept;
 }
 
@@ -154,17 +164,34 @@ std::string HistoryFolder(const std::string& saveDir, const EntryKey& key) {
          std::to_string(key.day) + '_' + std::to_string(key.tab);
 }
 
-std::string VersionName(int64_t microsUtc) {
+std::string VersionName(int64_t microsUtc, VersionKind kind) {
   const QDateTime when = QDateTime::fromMSecsSinceEpoch(microsUtc / 1000, QTimeZone::utc());
   char micros[8];
   std::snprintf(micros, sizeof micros, "%06lld", static_cast<long long>(microsUtc % 1000000));
   return when.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString() + '.' + micros + "Z-" +
-         RandomCharacters() + std::string(kSuffix);
+         RandomCharacters() +
+         (kind == VersionKind::kElsewhere ? std::string(kElsewhereTag) : std::string()) +
+         std::string(kSuffix);
 }
 
 std::vector<Version> ListVersions(const std::string& saveDir, const EntryKey& key) {
   std::vector<Version> versions = ListFolderOf(HistoryFolder(saveDir, key)).versions;
+  // A sync tool's conflict copy beside the entry is a version too, as old as its last write.
+  const std::string month = MonthDirectory(saveDir, key.year, key.month);
+  ListFolder(
+      month, [&](std::string_view name) { return IsConflictCopyOf(name, key.day, key.tab); },
+      [&](std::string_view name, bool regular) {
+        const std::string path = month + '/' + std::string(name);
+        const FileState state = RegularFileState(path);
+        if (regular && state.known) {
+          versions.push_back({path, state.mtimeSec * 1000000 + state.mtimeNsec / 1000, state.size,
+                              VersionKind::kSyncCopy});
+        }
+      });
   for (Version& v : versions) v.size = RegularFileState(v.path).size;
+  std::sort(versions.begin(), versions.end(), [](const Version& a, const Version& b) {
+    return a.microsUtc != b.microsUtc ? a.microsUtc > b.microsUtc : a.path > b.path;
+  });
   return versions;
 }
 
@@ -186,8 +213,8 @@ void PruneVersions(const std::string& saveDir, const EntryKey& key, size_t limit
 }
 
 EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& key,
-                                  std::string_view text) {
-  EntrySave save{{}, {true, {}}};
+                                  std::string_view text, const EntryState* loaded) {
+  EntrySave save{{}, {true, {}}, false, {}};
   std::string linked;  // a version that is the replaced file itself, under a second name
   const std::string folder = HistoryFolder(saveDir, key);
   save.entry = WriteEntryFile(
@@ -210,6 +237,9 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
           listing.versions.erase(listing.versions.begin());
         }
         const std::string_view held(old.bytes.get(), old.size);
+        save.displaced =
+            loaded != nullptr && !held.empty() && held != bytes && HashBytes(held) != loaded->hash;
+        const VersionKind kind = save.displaced ? VersionKind::kElsewhere : VersionKind::kSaved;
         if (held != bytes && !held.empty()) {
           const bool sameAsNewest =
               !listing.versions.empty() &&
@@ -223,21 +253,25 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
             if (listing.folderExists || MakePrivateDirectories(folder)) {
               listing.folderExists = true;
               const int64_t now = NowMicros();
-              const std::string path = folder + '/' + VersionName(now);
+              const std::string path = folder + '/' + VersionName(now, kind);
               if (LinkFile(target, path)) {
                 if (SyncFolder(folder)) {
                   linked = path;
-                  listing.versions.insert(listing.versions.begin(), {path, now, -1});
+                  listing.versions.insert(listing.versions.begin(), {path, now, -1, kind});
                 } else {
                   RemoveFile(path);
                 }
               }
             }
-            if (linked.empty()) save.version = KeepIn(folder, listing, held);
+            if (linked.empty()) save.version = KeepIn(folder, listing, held, kind);
           }
         }
         PruneIn(listing, kHistoryLimit);
       });
+  if (save.entry.ok) {
+    const std::string target = ResolveSymlinks(EntryPath(saveDir, key));
+    save.state = {RegularFileState(target), HashBytes(std::string(text) + '\0')};
+  }
   if (!linked.empty()) {
     if (save.entry.ok) {
       MakeFilePrivate(linked);  // the entry's old file now lives on as the version alone

@@ -20,17 +20,27 @@ inline constexpr size_t kHistoryLimit = 50;
 
 std::string HistoryFolder(const std::string& saveDir, const EntryKey& key);
 
-// A new version's file name for the time `microsUtc` (microseconds since 1970, UTC).
-std::string VersionName(int64_t microsUtc);
+// Where a version came from.
+enum class VersionKind {
+  kSaved,      // the text a save of this program replaced
+  kElsewhere,  // text another program wrote, found on disk when this program saved over it
+  kSyncCopy,   // a sync tool's conflict copy beside the entry
+};
+
+// A new version's file name for the time `microsUtc` (microseconds since 1970, UTC); a version
+// written elsewhere says so in its name ("...-elsewhere.txt").
+std::string VersionName(int64_t microsUtc, VersionKind kind = VersionKind::kSaved);
 
 struct Version {
   std::string path;
-  int64_t microsUtc = 0;  // when it was kept
+  int64_t microsUtc = 0;  // when it was kept (a sync copy: when it was last written)
   int64_t size = 0;       // bytes on disk, the NUL and what follows it included
+  VersionKind kind = VersionKind::kSaved;
 };
 
-// The versions of the entry, newest first. Anything in the folder not named as a version (a
-// temporary file of a save under way, a user's own file) is no version.
+// The versions of the entry, newest first, with the sync tools' conflict copies beside the entry.
+// Anything in the folder not named as a version (a temporary file of a save under way, a user's
+// own file) is no version.
 std::vector<Version> ListVersions(const std::string& saveDir, const EntryKey& key);
 
 // Keeps `bytes` (an entry file's whole content) as the newest version, unless they are empty or
@@ -45,14 +55,17 @@ void PruneVersions(const std::string& saveDir, const EntryKey& key, size_t limit
 std::string ReadVersion(const std::string& path);
 
 struct EntrySave {
-  SaveOutcome entry;    // the save of the text itself
-  SaveOutcome version;  // keeping the bytes it replaced; ok when there was nothing to keep
+  SaveOutcome entry;       // the save of the text itself
+  SaveOutcome version;     // keeping the bytes it replaced; ok when there was nothing to keep
+  bool displaced = false;  // the file was not what `loaded` said: another program wrote it
+  EntryState state;        // the entry file after a successful save
 };
 
 // The save step's write: the entry's text and its NUL over the existing entry, as WriteEntryFile
-// does, after keeping the bytes it replaces (when they differ) as a version. A version that
-// cannot be kept does not stop the save; the caller hears of both.
+// does, after keeping the bytes it replaces (when they differ) as a version. When `loaded` is
+// given and the file no longer is what it describes, the bytes on disk are kept as written
+// elsewhere. A version that cannot be kept does not stop the save; the caller hears of both.
 EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& key,
-                                  std::string_view text);
+                                  std::string_view text, const EntryState* loaded = nullptr);
 
 }  // namespace marrowleaf

@@ -35,21 +35,62 @@ int EntryDay(std::string_view name, int tabCount) {
   return static_cast<int>(day);
 }
 
-uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount) {
-  if (tabCount <= 0) return 0;
-  uint32_t days = 0;
-  // A link counts like the file it names, as it does for the tab captions.
+namespace {
+
+// The day and tab at the start of a name ("7_2..."), the rest left in `name`; false if none.
+bool TakeDayAndTab(std::string_view& name, int tabCount, long& day, long& tab) {
+  day = TakeNumber(name, 31);
+  if (day < 1 || name.empty() || name.front() != '_') return false;
+  name.remove_prefix(1);
+  tab = TakeNumber(name, static_cast<long>(tabCount) - 1);
+  return tab >= 0;
+}
+
+// What follows "day_tab" in a conflict copy's name.
+bool ConflictTail(std::string_view rest) {
+  constexpr std::string_view kTxt = ".txt";
+  if (rest.size() < kTxt.size() || rest.substr(rest.size() - kTxt.size()) != kTxt) return false;
+  rest.remove_suffix(kTxt.size());
+  if (rest.substr(0, 15) == ".sync-conflict-") return rest.size() > 15;
+  return rest.size() > 3 && rest.substr(0, 2) == " (" && rest.back() == ')' &&
+         rest.find("conflicted copy") != std::string_view::npos;
+}
+
+int ConflictDay(std::string_view name, int tabCount) {
+  long day = 0;
+  long tab = 0;
+  if (!TakeDayAndTab(name, tabCount, day, tab) || !ConflictTail(name)) return 0;
+  return static_cast<int>(day);
+}
+
+}  // namespace
+
+bool IsConflictCopyOf(std::string_view name, int day, int tab) {
+  const std::string prefix = std::to_string(day) + '_' + std::to_string(tab);
+  return name.substr(0, prefix.size()) == prefix && ConflictTail(name.substr(prefix.size()));
+}
+
+MonthDays ListMonth(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount) {
+  MonthDays days;
+  if (tabCount <= 0) return days;
   int day = 0;
+  bool conflict = false;
   ListFolder(
       MonthDirectory(saveDir, year, month),
       [&](std::string_view name) {
         day = EntryDay(name, tabCount);
-        return day != 0 && (days & (1u << day)) == 0;
+        conflict = day == 0 && (day = ConflictDay(name, tabCount)) != 0;
+        const uint32_t mask = conflict ? days.conflicts : days.entries;
+        return day != 0 && (mask & (1u << day)) == 0;
       },
       [&](std::string_view, bool regular) {
-        if (regular) days |= 1u << day;
+        if (regular) (conflict ? days.conflicts : days.entries) |= 1u << day;
       });
   return days;
+}
+
+uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount) {
+  return ListMonth(saveDir, year, month, tabCount).entries;
 }
 
 }  // namespace marrowleaf

@@ -16,6 +16,18 @@ namespace marrowleaf {
 // below tabCount: the same rule for the calendar marks and everything else that looks for entries.
 int EntryDay(std::string_view name, int tabCount);
 
+// Whether `name` is a sync tool's conflict copy of the entry day_tab.txt:
+// "7_0.sync-conflict-20261208-101530-ABCDEFG.txt", "7_0 (conflicted copy 2026-12-08 101530).txt"
+// or "7_0 (Hostname's conflicted copy 2026-12-08).txt".
+bool IsConflictCopyOf(std::string_view name, int day, int tab);
+
+struct MonthDays {
+  uint32_t entries = 0;    // bit d: day d holds an entry of a tab below the tab count
+  uint32_t conflicts = 0;  // bit d: day d has a sync tool's conflict copy of such an entry
+};
+// Both from one listing of the month folder.
+MonthDays ListMonth(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount);
+
 uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount);
 
 }  // namespace marrowleaf

@@ -97,7 +97,13 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
   for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {
     texts.append(TextOf(marrowleaf::ReadVersion(version.path)));
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(version.microsUtc / 1000).toLocalTime();
-    HistoryList->addItem(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+    QString origin;
+    if (version.kind == marrowleaf::VersionKind::kElsewhere) {
+      origin = QStringLiteral(" · written by another program");
+    } else if (version.kind == marrowleaf::VersionKind::kSyncCopy) {
+      origin = QStringLiteral(" · copy made by a sync tool");
+    }
+    HistoryList->addItem(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + origin +
                          QStringLiteral(" · ") + Bytes(version.size) + QStringLiteral(" · ") +
                          FirstLine(texts.back()));
   }

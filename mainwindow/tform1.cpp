@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTimer>
 #include <memory>
 
 #include "config/settings.h"
@@ -24,6 +26,10 @@
 
 TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
     : QMainWindow(parent), prompts(p), today(std::move(clock)) {
+  watcher = new QFileSystemWatcher(this);
+  recheck = new QTimer(this);
+  recheck->setSingleShot(true);
+  recheck->setInterval(100);
   CreateLayout();
   LoadSettings();
   const QDate now = today();
@@ -52,6 +58,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+bool TForm1::event(QEvent* event) {
+  // Network file systems send no notice: coming back to the window looks at the file again.
+  if (event->type() == QEvent::WindowActivate) Guard([this] { CheckShownEntry(); });
+  return QMainWindow::event(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -179,6 +191,16 @@ void TForm1::ConnectEvents() {
   connect(calender, &QCalendarWidget::currentPageChanged, this,
           [this] { Guard([this] { RefreshCalendarMarks(); }); });
   connect(inputarea, &QPlainTextEdit::textChanged, this, [this] { inputareaChange(); });
+  // Another program writing the shown entry: a sync tool, an editor, a second copy of the diary.
+  connect(watcher, &QFileSystemWatcher::fileChanged, recheck, [this] {
+    watchingFile = false;  // a rename over the file leaves the watch on the old one
+    recheck->start();
+  });
+  connect(watcher, &QFileSystemWatcher::directoryChanged, recheck, [this] {
+    watchingFile = false;  // the file may have been made, replaced or removed
+    recheck->start();
+  });
+  connect(recheck, &QTimer::timeout, this, [this] { Guard([this] { CheckShownEntry(); }); });
 
   // The calendar's click: any left click released inside it, after the calendar handled it.
   // Every release is seen, wherever it goes: a press in the calendar whose release reaches some

@@ -18,6 +18,7 @@
 class QAction;
 class QCalendarWidget;
 class QCheckBox;
+class QFileSystemWatcher;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -25,6 +26,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTabBar;
+class QTimer;
 class TPrompts;
 
 // The diary's one window: the calendar and its buttons on the left, the tabs and the text area of
@@ -55,6 +57,9 @@ class TForm1 : public QMainWindow {
   void ReloadEntry();
   void RebuildTabCaptions();
   void RefreshCalendarMarks();  // bold days: those of the shown page that hold an entry
+  // Looks at the shown entry's file again: another program may have written or removed it. An
+  // unmodified text area then shows what the file holds; typed text is never replaced.
+  void CheckShownEntry();
 
   // Event handlers.
   void Button_prev_yearClick();
@@ -85,6 +90,7 @@ class TForm1 : public QMainWindow {
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void CreateLayout();
@@ -106,6 +112,8 @@ class TForm1 : public QMainWindow {
   void SetEntryLoaded(bool loaded);
   void KeepFailedSave(const std::string& error);
   void RestoreText(const QString& text);
+  void WatchShownEntry();
+  void ReloadKeepingPlace();
   QString EntryDescription() const;
 
   TPrompts& prompts;
@@ -135,7 +143,12 @@ class TForm1 : public QMainWindow {
   std::string saveDir;
   std::string entryPath;
   marrowleaf::EntryKey entryKey;  // the entry entryPath names, for messages and recovery files
-  marrowleaf::EntryFormat entryFormat;  // how the shown entry's bytes became its text
+  marrowleaf::EntryFormat entryFormat;    // how the shown entry's bytes became its text
+  marrowleaf::EntryState entryState;      // the shown entry's file as last loaded or saved
+  QFileSystemWatcher* watcher = nullptr;  // the shown entry's file and its month folder
+  QTimer* recheck = nullptr;              // one look after a burst of notices
+  std::string watchedPath;                // the entry the watches are for
+  bool watchingFile = false;              // false once a notice says its file may be gone
   std::string editorCommand;
   std::vector<std::string> tabNames;
   QStringList tabTitles;  // the tab names as text, for the captions
@@ -144,7 +157,8 @@ class TForm1 : public QMainWindow {
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
-  std::vector<QDate> calendarMarks;  // the days drawn in bold now, in date order
+  std::vector<QDate> calendarMarks;      // the days drawn in bold now, in date order
+  std::vector<QDate> calendarConflicts;  // the days underlined: a sync tool's conflict copy
   // During a date refresh, the bytes a failed save of it kept in a recovery file.
   bool refreshing = false;
   std::optional<std::string> keptInRefresh;

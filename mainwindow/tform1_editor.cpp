@@ -25,6 +25,9 @@ QString EditorAdvice() {
 
 void TForm1::Button_launch_editorClick() {
   const int tab = tabheader->currentIndex();
+  // The editor opens what the window shows: typed text is saved first (or, after a No, given up
+  // when the entry is reloaded below).
+  SaveEntryIfModified();
   CreateEntry(tab);
   ComputeEntryPath(tab);
   // Only the editor command is split at blanks; the entry's path is one argument, whatever it
@@ -62,6 +65,9 @@ void TForm1::Button_launch_editorClick() {
     }
     prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice());
   }
-  // The text area is not reloaded: it shows what it showed before the launch.
+  // What the editor wrote is what the window shows now; the save step then finds nothing to do.
+  entryLoaded = EntryExists(tab);
+  LoadEntry(tab);
+  RebuildTabCaptions();
   SaveEntryIfModified();
 }

@@ -4,10 +4,15 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -39,7 +44,10 @@ void TForm1::CreateEntry(int tab) {
   const bool created =
       marrowleaf::CreateMissingEntry(saveDir, {selectedYear, selectedMonth, selectedDay, tab});
   ComputeEntryPath(tab);
-  if (created) {
+  // Typed text whose file vanished meanwhile stays: the new file is where it will be saved.
+  const bool keepTyped = created && entryLoaded && textModified &&
+                         entryPath == marrowleaf::EntryPath(saveDir, entryKey);
+  if (created && !keepTyped) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());
@@ -57,10 +65,13 @@ void TForm1::LoadEntry(int tab) {
   if (!read.ok) {
     SetInputText(QStringLiteral("File does not exist. push 'create' button."));
     entryFormat = marrowleaf::EntryFormat();
+    entryState = {};  // no file shown: any file that turns up there is news
     SetEntryLoaded(false);
     textModified = false;
+    WatchShownEntry();
     return;
   }
+  entryState = read.state;
   marrowleaf::EntryText shown = marrowleaf::EntryBytesToText(read.text);
   SetInputText(shown.text);
   entryFormat = shown.format;
@@ -68,15 +79,25 @@ void TForm1::LoadEntry(int tab) {
   // The caller decided; the text area follows. An entry that may be read but not written is
   // shown, and kept out of every save: nothing typed there could ever be saved.
   SetEntryLoaded(entryLoaded && !read.readOnly);
+  WatchShownEntry();
 }
 
 void TForm1::SaveEntryIfModified() {
   if (!entryLoaded || !textModified) return;
   if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
   marrowleaf::EntryFormat format = entryFormat;
-  // The bytes the save replaces go into the entry's history first.
+  // An entry deleted meanwhile by another program is made again for the user's text.
+  if (!marrowleaf::IsFile(entryPath)) marrowleaf::CreateMissingEntry(saveDir, entryKey);
+  // The bytes the save replaces go into the entry's history first; bytes another program wrote
+  // since the load are kept there as written elsewhere.
   const marrowleaf::EntrySave saved = marrowleaf::SaveEntryKeepingHistory(
-      saveDir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format));
+      saveDir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format), &entryState);
+  if (saved.displaced) {
+    prompts.ShowWarning(
+        this, QStringLiteral("Another program had changed ") + EntryDescription() +
+                  QStringLiteral(" since it was shown.\nYour text was saved; the other version is "
+                                 "in the entry's history (File, History)."));
+  }
   if (!saved.version.ok) {
     prompts.ShowWarning(this,
                         QStringLiteral("The text that ") + EntryDescription() +
@@ -85,7 +106,9 @@ void TForm1::SaveEntryIfModified() {
   }
   if (saved.entry.ok) {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
+    entryState = saved.state;
     textModified = false;
+    WatchShownEntry();
     return;
   }
   KeepFailedSave(saved.entry.error);  // the text stays modified, as after any failed save
@@ -181,4 +204,47 @@ void TForm1::RestoreText(const QString& text) {
   // As if typed: the text area's change marks the entry modified, and only the save step
   // writes it (keeping the text it replaces in the history).
   if (entryLoaded) SetInputText(text);
+}
+
+void TForm1::WatchShownEntry() {
+  // An atomic replace gives the file a new inode, which a watch on the file alone misses: the
+  // month folder is watched too. Watches change only when the shown entry does, or when a
+  // notice says the watched file may be gone.
+  if (entryPath == watchedPath && watchingFile) return;
+  const QString file = QFile::decodeName(QByteArray::fromStdString(entryPath));
+  const QString folder = QFileInfo(file).path();
+  if (entryPath != watchedPath) {
+    const QStringList old = watcher->files() + watcher->directories();
+    if (!old.isEmpty()) watcher->removePaths(old);
+    if (marrowleaf::IsDirectory(entryPath.substr(0, entryPath.rfind('/')))) {
+      watcher->addPath(folder);
+    }
+    watchedPath = entryPath;
+  }
+  watcher->removePath(file);
+  watchingFile = marrowleaf::IsFile(entryPath) && watcher->addPath(file);
+}
+
+void TForm1::CheckShownEntry() {
+  if (editorRunning || destroyed || entryPath.empty()) return;
+  WatchShownEntry();
+  const marrowleaf::EntryChange change = marrowleaf::CheckEntry(entryPath, entryState);
+  if (change == marrowleaf::EntryChange::kSame) return;
+  // Typed text is never replaced: a modified text area waits for its save step, which keeps
+  // the other program's text in the history. A vanished file is made again by that save.
+  if (!textModified) ReloadKeepingPlace();
+  RebuildTabCaptions();
+  RefreshCalendarMarks();
+}
+
+void TForm1::ReloadKeepingPlace() {
+  QScrollBar* bar = inputarea->verticalScrollBar();
+  const int scroll = bar->value();
+  const int cursor = inputarea->textCursor().position();
+  entryLoaded = marrowleaf::IsFile(entryPath);
+  LoadEntry(entryKey.tab);
+  QTextCursor at = inputarea->textCursor();
+  at.setPosition(std::min(cursor, inputarea->document()->characterCount() - 1));
+  inputarea->setTextCursor(at);
+  bar->setValue(std::min(scroll, bar->maximum()));
 }

@@ -62,21 +62,31 @@ void TForm1::RefreshCalendarMarks() {
   const QDate pageEnd = pageStart.addDays(6 * 7 - 1);
   const int tabCount = static_cast<int>(tabNames.size());
   std::vector<QDate> marks;
+  std::vector<QDate> conflicts;
   for (int offset = -1; offset <= 1; ++offset) {
     const QDate first = shown.addMonths(offset);
     if (first.year() < 1 || first.year() > 9999) continue;
     const auto year = static_cast<uint16_t>(first.year());
     const auto month = static_cast<uint16_t>(first.month());
-    const uint32_t days = marrowleaf::DaysWithEntries(saveDir, year, month, tabCount);
+    const marrowleaf::MonthDays days = marrowleaf::ListMonth(saveDir, year, month, tabCount);
     for (int day = 1; day <= first.daysInMonth(); ++day) {
       const QDate date(year, month, day);
-      if (((days >> day) & 1u) != 0 && date >= pageStart && date <= pageEnd) marks.push_back(date);
+      if (date < pageStart || date > pageEnd) continue;
+      if (((days.entries >> day) & 1u) != 0) marks.push_back(date);
+      if (((days.conflicts >> day) & 1u) != 0) conflicts.push_back(date);
     }
   }
-  if (marks == calendarMarks) return;                       // the usual case: nothing to redraw
-  calender->setDateTextFormat(QDate(), QTextCharFormat());  // drops every mark
+  if (marks == calendarMarks && conflicts == calendarConflicts) return;  // the usual case
+  calender->setDateTextFormat(QDate(), QTextCharFormat());               // drops every mark
   QTextCharFormat bold;
   bold.setFontWeight(QFont::Bold);
   for (const QDate& date : marks) calender->setDateTextFormat(date, bold);
+  // A sync tool's conflict copy: underlined, so that the day can be looked into.
+  for (const QDate& date : conflicts) {
+    QTextCharFormat format = calender->dateTextFormat(date);
+    format.setFontUnderline(true);
+    calender->setDateTextFormat(date, format);
+  }
   calendarMarks = std::move(marks);
+  calendarConflicts = std::move(conflicts);
 }

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "entries/calendar.h"
 #include "testutil.h"
@@ -206,6 +207,56 @@ TEST(UnprivilegedEntries, ReadOnlyEntriesAndFoldersAreNeverChanged) {
 
   MakePrivateDirectory(dir / "rodir/2004");
   EXPECT_FALSE(testutil::Exists(dir / "rodir/2004"));
+}
+
+// Whether another program wrote an entry since it was loaded: each row changes the file one way.
+TEST(EntryChanges, TheStateCheckTellsTouchedFromChanged) {
+  const auto setTime = [](const std::string& path, long sec, long nsec) {
+    const timespec times[2] = {{sec, nsec}, {sec, nsec}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+  };
+  const struct {
+    const char* what;
+    std::function<void(const std::string&)> change;
+    EntryChange expected;
+  } rows[] = {
+      {"untouched", [](const std::string&) {}, EntryChange::kSame},
+      {"touched, the same bytes", [&](const std::string& p) { setTime(p, 1700000000, 5); },
+       EntryChange::kSame},
+      {"replaced by a rename, the same bytes",
+       [](const std::string& p) {
+         WriteFile(p + ".new", std::string("text\0", 5));
+         std::filesystem::rename(p + ".new", p);
+       },
+       EntryChange::kSame},
+      {"replaced by a rename, other bytes",
+       [](const std::string& p) {
+         WriteFile(p + ".new", std::string("other\0", 6));
+         std::filesystem::rename(p + ".new", p);
+       },
+       EntryChange::kChanged},
+      {"deleted", [](const std::string& p) { std::filesystem::remove(p); }, EntryChange::kDeleted},
+      // A file system that keeps whole seconds: same size, same time, other bytes.
+      {"same size and whole-second time, other bytes",
+       [&](const std::string& p) {
+         WriteFile(p, std::string("TEXT\0", 5));
+         setTime(p, 1700000000, 0);
+       },
+       EntryChange::kChanged},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    TempDir dir;
+    const std::string path = dir / "7_0.txt";
+    WriteFile(path, std::string("text\0", 5));
+    if (std::string(row.what).find("whole-second") != std::string::npos) {
+      setTime(path, 1700000000, 0);
+    }
+    const EntryRead loaded = ReadEntryFile(path);
+    ASSERT_TRUE(loaded.ok);
+    row.change(path);
+    EXPECT_EQ(CheckEntry(path, loaded.state), row.expected);
+  }
 }
 
 TEST(Calendar, WeekdaysAndMonthLengths) {

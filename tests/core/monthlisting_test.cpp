@@ -37,6 +37,23 @@ TEST_F(MonthListing, OnlyEntryNamesOfConfiguredTabsCount) {
   EXPECT_EQ(DaysWithEntries(dir.path(), 2004, 3, 0), 0u);
 }
 
+// Sync tools' conflict copies are found in the same listing, and are no entries themselves.
+TEST_F(MonthListing, ConflictCopiesOfConfiguredTabsAreTheirOwnMark) {
+  for (const char* name : {"4_0.sync-conflict-20261208-101530-ABCDEFG.txt",
+                           "5_1 (conflicted copy 2026-12-08 101530).txt",
+                           "6_0 (Hostname's conflicted copy 2026-12-08).txt", "7_0 (copy).txt",
+                           "8_5.sync-conflict-20261208-101530-ABCDEFG.txt",
+                           "9_0.sync-conflict-.txt", "10_0 (conflicted copy).txt.bak"}) {
+    File(name);
+  }
+  const marrowleaf::MonthDays days = marrowleaf::ListMonth(dir.path(), 2004, 3, 2);
+  EXPECT_EQ(days.entries, 0u);
+  EXPECT_EQ(days.conflicts, (1u << 4) | (1u << 5) | (1u << 6));
+  EXPECT_TRUE(marrowleaf::IsConflictCopyOf("5_1 (conflicted copy 2026-12-08 101530).txt", 5, 1));
+  EXPECT_FALSE(marrowleaf::IsConflictCopyOf("5_1 (conflicted copy 2026-12-08 101530).txt", 5, 0));
+  EXPECT_FALSE(marrowleaf::IsConflictCopyOf("15_1 (conflicted copy).txt", 5, 1));
+}
+
 TEST_F(MonthListing, OnlyRegularFilesAndLinksToThemCount) {
   std::filesystem::create_directory(month + "/9_0.txt");
   ASSERT_EQ(::mkfifo((month + "/10_0.txt").c_str(), 0600), 0);

@@ -34,11 +34,21 @@ for run in 1 2 3; do
   sleep 1
   # The outer frame as the X server has it: the client's parent window under a manager.
   frame=$(xwininfo -frame -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-  xdotool windowfocus --sync "$win" 2>/dev/null || true
-  xdotool key --window "$win" alt+f
-  sleep 0.5
-  xdotool key x
-  marrowleaf_wait_for_exit "$pid" || { echo "File, Exit did not end the program"; exit 1; }
+  # File, Exit (Alt+F, X); on a loaded machine a key may come before the menu is up, so the
+  # keys are sent again until the program has ended.
+  for attempt in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$win" 2>/dev/null || true
+    xdotool key --window "$win" alt+f
+    sleep 0.5
+    xdotool key x
+    for _ in $(seq 1 30); do
+      kill -0 "$pid" 2>/dev/null || break 2
+      sleep 0.1
+    done
+    [ "$attempt" -lt 5 ] || { echo "File, Exit did not end the program"; kill "$pid"; exit 1; }
+    xdotool key Escape 2>/dev/null || true
+  done
+  wait "$pid" || true
   values=$(grep -E '^(LEFT|TOP|WIDTH|HEIGHT) = ' config.ini | tr -d '\r' | tr '\n' ' ')
   echo "$wm run $run: frame on screen $frame; config.ini $values"
   echo "$values" >> values.txt

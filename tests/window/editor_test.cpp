@@ -3,6 +3,7 @@
 // The external editor: its command line, the save step around it, and no shell ever.
 #include <filesystem>
 
+#include "entries/history.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -37,14 +38,22 @@ class EditorTest : public WindowTest {
     QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
     QCOMPARE(ReadBytes(dir->filePath(QStringLiteral("args.txt"))),
              QByteArray("./") + Path(today, 0).toUtf8() + "\n");
-    // Typing into the placeholder is impossible, so the text area is empty either way after
-    // create; only a modified text would be written over the editor's work.
-    QCOMPARE(Text(*form), QString());
+    // The entry is reloaded when the editor exits: the window shows what the editor wrote.
+    QCOMPARE(Text(*form), QStringLiteral("from editor"));
+    QVERIFY(!form->TextModified());
     QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("from editor"));
-    Type(*form, QStringLiteral("later"));
+    // Typed text is saved before the editor starts, and the bytes it is handed are kept.
+    Type(*form, QStringLiteral(" later"));
     Click(*form, "Button_launch_editor");
-    QCOMPARE(ReadBytes(Path(today, 0)),
-             QByteArray("later\0", 6));  // written over the editor's text
+    QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("from editor"));
+    QCOMPARE(Text(*form), QStringLiteral("from editor"));
+    const std::vector<marrowleaf::Version> versions = marrowleaf::ListVersions(
+        ".", {static_cast<uint16_t>(today.year()), static_cast<uint16_t>(today.month()),
+              static_cast<uint16_t>(today.day()), 0});
+    QVERIFY(!versions.empty());
+    QCOMPARE(marrowleaf::ReadVersion(versions.front().path),
+             std::string("from editor later\0", 18));
+    QVERIFY(prompts.warnings.isEmpty());
   }
   void the_editor_gets_the_entry_path_and_the_save_step_runs_after_it_data() {
     QTest::addColumn<bool>("modified");

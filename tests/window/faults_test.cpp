@@ -67,7 +67,9 @@ class FaultsTest : public WindowTest {
     const QDate today = kToday;
     WriteBytes(Path(today, 0), "file");
     auto form = Start();
-    QVERIFY(QFile::remove(Path(today, 0)));  // gone behind the program's back
+    // Gone behind the program's back, and no way to make it again: its folder is now a file.
+    QVERIFY(QDir(QFileInfo(Path(today, 0)).path()).removeRecursively());
+    WriteBytes(QFileInfo(Path(today, 0)).path(), "not a folder");
     const QDir recovered(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                          QStringLiteral("/recovered"));
     const qsizetype kept = recovered.entryList(QDir::Files).size();
