@@ -15,10 +15,10 @@
 namespace marrowleaf {
 namespace {
 
-// "20261208-101530.123456Z-k3f9q2.txt": fixed width up to the random part, so that names sort
+// "20261208-101530.123456Z-k3f9q2m7xa.txt": fixed width up to the random part, so that names sort
 // by time.
-constexpr size_t kStampLength = 23;  // "20261208-101530.123456Z"
-constexpr size_t kRandomLength = 6;
+constexpr size_t kStampLength = 23;   // "20261208-101530.123456Z"
+constexpr size_t kRandomLength = 10;  // 36^10 names a microsecond: no two alike in practice
 constexpr std::string_view kSuffix = ".txt";
 constexpr std::string_view kElsewhereTag = "-elsewhere";
 

@@ -6,6 +6,7 @@
 
 #include <set>
 
+#include "entries/drafts.h"
 #include "testutil.h"
 
 namespace {
@@ -74,7 +75,7 @@ TEST(History, VersionsArePrivateAndTheNewestEqualIsNotKeptTwice) {
   EXPECT_EQ(testutil::Mode(HistoryFolder(dir.path(), kKey)), 0700u);
   EXPECT_EQ(testutil::Mode(ListVersions(dir.path(), kKey).front().path), 0600u);
   // Files that are no versions (a save under way, the user's own notes) are not listed.
-  WriteFile(HistoryFolder(dir.path(), kKey) + "/.20261208-101530.000000Z-abcdef.txt.saving", "t");
+  WriteFile(HistoryFolder(dir.path(), kKey) + "/.20261208-101530.000000Z-abcdefghij.txt.saving", "t");
   WriteFile(HistoryFolder(dir.path(), kKey) + "/notes.txt", "mine");
   EXPECT_EQ(ListVersions(dir.path(), kKey).size(), 1u);
 }
@@ -113,6 +114,38 @@ TEST(History, NamesSortByTimeAndNeverCollide) {
   for (size_t i = 0; i < listed.size(); ++i) {
     EXPECT_EQ(listed[i].microsUtc, times[std::size(times) - 1 - i]);
   }
+}
+
+// Drafts: one per entry, named from its path, whole or absent, found again by the entry.
+TEST(Drafts, ADraftIsNamedFromItsEntryAndFoundAgainUntilRemoved) {
+  TempDir dir;
+  const std::string drafts = dir / "data/drafts";
+  const struct {
+    std::string entry;
+    std::string bytes;
+  } rows[] = {{"/home/a/diary/2026/12/8_0.txt", std::string("typed\r\ntext", 11)},
+              {"/home/b/diary/2026/12/8_0.txt", "another diary, same day"},
+              {"/d/\xe6\x97\xa5 \xff/2004/3/7_2.txt", std::string("bytes\0kept", 10)}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(DraftName(row.entry).rfind(row.entry.substr(row.entry.rfind('/') + 1) + '-', 0), 0u);
+    ASSERT_TRUE(WriteDraft(drafts, row.entry, row.bytes).ok);
+  }
+  EXPECT_NE(DraftName(rows[0].entry), DraftName(rows[1].entry));  // same day, other diaries
+  EXPECT_EQ(testutil::Mode(drafts), 0700u);
+  WriteFile(drafts + "/notes.draft", "/elsewhere/1_0.txt\nnot under its own name");
+  const std::vector<Draft> all = ListDrafts(drafts);
+  ASSERT_EQ(all.size(), std::size(rows));
+  for (const auto& row : rows) {
+    const Draft found = FindDraft(drafts, row.entry);
+    EXPECT_EQ(found.bytes, row.bytes);
+    EXPECT_EQ(found.entryPath, row.entry);
+    EXPECT_EQ(testutil::Mode(found.path), 0600u);
+  }
+  ASSERT_TRUE(WriteDraft(drafts, rows[0].entry, "newer").ok);  // replaced whole
+  EXPECT_EQ(FindDraft(drafts, rows[0].entry).bytes, "newer");
+  RemoveDraft(drafts, rows[0].entry);
+  EXPECT_TRUE(FindDraft(drafts, rows[0].entry).path.empty());
+  EXPECT_EQ(ListDrafts(drafts).size(), std::size(rows) - 1);
 }
 
 }  // namespace
