@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <memory>
@@ -137,13 +138,59 @@ void HistoryOpen(benchmark::State& state) {
     marrowleaf::SaveEntryKeepingHistory(saveDir, key, text);
   }
   for (auto _ : state) {
-    THistoryWindow window(saveDir, key, true, QStringLiteral("the entry"));
+    THistoryWindow window(saveDir, key, true, QStringLiteral("the entry"), nullptr);
     benchmark::DoNotOptimize(window.VersionCount());
   }
 }
 
+// A key press and release in the text area of a 100 KiB entry, with drafts kept and without.
+void Typing(benchmark::State& state, bool drafts) {
+  Diary diary(1);
+  const QDate today = QDate::currentDate();
+  WriteFile(EntryPath(today, 0), EntryText(100 << 10, 'a') + '\0');
+  QTemporaryDir draftDir;
+  TForm1 form(prompts);
+  form.SetDraftFolder(drafts ? draftDir.path().toStdString() : std::string());
+  form.show();
+  auto* area = form.findChild<QPlainTextEdit*>(QStringLiteral("inputarea"));
+  for (auto _ : state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(area, &press);
+    QApplication::sendEvent(area, &release);
+  }
+  form.SetDraftFolder(std::string());  // leaves no draft behind
+}
+
+// What a draft of a 1 MiB entry costs the window's thread: taking the text; the bytes are
+// made and written on the draft writer.
+void DraftOnWindowThread(benchmark::State& state) {
+  Diary diary(1);
+  const QDate today = QDate::currentDate();
+  WriteFile(EntryPath(today, 0), EntryText(1 << 20, 'a') + '\0');
+  QTemporaryDir draftDir;
+  TForm1 form(prompts);
+  form.SetDraftFolder(draftDir.path().toStdString());
+  auto* area = form.findChild<QPlainTextEdit*>(QStringLiteral("inputarea"));
+  area->insertPlainText(QStringLiteral("x"));
+  for (auto _ : state) {
+    form.WriteDraftNow();
+    state.PauseTiming();
+    form.WriteDraftNow(true);  // waits for the writer, untimed, so that each round writes
+    state.ResumeTiming();
+  }
+  form.SetDraftFolder(std::string());
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(Typing, with_drafts, true)
+    ->Name("typing/key/with_drafts")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Typing, without_drafts, false)
+    ->Name("typing/key/without_drafts")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(DraftOnWindowThread)->Name("draft/window_thread/1MiB")->Unit(benchmark::kMillisecond);
 BENCHMARK(HistoryOpen)->Name("history_window/open/versions:50")->Unit(benchmark::kMillisecond);
 BENCHMARK(Refresh)
     ->Name("refresh/tabs")

@@ -36,7 +36,8 @@ QString Bytes(int64_t size) {
 }  // namespace
 
 THistoryWindow::THistoryWindow(const std::string& saveDir, const marrowleaf::EntryKey& key,
-                               bool shown, const QString& entryName, QWidget* parent)
+                               bool shown, const QString& entryName, const marrowleaf::Draft* draft,
+                               QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("HistoryWindow"));
   setWindowTitle(QStringLiteral("History of ") + entryName);
@@ -45,7 +46,7 @@ THistoryWindow::THistoryWindow(const std::string& saveDir, const marrowleaf::Ent
     HistoryStatus->setText(QStringLiteral("No entry is shown, so there is no history to show."));
     return;
   }
-  LoadVersions(saveDir, key);
+  LoadVersions(saveDir, key, draft);
   if (VersionCount() == 0) {
     HistoryStatus->setText(QStringLiteral("This entry has no earlier versions yet."));
   } else {
@@ -85,13 +86,21 @@ void THistoryWindow::CreateLayout() {
   });
 }
 
-void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key) {
+void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key,
+                                  const marrowleaf::Draft* draft) {
   const marrowleaf::WholeFile current =
       marrowleaf::ReadWholeFile(marrowleaf::EntryPath(saveDir, key));
   if (current.complete) {
     hasCurrent = true;
     texts.append(TextOf(std::string(current.bytes.get(), current.size)));
     HistoryList->addItem(QStringLiteral("Now in the entry file · ") + Bytes(current.size) +
+                         QStringLiteral(" · ") + FirstLine(texts.back()));
+  }
+  if (draft != nullptr) {
+    texts.append(TextOf(draft->bytes));
+    const QDateTime when = QDateTime::fromMSecsSinceEpoch(draft->microsUtc / 1000).toLocalTime();
+    HistoryList->addItem(QStringLiteral("unsaved text from ") +
+                         when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
                          QStringLiteral(" · ") + FirstLine(texts.back()));
   }
   for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {

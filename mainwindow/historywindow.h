@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <string>
 
+#include "entries/drafts.h"
 #include "entries/entryfiles.h"
 
 class QLabel;
@@ -22,8 +23,10 @@ class THistoryWindow : public QDialog {
 
  public:
   // `shown` is false when the main window shows no entry; the window then says so.
+  // `draft`, when given, is the entry's unsaved text from an earlier run or from now.
   THistoryWindow(const std::string& saveDir, const marrowleaf::EntryKey& key, bool shown,
-                 const QString& entryName, QWidget* parent = nullptr);
+                 const QString& entryName, const marrowleaf::Draft* draft = nullptr,
+                 QWidget* parent = nullptr);
 
   int VersionCount() const { return static_cast<int>(texts.size()) - (hasCurrent ? 1 : 0); }
 
@@ -32,7 +35,8 @@ class THistoryWindow : public QDialog {
 
  private:
   void CreateLayout();
-  void LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key);
+  void LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key,
+                    const marrowleaf::Draft* draft);
   void ShowSelected();
 
   QLabel* HistoryStatus = nullptr;

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QFile>
 #include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 #include <memory>
@@ -27,6 +29,11 @@
 TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
     : QMainWindow(parent), prompts(p), today(std::move(clock)) {
   watcher = new QFileSystemWatcher(this);
+  draftPause = new QTimer(this);
+  draftPause->setSingleShot(true);
+  draftDir = QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                               QStringLiteral("/drafts"))
+                 .toStdString();
   recheck = new QTimer(this);
   recheck->setSingleShot(true);
   recheck->setInterval(100);
@@ -39,6 +46,9 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
   selectedDay = static_cast<uint16_t>(now.day());
   RefreshForDate();
   ConnectEvents();
+  // Drafts an earlier run left are told of once the window is up.
+  QMetaObject::invokeMethod(
+      this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
 }
 
 TForm1::~TForm1() { FormDestroy(); }
@@ -48,6 +58,7 @@ void TForm1::FormDestroy() {
   destroyed = true;
   Guard([this] { SaveEntryIfModified(); });
   Guard([this] { SaveSettings(); });
+  if (draftWrite.valid()) draftWrite.wait();
 }
 
 void TForm1::Exi1Click() { close(); }
@@ -201,6 +212,7 @@ void TForm1::ConnectEvents() {
     recheck->start();
   });
   connect(recheck, &QTimer::timeout, this, [this] { Guard([this] { CheckShownEntry(); }); });
+  connect(draftPause, &QTimer::timeout, this, [this] { Guard([this] { WriteDraftNow(); }); });
 
   // The calendar's click: any left click released inside it, after the calendar handled it.
   // Every release is seen, wherever it goes: a press in the calendar whose release reaches some
@@ -245,7 +257,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::inputareaChange() { textModified = true; }
+void TForm1::inputareaChange() {
+  textModified = true;
+  ScheduleDraft();
+}
 
 void TForm1::tabheaderChange() { ReloadEntry(); }
 

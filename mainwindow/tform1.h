@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,6 +63,15 @@ class TForm1 : public QMainWindow {
   // unmodified text area then shows what the file holds; typed text is never replaced.
   void CheckShownEntry();
 
+  // The end of the session, a shutdown or kill: the close path, with nobody there to answer
+  // "save?" (`interactive` false): with autosave on the entry is saved, else its text is kept as
+  // a draft and the entry is left as it was.
+  void EndSession(bool interactive);
+  // The desktop asks for unsaved work to be saved; the question is asked where it may be.
+  void CommitData(bool interactive);
+  // Writes the shown entry's draft now, on the draft writer (waits for it when `wait`).
+  void WriteDraftNow(bool wait = false);
+
   // Event handlers.
   void Button_prev_yearClick();
   void Button_next_yearClick();
@@ -83,6 +94,8 @@ class TForm1 : public QMainWindow {
   const std::vector<std::string>& TabNames() const { return tabNames; }
   const std::string& EditorCommand() const { return editorCommand; }
   const marrowleaf::EntryFormat& ShownFormat() const { return entryFormat; }
+  // Where drafts go; empty keeps none (for measuring typing without them).
+  void SetDraftFolder(const std::string& dir) { draftDir = dir; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -113,6 +126,10 @@ class TForm1 : public QMainWindow {
   void KeepFailedSave(const std::string& error);
   void RestoreText(const QString& text);
   void WatchShownEntry();
+  void ScheduleDraft();
+  void DropDraft();
+  void AnnounceDrafts();
+  std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
   QString EntryDescription() const;
 
@@ -148,6 +165,10 @@ class TForm1 : public QMainWindow {
   QFileSystemWatcher* watcher = nullptr;  // the shown entry's file and its month folder
   QTimer* recheck = nullptr;              // one look after a burst of notices
   std::string watchedPath;                // the entry the watches are for
+  std::string draftDir;                   // where drafts of typed text are kept
+  QTimer* draftPause = nullptr;           // a draft once typing pauses
+  QElapsedTimer draftDue;                 // since the first change not in a draft yet
+  std::future<void> draftWrite;           // the draft writer at work
   bool watchingFile = false;              // false once a notice says its file may be gone
   std::string editorCommand;
   std::vector<std::string> tabNames;
@@ -168,6 +189,7 @@ class TForm1 : public QMainWindow {
   bool calendarPressed = false;  // a left button went down inside the calendar
   bool calendarClickQueued = false;
   bool editorRunning = false;  // the window takes no input until the editor exits
+  bool unattended = false;     // ending with nobody there to answer a question
   bool destroyed = false;
   int pendingOuterWidth = 0;  // the stored outer size, applied once the frame is known
   int pendingOuterHeight = 0;

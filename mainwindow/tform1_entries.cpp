@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "entries/drafts.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
 #include "mainwindow/historywindow.h"
@@ -60,6 +61,7 @@ void TForm1::CreateEntry(int tab) {
 }
 
 void TForm1::LoadEntry(int tab) {
+  if (entryLoaded && textModified) DropDraft();  // the change is given up: the load replaces it
   ComputeEntryPath(tab);
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
@@ -84,6 +86,11 @@ void TForm1::LoadEntry(int tab) {
 
 void TForm1::SaveEntryIfModified() {
   if (!entryLoaded || !textModified) return;
+  // Nobody there to answer: without autosave the typed text waits in its draft for a Yes.
+  if (unattended && !CheckBox_autosave->isChecked()) {
+    WriteDraftNow(true);
+    return;
+  }
   if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
   marrowleaf::EntryFormat format = entryFormat;
   // An entry deleted meanwhile by another program is made again for the user's text.
@@ -108,6 +115,7 @@ void TForm1::SaveEntryIfModified() {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
     entryState = saved.state;
     textModified = false;
+    DropDraft();
     WatchShownEntry();
     return;
   }
@@ -195,7 +203,10 @@ void TForm1::KeepFailedSave(const std::string& error) {
 }
 
 void TForm1::Hist1Click() {
-  THistoryWindow window(saveDir, entryKey, entryLoaded, EntryDescription(), this);
+  const marrowleaf::Draft draft =
+      entryPath.empty() ? marrowleaf::Draft() : marrowleaf::FindDraft(draftDir, DraftEntryPath());
+  THistoryWindow window(saveDir, entryKey, entryLoaded, EntryDescription(),
+                        draft.path.empty() ? nullptr : &draft, this);
   connect(&window, &THistoryWindow::restoreRequested, this, &TForm1::RestoreText);
   prompts.ShowDialog(window);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editing cycle: the first start, tabs and their marks, create, the save step, autosave,
 // encodings, and what the application object shows.
+#include "entries/drafts.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -171,6 +172,43 @@ class EditingTest : public WindowTest {
     form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
     QVERIFY2(listed.first().startsWith(QStringLiteral("No entry is shown")),
              qPrintable(listed.first()));
+  }
+
+  // A draft an earlier run left (it was killed, or the session ended without autosave): the
+  // start names its entry, the history window offers it, and a save of it removes it.
+  void a_draft_left_by_an_earlier_run_is_announced_and_restorable() {
+    WriteBytes(Path(kToday, 0), QByteArray("saved\0", 6));
+    // The path the program gives the entry: the diary folder "." under the current folder.
+    const std::string entry =
+        QString(QDir::currentPath() + QStringLiteral("/./") + Path(kToday, 0)).toStdString();
+    const std::string drafts =
+        QString(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                QStringLiteral("/drafts"))
+            .toStdString();
+    QVERIFY(marrowleaf::WriteDraft(drafts, entry, QByteArray("saved and typed\0", 16).toStdString())
+                .ok);
+    auto form = Start();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(prompts.warnings.size(), 1);
+    QVERIFY2(prompts.warnings.first().contains(kToday.toString(QStringLiteral("yyyy-MM-dd")) +
+                                               QStringLiteral(", tab \"Diary\"")),
+             qPrintable(prompts.warnings.first()));
+    QCOMPARE(Text(*form), QStringLiteral("saved"));  // nothing restored without the user
+    QString offered;
+    prompts.onDialog = [&](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("HistoryList"));
+      offered = list->item(1)->text();
+      list->setCurrentRow(1);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("HistoryRestore")),
+                        Qt::LeftButton);
+    };
+    form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
+    QVERIFY2(offered.startsWith(QStringLiteral("unsaved text from")), qPrintable(offered));
+    QCOMPARE(Text(*form), QStringLiteral("saved and typed"));
+    prompts.answers = {true};
+    Click(*form, "Button_today");
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("saved and typed\0", 16));
+    QVERIFY(marrowleaf::FindDraft(drafts, entry).path.empty());
   }
 
   void create_on_an_existing_entry_leaves_the_text_alone() {

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drafts of typed text, and the ends of a session: typed text survives a logout, a shutdown, a
+// kill and a crash, but is never written over its entry without a Yes.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <chrono>
+
+#include "entries/drafts.h"
+#include "entries/entrytext.h"
+#include "mainwindow/prompts.h"
+#include "mainwindow/tform1.h"
+
+namespace {
+
+constexpr int kDraftPauseMs = 2000;    // after typing pauses
+constexpr int kDraftAtMostMs = 10000;  // while typing goes on
+
+}  // namespace
+
+std::string TForm1::DraftEntryPath() const {
+  if (!entryPath.empty() && entryPath.front() == '/') return entryPath;
+  return QFile::encodeName(QDir::currentPath()).toStdString() + '/' + entryPath;
+}
+
+void TForm1::ScheduleDraft() {
+  if (!entryLoaded || draftDir.empty()) return;
+  if (!draftDue.isValid()) draftDue.start();
+  if (draftDue.elapsed() >= kDraftAtMostMs) {
+    WriteDraftNow();
+  } else {
+    draftPause->start(kDraftPauseMs);
+  }
+}
+
+void TForm1::WriteDraftNow(bool wait) {
+  draftPause->stop();
+  if (!entryLoaded || !textModified || draftDir.empty()) return;
+  if (draftWrite.valid()) {
+    if (wait) {
+      draftWrite.wait();
+    } else if (draftWrite.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+      draftPause->start(kDraftPauseMs / 4);  // the last one is still at the disk: soon again
+      return;
+    }
+  }
+  draftDue.invalidate();
+  // The text is taken here (the document lives on this thread); turning it into bytes and
+  // writing them happens on the draft writer, so a keystroke never waits on the disk.
+  const QString text = InputText();
+  marrowleaf::EntryFormat format = entryFormat;
+  const std::string dir = draftDir;
+  const std::string entry = DraftEntryPath();
+  draftWrite = std::async(std::launch::async, [text, format, dir, entry]() mutable {
+    marrowleaf::WriteDraft(dir, entry, marrowleaf::EntryTextToBytes(text, format));
+  });
+  if (wait) draftWrite.wait();
+}
+
+void TForm1::DropDraft() {
+  draftPause->stop();
+  draftDue.invalidate();
+  if (draftWrite.valid()) draftWrite.wait();  // a write under way would bring it back
+  if (!draftDir.empty() && !entryPath.empty()) marrowleaf::RemoveDraft(draftDir, DraftEntryPath());
+}
+
+void TForm1::EndSession(bool interactive) {
+  unattended = !interactive;
+  close();
+}
+
+void TForm1::CommitData(bool interactive) {
+  unattended = !interactive;
+  Guard([this] { SaveEntryIfModified(); });
+  unattended = false;
+}
+
+void TForm1::AnnounceDrafts() {
+  if (draftDir.empty()) return;
+  const std::string diary =
+      saveDir.front() == '/' ? saveDir
+                             : QFile::encodeName(QDir::currentPath()).toStdString() + '/' + saveDir;
+  QStringList entries;
+  for (const marrowleaf::Draft& draft : marrowleaf::ListDrafts(draftDir)) {
+    // Drafts of other diaries stay for those diaries.
+    if (draft.entryPath.rfind(diary + '/', 0) != 0) continue;
+    const marrowleaf::EntryRead now = marrowleaf::ReadEntryFile(draft.entryPath);
+    if (now.ok && now.text + '\0' == draft.bytes) {
+      marrowleaf::RemoveFile(draft.path);  // the entry holds that text already
+      continue;
+    }
+    // "YEAR/MONTH/DAY_TAB.txt" names the day and the tab.
+    const QString tail =
+        QFile::decodeName(QByteArray::fromStdString(draft.entryPath.substr(diary.size() + 1)));
+    const QStringList parts = tail.split(QLatin1Char('/'));
+    const int tab =
+        parts.value(2).section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0).toInt();
+    const QString name = tab >= 0 && tab < tabTitles.size() ? tabTitles[tab] : QString::number(tab);
+    entries << QStringLiteral("%1-%2-%3, tab \"%4\"")
+                   .arg(parts.value(0))
+                   .arg(parts.value(1).toInt(), 2, 10, QLatin1Char('0'))
+                   .arg(parts.value(2).section(QLatin1Char('_'), 0, 0).toInt(), 2, 10,
+                        QLatin1Char('0'))
+                   .arg(name);
+  }
+  if (entries.isEmpty()) return;
+  prompts.ShowWarning(this,
+                      QStringLiteral("Text typed in an earlier run was never saved, for:\n") +
+                          entries.join(QLatin1Char('\n')) +
+                          QStringLiteral("\n\nIt is kept as unsaved text in each entry's history "
+                                         "(File, History), where it can be restored."));
+}
