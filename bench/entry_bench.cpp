@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
+#include "entries/search.h"
 
 namespace {
 
@@ -106,6 +108,68 @@ void SaveStep(benchmark::State& state, bool history, bool disk) {
   }
 }
 
+// The start-up benchmark's diary: 20 years x 365 days x 3 tabs, each entry a line or two; one
+// in UTF-8 and one in Shift-JIS. Every entry holds "entry"; "rain" is in one of 97 entries.
+std::string SearchDiaryFolder(bool shiftJis) {
+  const std::string root = benchinputs::Folder() + (shiftJis ? "/search-sjis" : "/search-utf8");
+  static bool made[2] = {false, false};
+  if (made[shiftJis]) return root;
+  made[shiftJis] = true;
+  int n = 0;
+  for (int y = 2006; y < 2026; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      const std::string month = root + '/' + std::to_string(y) + '/' + std::to_string(m);
+      marrowleaf::MakePrivateDirectories(month);
+      for (int d = 1; d <= 30 + (m % 2); ++d) {
+        if (m == 2 && d > 28) continue;
+        for (int t = 0; t < 3; ++t) {
+          std::string text = shiftJis ? std::string("\x93\xfa\x8b\x4c entry ") : "diary entry ";
+          text += std::to_string(y) + '-' + std::to_string(m) + '-' + std::to_string(d) +
+                  "\r\nwent out for a walk";
+          if (++n % 97 == 0) text += shiftJis ? " \x89\x4a rain" : " in the rain";
+          benchinputs::Write(month + '/' + std::to_string(d) + '_' + std::to_string(t) + ".txt",
+                             text + '\0');
+        }
+      }
+    }
+  }
+  return root;
+}
+
+void SearchOurs(benchmark::State& state, const char* query, bool shiftJis) {
+  const std::string root = SearchDiaryFolder(shiftJis);
+  const marrowleaf::SearchQuery parsed = marrowleaf::ParseQuery(QString::fromUtf8(query));
+  std::atomic<bool> cancelled{false};
+  int64_t hits = 0;
+  for (auto _ : state) {
+    marrowleaf::SearchDiary(root, 3, parsed, cancelled,
+                            [&](const marrowleaf::SearchHit&) { ++hits; });
+  }
+  state.counters["hits"] = static_cast<double>(hits) / static_cast<double>(state.iterations());
+}
+
+// grep -rliF for the same word (the first word of a longer query) on the same folder.
+void SearchGrep(benchmark::State& state, const char* word, bool shiftJis) {
+  const std::string root = SearchDiaryFolder(shiftJis);
+  std::string pattern = word;
+  if (shiftJis) pattern = "\x89\x4a";  // the kanji of "rain", as the files hold it
+  for (auto _ : state) {
+    const std::string command = "grep -rliF -- '" + pattern + "' '" + root + "' > /dev/null";
+    benchmark::DoNotOptimize(std::system(command.c_str()));
+  }
+}
+
+// The time until the first row: the newest entry holds the word.
+void SearchFirstRow(benchmark::State& state) {
+  const std::string root = SearchDiaryFolder(false);
+  const marrowleaf::SearchQuery parsed = marrowleaf::ParseQuery(QStringLiteral("entry"));
+  for (auto _ : state) {
+    std::atomic<bool> cancelled{false};
+    marrowleaf::SearchDiary(root, 3, parsed, cancelled,
+                            [&](const marrowleaf::SearchHit&) { cancelled = true; });
+  }
+}
+
 std::string MegabyteOf(const std::string& unit) {
   std::string bytes;
   while (bytes.size() < (1u << 20)) bytes += unit;
@@ -131,6 +195,31 @@ BENCHMARK_CAPTURE(SaveStep, without, false, false)
 BENCHMARK_CAPTURE(SaveStep, with, true, false)
     ->Name("save_step/memory/with_history")
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchOurs, none, "nowhere", false)
+    ->Name("search/marrowleaf/no_entry")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchGrep, none, "nowhere", false)
+    ->Name("search/grep/no_entry")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchOurs, every, "entry", false)
+    ->Name("search/marrowleaf/every_entry")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchGrep, every, "entry", false)
+    ->Name("search/grep/every_entry")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchOurs, three, "rain walk \"went out\"", false)
+    ->Name("search/marrowleaf/three_words")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchGrep, three, "rain", false)
+    ->Name("search/grep/three_words")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchOurs, sjis, "雨", true)
+    ->Name("search/marrowleaf/shift_jis")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchGrep, sjis, "", true)
+    ->Name("search/grep/shift_jis")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchFirstRow)->Name("search/first_row")->Unit(benchmark::kMillisecond);
 BENCHMARK(EntryRead)->Name("entry_io/read/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(RawRead)->Name("entry_io/read/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(EntryWrite)->Name("entry_io/write/marrowleaf")->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
+#include "entries/search.h"
 #include "fuzzfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -24,6 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string back = marrowleaf::EntryTextToBytes(shown.text, format);
   FUZZ_CHECK(back == read.text);
   FUZZ_CHECK(format.encoding == shown.format.encoding);
+
+  // The same bytes as a search query: parsing and matching never fail, and a match holds every
+  // term of the query.
+  const marrowleaf::SearchQuery query = marrowleaf::ParseQuery(marrowleaf::DecodeText(read.text));
+  const marrowleaf::TextMatch match = marrowleaf::MatchText(shown.text, query);
+  if (match.found) {
+    const QString folded = shown.text.toCaseFolded();
+    for (const QString& term : query.terms) FUZZ_CHECK(!term.isEmpty() && folded.contains(term));
+    FUZZ_CHECK(match.lineStart <= match.start && match.start + match.length <= shown.text.size());
+  }
 
   FUZZ_CHECK(marrowleaf::WriteEntryFile(path, back).ok);
   const marrowleaf::EntryRead again = marrowleaf::ReadEntryFile(path);

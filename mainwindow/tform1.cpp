@@ -193,6 +193,7 @@ void TForm1::ConnectEvents() {
   on(Button_today, &TForm1::Button_todayClick);
   on(Button_create, &TForm1::Button_createClick);
   on(Button_launch_editor, &TForm1::Button_launch_editorClick);
+  connect(Find1, &QAction::triggered, this, [this] { Guard([this] { Find1Click(); }); });
   connect(Hist1, &QAction::triggered, this, [this] { Guard([this] { Hist1Click(); }); });
   connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.

@@ -29,6 +29,7 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class QTimer;
+class TFindWindow;
 class TPrompts;
 
 // The diary's one window: the calendar and its buttons on the left, the tabs and the text area of
@@ -84,6 +85,10 @@ class TForm1 : public QMainWindow {
   void Button_createClick();
   void Button_launch_editorClick();
   void Hist1Click();
+  void Find1Click();
+  // Shows the entry of `date` and `tab` through the save step, with [start, start + length) of
+  // its text selected: where a search found it.
+  void ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length);
   void Exi1Click();
   void FormDestroy();
 
@@ -153,6 +158,7 @@ class TForm1 : public QMainWindow {
   QPlainTextEdit* inputarea = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   QMenu* N1 = nullptr;
+  QAction* Find1 = nullptr;
   QAction* Hist1 = nullptr;
   QAction* Exi1 = nullptr;
 
@@ -164,6 +170,7 @@ class TForm1 : public QMainWindow {
   marrowleaf::EntryState entryState;      // the shown entry's file as last loaded or saved
   QFileSystemWatcher* watcher = nullptr;  // the shown entry's file and its month folder
   QTimer* recheck = nullptr;              // one look after a burst of notices
+  TFindWindow* findWindow = nullptr;      // made on first use
   std::string watchedPath;                // the entry the watches are for
   std::string draftDir;                   // where drafts of typed text are kept
   QTimer* draftPause = nullptr;           // a draft once typing pauses

@@ -85,6 +85,9 @@ void TForm1::CreateMenu() {
   N1 = bar->addMenu(QStringLiteral("&File"));
   N1->setObjectName(QStringLiteral("N1"));
   // The program's own windows come above Exit; Alt+F, X still chooses Exit.
+  Find1 = N1->addAction(QStringLiteral("&Find…"));
+  Find1->setObjectName(QStringLiteral("Find1"));
+  Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   Hist1 = N1->addAction(QStringLiteral("&History…"));
   Hist1->setObjectName(QStringLiteral("Hist1"));
   Hist1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -3,11 +3,18 @@
 // Date navigation: the four arrow buttons, "today", the calendar's click and its marks.
 #include <QCalendarWidget>
 #include <QDate>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
 #include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 #include <utility>
 
 #include "entries/monthlisting.h"
 #include "mainwindow/diaryerror.h"
+#include "mainwindow/findwindow.h"
 #include "mainwindow/tform1.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
@@ -89,4 +96,41 @@ void TForm1::RefreshCalendarMarks() {
   }
   calendarMarks = std::move(marks);
   calendarConflicts = std::move(conflicts);
+}
+
+void TForm1::Find1Click() {
+  if (findWindow == nullptr) {
+    findWindow = new TFindWindow(saveDir, tabTitles, this);
+    connect(findWindow, &TFindWindow::showRequested, this,
+            [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
+              Guard([&] { ShowFound(date, tab, start, length); });
+            });
+  }
+  findWindow->show();
+  findWindow->raise();
+  findWindow->activateWindow();
+}
+
+void TForm1::ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length) {
+  SetCalendarDate(date.year(), date.month(), date.day());
+  {
+    const QSignalBlocker quiet(tabheader);
+    tabheader->setCurrentIndex(tab);
+  }
+  RefreshForDate();  // the usual save step, then that day's entry
+  const marrowleaf::EntryKey shown{static_cast<uint16_t>(date.year()),
+                                   static_cast<uint16_t>(date.month()),
+                                   static_cast<uint16_t>(date.day()), tab};
+  if (!entryLoaded || entryKey.year != shown.year || entryKey.month != shown.month ||
+      entryKey.day != shown.day || entryKey.tab != shown.tab) {
+    return;
+  }
+  QTextCursor at(inputarea->document());
+  at.setPosition(
+      static_cast<int>(std::min<qsizetype>(start, inputarea->document()->characterCount() - 1)));
+  at.setPosition(static_cast<int>(std::min<qsizetype>(start + length,
+                                                      inputarea->document()->characterCount() - 1)),
+                 QTextCursor::KeepAnchor);
+  inputarea->setTextCursor(at);
+  inputarea->ensureCursorVisible();
 }

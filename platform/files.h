@@ -115,6 +115,21 @@ class ExclusiveFile {
 bool ListFolder(const std::string& path, const std::function<bool(std::string_view name)>& wanted,
                 const std::function<void(std::string_view name, bool regular)>& each);
 
+// Reads many small files of one folder: the folder is opened once, each file by its name in it,
+// into a buffer that is reused, in as few calls as the file's size allows.
+class FolderReader {
+ public:
+  explicit FolderReader(const std::string& folder);
+  ~FolderReader();
+  FolderReader(const FolderReader&) = delete;
+  FolderReader& operator=(const FolderReader&) = delete;
+  // The whole regular file `name` of the folder into `bytes`; false if it cannot be read.
+  bool Read(std::string_view name, std::string& bytes);
+
+ private:
+  int folder = -1;
+};
+
 // Follows a chain of symbolic links to the path that a write should really go to, so that a
 // linked file is written through to its target instead of being replaced by a regular file.
 // A dangling link yields its (missing) target. Loops end after a fixed depth.

@@ -282,6 +282,39 @@ bool ListFolder(const std::string& path, const std::function<bool(std::string_vi
   return true;
 }
 
+FolderReader::FolderReader(const std::string& path)
+    : folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+
+FolderReader::~FolderReader() {
+  if (folder >= 0) ::close(folder);
+}
+
+bool FolderReader::Read(std::string_view name, std::string& bytes) {
+  if (folder < 0) return false;
+  const std::string file(name);
+  const int fd = ::openat(folder, file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (bytes.capacity() < 65536) bytes.reserve(65536);
+  bytes.resize(bytes.capacity());
+  size_t used = 0;
+  bool ok = true;
+  for (;;) {
+    const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ok = false;  // a folder, or a read error
+      break;
+    }
+    used += static_cast<size_t>(n);
+    // A read that leaves room ended at the end of the file: no second call to hear so.
+    if (n == 0 || used < bytes.size()) break;
+    bytes.resize(bytes.size() * 2);
+  }
+  ::close(fd);
+  bytes.resize(ok ? used : 0);
+  return ok;
+}
+
 std::string ResolveSymlinks(const std::string& path) {
   std::string current = path;
   for (int depth = 0; depth < 40; ++depth) {

@@ -75,7 +75,8 @@ TEST(History, VersionsArePrivateAndTheNewestEqualIsNotKeptTwice) {
   EXPECT_EQ(testutil::Mode(HistoryFolder(dir.path(), kKey)), 0700u);
   EXPECT_EQ(testutil::Mode(ListVersions(dir.path(), kKey).front().path), 0600u);
   // Files that are no versions (a save under way, the user's own notes) are not listed.
-  WriteFile(HistoryFolder(dir.path(), kKey) + "/.20261208-101530.000000Z-abcdefghij.txt.saving", "t");
+  WriteFile(HistoryFolder(dir.path(), kKey) + "/.20261208-101530.000000Z-abcdefghij.txt.saving",
+            "t");
   WriteFile(HistoryFolder(dir.path(), kKey) + "/notes.txt", "mine");
   EXPECT_EQ(ListVersions(dir.path(), kKey).size(), 1u);
 }

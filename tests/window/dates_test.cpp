@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Date navigation: the arrow buttons and today, dates out of range, the calendar's clicks and
 // keys, and its marks.
+#include "mainwindow/findwindow.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -127,6 +128,42 @@ class DatesTest : public WindowTest {
                     Qt::Key_Right);
     QCOMPARE(Shown(*form), QDate(2004, 3, 11));
     QCOMPARE(Text(*form), QStringLiteral("next day"));
+  }
+
+  // Ctrl+F, a word, Enter on a row: the diary shows that day's entry with the word selected.
+  void a_found_entry_is_shown_with_its_match_selected() {
+    WriteBytes(Path(QDate(2004, 3, 7), 0), QByteArray("a walk in the rain\0", 19));
+    WriteBytes(Path(QDate(2025, 8, 1), 0), QByteArray("first line\r\nRain all day\0", 26));
+    WriteBytes(Path(QDate(2025, 8, 2), 0), QByteArray("sun\0", 4));
+    auto form = Start();
+    form->findChild<QAction*>(QStringLiteral("Find1"))->trigger();
+    auto* find = form->findChild<TFindWindow*>(QStringLiteral("FindWindow"));
+    QVERIFY(find && find->isVisible());
+    auto* results = find->findChild<QListWidget*>(QStringLiteral("FindResults"));
+    // A new query cancels the running one: only its own rows appear.
+    find->SearchNow(QStringLiteral("rain"));
+    find->SearchNow(QStringLiteral("sun"));
+    QTRY_VERIFY(!find->Searching());
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(results->count(), 1);
+    QVERIFY(results->item(0)->text().startsWith(QStringLiteral("2025-08-02 Sat · Diary · sun")));
+    find->SearchNow(QStringLiteral("rain"));
+    QTRY_COMPARE(results->count(), 2);
+    QVERIFY2(results->item(0)->text().startsWith(QStringLiteral("2025-08-01 Fri")),
+             qPrintable(results->item(0)->text()));
+    QCOMPARE(find->findChild<QLabel*>(QStringLiteral("FindCount"))->text(),
+             QStringLiteral("2 entries found"));
+    Type(*form, QStringLiteral("?"));  // nothing to save: today's placeholder takes no typing
+    results->setCurrentRow(0);
+    QTest::keyClick(results, Qt::Key_Return);
+    QCOMPARE(Shown(*form), QDate(2025, 8, 1));
+    auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+    QCOMPARE(area->textCursor().selectedText(), QStringLiteral("Rain"));
+    QVERIFY(find->isVisible());  // it stays open for the next row
+    find->SearchNow(QStringLiteral("snow"));
+    QTRY_VERIFY(find->findChild<QLabel*>(QStringLiteral("FindCount"))
+                    ->text()
+                    .startsWith(QStringLiteral("No entry holds")));
   }
 
   void the_calendar_marks_the_days_that_hold_entries() {

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "entries/entryfiles.h"
+
+// Search across the whole diary, straight from the entry files: no index that could break or go
+// stale. Every word of the query must occur in an entry, in any order; "double quotes" make a
+// phrase one word. Case is ignored by Unicode simple case folding; text without spaces
+// (Japanese) matches as substrings.
+namespace marrowleaf {
+
+struct SearchQuery {
+  std::vector<QString> terms;  // case-folded, none empty
+};
+
+SearchQuery ParseQuery(const QString& text);
+
+struct TextMatch {
+  bool found = false;
+  qsizetype start = -1;  // the first occurrence of any term
+  qsizetype length = 0;
+  qsizetype lineStart = 0;  // the line that holds it
+  qsizetype lineLength = 0;
+  std::vector<std::pair<qsizetype, qsizetype>> marks;  // every term's occurrences in that line
+};
+
+// Matches a text as the text area shows it (lines end in '\n').
+TextMatch MatchText(const QString& text, const SearchQuery& query);
+
+struct SearchHit {
+  EntryKey key;
+  QString line;                                        // the line of the first match
+  std::vector<std::pair<qsizetype, qsizetype>> marks;  // within `line`
+  qsizetype start = 0;                                 // the first match in the entry's shown text
+  qsizetype length = 0;
+};
+
+// Every entry of saveDir (YEAR/MONTH/DAY_TAB.txt with TAB below tabCount, as the calendar marks
+// count them; never .history or other files), newest date first, tabs in order. Each is decoded
+// like the window decodes it, up to its first NUL. `found` hears of each hit as it is found; the
+// scan ends early once `cancelled` is set.
+void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& query,
+                 const std::atomic<bool>& cancelled,
+                 const std::function<void(const SearchHit&)>& found);
+
+}  // namespace marrowleaf

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <QWidget>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QTimer;
+
+// Find across the whole diary: a query field, the entries found (newest first, each with its
+// date, tab and the line of the first match, the matched words in bold) and their count. The
+// scan runs on a thread of its own and is cancelled by the next query or the window's close.
+class TFindWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  TFindWindow(std::string saveDir, QStringList tabTitles, QWidget* parent = nullptr);
+  ~TFindWindow() override;
+
+  // Starts the search of `query` now, without the pause that typing waits for.
+  void SearchNow(const QString& query);
+  bool Searching() const { return worker.joinable() && !finished->load(); }
+
+ Q_SIGNALS:
+  // The user chose a row: show that entry with its first match selected.
+  void showRequested(const QDate& date, int tab, qsizetype start, qsizetype length);
+
+ protected:
+  void closeEvent(class QCloseEvent* event) override;
+  void keyPressEvent(class QKeyEvent* event) override;
+
+ private:
+  void CreateLayout();
+  void Stop();
+  void Activate(QListWidgetItem* item);
+
+  std::string saveDir;
+  QStringList tabTitles;
+  QLineEdit* FindQuery = nullptr;
+  QListWidget* FindResults = nullptr;
+  QLabel* FindCount = nullptr;
+  QTimer* pause = nullptr;
+  std::thread worker;
+  std::shared_ptr<std::atomic<bool>> cancelled;
+  std::shared_ptr<std::atomic<bool>> finished;
+  int generation = 0;  // the search whose rows are shown; rows of older ones are dropped
+  int found = 0;
+};

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entries/search.h"
+
+#include <gtest/gtest.h>
+
+#include "entrysamples.h"
+#include "testutil.h"
+
+namespace {
+
+using namespace marrowleaf;
+
+// Each row: the query, an entry's text as the text area shows it, and whether it matches.
+TEST(Search, EveryWordOfTheQueryMustOccur) {
+  const struct {
+    const char* query;
+    const char* text;
+    bool found;
+  } rows[] = {
+      {"rain walk", "A walk in the rain.", true},      // any order
+      {"rain snow", "A walk in the rain.", false},     // AND
+      {"\"the rain\"", "A walk in the rain.", true},   // a phrase
+      {"\"rain the\"", "A walk in the rain.", false},  // a phrase keeps its order
+      {"\"in the", "A walk in the rain.", true},       // an unclosed quote runs to the end
+      {"WALK", "a walk", true},                        // ASCII case
+      {"ärger", "ÄRGER im Büro", true},                // beyond ASCII
+      {"σοφία", "ΣΟΦΊΑ", true},                        // Greek
+      {"雨", "今日は雨でした", true},                  // Japanese substrings
+      {"雨の散歩", "今日は雨でした", false},
+      {"", "anything", false},  // an empty query finds nothing
+      {"   ", "anything", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.query);
+    const TextMatch match =
+        MatchText(QString::fromUtf8(row.text), ParseQuery(QString::fromUtf8(row.query)));
+    EXPECT_EQ(match.found, row.found);
+  }
+  const TextMatch match = MatchText(QStringLiteral("first line\nthe rain, and rain\nlast"),
+                                    ParseQuery(QStringLiteral("rain")));
+  EXPECT_EQ(match.start, 15);
+  EXPECT_EQ(match.lineStart, 11);
+  EXPECT_EQ(match.lineLength, 18);
+  EXPECT_EQ(match.marks, (std::vector<std::pair<qsizetype, qsizetype>>{{4, 4}, {14, 4}}));
+}
+
+// The whole diary: only its entries, each decoded as the window does, newest first.
+TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
+  testutil::TempDir dir;
+  const auto entry = [&](const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(dir / name).parent_path());
+    testutil::WriteFile(dir / name, bytes);
+  };
+  entry("2004/3/7_0.txt", std::string("walk in the park\0", 17));
+  entry("2004/12/25_1.txt", "Christmas walk\r\nsecond line");
+  entry("2026/1/2_0.txt", std::string("no\0walk after the NUL", 21));
+  entry("2026/1/2_5.txt", "walk in a tab beyond the tab count");
+  entry("2026/1/3_0.txt.bak", "walk in no entry");
+  entry("2026/01/4_0.txt", "walk in a folder that is no month");
+  entry(".history/2026/1/2_0/20260102-101010.000000Z-abcdefghij.txt", "walk kept in history");
+  entry("2026/1/5_0.sync-conflict-20260105-101010-ABCDEFG.txt", "walk in a conflict copy");
+  entry("2010/6/1_0.txt", entrysamples::kShiftJis);  // Shift-JIS: 日記：かな、...
+  entry("2011/6/1_2.txt", "caf\xe9 au lait");        // Latin-1
+  const auto keys = [&](const char* query) {
+    std::vector<std::string> out;
+    std::atomic<bool> cancelled{false};
+    SearchDiary(dir.path(), 3, ParseQuery(QString::fromUtf8(query)), cancelled,
+                [&](const SearchHit& hit) {
+                  out.push_back(std::to_string(hit.key.year) + '-' + std::to_string(hit.key.month) +
+                                '-' + std::to_string(hit.key.day) + '_' +
+                                std::to_string(hit.key.tab) + ':' + hit.line.toStdString());
+                });
+    return out;
+  };
+  EXPECT_EQ(keys("walk"), (std::vector<std::string>{"2004-12-25_1:Christmas walk",
+                                                    "2004-3-7_0:walk in the park"}));
+  EXPECT_EQ(keys("漢字"),
+            (std::vector<std::string>{"2010-6-1_0:日記：かな、カタカナ、ｶﾀｶﾅ、漢字。表示ソ"}));
+  EXPECT_EQ(keys("CAFÉ"), (std::vector<std::string>{"2011-6-1_2:café au lait"}));
+  EXPECT_TRUE(keys("\"second line\" christmas").size() == 1);
+  // Cancelled before it starts: nothing.
+  std::atomic<bool> cancelled{true};
+  int hits = 0;
+  SearchDiary(dir.path(), 3, ParseQuery(QStringLiteral("walk")), cancelled,
+              [&](const SearchHit&) { ++hits; });
+  EXPECT_EQ(hits, 0);
+}
+
+}  // namespace
