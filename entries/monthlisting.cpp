@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entries/monthlisting.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "entries/entryfiles.h"
@@ -80,13 +81,57 @@ MonthDays ListMonth(const std::string& saveDir, uint16_t year, uint16_t month, i
       [&](std::string_view name) {
         day = EntryDay(name, tabCount);
         conflict = day == 0 && (day = ConflictDay(name, tabCount)) != 0;
-        const uint32_t mask = conflict ? days.conflicts : days.entries;
-        return day != 0 && (mask & (1u << day)) == 0;
+        return day != 0;
       },
       [&](std::string_view, bool regular) {
-        if (regular) (conflict ? days.conflicts : days.entries) |= 1u << day;
+        if (!regular) return;
+        (conflict ? days.conflicts : days.entries) |= 1u << day;
+        if (!conflict) ++days.counts[day];
       });
   return days;
+}
+
+bool NearestDayWithEntry(const std::string& saveDir, int tabCount, int fromYear, int fromMonth,
+                         int fromDay, int step, int& year, int& month, int& day) {
+  // The years that have a folder bound the walk.
+  int first = 10000;
+  int last = 0;
+  ListFolder(
+      saveDir,
+      [&](std::string_view name) {
+        long value = -1;
+        std::string_view rest = name;
+        value = TakeNumber(rest, 9999);
+        if (value >= 1 && rest.empty()) {
+          first = std::min(first, static_cast<int>(value));
+          last = std::max(last, static_cast<int>(value));
+        }
+        return false;
+      },
+      [](std::string_view, bool) {});
+  if (first > last) return false;
+  int y = fromYear;
+  int m = fromMonth;
+  int d = fromDay + step;
+  if (step > 0 && y < first) y = first, m = 1, d = 1;
+  if (step < 0 && y > last) y = last, m = 12, d = 31;
+  while (y >= first && y <= last) {
+    const uint32_t days =
+        ListMonth(saveDir, static_cast<uint16_t>(y), static_cast<uint16_t>(m), tabCount).entries;
+    for (; d >= 1 && d <= 31; d += step) {
+      if (((days >> d) & 1u) != 0) {
+        year = y;
+        month = m;
+        day = d;
+        return true;
+      }
+    }
+    m += step;
+    if (m < 1) m = 12, --y;
+    if (m > 12) m = 1, ++y;
+    d = step > 0 ? 1 : 31;
+  }
+  return false;
 }
 
 uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount) {

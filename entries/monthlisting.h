@@ -22,11 +22,18 @@ int EntryDay(std::string_view name, int tabCount);
 bool IsConflictCopyOf(std::string_view name, int day, int tab);
 
 struct MonthDays {
-  uint32_t entries = 0;    // bit d: day d holds an entry of a tab below the tab count
-  uint32_t conflicts = 0;  // bit d: day d has a sync tool's conflict copy of such an entry
+  uint32_t entries = 0;      // bit d: day d holds an entry of a tab below the tab count
+  uint32_t conflicts = 0;    // bit d: day d has a sync tool's conflict copy of such an entry
+  uint16_t counts[32] = {};  // counts[d]: how many entries day d holds
 };
 // Both from one listing of the month folder.
 MonthDays ListMonth(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount);
+
+// The nearest day before (`step` -1) or after (+1) `from` (exclusive) that holds an entry, as
+// year, month and day; false when there is none in the diary. One listing per month looked at,
+// and only the years the save directory has folders for.
+bool NearestDayWithEntry(const std::string& saveDir, int tabCount, int fromYear, int fromMonth,
+                         int fromDay, int step, int& year, int& month, int& day);
 
 uint32_t DaysWithEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount);
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
@@ -85,6 +86,13 @@ void TFindWindow::CreateLayout() {
   FindResults->setItemDelegate(new HtmlDelegate(FindResults));
   FindCount = new QLabel(this);
   FindCount->setObjectName(QStringLiteral("FindCount"));
+  FindQuery->setAccessibleName(QStringLiteral("Find"));
+  FindQuery->setAccessibleDescription(
+      QStringLiteral("Words to find in every entry; double quotes make a phrase"));
+  FindResults->setAccessibleName(QStringLiteral("Entries found"));
+  FindResults->setAccessibleDescription(
+      QStringLiteral("Newest first; Enter shows the entry with the words selected"));
+  FindCount->setAccessibleName(QStringLiteral("How many entries were found"));
   layout->addWidget(FindQuery);
   layout->addWidget(FindResults, 1);
   layout->addWidget(FindCount);
@@ -146,6 +154,11 @@ void TFindWindow::SearchNow(const QString& query) {
             item->setData(kStart, static_cast<qlonglong>(hit.start));
             item->setData(kLength, static_cast<qlonglong>(hit.length));
             item->setData(kHtml, QString(head.toHtmlEscaped() + Marked(hit.line, hit.marks)));
+            // Read as one sentence: the date in words, the tab, the line.
+            item->setData(
+                Qt::AccessibleTextRole,
+                QString(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
+                        QStringLiteral(", tab ") + tab + QStringLiteral(": ") + hit.line));
             FindResults->addItem(item);
             if (FindResults->count() == 1) FindResults->setCurrentRow(0);
             ++found;

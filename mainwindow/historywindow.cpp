@@ -71,6 +71,13 @@ void THistoryWindow::CreateLayout() {
   HistoryRestore = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::ActionRole);
   HistoryRestore->setObjectName(QStringLiteral("HistoryRestore"));
   HistoryRestore->setEnabled(false);
+  HistoryList->setAccessibleName(QStringLiteral("Versions"));
+  HistoryList->setAccessibleDescription(QStringLiteral(
+      "The entry's texts, newest first: the file now, unsaved text, earlier versions"));
+  HistoryPreview->setAccessibleName(QStringLiteral("Preview"));
+  HistoryPreview->setAccessibleDescription(QStringLiteral("The chosen version's text"));
+  HistoryRestore->setAccessibleDescription(
+      QStringLiteral("Put the chosen text into the entry, to be saved like typing"));
   layout->addWidget(HistoryStatus);
   layout->addWidget(HistoryList, 1);
   layout->addWidget(HistoryPreview, 2);
@@ -93,15 +100,15 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
   if (current.complete) {
     hasCurrent = true;
     texts.append(TextOf(std::string(current.bytes.get(), current.size)));
-    HistoryList->addItem(QStringLiteral("Now in the entry file · ") + Bytes(current.size) +
-                         QStringLiteral(" · ") + FirstLine(texts.back()));
+    AddRow(QStringLiteral("Now in the entry file · ") + Bytes(current.size) +
+           QStringLiteral(" · ") + FirstLine(texts.back()));
   }
   if (draft != nullptr) {
     texts.append(TextOf(draft->bytes));
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(draft->microsUtc / 1000).toLocalTime();
-    HistoryList->addItem(QStringLiteral("unsaved text from ") +
-                         when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-                         QStringLiteral(" · ") + FirstLine(texts.back()));
+    AddRow(QStringLiteral("unsaved text from ") +
+           when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" · ") +
+           FirstLine(texts.back()));
   }
   for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {
     texts.append(TextOf(marrowleaf::ReadVersion(version.path)));
@@ -112,10 +119,17 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
     } else if (version.kind == marrowleaf::VersionKind::kSyncCopy) {
       origin = QStringLiteral(" · copy made by a sync tool");
     }
-    HistoryList->addItem(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + origin +
-                         QStringLiteral(" · ") + Bytes(version.size) + QStringLiteral(" · ") +
-                         FirstLine(texts.back()));
+    AddRow(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + origin + QStringLiteral(" · ") +
+           Bytes(version.size) + QStringLiteral(" · ") + FirstLine(texts.back()));
   }
+}
+
+void THistoryWindow::AddRow(const QString& text) {
+  auto* item = new QListWidgetItem(text, HistoryList);
+  // Read as one sentence rather than a row of fields.
+  QString sentence = text;
+  item->setData(Qt::AccessibleTextRole,
+                sentence.replace(QStringLiteral(" · "), QStringLiteral(", ")));
 }
 
 void THistoryWindow::ShowSelected() {

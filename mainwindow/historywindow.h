@@ -38,6 +38,7 @@ class THistoryWindow : public QDialog {
   void LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key,
                     const marrowleaf::Draft* draft);
   void ShowSelected();
+  void AddRow(const QString& text);
 
   QLabel* HistoryStatus = nullptr;
   QListWidget* HistoryList = nullptr;

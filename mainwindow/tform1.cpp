@@ -23,6 +23,7 @@
 
 #include "config/settings.h"
 #include "entries/calendar.h"
+#include "mainwindow/calendaraccess.h"
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/prompts.h"
 
@@ -51,7 +52,10 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
       this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+  FormDestroy();
+  RemoveCalendarAccess(calender);
+}
 
 void TForm1::FormDestroy() {
   if (destroyed) return;
@@ -194,6 +198,10 @@ void TForm1::ConnectEvents() {
   on(Button_create, &TForm1::Button_createClick);
   on(Button_launch_editor, &TForm1::Button_launch_editorClick);
   connect(Find1, &QAction::triggered, this, [this] { Guard([this] { Find1Click(); }); });
+  connect(PrevEntryDay, &QAction::triggered, this,
+          [this] { Guard([this] { MoveToDayWithEntry(-1); }); });
+  connect(NextEntryDay, &QAction::triggered, this,
+          [this] { Guard([this] { MoveToDayWithEntry(1); }); });
   connect(Hist1, &QAction::triggered, this, [this] { Guard([this] { Hist1Click(); }); });
   connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.

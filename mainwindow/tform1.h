@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <future>
@@ -86,6 +87,11 @@ class TForm1 : public QMainWindow {
   void Button_launch_editorClick();
   void Hist1Click();
   void Find1Click();
+  // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
+  // save step; nothing happens when there is none.
+  void MoveToDayWithEntry(int step);
+  // What a screen reader hears after a day's date: "2 entries", a conflict copy, or nothing.
+  QString DayDescription(const QDate& date) const;
   // Shows the entry of `date` and `tab` through the save step, with [start, start + length) of
   // its text selected: where a search found it.
   void ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length);
@@ -136,7 +142,8 @@ class TForm1 : public QMainWindow {
   void AnnounceDrafts();
   std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
-  QString EntryDescription() const;
+  QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
+  QString EntryName() const;         // "2004/3/7, tab "Diary""
 
   TPrompts& prompts;
   TClock today;
@@ -159,6 +166,8 @@ class TForm1 : public QMainWindow {
   QStatusBar* StatusBar1 = nullptr;
   QMenu* N1 = nullptr;
   QAction* Find1 = nullptr;
+  QAction* PrevEntryDay = nullptr;  // Alt+Left, on the window, not in the menu
+  QAction* NextEntryDay = nullptr;  // Alt+Right
   QAction* Hist1 = nullptr;
   QAction* Exi1 = nullptr;
 
@@ -185,8 +194,10 @@ class TForm1 : public QMainWindow {
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
-  std::vector<QDate> calendarMarks;      // the days drawn in bold now, in date order
-  std::vector<QDate> calendarConflicts;  // the days underlined: a sync tool's conflict copy
+  std::vector<QDate> calendarMarks;        // the days drawn in bold now, in date order
+  std::vector<QDate> calendarConflicts;    // the days underlined: a sync tool's conflict copy
+  std::array<uint16_t, 42> entryCounts{};  // entries per day of the shown page
+  QDate countsStart;                       // the page's first day
   // During a date refresh, the bytes a failed save of it kept in a recovery file.
   bool refreshing = false;
   std::optional<std::string> keptInRefresh;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry cycle: which file the text area belongs to, loading, creating and the save step.
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
@@ -52,6 +53,7 @@ void TForm1::CreateEntry(int tab) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());
+    inputarea->setAccessibleName(QStringLiteral("Entry of ") + EntryName());
     entryFormat = marrowleaf::EntryFormat();  // a new entry is written in UTF-8
     SetEntryLoaded(true);
     textModified = false;
@@ -66,6 +68,7 @@ void TForm1::LoadEntry(int tab) {
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
     SetInputText(QStringLiteral("File does not exist. push 'create' button."));
+    inputarea->setAccessibleName(QStringLiteral("No entry yet for ") + EntryName());
     entryFormat = marrowleaf::EntryFormat();
     entryState = {};  // no file shown: any file that turns up there is news
     SetEntryLoaded(false);
@@ -82,6 +85,9 @@ void TForm1::LoadEntry(int tab) {
   // shown, and kept out of every save: nothing typed there could ever be saved.
   SetEntryLoaded(entryLoaded && !read.readOnly);
   WatchShownEntry();
+  // A screen reader hears the text area's new name: which entry it now shows.
+  inputarea->setAccessibleName(QStringLiteral("Entry of ") + EntryName() +
+                               (read.readOnly ? QStringLiteral(", read-only") : QString()));
 }
 
 void TForm1::SaveEntryIfModified() {
@@ -114,6 +120,9 @@ void TForm1::SaveEntryIfModified() {
   if (saved.entry.ok) {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
     entryState = saved.state;
+    inputarea->setAccessibleDescription(
+        QStringLiteral("The text of the shown entry, saved; the text it replaced is in its "
+                       "history"));
     textModified = false;
     DropDraft();
     WatchShownEntry();
@@ -142,7 +151,13 @@ void TForm1::RebuildTabCaptions() {
   for (int i = 0; i < count; ++i) {
     const QString& name = tabTitles[i];
     const QString caption = EntryExists(i) ? QLatin1Char('+') + name : name;
-    if (tabheader->tabText(i) != caption) tabheader->setTabText(i, caption);
+    if (tabheader->tabText(i) != caption) {
+      tabheader->setTabText(i, caption);
+      // The "+" that "create" adds (or a vanished entry takes away) is announced.
+      QAccessibleEvent changed(tabheader, QAccessible::NameChanged);
+      changed.setChild(i);
+      QAccessible::updateAccessibility(&changed);
+    }
   }
   tabheader->setCurrentIndex(selected);
 }
@@ -169,15 +184,17 @@ void TForm1::SetEntryLoaded(bool loaded) {
   inputarea->setReadOnly(!loaded);
 }
 
-QString TForm1::EntryDescription() const {
+QString TForm1::EntryName() const {
   const size_t tab = static_cast<size_t>(entryKey.tab);
   const QString name = tab < tabNames.size() ? tabTitles[static_cast<qsizetype>(tab)] : QString();
-  return QStringLiteral("the entry of %1/%2/%3, tab \"%4\"")
+  return QStringLiteral("%1/%2/%3, tab \"%4\"")
       .arg(entryKey.year)
       .arg(entryKey.month)
       .arg(entryKey.day)
       .arg(name);
 }
+
+QString TForm1::EntryDescription() const { return QStringLiteral("the entry of ") + EntryName(); }
 
 void TForm1::KeepFailedSave(const std::string& error) {
   const std::string dir = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -194,6 +211,8 @@ void TForm1::KeepFailedSave(const std::string& error) {
                  QString::fromStdString(error) + QStringLiteral("\n\n");
   if (kept.outcome.ok) {
     text += QStringLiteral("The text was kept in\n") + QString::fromStdString(kept.path);
+    inputarea->setAccessibleDescription(
+        QStringLiteral("The text of the shown entry, not saved; kept in a recovery file"));
   } else {
     text += QStringLiteral("The text could not be kept either (") +
             QString::fromStdString(kept.outcome.error) +

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, built in code at their design places and sizes (pixels at 96 dpi, no
 // rescaling). Every control carries its name as objectName.
+#include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFont>
@@ -17,6 +18,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "mainwindow/calendaraccess.h"
 #include "mainwindow/tform1.h"
 
 namespace {
@@ -92,6 +94,15 @@ void TForm1::CreateMenu() {
   Hist1->setObjectName(QStringLiteral("Hist1"));
   Hist1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   Exi1 = N1->addAction(QStringLiteral("E&xit"));
+  // Keys of the diary's own moves, on the window rather than in the menu.
+  PrevEntryDay = new QAction(QStringLiteral("Previous day with an entry"), this);
+  PrevEntryDay->setObjectName(QStringLiteral("PrevEntryDay"));
+  PrevEntryDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+  NextEntryDay = new QAction(QStringLiteral("Next day with an entry"), this);
+  NextEntryDay->setObjectName(QStringLiteral("NextEntryDay"));
+  NextEntryDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+  addAction(PrevEntryDay);
+  addAction(NextEntryDay);
   Exi1->setObjectName(QStringLiteral("Exi1"));
 }
 
@@ -128,6 +139,33 @@ void TForm1::CreateLeftPanel() {
   CheckBox_autosave = new QCheckBox(QStringLiteral("autosave without confirm"), Panel1);
   CheckBox_autosave->setObjectName(QStringLiteral("CheckBox_autosave"));
   CheckBox_autosave->setGeometry(8, 264, 161, 17);
+
+  // For screen readers: the captions stay the names; each control says what it does.
+  const std::pair<QWidget*, const char*> described[] = {
+      {Button_prev_year, "Previous year"},
+      {Button_next_year, "Next year"},
+      {Button_prev_month, "Previous month"},
+      {Button_next_month, "Next month"},
+      {Button_today, "Show today"},
+      {Button_launch_editor, "Open this entry in the external editor"},
+      {Button_create, "Create this day's entry"},
+      {CheckBox_autosave, "Save without asking"},
+      {calender,
+       "The month calendar; days with entries are bold, Alt+Left and Alt+Right move "
+       "to the previous and next day with an entry"},
+      {Label_date, "Today's date"},
+  };
+  for (const auto& [widget, text] : described) {
+    widget->setAccessibleDescription(QString::fromLatin1(text));
+  }
+  // The calendar's own month arrows have no names of their own.
+  if (auto* back = calender->findChild<QWidget*>(QStringLiteral("qt_calendar_prevmonth"))) {
+    back->setAccessibleName(QStringLiteral("Previous month"));
+  }
+  if (auto* on = calender->findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth"))) {
+    on->setAccessibleName(QStringLiteral("Next month"));
+  }
+  InstallCalendarAccess(calender, [this](const QDate& date) { return DayDescription(date); });
 }
 
 void TForm1::CreateRightPanel() {
@@ -143,12 +181,15 @@ void TForm1::CreateRightPanel() {
   tabheader->setExpanding(false);
   tabheader->setUsesScrollButtons(true);
   tabheader->setFocusPolicy(Qt::StrongFocus);
+  tabheader->setAccessibleDescription(
+      QStringLiteral("One tab per kind of entry; a plus sign marks a tab whose entry exists"));
 
   inputarea = new QPlainTextEdit(Panel2);
   inputarea->setObjectName(QStringLiteral("inputarea"));
   inputarea->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   inputarea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   inputarea->setTabChangesFocus(true);
+  inputarea->setAccessibleDescription(QStringLiteral("The text of the shown entry"));
 
   column->addWidget(tabheader);
   column->addWidget(inputarea, 1);

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "entries/monthlisting.h"
+#include "mainwindow/calendaraccess.h"
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/findwindow.h"
 #include "mainwindow/tform1.h"
@@ -61,15 +62,14 @@ void TForm1::Button_todayClick() {
 void TForm1::calenderClick() { RefreshForDate(); }
 
 void TForm1::RefreshCalendarMarks() {
-  // The page is six weeks. When the month starts in the first column, the calendar puts a whole
-  // week of the month before above it; so a page always shows days of three months.
   const QDate shown(calender->yearShown(), calender->monthShown(), 1);
-  const int column = (shown.dayOfWeek() - static_cast<int>(calender->firstDayOfWeek()) + 7) % 7;
-  const QDate pageStart = shown.addDays(column == 0 ? -7 : -column);
+  const QDate pageStart = CalendarPageStart(calender);
   const QDate pageEnd = pageStart.addDays(6 * 7 - 1);
   const int tabCount = static_cast<int>(tabNames.size());
   std::vector<QDate> marks;
   std::vector<QDate> conflicts;
+  entryCounts.fill(0);
+  countsStart = pageStart;
   for (int offset = -1; offset <= 1; ++offset) {
     const QDate first = shown.addMonths(offset);
     if (first.year() < 1 || first.year() > 9999) continue;
@@ -80,6 +80,7 @@ void TForm1::RefreshCalendarMarks() {
       const QDate date(year, month, day);
       if (date < pageStart || date > pageEnd) continue;
       if (((days.entries >> day) & 1u) != 0) marks.push_back(date);
+      entryCounts[static_cast<size_t>(pageStart.daysTo(date))] = days.counts[day];
       if (((days.conflicts >> day) & 1u) != 0) conflicts.push_back(date);
     }
   }
@@ -133,4 +134,33 @@ void TForm1::ShowFound(const QDate& date, int tab, qsizetype start, qsizetype le
                  QTextCursor::KeepAnchor);
   inputarea->setTextCursor(at);
   inputarea->ensureCursorVisible();
+}
+
+QString TForm1::DayDescription(const QDate& date) const {
+  const qint64 at = countsStart.daysTo(date);
+  QString words;
+  if (at >= 0 && at < static_cast<qint64>(entryCounts.size())) {
+    const int count = entryCounts[static_cast<size_t>(at)];
+    if (count == 1) words = QStringLiteral("1 entry");
+    if (count > 1) words = QString::number(count) + QStringLiteral(" entries");
+  }
+  if (std::find(calendarConflicts.begin(), calendarConflicts.end(), date) !=
+      calendarConflicts.end()) {
+    words += (words.isEmpty() ? QString() : QStringLiteral(", ")) +
+             QStringLiteral("a sync tool's conflict copy");
+  }
+  return words;
+}
+
+void TForm1::MoveToDayWithEntry(int step) {
+  const QDate from = calender->selectedDate();
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  if (!marrowleaf::NearestDayWithEntry(saveDir, static_cast<int>(tabNames.size()), from.year(),
+                                       from.month(), from.day(), step, year, month, day)) {
+    return;  // none in that direction: nothing happens
+  }
+  SetCalendarDate(year, month, day);
+  RefreshForDate();
 }

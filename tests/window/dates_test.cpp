@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Date navigation: the arrow buttons and today, dates out of range, the calendar's clicks and
 // keys, and its marks.
+#include <QAccessible>
+#include <QLocale>
+
 #include "mainwindow/findwindow.h"
 #include "windowtest.h"
 
@@ -153,6 +156,10 @@ class DatesTest : public WindowTest {
              qPrintable(results->item(0)->text()));
     QCOMPARE(find->findChild<QLabel*>(QStringLiteral("FindCount"))->text(),
              QStringLiteral("2 entries found"));
+    // A row reads as a sentence: the date in words, the tab, the line.
+    QCOMPARE(results->item(0)->data(Qt::AccessibleTextRole).toString(),
+             QLocale().toString(QDate(2025, 8, 1), QStringLiteral("dddd d MMMM yyyy")) +
+                 QStringLiteral(", tab Diary: Rain all day"));
     Type(*form, QStringLiteral("?"));  // nothing to save: today's placeholder takes no typing
     results->setCurrentRow(0);
     QTest::keyClick(results, Qt::Key_Return);
@@ -164,6 +171,63 @@ class DatesTest : public WindowTest {
     QTRY_VERIFY(find->findChild<QLabel*>(QStringLiteral("FindCount"))
                     ->text()
                     .startsWith(QStringLiteral("No entry holds")));
+  }
+
+  // Each day cell reads its full date and what it holds, as a screen reader hears it.
+  void day_cells_read_their_date_and_entries() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\n");
+    WriteBytes(Path(QDate(2026, 12, 8), 0), "a");
+    WriteBytes(Path(QDate(2026, 12, 8), 1), "b");
+    WriteBytes(QStringLiteral("2026/12/9_0.sync-conflict-20261209-101530-ABCDEFG.txt"), "c");
+    auto form = Start();
+    auto* calendar = Child<QCalendarWidget>(*form, "calender");
+    calendar->setFirstDayOfWeek(Qt::Monday);
+    form->RefreshCalendarMarks();
+    QWidget* view = calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(view);
+    QVERIFY(grid);
+    QStringList names;
+    for (int i = 0; i < grid->childCount(); ++i) names << grid->child(i)->text(QAccessible::Name);
+    const QLocale locale;
+    const auto named = [&](const QDate& date) {
+      return locale.toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    };
+    QVERIFY2(names.contains(named(QDate(2026, 12, 8)) + QStringLiteral(", 2 entries")),
+             qPrintable(names.join(QLatin1Char('|'))));
+    QVERIFY(names.contains(named(QDate(2026, 12, 10))));  // nothing on that day
+    QVERIFY(names.contains(named(QDate(2026, 12, 9)) +
+                           QStringLiteral(", a sync tool's conflict copy")));
+    QVERIFY(names.contains(named(QDate(2026, 11, 30))));  // the month before, on the same page
+    for (const char* arrow : {"qt_calendar_prevmonth", "qt_calendar_nextmonth"}) {
+      QVERIFY(
+          !calendar->findChild<QWidget*>(QString::fromLatin1(arrow))->accessibleName().isEmpty());
+    }
+  }
+
+  // Alt+Right and Alt+Left: the next and previous day with an entry, across months and years.
+  void alt_arrows_move_to_the_days_that_hold_entries() {
+    const QList<QDate> days{QDate(2003, 12, 30), QDate(2004, 1, 3), QDate(2004, 1, 20),
+                            QDate(2004, 3, 1)};
+    for (const QDate& d : days) WriteBytes(Path(d, 0), "x");
+    auto form = Start();
+    SetDate(*form, QDate(2003, 12, 1));
+    auto* next = form->findChild<QAction*>(QStringLiteral("NextEntryDay"));
+    auto* previous = form->findChild<QAction*>(QStringLiteral("PrevEntryDay"));
+    QCOMPARE(next->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Right));
+    QCOMPARE(previous->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Left));
+    for (const QDate& d : days) {
+      next->trigger();
+      QCOMPARE(Shown(*form), d);
+      QCOMPARE(Text(*form), QStringLiteral("x"));
+    }
+    next->trigger();  // none after the last: nothing happens
+    QCOMPARE(Shown(*form), days.last());
+    for (qsizetype i = days.size() - 2; i >= 0; --i) {
+      previous->trigger();
+      QCOMPARE(Shown(*form), days[i]);
+    }
+    previous->trigger();
+    QCOMPARE(Shown(*form), days.first());
   }
 
   void the_calendar_marks_the_days_that_hold_entries() {
