@@ -102,7 +102,8 @@ TextMatch MatchText(const QString& text, const SearchQuery& query) {
     }
   }
   match.found = true;
-  match.lineStart = text.lastIndexOf(QLatin1Char('\n'), match.start) + 1;
+  // The line holding the match's first character (a phrase may begin with a line break).
+  match.lineStart = match.start == 0 ? 0 : text.lastIndexOf(QLatin1Char('\n'), match.start - 1) + 1;
   const qsizetype end = text.indexOf(QLatin1Char('\n'), match.start);
   match.lineLength = (end < 0 ? text.size() : end) - match.lineStart;
   const QString line = folded.mid(match.lineStart, match.lineLength);

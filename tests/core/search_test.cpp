@@ -30,12 +30,17 @@ TEST(Search, EveryWordOfTheQueryMustOccur) {
       {"雨の散歩", "今日は雨でした", false},
       {"", "anything", false},  // an empty query finds nothing
       {"   ", "anything", false},
+      {"\"\n\nb", "a\n\nb", true},  // a phrase that begins with a line break
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.query);
     const TextMatch match =
         MatchText(QString::fromUtf8(row.text), ParseQuery(QString::fromUtf8(row.query)));
     EXPECT_EQ(match.found, row.found);
+    if (match.found) {
+      EXPECT_LE(match.lineStart, match.start);
+      EXPECT_LE(match.lineStart + match.lineLength, QString::fromUtf8(row.text).size());
+    }
   }
   const TextMatch match = MatchText(QStringLiteral("first line\nthe rain, and rain\nlast"),
                                     ParseQuery(QStringLiteral("rain")));
