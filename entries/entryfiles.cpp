@@ -3,6 +3,7 @@
 #include "entries/entryfiles.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <cstring>
 
 namespace marrowleaf {
@@ -34,13 +35,31 @@ bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key) {
 }
 
 uint64_t HashBytes(std::string_view bytes) {
-  // FNV-1a, 64 bits: enough to tell one text of an entry from another.
-  uint64_t hash = 14695981039346656037ull;
-  for (const char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
+  // Four lanes of eight bytes, each multiplied and mixed, so that the multiplications do not
+  // wait on one another: every load hashes the whole entry, and a byte loop would cost a 10 MiB
+  // entry more than reading it. Enough to tell one text of an entry from another.
+  constexpr uint64_t kPrime = 0x9E3779B97F4A7C15ull;
+  uint64_t lanes[4] = {0xCBF29CE484222325ull, 0x84222325CBF29CE4ull, 0x100000001B3ull,
+                       bytes.size() * kPrime};
+  const auto mix = [](uint64_t hash, uint64_t word) {
+    hash = (hash ^ word) * kPrime;
+    return hash ^ (hash >> 29);
+  };
+  size_t at = 0;
+  for (; at + 32 <= bytes.size(); at += 32) {
+    for (int lane = 0; lane < 4; ++lane) {
+      uint64_t word = 0;
+      std::memcpy(&word, bytes.data() + at + 8 * lane, 8);
+      lanes[lane] = mix(lanes[lane], word);
+    }
   }
-  return hash;
+  uint64_t hash = mix(mix(mix(lanes[0], lanes[1]), lanes[2]), lanes[3]);
+  for (; at < bytes.size(); at += 8) {
+    uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + at, std::min<size_t>(8, bytes.size() - at));
+    hash = mix(hash, word);
+  }
+  return hash ^ (hash >> 32);
 }
 
 EntryChange CheckEntry(const std::string& path, const EntryState& known) {
