@@ -7,9 +7,8 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
-work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-ending-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$here/x11.sh" "$work/x11.sh"
+. "$here/x11.sh"
+marrowleaf_e2e_work ending
 cat > "$work/ends.sh" <<'ENDS'
 #!/bin/sh
 set -eu

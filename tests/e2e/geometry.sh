@@ -6,9 +6,8 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
-work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-geometry-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$here/x11.sh" "$work/x11.sh"
+. "$here/x11.sh"
+marrowleaf_e2e_work geometry
 cat > "$work/runs.sh" <<'RUNS'
 #!/bin/sh
 set -eu

@@ -6,10 +6,9 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
-work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-e2e-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+. "$here/x11.sh"
+marrowleaf_e2e_work e2e
 cd "$work"
-cp "$here/x11.sh" "$work/x11.sh"
 cat > "$work/drive.sh" <<'DRIVE'
 #!/bin/sh
 set -eu

@@ -27,3 +27,11 @@ marrowleaf_wait_for_exit() {
   kill "$1" 2>/dev/null || true
   return 1
 }
+
+# For the test scripts themselves (with $here their folder): a throw-away folder $work named
+# after $1, removed at exit, holding a copy of these helpers for the script that runs under Xvfb.
+marrowleaf_e2e_work() {
+  work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-$1-XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  cp "$here/x11.sh" "$work/x11.sh"
+}
