@@ -33,4 +33,5 @@ for i in \$(seq 1 $runs); do
 done
 RUN
 chmod +x "$work/run.sh"
-xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$work/run.sh" 2> /dev/null
+. "$(dirname "$0")/../tests/e2e/x11.sh"
+marrowleaf_xvfb_run "$work/run.sh" 2> /dev/null

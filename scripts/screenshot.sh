@@ -36,6 +36,7 @@ import -window "$win" "$3"
 kill "$pid"
 SHOOT
 chmod +x "$work/shoot.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$work" "$top/build/release/marrowleaf" \
+. "$top/tests/e2e/x11.sh"
+marrowleaf_xvfb_run "$work/shoot.sh" "$work" "$top/build/release/marrowleaf" \
   "$top/docs/screenshot.png"
 echo "wrote docs/screenshot.png"

@@ -72,4 +72,4 @@ status_of "$pid"
 echo "SIGKILL after the draft: the next start tells of it"
 ENDS
 chmod +x "$work/ends.sh"
-(cd "$work" && xvfb-run -a -s "-noreset -screen 0 1024x768x24" ./ends.sh "$program")
+(cd "$work" && marrowleaf_xvfb_run ./ends.sh "$program")

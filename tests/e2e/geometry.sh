@@ -64,5 +64,5 @@ RUNS
 chmod +x "$work/runs.sh"
 # One X server for both halves, which must not reset when its last client leaves between two
 # runs (a start during the reset finds no display).
-(cd "$work" && xvfb-run -a -s "-noreset -screen 0 1024x768x24" ./runs.sh "$program")
+(cd "$work" && marrowleaf_xvfb_run ./runs.sh "$program")
 echo "geometry: three runs each with and without a window manager kept the same frame and values"

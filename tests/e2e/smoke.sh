@@ -39,7 +39,7 @@ marrowleaf_wait_for_exit "$pid" || { echo "File, Exit did not end the program"; 
 wait "$pid"
 DRIVE
 chmod +x "$work/drive.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$program"
+marrowleaf_xvfb_run "$work/drive.sh" "$program"
 expected=$(printf '[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\nN_TABS = 0\r\nSAVE_DIR = .\r\n\r\n[WINDOW]\r\n')
 head -c ${#expected} config.ini > head.bin
 printf '%s' "$expected" | cmp -s - head.bin || { echo "config.ini is not the first-start file:"; cat -A config.ini; exit 1; }

@@ -35,3 +35,11 @@ marrowleaf_e2e_work() {
   trap 'rm -rf "$work"' EXIT
   cp "$here/x11.sh" "$work/x11.sh"
 }
+
+# Runs "$@" under a fresh Xvfb of one 1024x768 screen; extra server options may come in
+# $MARROWLEAF_XVFB_OPTIONS. Always -noreset: without it the server resets whenever its last
+# client leaves, and a program connecting during that reset (a slow start under valgrind, while
+# xdotool polls for its window) is refused and cannot start at all.
+marrowleaf_xvfb_run() {
+  xvfb-run -a -s "-noreset -screen 0 1024x768x24 ${MARROWLEAF_XVFB_OPTIONS:-}" "$@"
+}

@@ -68,7 +68,8 @@ kill "$pid"
 wait "$pid" || true
 START
 chmod +x "$work/start.sh"
-xvfb-run -a "$work/start.sh" "$work" "$launcher"
+. "$src/tests/e2e/x11.sh"
+marrowleaf_xvfb_run "$work/start.sh" "$work" "$launcher"
 [ -f "$work/home/data/marrowleaf/diary/config.ini" ] ||
   { echo "the launcher did not start the diary in its folder"; find "$work/home"; exit 1; }
 echo "deb: installed program started through its launcher, window mapped, config.ini in the diary folder"

@@ -67,7 +67,8 @@ exit "$status"
 DRIVE
 chmod +x "$work/drive.sh"
 status=0
-RUN_AS="$run_as" xvfb-run -a -s "-ac -noreset -screen 0 1024x768x24" "$work/drive.sh" "$work" || status=1
+. "$here/../e2e/x11.sh"
+RUN_AS="$run_as" MARROWLEAF_XVFB_OPTIONS=-ac marrowleaf_xvfb_run "$work/drive.sh" "$work" || status=1
 
 # What changed in each folder: only ./config.ini may differ (and the folder's own time).
 for before in "$work"/*.before; do
