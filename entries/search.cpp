@@ -3,7 +3,11 @@
 #include "entries/search.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #include "entries/entrytext.h"
 #include "entries/monthlisting.h"
@@ -116,69 +120,164 @@ TextMatch MatchText(const QString& text, const SearchQuery& query) {
   return match;
 }
 
+namespace {
+
+struct Scan {
+  const std::string& saveDir;
+  int tabCount;
+  const SearchQuery& query;
+  std::vector<std::string> asciiTerms;  // empty unless every term is plain ASCII
+  const std::atomic<bool>& cancelled;
+};
+
+// One month's hits, days newest first and tabs in order. `buffer` and `lowered` are the
+// scanner's own, reused from month to month.
+std::vector<SearchHit> ScanMonth(const Scan& scan, int year, int month, std::string& buffer,
+                                 std::string& lowered) {
+  std::vector<SearchHit> hits;
+  const std::string monthDir =
+      scan.saveDir + '/' + std::to_string(year) + '/' + std::to_string(month);
+  std::vector<std::pair<int, int>> entries;  // (day, tab)
+  ListFolder(
+      monthDir,
+      [&](std::string_view name) {
+        const int day = EntryDay(name, scan.tabCount);
+        if (day == 0) return false;
+        const size_t underscore = name.find('_');
+        entries.emplace_back(day, std::atoi(std::string(name.substr(underscore + 1)).c_str()));
+        return false;
+      },
+      [](std::string_view, bool) {});
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
+  FolderReader reader(monthDir);
+  for (const auto& [day, tab] : entries) {
+    if (scan.cancelled.load(std::memory_order_relaxed)) break;
+    const EntryKey key{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
+                       static_cast<uint16_t>(day), tab};
+    if (!reader.Read(std::to_string(day) + '_' + std::to_string(tab) + ".txt", buffer)) continue;
+    std::string_view bytes(buffer);
+    if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
+      bytes = bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
+    }
+    // A quick test first (on the bytes of an ASCII entry, else on the decoded text); only a
+    // hit pays for the text area's form.
+    if (!scan.asciiTerms.empty() && AsciiOnly(bytes)) {
+      if (!AsciiContainsAll(bytes, scan.asciiTerms, lowered)) continue;
+    } else if (!FoldedContainsAll(DecodeText(bytes).toCaseFolded(), scan.query)) {
+      continue;
+    }
+    const QString shown = EntryBytesToText(bytes).text;
+    TextMatch match = MatchText(shown, scan.query);
+    if (!match.found) continue;
+    hits.push_back({key, shown.mid(match.lineStart, match.lineLength), std::move(match.marks),
+                    match.start, match.length});
+  }
+  return hits;
+}
+
+}  // namespace
+
 void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& query,
                  const std::atomic<bool>& cancelled,
                  const std::function<void(const SearchHit&)>& found) {
   if (query.terms.empty() || tabCount <= 0) return;
+  Scan scan{saveDir, tabCount, query, {}, cancelled};
   // Terms that are plain ASCII allow the quick look at the bytes of ASCII entries.
-  std::vector<std::string> asciiTerms;
   for (const QString& term : query.terms) {
     const QByteArray bytes = term.toUtf8();
     if (!AsciiOnly(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
-      asciiTerms.clear();
+      scan.asciiTerms.clear();
       break;
     }
-    asciiTerms.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
+    scan.asciiTerms.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
+  }
+  std::vector<std::pair<int, int>> months;  // newest first
+  for (const int year : NumberedFolders(saveDir, 9999)) {
+    for (const int month : NumberedFolders(saveDir + '/' + std::to_string(year), 12)) {
+      months.emplace_back(year, month);
+    }
+  }
+  if (months.empty()) return;
+
+  // The months are shared out between this thread and the helpers, each taking the next one in
+  // turn: the files' opening and reading, which is most of the work, happens on every core.
+  // Only this thread calls `found`, month by month in order, so the newest hits come first. No
+  // scanner runs more than kAhead months ahead of those handed on, which bounds the hits held.
+  constexpr size_t kAhead = 16;
+  std::mutex lock;
+  std::condition_variable progress;
+  std::vector<std::optional<std::vector<SearchHit>>> done(months.size());
+  size_t next = 0;    // the next month to take
+  size_t handed = 0;  // months before this one are handed on
+  // Takes the next month, or false when none is left or the search is cancelled.
+  const auto take = [&](size_t& index, bool wait) {
+    std::unique_lock<std::mutex> held(lock);
+    if (wait) {
+      progress.wait(held, [&] {
+        return next >= months.size() || next < handed + kAhead ||
+               cancelled.load(std::memory_order_relaxed);
+      });
+    }
+    if (next >= months.size() || cancelled.load(std::memory_order_relaxed)) return false;
+    index = next++;
+    return true;
+  };
+  const auto scanInto = [&](size_t index, std::string& buffer, std::string& lowered) {
+    std::vector<SearchHit> hits =
+        ScanMonth(scan, months[index].first, months[index].second, buffer, lowered);
+    const std::lock_guard<std::mutex> held(lock);
+    done[index] = std::move(hits);
+    progress.notify_all();
+  };
+  const auto handOn = [&] {
+    for (;;) {
+      std::vector<SearchHit> hits;
+      {
+        const std::lock_guard<std::mutex> held(lock);
+        if (handed >= done.size() || !done[handed]) return;
+        hits = std::move(*done[handed]);
+        done[handed].reset();
+        ++handed;
+        progress.notify_all();
+      }
+      for (const SearchHit& hit : hits) {
+        if (cancelled.load(std::memory_order_relaxed)) return;
+        found(hit);
+      }
+    }
+  };
+
+  const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+  std::vector<std::thread> helpers;
+  for (unsigned i = 1; i < cores && i < months.size(); ++i) {
+    helpers.emplace_back([&] {
+      std::string buffer;
+      std::string lowered;
+      for (size_t index = 0; take(index, true);) scanInto(index, buffer, lowered);
+    });
   }
   std::string buffer;
   std::string lowered;
-  for (const int year : NumberedFolders(saveDir, 9999)) {
-    const std::string yearDir = saveDir + '/' + std::to_string(year);
-    for (const int month : NumberedFolders(yearDir, 12)) {
-      if (cancelled.load(std::memory_order_relaxed)) return;
-      const std::string monthDir = yearDir + '/' + std::to_string(month);
-      std::vector<std::pair<int, int>> entries;  // (day, tab)
-      ListFolder(
-          monthDir,
-          [&](std::string_view name) {
-            const int day = EntryDay(name, tabCount);
-            if (day == 0) return false;
-            const size_t underscore = name.find('_');
-            entries.emplace_back(day, std::atoi(std::string(name.substr(underscore + 1)).c_str()));
-            return false;
-          },
-          [](std::string_view, bool) {});
-      std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first > b.first : a.second < b.second;
-      });
-      FolderReader reader(monthDir);
-      for (const auto& [day, tab] : entries) {
-        if (cancelled.load(std::memory_order_relaxed)) return;
-        const EntryKey key{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
-                           static_cast<uint16_t>(day), tab};
-        if (!reader.Read(std::to_string(day) + '_' + std::to_string(tab) + ".txt", buffer)) {
-          continue;
-        }
-        std::string_view bytes(buffer);
-        if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
-          bytes =
-              bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
-        }
-        // A quick test first (on the bytes of an ASCII entry, else on the decoded text); only a
-        // hit pays for the text area's form.
-        if (!asciiTerms.empty() && AsciiOnly(bytes)) {
-          if (!AsciiContainsAll(bytes, asciiTerms, lowered)) continue;
-        } else if (!FoldedContainsAll(DecodeText(bytes).toCaseFolded(), query)) {
-          continue;
-        }
-        const QString shown = EntryBytesToText(bytes).text;
-        const TextMatch match = MatchText(shown, query);
-        if (!match.found) continue;
-        found({key, shown.mid(match.lineStart, match.lineLength), match.marks, match.start,
-               match.length});
-      }
-    }
+  for (size_t index = 0; take(index, false);) {
+    scanInto(index, buffer, lowered);
+    handOn();
   }
+  // The helpers' last months.
+  for (;;) {
+    handOn();
+    std::unique_lock<std::mutex> held(lock);
+    if (handed >= done.size() || cancelled.load(std::memory_order_relaxed)) break;
+    progress.wait(held, [&] {
+      return done[handed].has_value() || cancelled.load(std::memory_order_relaxed);
+    });
+  }
+  {
+    const std::lock_guard<std::mutex> held(lock);
+    progress.notify_all();
+  }
+  for (std::thread& helper : helpers) helper.join();
 }
 
 }  // namespace marrowleaf

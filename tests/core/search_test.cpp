@@ -90,6 +90,22 @@ TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
   SearchDiary(dir.path(), 3, ParseQuery(QStringLiteral("walk")), cancelled,
               [&](const SearchHit&) { ++hits; });
   EXPECT_EQ(hits, 0);
+
+  // Many months, scanned on several cores, still come newest first, each once; a search
+  // cancelled from its own results ends there.
+  std::vector<std::string> expected;
+  for (int year = 1993; year >= 1990; --year) {
+    for (int month = 12; month >= 1; --month) {
+      const std::string day = std::to_string(year) + '-' + std::to_string(month) + "-9_0";
+      entry(std::to_string(year) + '/' + std::to_string(month) + "/9_0.txt", "hike " + day);
+      expected.push_back(day + ":hike " + day);
+    }
+  }
+  EXPECT_EQ(keys("hike"), expected);
+  cancelled = false;
+  SearchDiary(dir.path(), 3, ParseQuery(QStringLiteral("hike")), cancelled,
+              [&](const SearchHit&) { cancelled = ++hits == 5; });
+  EXPECT_EQ(hits, 5);
 }
 
 }  // namespace
