@@ -5,6 +5,9 @@
 #include <QDateTime>
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace marrowleaf {
 
@@ -34,32 +37,123 @@ bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key) {
   return true;
 }
 
-uint64_t HashBytes(std::string_view bytes) {
-  // Four lanes of eight bytes, each multiplied and mixed, so that the multiplications do not
-  // wait on one another: every load hashes the whole entry, and a byte loop would cost a 10 MiB
-  // entry more than reading it. Enough to tell one text of an entry from another.
-  constexpr uint64_t kPrime = 0x9E3779B97F4A7C15ull;
-  uint64_t lanes[4] = {0xCBF29CE484222325ull, 0x84222325CBF29CE4ull, 0x100000001B3ull,
-                       bytes.size() * kPrime};
-  const auto mix = [](uint64_t hash, uint64_t word) {
-    hash = (hash ^ word) * kPrime;
-    return hash ^ (hash >> 29);
-  };
-  size_t at = 0;
-  for (; at + 32 <= bytes.size(); at += 32) {
-    for (int lane = 0; lane < 4; ++lane) {
-      uint64_t word = 0;
-      std::memcpy(&word, bytes.data() + at + 8 * lane, 8);
-      lanes[lane] = mix(lanes[lane], word);
+namespace {
+
+constexpr uint64_t kPrime = 0x9E3779B97F4A7C15ull;
+
+uint64_t Mix(uint64_t hash, uint64_t word) {
+  hash = (hash ^ word) * kPrime;
+  return hash ^ (hash >> 29);
+}
+
+constexpr uint64_t SplitMix(uint64_t x) {
+  x += kPrime;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+  return x ^ (x >> 31);
+}
+
+// Blocks in a round: each block of a round meets other keys, so that blocks swapped within a
+// round hash apart, and the lanes are scrambled between rounds, so that rounds swapped do too.
+constexpr size_t kRound = 16;
+struct Keys {
+  uint64_t word[8 + kRound];
+};
+constexpr Keys MakeKeys() {
+  Keys keys{};
+  for (size_t i = 0; i < 8 + kRound; ++i) keys.word[i] = SplitMix(i);
+  return keys;
+}
+constexpr Keys kKeys = MakeKeys();
+
+}  // namespace
+
+// Eight lanes, each taking one word of a block by a 32 x 32-bit multiplication of the word with
+// a key, plus its neighbour word: on x86-64 two lanes at a time in vector registers, elsewhere
+// the same sums one by one. Every load hashes the whole entry, and that must cost less than
+// reading it.
+ByteHash::ByteHash() {
+  for (size_t lane = 0; lane < 8; ++lane) lanes[lane] = kKeys.word[lane] ^ kPrime;
+}
+
+void ByteHash::AddBlocks(const char* blocks, size_t count) {
+  while (count > 0) {
+    const size_t inRound = std::min(count, kRound - round);
+#if defined(__SSE2__) || defined(_M_X64)
+    __m128i sums[4];
+    for (size_t pair = 0; pair < 4; ++pair) {
+      sums[pair] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes + 2 * pair));
+    }
+    for (size_t block = 0; block < inRound; ++block) {
+      const char* words = blocks + kBlock * block;
+      const uint64_t* keys = kKeys.word + round + block;
+      for (size_t pair = 0; pair < 4; ++pair) {
+        const __m128i data = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words + 16 * pair));
+        const __m128i keyed =
+            _mm_xor_si128(data, _mm_loadu_si128(reinterpret_cast<const __m128i*>(keys + 2 * pair)));
+        const __m128i product = _mm_mul_epu32(keyed, _mm_srli_epi64(keyed, 32));
+        const __m128i swapped = _mm_shuffle_epi32(data, _MM_SHUFFLE(1, 0, 3, 2));
+        sums[pair] = _mm_add_epi64(sums[pair], _mm_add_epi64(product, swapped));
+      }
+    }
+    for (size_t pair = 0; pair < 4; ++pair) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(lanes + 2 * pair), sums[pair]);
+    }
+#else
+    for (size_t block = 0; block < inRound; ++block) {
+      uint64_t words[8];
+      std::memcpy(words, blocks + kBlock * block, sizeof words);
+      const uint64_t* keys = kKeys.word + round + block;
+      for (size_t lane = 0; lane < 8; ++lane) {
+        const uint64_t keyed = words[lane] ^ keys[lane];
+        lanes[lane] += (keyed & 0xFFFFFFFFu) * (keyed >> 32) + words[lane ^ 1];
+      }
+    }
+#endif
+    blocks += kBlock * inRound;
+    count -= inRound;
+    round += inRound;
+    if (round < kRound) return;
+    round = 0;
+    for (size_t lane = 0; lane < 8; ++lane) {
+      lanes[lane] = (lanes[lane] ^ (lanes[lane] >> 47) ^ kKeys.word[lane + 3]) * 0x9E3779B1u;
     }
   }
-  uint64_t hash = mix(mix(mix(lanes[0], lanes[1]), lanes[2]), lanes[3]);
-  for (; at < bytes.size(); at += 8) {
+}
+
+void ByteHash::Add(std::string_view bytes) {
+  total += bytes.size();
+  if (pendingSize > 0) {
+    const size_t taken = std::min(kBlock - pendingSize, bytes.size());
+    std::memcpy(pending + pendingSize, bytes.data(), taken);
+    pendingSize += taken;
+    bytes.remove_prefix(taken);
+    if (pendingSize < kBlock) return;
+    AddBlocks(pending, 1);
+    pendingSize = 0;
+  }
+  const size_t whole = bytes.size() / kBlock;
+  AddBlocks(bytes.data(), whole);
+  bytes.remove_prefix(whole * kBlock);
+  std::memcpy(pending, bytes.data(), bytes.size());
+  pendingSize = bytes.size();
+}
+
+uint64_t ByteHash::Value() const {
+  uint64_t hash = total * kPrime;
+  for (const uint64_t lane : lanes) hash = Mix(hash, lane);
+  for (size_t at = 0; at < pendingSize; at += 8) {
     uint64_t word = 0;
-    std::memcpy(&word, bytes.data() + at, std::min<size_t>(8, bytes.size() - at));
-    hash = mix(hash, word);
+    std::memcpy(&word, pending + at, std::min<size_t>(8, pendingSize - at));
+    hash = Mix(hash, word);
   }
   return hash ^ (hash >> 32);
+}
+
+uint64_t HashBytes(std::string_view bytes) {
+  ByteHash hash;
+  hash.Add(bytes);
+  return hash.Value();
 }
 
 EntryChange CheckEntry(const std::string& path, const EntryState& known) {
@@ -82,17 +176,29 @@ EntryRead ReadEntryFile(const std::string& path) {
     file = std::make_unique<ExclusiveFile>(path, ExclusiveFile::Access::kRead);
     result.readOnly = true;
   }
-  if (!file->IsOpen() || !file->ReadAll(result.text)) {
+  // The hash and the look for the NUL take each piece as it is read, while it is still in the
+  // processor's cache: a second pass over a large entry would cost as much as the read.
+  ByteHash hash;
+  size_t read = 0;
+  size_t textEnd = std::string::npos;
+  const auto each = [&](std::string_view piece) {
+    hash.Add(piece);
+    if (textEnd == std::string::npos) {
+      if (const void* nul = std::memchr(piece.data(), '\0', piece.size())) {
+        textEnd = read + static_cast<size_t>(static_cast<const char*>(nul) - piece.data());
+      }
+    }
+    read += piece.size();
+  };
+  if (!file->IsOpen() || !file->ReadAll(result.text, each)) {
     result.error = file->Error();
     result.text.clear();
     result.readOnly = false;
     return result;
   }
-  result.state = {file->State(), HashBytes(result.text)};
+  result.state = {file->State(), hash.Value()};
   // The text ends at the first NUL: bytes after it are remains of an older, longer text.
-  if (const void* nul = std::memchr(result.text.data(), '\0', result.text.size())) {
-    result.text.resize(static_cast<size_t>(static_cast<const char*>(nul) - result.text.data()));
-  }
+  if (textEnd < result.text.size()) result.text.resize(textEnd);
   result.ok = true;
   return result;
 }

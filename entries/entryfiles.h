@@ -41,6 +41,24 @@ struct EntryState {
   uint64_t hash = 0;  // of the whole file, so that a touched but unchanged file is no change
 };
 
+// A hash of bytes that may come in pieces (as a file is read): the same bytes give the same
+// value however they are cut. Enough to tell one text of an entry from another.
+class ByteHash {
+ public:
+  ByteHash();
+  void Add(std::string_view bytes);
+  uint64_t Value() const;
+
+ private:
+  static constexpr size_t kBlock = 64;  // eight lanes of eight bytes
+  void AddBlocks(const char* blocks, size_t count);
+  uint64_t lanes[8];
+  char pending[kBlock];
+  size_t pendingSize = 0;
+  uint64_t total = 0;
+  size_t round = 0;  // blocks since the last scramble of the lanes
+};
+
 uint64_t HashBytes(std::string_view bytes);
 
 enum class EntryChange { kSame, kChanged, kDeleted };

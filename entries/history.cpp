@@ -270,7 +270,10 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
       });
   if (save.entry.ok) {
     const std::string target = ResolveSymlinks(EntryPath(saveDir, key));
-    save.state = {RegularFileState(target), HashBytes(std::string(text) + '\0')};
+    ByteHash written;  // the text and its NUL, as the save wrote them, without a copy of both
+    written.Add(text);
+    written.Add(std::string_view("\0", 1));
+    save.state = {RegularFileState(target), written.Value()};
   }
   if (!linked.empty()) {
     if (save.entry.ok) {

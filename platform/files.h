@@ -96,8 +96,10 @@ class ExclusiveFile {
   const std::string& Error() const { return error; }
   bool Refused() const { return refused; }
   bool Busy() const { return busy; }
-  // Reads the whole file from its start; false on a read error (Error() says which).
-  bool ReadAll(std::string& bytes);
+  // Reads the whole file from its start; false on a read error (Error() says which). `each`,
+  // when given, hears of every piece of `bytes` as it arrives, in order.
+  bool ReadAll(std::string& bytes,
+               const std::function<void(std::string_view piece)>& each = nullptr);
   FileState State() const;
   // Closes now and releases the lock; false if the close failed.
   bool Close();

@@ -257,6 +257,27 @@ TEST(EntryChanges, TheStateCheckTellsTouchedFromChanged) {
     row.change(path);
     EXPECT_EQ(CheckEntry(path, loaded.state), row.expected);
   }
+  // A large entry is read and hashed piece by piece: its text still ends at its NUL, and its
+  // hash is that of its whole bytes however they are cut.
+  TempDir dir;
+  std::string big(600 * 1024 + 13, 'a');
+  for (size_t i = 0; i < big.size(); i += 97) big[i] = static_cast<char>('b' + i % 23);
+  big[300 * 1024 + 5] = '\0';
+  WriteFile(dir / "8_0.txt", big);
+  const EntryRead loaded = ReadEntryFile(dir / "8_0.txt");
+  EXPECT_EQ(loaded.text, big.substr(0, 300 * 1024 + 5));
+  EXPECT_EQ(loaded.state.hash, HashBytes(big));
+  EXPECT_EQ(CheckEntry(dir / "8_0.txt", loaded.state), EntryChange::kSame);
+  for (const size_t cut : {1, 7, 63, 64, 65, 1000}) {
+    ByteHash pieces;
+    for (size_t at = 0; at < big.size(); at += cut)
+      pieces.Add(std::string_view(big).substr(at, cut));
+    EXPECT_EQ(pieces.Value(), HashBytes(big)) << cut;
+  }
+  std::string other = big;
+  other.back() = 'z';  // in the last, partial block
+  EXPECT_NE(HashBytes(other), HashBytes(big));
+  EXPECT_NE(HashBytes(std::string("a\0", 2)), HashBytes("a"));
 }
 
 TEST(Calendar, WeekdaysAndMonthLengths) {
