@@ -8,7 +8,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES googletest libgtest-dev libbenchmark-dev \
-  xvfb xauth xdotool x11-utils openbox clang-format util-linux \
+  qt6-base-private-dev xvfb xauth xdotool x11-utils openbox clang-format util-linux \
   desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind \
   libinih-dev libsimpleini-dev libboost-dev libx11-dev
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editing cycle: the first start, tabs and their marks, create, the save step, autosave,
 // encodings, and what the application object shows.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <QAccessible>
 
 #include "entries/drafts.h"
@@ -75,9 +79,23 @@ class EditingTest : public WindowTest {
           control->text(QAccessible::Description).startsWith(QString::fromUtf8(row.description)),
           row.object);
     }
-    // The offscreen platform has no accessibility bridge to hear events; what a screen reader
-    // is told is the text area's new name once "create" made the entry.
+    // What a screen reader hears once "create" made the entry: the tab's new name ("+"), and
+    // the text area's name. The offscreen platform's accessibility has no screen reader behind
+    // it; switched on, it hands every event to the handler.
+    static QList<QPair<QAccessible::Event, int>> heard;  // the handler is a plain function
+    heard.clear();
+    QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(bridge);
+    const QAccessible::UpdateHandler before =
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+          if (qobject_cast<QTabBar*>(event->object()))
+            heard.append({event->type(), event->child()});
+        });
+    bridge->setActive(true);
     Click(*form, "Button_create");
+    bridge->setActive(false);
+    QAccessible::installUpdateHandler(before);
+    QVERIFY(heard.contains(qMakePair(QAccessible::NameChanged, 0)));
     QVERIFY2(Child<QWidget>(*form, "inputarea")
                  ->accessibleName()
                  .startsWith(QStringLiteral("Entry of ")),
