@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The external editor: its command line, the save step around it, and no shell ever.
+#include <QInputMethodEvent>
+#include <QMimeData>
+#include <QTimer>
 #include <filesystem>
 
 #include "entries/history.h"
@@ -24,7 +27,7 @@ class EditorTest : public WindowTest {
     const QString script = dir->filePath(QStringLiteral("fake editor.sh"));
     WriteBytes(script,
                "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n"
-               "printf 'from editor' > \"$1\"\n");
+               "sleep 0.2\nprintf 'from editor' > \"$1\"\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::rename(script, dir->filePath(QStringLiteral("fakeed")));
     WriteBytes(QStringLiteral("config.ini"),
@@ -33,7 +36,29 @@ class EditorTest : public WindowTest {
     auto form = Start();
     Child<QCheckBox>(*form, "CheckBox_autosave")->setChecked(true);
     if (modified) Type(*form, QStringLiteral("typed"));
+    // Input of any kind while the editor runs reaches nothing: a key, an input method's text,
+    // a drop.
+    QStringList duringWait;
+    QTimer::singleShot(0, form.get(), [&] {
+      auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+      duringWait << Text(*form);
+      QTest::keyClick(area, Qt::Key_K);
+      QInputMethodEvent composed;
+      composed.setCommitString(QStringLiteral("im"));
+      QCoreApplication::sendEvent(area, &composed);
+      QMimeData dragged;
+      dragged.setText(QStringLiteral("dropped"));
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(area->viewport(), &enter);
+      QDragMoveEvent move(QPoint(6, 6), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(area->viewport(), &move);
+      QDropEvent drop(QPointF(6, 6), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(area->viewport(), &drop);
+      duringWait << Text(*form);
+    });
     Click(*form, "Button_launch_editor");
+    QCOMPARE(duringWait.size(), 2);
+    QCOMPARE(duringWait.last(), duringWait.first());
     QVERIFY(prompts.warnings.isEmpty());
     QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
     QCOMPARE(ReadBytes(dir->filePath(QStringLiteral("args.txt"))),
