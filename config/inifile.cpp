@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/files.h"
 
@@ -32,27 +35,34 @@ std::string_view ParseSectionName(std::string_view line) {
   return line.substr(1, line.size() - 2);
 }
 
-// The end of a value: its first NUL or CR. (The line holds no LF.)
-size_t ValueEnd(std::string_view rest) {
-  const void* nul = std::memchr(rest.data(), '\0', rest.size());
-  const size_t limit =
-      nul ? static_cast<size_t>(static_cast<const char*>(nul) - rest.data()) : rest.size();
-  const void* cr = std::memchr(rest.data(), '\r', limit);
-  return cr ? static_cast<size_t>(static_cast<const char*>(cr) - rest.data()) : limit;
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// The first byte from `p` on that is one of the four (or `end`), sixteen bytes at a time where
+// the processor allows: a line's key, its value and its end are each found in one such pass.
+const char* FindAny(const char* p, const char* end, char a, char b, char c, char d) {
+#if defined(__SSE2__)
+  const __m128i wantA = _mm_set1_epi8(a);
+  const __m128i wantB = _mm_set1_epi8(b);
+  const __m128i wantC = _mm_set1_epi8(c);
+  const __m128i wantD = _mm_set1_epi8(d);
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, wantA), _mm_cmpeq_epi8(bytes, wantB)),
+                     _mm_or_si128(_mm_cmpeq_epi8(bytes, wantC), _mm_cmpeq_epi8(bytes, wantD)));
+    const int mask = _mm_movemask_epi8(hits);
+    if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == a || *p == b || *p == c || *p == d) return p;
+  }
+  return end;
 }
 
-// Splits at the first "=" or NUL. The value ends at the first NUL, CR or LF after the split.
-// Returns false for a line with neither "=" nor NUL: such a line names no value, and it is
-// skipped rather than taken as a key with an empty value, so a stray word in a section does not
-// turn into a new key at the next save.
-bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_view& value) {
-  size_t split = 0;
-  while (split < line.size() && line[split] != '=' && line[split] != '\0') ++split;
-  if (split == line.size()) return false;
-  key = Trim(line.substr(0, split));
-  const std::string_view rest = line.substr(split + 1);
-  value = Trim(rest.substr(0, ValueEnd(rest)));
-  return true;
+const char* LineEnd(const char* p, const char* end) {
+  const void* lf = std::memchr(p, '\n', static_cast<size_t>(end - p));
+  return lf ? static_cast<const char*>(lf) : end;
 }
 
 }  // namespace
@@ -136,19 +146,21 @@ void TINIFile::Parse(std::string_view text) {
   std::unordered_map<std::string_view, size_t> index;
   bool ascending = true;
   Section* current = nullptr;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const char* start = text.data() + pos;
-    const void* lf = std::memchr(start, '\n', text.size() - pos);
-    const size_t len =
-        lf ? static_cast<size_t>(static_cast<const char*>(lf) - start) : text.size() - pos;
-    pos += len + 1;
-    // CR LF needs no translation of its own: every line is trimmed of CRs at both ends, and a
-    // value ends at its first CR, so "a\r\n" and "a\n" read alike while a lone CR stays a byte.
-    const std::string_view line = Trim(std::string_view(start, len));
-    if (line.empty()) continue;
-    if (line[0] == '[') {
-      const std::string_view name = ParseSectionName(line);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  // One line per turn. CR LF needs no translation of its own: CRs are trimmed like blanks, and a
+  // value ends at its first CR, so "a\r\n" and "a\n" read alike while a lone CR stays a byte.
+  while (p < end) {
+    while (p < end && IsBlank(*p)) ++p;
+    if (p == end) break;
+    if (*p == '\n') {  // an empty line
+      ++p;
+      continue;
+    }
+    if (*p == '[') {
+      const char* lf = LineEnd(p, end);
+      const std::string_view name = ParseSectionName(std::string_view(p, lf - p));
+      p = lf == end ? end : lf + 1;
       if (ascending && (sections.empty() || sections.back().name < name)) {
         sections.push_back({name, {}});
         current = &sections.back();
@@ -164,10 +176,24 @@ void TINIFile::Parse(std::string_view text) {
       current = &sections[found.first->second];  // repeated headers of one name merge
       continue;
     }
-    if (current == nullptr) continue;  // lines before the first header belong to no section
-    std::string_view key;
-    std::string_view value;
-    if (!SplitKeyValue(line, key, value) || key.empty()) continue;
+    // The key ends at the first "=" or NUL; a line with neither names no value, and it is
+    // skipped rather than taken as a key with an empty value, so a stray word in a section does
+    // not turn into a new key at the next save.
+    const char* split = FindAny(p, end, '=', '\0', '\n', '\n');
+    if (split == end || *split == '\n') {
+      p = split == end ? end : split + 1;
+      continue;
+    }
+    const char* keyEnd = split;
+    while (keyEnd > p && IsBlank(keyEnd[-1])) --keyEnd;
+    const std::string_view key(p, keyEnd - p);
+    // The value ends at the first NUL, CR or LF after the split, and the line at its LF.
+    const char* valueEnd = FindAny(split + 1, end, '\0', '\r', '\n', '\n');
+    const std::string_view value = Trim(std::string_view(split + 1, valueEnd - split - 1));
+    const char* lf = valueEnd;
+    if (lf < end && *lf != '\n') lf = lf + 1 < end && lf[1] == '\n' ? lf + 1 : LineEnd(lf, end);
+    p = lf == end ? end : lf + 1;
+    if (current == nullptr || key.empty()) continue;  // before the first header: no section
     current->keys.push_back({key, value});
   }
   if (!ascending) {
