@@ -7,8 +7,8 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
-marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES googletest libgtest-dev libbenchmark-dev \
-  libinih-dev libsimpleini-dev libboost-dev libx11-dev xvfb xauth python3
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_TEST_BUILD_PACKAGES \
+  xvfb xauth python3
 cmake --preset default -S "$top" > /dev/null
 cmake --build "$top/build/default"
 out="$top/build/default/bench-results"

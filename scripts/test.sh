@@ -7,10 +7,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
-marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES googletest libgtest-dev libbenchmark-dev \
-  qt6-base-private-dev xvfb xauth xdotool x11-utils openbox clang-format util-linux \
-  desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind \
-  libinih-dev libsimpleini-dev libboost-dev libx11-dev
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_TEST_BUILD_PACKAGES \
+  xvfb xauth xdotool x11-utils openbox clang-format util-linux \
+  desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== licensing: every file says its licence and copyright"
