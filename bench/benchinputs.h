@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/files.h"
+
 // The benchmark inputs, written to a memory file system where there is one: the benchmarks time
 // the code, not the disk.
 namespace benchinputs {
@@ -56,5 +58,32 @@ struct IniInput {
 inline IniInput SmallIni(const char* eol) { return {"small", Ini(10, 12, 32, eol)}; }
 inline IniInput LargeIni(const char* eol) { return {"large", Ini(10000, 10, 28, eol)}; }
 inline IniInput LongIni(const char* eol) { return {"long", Ini(1, 1000, 4096, eol)}; }
+
+// The start-up benchmark's diary: 20 years x 365 days x 3 tabs, each entry a line or two; one
+// in UTF-8 and one in Shift-JIS. Every entry holds "entry"; "rain" is in one of 97 entries.
+inline std::string SearchDiaryFolder(bool shiftJis) {
+  const std::string root = Folder() + (shiftJis ? "/search-sjis" : "/search-utf8");
+  static bool made[2] = {false, false};
+  if (made[shiftJis]) return root;
+  made[shiftJis] = true;
+  int n = 0;
+  for (int y = 2006; y < 2026; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      const std::string month = root + '/' + std::to_string(y) + '/' + std::to_string(m);
+      marrowleaf::MakePrivateDirectories(month);
+      for (int d = 1; d <= 30 + (m % 2); ++d) {
+        if (m == 2 && d > 28) continue;
+        for (int t = 0; t < 3; ++t) {
+          std::string text = shiftJis ? std::string("\x93\xfa\x8b\x4c entry ") : "diary entry ";
+          text += std::to_string(y) + '-' + std::to_string(m) + '-' + std::to_string(d) +
+                  "\r\nwent out for a walk";
+          if (++n % 97 == 0) text += shiftJis ? " \x89\x4a rain" : " in the rain";
+          Write(month + '/' + std::to_string(d) + '_' + std::to_string(t) + ".txt", text + '\0');
+        }
+      }
+    }
+  }
+  return root;
+}
 
 }  // namespace benchinputs

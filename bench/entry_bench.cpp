@@ -108,36 +108,8 @@ void SaveStep(benchmark::State& state, bool history, bool disk) {
   }
 }
 
-// The start-up benchmark's diary: 20 years x 365 days x 3 tabs, each entry a line or two; one
-// in UTF-8 and one in Shift-JIS. Every entry holds "entry"; "rain" is in one of 97 entries.
-std::string SearchDiaryFolder(bool shiftJis) {
-  const std::string root = benchinputs::Folder() + (shiftJis ? "/search-sjis" : "/search-utf8");
-  static bool made[2] = {false, false};
-  if (made[shiftJis]) return root;
-  made[shiftJis] = true;
-  int n = 0;
-  for (int y = 2006; y < 2026; ++y) {
-    for (int m = 1; m <= 12; ++m) {
-      const std::string month = root + '/' + std::to_string(y) + '/' + std::to_string(m);
-      marrowleaf::MakePrivateDirectories(month);
-      for (int d = 1; d <= 30 + (m % 2); ++d) {
-        if (m == 2 && d > 28) continue;
-        for (int t = 0; t < 3; ++t) {
-          std::string text = shiftJis ? std::string("\x93\xfa\x8b\x4c entry ") : "diary entry ";
-          text += std::to_string(y) + '-' + std::to_string(m) + '-' + std::to_string(d) +
-                  "\r\nwent out for a walk";
-          if (++n % 97 == 0) text += shiftJis ? " \x89\x4a rain" : " in the rain";
-          benchinputs::Write(month + '/' + std::to_string(d) + '_' + std::to_string(t) + ".txt",
-                             text + '\0');
-        }
-      }
-    }
-  }
-  return root;
-}
-
 void SearchOurs(benchmark::State& state, const char* query, bool shiftJis) {
-  const std::string root = SearchDiaryFolder(shiftJis);
+  const std::string root = benchinputs::SearchDiaryFolder(shiftJis);
   const marrowleaf::SearchQuery parsed = marrowleaf::ParseQuery(QString::fromUtf8(query));
   std::atomic<bool> cancelled{false};
   int64_t hits = 0;
@@ -150,7 +122,7 @@ void SearchOurs(benchmark::State& state, const char* query, bool shiftJis) {
 
 // grep -rliF for the same word (the first word of a longer query) on the same folder.
 void SearchGrep(benchmark::State& state, const char* word, bool shiftJis) {
-  const std::string root = SearchDiaryFolder(shiftJis);
+  const std::string root = benchinputs::SearchDiaryFolder(shiftJis);
   std::string pattern = word;
   if (shiftJis) pattern = "\x89\x4a";  // the kanji of "rain", as the files hold it
   for (auto _ : state) {
@@ -161,7 +133,7 @@ void SearchGrep(benchmark::State& state, const char* word, bool shiftJis) {
 
 // The time until the first row: the newest entry holds the word.
 void SearchFirstRow(benchmark::State& state) {
-  const std::string root = SearchDiaryFolder(false);
+  const std::string root = benchinputs::SearchDiaryFolder(false);
   const marrowleaf::SearchQuery parsed = marrowleaf::ParseQuery(QStringLiteral("entry"));
   for (auto _ : state) {
     std::atomic<bool> cancelled{false};

@@ -5,18 +5,25 @@
 // turning an entry's bytes into text costs in each encoding.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 
+#include "benchinputs.h"
 #include "entries/history.h"
+#include "mainwindow/findwindow.h"
 #include "mainwindow/historywindow.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
@@ -210,9 +217,44 @@ BENCHMARK(BareSetPlainText)
     ->Arg(1 << 20)
     ->Arg(10 << 20)
     ->Unit(benchmark::kMillisecond);
+namespace {
+
+long StatusKib(const char* field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
+  }
+  return -1;
+}
+
+// The Find window's memory above its idle state through a search that finds every entry of
+// the 20-year diary, in a process of its own: "search_memory PEAK_KIB ROWS".
+int SearchMemory() {
+  const std::string root = benchinputs::SearchDiaryFolder(false);
+  TFindWindow find(root,
+                   {QStringLiteral("Diary"), QStringLiteral("Work"), QStringLiteral("Dreams")});
+  find.show();
+  QCoreApplication::processEvents();
+  std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
+  const long idle = StatusKib("VmRSS:");
+  find.SearchNow(QStringLiteral("entry"));
+  QElapsedTimer clock;
+  clock.start();
+  while ((find.Searching() || clock.elapsed() < 200) && clock.elapsed() < 60000) {
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::processEvents();
+  std::printf("search_memory %ld %d\n", StatusKib("VmHWM:") - idle,
+              find.findChild<QListView*>()->model()->rowCount());
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (argc > 1 && std::string(argv[1]) == "--search-memory") return SearchMemory();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

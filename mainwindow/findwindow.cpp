@@ -2,18 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/findwindow.h"
 
+#include <QAbstractListModel>
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 
 #include "entries/calendar.h"
 #include "entries/search.h"
@@ -63,6 +65,74 @@ QString Marked(const QString& line, const std::vector<std::pair<qsizetype, qsize
 
 }  // namespace
 
+// The entries found, as the search handed them on: each row keeps only its hit, and its texts
+// (the caption, the marked form, the sentence a screen reader reads) are made when the view
+// asks, so that a search that finds every entry of twenty years stays small.
+class TFoundRows : public QAbstractListModel {
+ public:
+  TFoundRows(const QStringList& titles, QObject* parent)
+      : QAbstractListModel(parent), tabTitles(titles) {}
+
+  void Clear() {
+    beginResetModel();
+    hits.clear();
+    hits.shrink_to_fit();
+    endResetModel();
+  }
+  void Append(std::vector<marrowleaf::SearchHit>& more) {
+    if (more.empty()) return;
+    const int first = static_cast<int>(hits.size());
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(more.size()) - 1);
+    hits.insert(hits.end(), std::make_move_iterator(more.begin()),
+                std::make_move_iterator(more.end()));
+    endInsertRows();
+  }
+  const marrowleaf::SearchHit& Hit(int row) const { return hits[static_cast<size_t>(row)]; }
+
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(hits.size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || index.row() >= rowCount(QModelIndex())) return {};
+    const marrowleaf::SearchHit& hit = Hit(index.row());
+    const QDate date(hit.key.year, hit.key.month, hit.key.day);
+    switch (role) {
+      case Qt::DisplayRole:
+        return QString(Head(hit) + hit.line);
+      case kHtml:
+        return QString(Head(hit).toHtmlEscaped() + Marked(hit.line, hit.marks));
+      case Qt::AccessibleTextRole:  // one sentence: the date in words, the tab, the line
+        return QString(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
+                       QStringLiteral(", tab ") + Tab(hit) + QStringLiteral(": ") + hit.line);
+      case kDate:
+        return date;
+      case kTab:
+        return hit.key.tab;
+      case kStart:
+        return static_cast<qlonglong>(hit.start);
+      case kLength:
+        return static_cast<qlonglong>(hit.length);
+      default:
+        return {};
+    }
+  }
+
+ private:
+  QString Tab(const marrowleaf::SearchHit& hit) const {
+    return hit.key.tab < tabTitles.size() ? tabTitles[hit.key.tab] : QString::number(hit.key.tab);
+  }
+  QString Head(const marrowleaf::SearchHit& hit) const {
+    const QDate date(hit.key.year, hit.key.month, hit.key.day);
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+           QLatin1String(marrowleaf::WeekdayName(
+               marrowleaf::DayOfWeek(date.year(), date.month(), date.day()))) +
+           QStringLiteral(" · ") + Tab(hit) + QStringLiteral(" · ");
+  }
+
+  QStringList tabTitles;
+  std::vector<marrowleaf::SearchHit> hits;
+};
+
 TFindWindow::TFindWindow(std::string dir, QStringList titles, QWidget* parent)
     : QWidget(parent, Qt::Window),
       saveDir(std::move(dir)),
@@ -81,9 +151,13 @@ void TFindWindow::CreateLayout() {
   FindQuery = new QLineEdit(this);
   FindQuery->setObjectName(QStringLiteral("FindQuery"));
   FindQuery->setPlaceholderText(QStringLiteral("Words to find, \"a phrase\" in quotes"));
-  FindResults = new QListWidget(this);
+  FindResults = new QListView(this);
   FindResults->setObjectName(QStringLiteral("FindResults"));
   FindResults->setItemDelegate(new HtmlDelegate(FindResults));
+  FindResults->setUniformItemSizes(true);  // one line each: no row is measured but the first
+  FindResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  rows = new TFoundRows(tabTitles, this);
+  FindResults->setModel(rows);
   FindCount = new QLabel(this);
   FindCount->setObjectName(QStringLiteral("FindCount"));
   FindQuery->setAccessibleName(QStringLiteral("Find"));
@@ -106,10 +180,11 @@ void TFindWindow::CreateLayout() {
   });
   connect(pause, &QTimer::timeout, this, [this] { SearchNow(FindQuery->text()); });
   connect(FindQuery, &QLineEdit::returnPressed, this, [this] {
-    if (FindResults->count() > 0)
-      Activate(FindResults->currentItem() ? FindResults->currentItem() : FindResults->item(0));
+    if (rows->rowCount(QModelIndex()) == 0) return;
+    const QModelIndex current = FindResults->currentIndex();
+    Activate(current.isValid() ? current : rows->index(0));
   });
-  connect(FindResults, &QListWidget::itemActivated, this, &TFindWindow::Activate);
+  connect(FindResults, &QListView::activated, this, &TFindWindow::Activate);
 }
 
 void TFindWindow::Stop() {
@@ -121,8 +196,7 @@ void TFindWindow::SearchNow(const QString& query) {
   Stop();
   pause->stop();
   if (FindQuery->text() != query) FindQuery->setText(query);
-  FindResults->clear();
-  found = 0;
+  rows->Clear();
   const int mine = ++generation;
   const marrowleaf::SearchQuery parsed = marrowleaf::ParseQuery(query);
   if (parsed.terms.empty()) {
@@ -135,55 +209,50 @@ void TFindWindow::SearchNow(const QString& query) {
   const int tabCount = static_cast<int>(tabTitles.size());
   worker = std::thread([this, mine, parsed, tabCount, query, dir = saveDir, stop = cancelled,
                         done = finished] {
-    marrowleaf::SearchDiary(dir, tabCount, parsed, *stop, [&](const marrowleaf::SearchHit& hit) {
-      // Rows reach the window through its event loop; a window closed meanwhile gets none.
+    // Rows reach the window through its event loop, in batches: the first hit at once, then
+    // whatever has come every 30 ms. A window closed meanwhile gets none.
+    using Clock = std::chrono::steady_clock;
+    auto batch = std::make_shared<std::vector<marrowleaf::SearchHit>>();
+    Clock::time_point sent = Clock::now();
+    bool first = true;
+    const auto send = [&] {
+      if (batch->empty()) return;
       QMetaObject::invokeMethod(
-          this,
-          [this, mine, hit] {
-            if (mine != generation) return;
-            const QDate date(hit.key.year, hit.key.month, hit.key.day);
-            const QString tab = hit.key.tab < tabTitles.size() ? tabTitles[hit.key.tab]
-                                                               : QString::number(hit.key.tab);
-            const QString head = date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
-                                 QLatin1String(marrowleaf::WeekdayName(marrowleaf::DayOfWeek(
-                                     date.year(), date.month(), date.day()))) +
-                                 QStringLiteral(" · ") + tab + QStringLiteral(" · ");
-            auto* item = new QListWidgetItem(head + hit.line);
-            item->setData(kDate, date);
-            item->setData(kTab, hit.key.tab);
-            item->setData(kStart, static_cast<qlonglong>(hit.start));
-            item->setData(kLength, static_cast<qlonglong>(hit.length));
-            item->setData(kHtml, QString(head.toHtmlEscaped() + Marked(hit.line, hit.marks)));
-            // Read as one sentence: the date in words, the tab, the line.
-            item->setData(
-                Qt::AccessibleTextRole,
-                QString(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
-                        QStringLiteral(", tab ") + tab + QStringLiteral(": ") + hit.line));
-            FindResults->addItem(item);
-            if (FindResults->count() == 1) FindResults->setCurrentRow(0);
-            ++found;
-            FindCount->setText(QString::number(found) + (found == 1
-                                                             ? QStringLiteral(" entry found")
-                                                             : QStringLiteral(" entries found")));
-          },
-          Qt::QueuedConnection);
+          this, [this, mine, hits = std::move(batch)] { Show(mine, *hits); }, Qt::QueuedConnection);
+      batch = std::make_shared<std::vector<marrowleaf::SearchHit>>();
+      sent = Clock::now();
+    };
+    marrowleaf::SearchDiary(dir, tabCount, parsed, *stop, [&](const marrowleaf::SearchHit& hit) {
+      batch->push_back(hit);
+      if (first || Clock::now() - sent >= std::chrono::milliseconds(30)) send();
+      first = false;
     });
+    if (!stop->load()) send();
     done->store(true);
     QMetaObject::invokeMethod(
         this,
         [this, mine, query] {
-          if (mine != generation || found > 0) return;
+          if (mine != generation || rows->rowCount(QModelIndex()) > 0) return;
           FindCount->setText(QStringLiteral("No entry holds \"") + query + QStringLiteral("\"."));
         },
         Qt::QueuedConnection);
   });
 }
 
-void TFindWindow::Activate(QListWidgetItem* item) {
-  if (item == nullptr) return;
-  Q_EMIT showRequested(item->data(kDate).toDate(), item->data(kTab).toInt(),
-                       static_cast<qsizetype>(item->data(kStart).toLongLong()),
-                       static_cast<qsizetype>(item->data(kLength).toLongLong()));
+void TFindWindow::Show(int search, std::vector<marrowleaf::SearchHit>& hits) {
+  if (search != generation) return;
+  rows->Append(hits);
+  const int found = rows->rowCount(QModelIndex());
+  if (!FindResults->currentIndex().isValid()) FindResults->setCurrentIndex(rows->index(0));
+  FindCount->setText(QString::number(found) + (found == 1 ? QStringLiteral(" entry found")
+                                                          : QStringLiteral(" entries found")));
+}
+
+void TFindWindow::Activate(const QModelIndex& index) {
+  if (!index.isValid()) return;
+  const marrowleaf::SearchHit& hit = rows->Hit(index.row());
+  Q_EMIT showRequested(QDate(hit.key.year, hit.key.month, hit.key.day), hit.key.tab, hit.start,
+                       hit.length);
 }
 
 void TFindWindow::closeEvent(QCloseEvent* event) {

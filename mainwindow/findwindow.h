@@ -10,11 +10,14 @@
 #include <string>
 #include <thread>
 
+#include "entries/search.h"
+
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QTimer;
+class TFoundRows;
 
 // Find across the whole diary: a query field, the entries found (newest first, each with its
 // date, tab and the line of the first match, the matched words in bold) and their count. The
@@ -41,17 +44,18 @@ class TFindWindow : public QWidget {
  private:
   void CreateLayout();
   void Stop();
-  void Activate(QListWidgetItem* item);
+  void Activate(const QModelIndex& index);
+  void Show(int search, std::vector<marrowleaf::SearchHit>& hits);  // rows of search `search`
 
   std::string saveDir;
   QStringList tabTitles;
   QLineEdit* FindQuery = nullptr;
-  QListWidget* FindResults = nullptr;
+  QListView* FindResults = nullptr;
+  TFoundRows* rows = nullptr;
   QLabel* FindCount = nullptr;
   QTimer* pause = nullptr;
   std::thread worker;
   std::shared_ptr<std::atomic<bool>> cancelled;
   std::shared_ptr<std::atomic<bool>> finished;
   int generation = 0;  // the search whose rows are shown; rows of older ones are dropped
-  int found = 0;
 };

@@ -19,6 +19,7 @@ echo "== INI store"; "$b/ini_bench" $opts > "$out/ini.json"
 "$b/ini_bench" --peak-memory > "$out/peak.txt"
 echo "== entry files"; "$b/entry_bench" $opts > "$out/entry.json"
 echo "== window"; "$b/window_bench" $opts > "$out/window.json"
+"$b/window_bench" --search-memory > "$out/search-memory.txt" 2> /dev/null
 echo "== start-up"; "$top/bench/startup.sh" "$top/build/default" 15 > "$out/startup.txt"
 python3 "$top/bench/report.py" "$out" "$top/docs"
 echo "wrote docs/performance.md and docs/performance.svg"

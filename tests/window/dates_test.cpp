@@ -142,26 +142,28 @@ class DatesTest : public WindowTest {
     form->findChild<QAction*>(QStringLiteral("Find1"))->trigger();
     auto* find = form->findChild<TFindWindow*>(QStringLiteral("FindWindow"));
     QVERIFY(find && find->isVisible());
-    auto* results = find->findChild<QListWidget*>(QStringLiteral("FindResults"));
+    auto* results = find->findChild<QListView*>(QStringLiteral("FindResults"));
+    const auto row = [&](int i, int role = Qt::DisplayRole) {
+      return results->model()->index(i, 0).data(role).toString();
+    };
     // A new query cancels the running one: only its own rows appear.
     find->SearchNow(QStringLiteral("rain"));
     find->SearchNow(QStringLiteral("sun"));
     QTRY_VERIFY(!find->Searching());
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(results->count(), 1);
-    QVERIFY(results->item(0)->text().startsWith(QStringLiteral("2025-08-02 Sat · Diary · sun")));
+    QCOMPARE(results->model()->rowCount(), 1);
+    QVERIFY(row(0).startsWith(QStringLiteral("2025-08-02 Sat · Diary · sun")));
     find->SearchNow(QStringLiteral("rain"));
-    QTRY_COMPARE(results->count(), 2);
-    QVERIFY2(results->item(0)->text().startsWith(QStringLiteral("2025-08-01 Fri")),
-             qPrintable(results->item(0)->text()));
+    QTRY_COMPARE(results->model()->rowCount(), 2);
+    QVERIFY2(row(0).startsWith(QStringLiteral("2025-08-01 Fri")), qPrintable(row(0)));
     QCOMPARE(find->findChild<QLabel*>(QStringLiteral("FindCount"))->text(),
              QStringLiteral("2 entries found"));
     // A row reads as a sentence: the date in words, the tab, the line.
-    QCOMPARE(results->item(0)->data(Qt::AccessibleTextRole).toString(),
+    QCOMPARE(row(0, Qt::AccessibleTextRole),
              QLocale().toString(QDate(2025, 8, 1), QStringLiteral("dddd d MMMM yyyy")) +
                  QStringLiteral(", tab Diary: Rain all day"));
     Type(*form, QStringLiteral("?"));  // nothing to save: today's placeholder takes no typing
-    results->setCurrentRow(0);
+    results->setCurrentIndex(results->model()->index(0, 0));
     QTest::keyClick(results, Qt::Key_Return);
     QCOMPARE(Shown(*form), QDate(2025, 8, 1));
     auto* area = Child<QPlainTextEdit>(*form, "inputarea");
