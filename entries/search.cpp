@@ -7,6 +7,7 @@
 #include <cstring>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include "entries/entrytext.h"
@@ -251,12 +252,17 @@ void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& qu
 
   const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
   std::vector<std::thread> helpers;
+  helpers.reserve(cores);
   for (unsigned i = 1; i < cores && i < months.size(); ++i) {
-    helpers.emplace_back([&] {
-      std::string buffer;
-      std::string lowered;
-      for (size_t index = 0; take(index, true);) scanInto(index, buffer, lowered);
-    });
+    try {
+      helpers.emplace_back([&] {
+        std::string buffer;
+        std::string lowered;
+        for (size_t index = 0; take(index, true);) scanInto(index, buffer, lowered);
+      });
+    } catch (const std::system_error&) {
+      break;  // no thread to be had: the months left are this thread's
+    }
   }
   std::string buffer;
   std::string lowered;
