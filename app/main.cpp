@@ -6,8 +6,8 @@
 
 #include "app/application.h"
 #include "app/endsignals.h"
+#include "app/messageboxprompts.h"
 #include "mainwindow/diaryerror.h"
-#include "mainwindow/messageboxprompts.h"
 #include "mainwindow/tform1.h"
 
 int main(int argc, char** argv) {

@@ -23,8 +23,8 @@
 
 #include "benchinputs.h"
 #include "entries/history.h"
-#include "mainwindow/findwindow.h"
-#include "mainwindow/historywindow.h"
+#include "find/findwindow.h"
+#include "history/historywindow.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 

@@ -26,12 +26,42 @@ Draft ReadDraft(const std::string& path) {
   return draft;
 }
 
+std::string_view BaseName(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// "NAME-<16 hex digits>.draft" for the entry file NAME: drafts of this version and of earlier ones,
+// whose names took another hash of the same path.
+bool DraftNameFor(std::string_view name, std::string_view entryPath) {
+  const std::string_view base = BaseName(entryPath);
+  constexpr size_t kHexLength = 16;
+  if (name.size() != base.size() + 1 + kHexLength + kDraftSuffix.size() ||
+      name.substr(0, base.size()) != base || name[base.size()] != '-' ||
+      name.substr(name.size() - kDraftSuffix.size()) != kDraftSuffix) {
+    return false;
+  }
+  const std::string_view hex = name.substr(base.size() + 1, kHexLength);
+  return hex.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+// Drafts of the entry under a name an earlier version gave them: found by their first line.
+std::vector<std::string> OtherDraftsOf(const std::string& dir, const std::string& entryPath) {
+  const std::string current = DraftName(entryPath);
+  std::vector<std::string> found;
+  ListFolder(
+      dir, [&](std::string_view name) { return name != current && DraftNameFor(name, entryPath); },
+      [&](std::string_view name, bool regular) {
+        const std::string path = dir + '/' + std::string(name);
+        if (regular && ReadDraft(path).entryPath == entryPath) found.push_back(path);
+      });
+  return found;
+}
+
 }  // namespace
 
 std::string DraftName(std::string_view entryPath) {
-  const size_t slash = entryPath.rfind('/');
-  const std::string_view name =
-      slash == std::string_view::npos ? entryPath : entryPath.substr(slash + 1);
+  const std::string_view name = BaseName(entryPath);
   char hash[17];
   std::snprintf(hash, sizeof hash, "%016llx",
                 static_cast<unsigned long long>(HashBytes(entryPath)));
@@ -44,11 +74,18 @@ SaveOutcome WriteDraft(const std::string& dir, const std::string& entryPath,
   std::string content;
   content.reserve(entryPath.size() + 1 + bytes.size());
   content.append(entryPath).append(1, '\n').append(bytes);
-  return ReplaceFileContents(dir + '/' + DraftName(entryPath), content, NewFileAccess::kPrivate);
+  SaveOutcome written =
+      ReplaceFileContents(dir + '/' + DraftName(entryPath), content, NewFileAccess::kPrivate);
+  // This draft replaces one an earlier version kept under its own name.
+  if (written.ok) {
+    for (const std::string& other : OtherDraftsOf(dir, entryPath)) RemoveFile(other);
+  }
+  return written;
 }
 
 void RemoveDraft(const std::string& dir, const std::string& entryPath) {
   RemoveFile(dir + '/' + DraftName(entryPath));
+  for (const std::string& other : OtherDraftsOf(dir, entryPath)) RemoveFile(other);
 }
 
 std::vector<Draft> ListDrafts(const std::string& dir) {
@@ -62,8 +99,8 @@ std::vector<Draft> ListDrafts(const std::string& dir) {
       [&](std::string_view name, bool regular) {
         if (!regular) return;
         Draft draft = ReadDraft(dir + '/' + std::string(name));
-        // Only a file under the name its own entry gives is a draft.
-        if (!draft.path.empty() && DraftName(draft.entryPath) == name) {
+        // Only a file under a name its own entry gives is a draft.
+        if (!draft.path.empty() && DraftNameFor(name, draft.entryPath)) {
           drafts.push_back(std::move(draft));
         }
       });
@@ -74,8 +111,9 @@ std::vector<Draft> ListDrafts(const std::string& dir) {
 
 Draft FindDraft(const std::string& dir, const std::string& entryPath) {
   Draft draft = ReadDraft(dir + '/' + DraftName(entryPath));
-  if (draft.entryPath != entryPath) return {};
-  return draft;
+  if (draft.entryPath == entryPath) return draft;
+  const std::vector<std::string> others = OtherDraftsOf(dir, entryPath);
+  return others.empty() ? Draft() : ReadDraft(others.front());
 }
 
 }  // namespace marrowleaf

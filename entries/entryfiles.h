@@ -4,26 +4,17 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "entries/entrykey.h"
 #include "platform/files.h"
 
-// Entry files as bytes: where an entry lives, whether it exists, creating it, reading it up to its
-// first NUL and writing it back. Every path starts at the save directory the caller gives.
+// Entry files as bytes: whether an entry exists, creating it, reading it up to its first NUL and
+// writing it back. Every path starts at the save directory the caller gives; the names are
+// entrykey.h's.
 namespace marrowleaf {
-
-struct EntryKey {
-  uint16_t year = 0;
-  uint16_t month = 0;
-  uint16_t day = 0;
-  int tab = 0;
-};
-
-std::string YearDirectory(const std::string& saveDir, uint16_t year);
-std::string MonthDirectory(const std::string& saveDir, uint16_t year, uint16_t month);
-// saveDir/year/month/day_tab.txt, numbers in decimal without leading zeros; not normalised.
-std::string EntryPath(const std::string& saveDir, const EntryKey& key);
 
 // Creates an empty entry file (0600 whatever the umask). Never replaces an existing name: a file
 // that appeared since the caller looked is left alone. Failures are ignored.
@@ -42,21 +33,19 @@ struct EntryState {
 };
 
 // A hash of bytes that may come in pieces (as a file is read): the same bytes give the same
-// value however they are cut. Enough to tell one text of an entry from another.
+// value however they are cut (XXH3, 64 bits). Enough to tell one text of an entry from another.
 class ByteHash {
  public:
   ByteHash();
+  ~ByteHash();
+  ByteHash(const ByteHash&) = delete;
+  ByteHash& operator=(const ByteHash&) = delete;
   void Add(std::string_view bytes);
   uint64_t Value() const;
 
  private:
-  static constexpr size_t kBlock = 64;  // eight lanes of eight bytes
-  void AddBlocks(const char* blocks, size_t count);
-  uint64_t lanes[8];
-  char pending[kBlock];
-  size_t pendingSize = 0;
-  uint64_t total = 0;
-  size_t round = 0;  // blocks since the last scramble of the lanes
+  struct State;
+  std::unique_ptr<State> state;
 };
 
 uint64_t HashBytes(std::string_view bytes);

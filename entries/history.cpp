@@ -10,8 +10,6 @@
 #include <cstring>
 #include <random>
 
-#include "entries/monthlisting.h"
-
 namespace marrowleaf {
 namespace {
 
@@ -101,7 +99,7 @@ Listing ListFolderOf(const std::string& folder) {
         if (temporary) {
           listing.temporaries.push_back(path);
         } else {
-          listing.versions.push_back({path, when, -1, kind});
+          listing.versions.push_back({path, when, -1, kind, {}});
         }
       });
   // Newest first; within one microsecond the names decide, as they would for anyone sorting.
@@ -136,7 +134,7 @@ SaveOutcome KeepIn(const std::string& folder, Listing& listing, std::string_view
   const int64_t now = NowMicros();
   const std::string path = folder + '/' + VersionName(now, kind);
   SaveOutcome kept = ReplaceFileContents(path, bytes, NewFileAccess::kPrivate);
-  if (kept.ok) listing.versions.insert(listing.versions.begin(), {path, now, -1, kind});
+  if (kept.ok) listing.versions.insert(listing.versions.begin(), {path, now, -1, kind, {}});
   return kept;
 }
 
@@ -160,8 +158,7 @@ std::string RandomCharacters() {
 }  // namespace
 
 std::string HistoryFolder(const std::string& saveDir, const EntryKey& key) {
-  return saveDir + "/.history/" + std::to_string(key.year) + '/' + std::to_string(key.month) + '/' +
-         std::to_string(key.day) + '_' + std::to_string(key.tab);
+  return saveDir + "/.history/" + EntryStem(key);
 }
 
 std::string VersionName(int64_t microsUtc, VersionKind kind) {
@@ -178,15 +175,16 @@ std::vector<Version> ListVersions(const std::string& saveDir, const EntryKey& ke
   std::vector<Version> versions = ListFolderOf(HistoryFolder(saveDir, key)).versions;
   // A sync tool's conflict copy beside the entry is a version too, as old as its last write.
   const std::string month = MonthDirectory(saveDir, key.year, key.month);
-  ListFolder(
-      month, [&](std::string_view name) { return IsConflictCopyOf(name, key.day, key.tab); },
-      [&](std::string_view name, bool regular) {
-        const std::string path = month + '/' + std::string(name);
-        const FileState state = RegularFileState(path);
-        if (regular && state.known) {
-          versions.push_back({path, state.mtimeSec * 1000000 + state.mtimeNsec / 1000, state.size,
-                              VersionKind::kSyncCopy});
+  ListMonthEntries(
+      saveDir, key.year, key.month, key.tab + 1, [&](const EntryName& name, bool regular) {
+        if (!regular || !name.conflict || name.day != key.day || name.tab != key.tab) {
+          return;
         }
+        const std::string path = month + '/' + std::string(name.file);
+        const FileState state = RegularFileState(path);
+        if (!state.known) return;
+        versions.push_back({path, state.mtimeSec * 1000000 + state.mtimeNsec / 1000, state.size,
+                            VersionKind::kSyncCopy, std::string(name.tail)});
       });
   for (Version& v : versions) v.size = RegularFileState(v.path).size;
   std::sort(versions.begin(), versions.end(), [](const Version& a, const Version& b) {
@@ -257,7 +255,7 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
               if (LinkFile(target, path)) {
                 if (SyncFolder(folder)) {
                   linked = path;
-                  listing.versions.insert(listing.versions.begin(), {path, now, -1, kind});
+                  listing.versions.insert(listing.versions.begin(), {path, now, -1, kind, {}});
                 } else {
                   RemoveFile(path);
                 }

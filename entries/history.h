@@ -36,6 +36,9 @@ struct Version {
   int64_t microsUtc = 0;  // when it was kept (a sync copy: when it was last written)
   int64_t size = 0;       // bytes on disk, the NUL and what follows it included
   VersionKind kind = VersionKind::kSaved;
+  // A sync copy's name after the entry's own ("7_0" + ".sync-conflict-20261208-...-ABCDEFG.txt"),
+  // which tells the copies of several devices apart.
+  std::string copyName;
 };
 
 // The versions of the entry, newest first, with the sync tools' conflict copies beside the entry.

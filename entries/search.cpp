@@ -2,40 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entries/search.h"
 
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <condition_variable>
 #include <cstring>
-#include <mutex>
-#include <optional>
-#include <system_error>
-#include <thread>
+#include <deque>
 
 #include "entries/entrytext.h"
-#include "entries/monthlisting.h"
 
 namespace marrowleaf {
 namespace {
-
-// The numbers a folder's names stand for (decimal, no leading zeros, 1 to `limit`), newest first.
-std::vector<int> NumberedFolders(const std::string& path, int limit) {
-  std::vector<int> numbers;
-  ListFolder(
-      path,
-      [&](std::string_view name) {
-        if (name.empty() || name.size() > 4 || name[0] == '0') return false;
-        int value = 0;
-        for (const char c : name) {
-          if (c < '0' || c > '9') return false;
-          value = value * 10 + (c - '0');
-        }
-        if (value < 1 || value > limit) return false;
-        numbers.push_back(value);
-        return false;  // the name says all; no need to look at the item
-      },
-      [](std::string_view, bool) {});
-  std::sort(numbers.begin(), numbers.end(), std::greater<>());
-  return numbers;
-}
 
 bool AsciiOnly(std::string_view bytes) {
   for (const char c : bytes) {
@@ -131,34 +108,23 @@ struct Scan {
   const std::atomic<bool>& cancelled;
 };
 
-// One month's hits, days newest first and tabs in order. `buffer` and `lowered` are the
-// scanner's own, reused from month to month.
-std::vector<SearchHit> ScanMonth(const Scan& scan, int year, int month, std::string& buffer,
-                                 std::string& lowered) {
+// One month's hits, days newest first and tabs in order.
+std::vector<SearchHit> ScanMonth(const Scan& scan, uint16_t year, uint16_t month) {
+  std::string lowered;  // an ASCII entry folded
   std::vector<SearchHit> hits;
-  const std::string monthDir =
-      scan.saveDir + '/' + std::to_string(year) + '/' + std::to_string(month);
   std::vector<std::pair<int, int>> entries;  // (day, tab)
-  ListFolder(
-      monthDir,
-      [&](std::string_view name) {
-        const int day = EntryDay(name, scan.tabCount);
-        if (day == 0) return false;
-        const size_t underscore = name.find('_');
-        entries.emplace_back(day, std::atoi(std::string(name.substr(underscore + 1)).c_str()));
-        return false;
-      },
-      [](std::string_view, bool) {});
+  ListMonthEntries(scan.saveDir, year, month, scan.tabCount, [&](const EntryName& name, bool) {
+    if (!name.conflict) entries.emplace_back(name.day, name.tab);
+  });
   std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
     return a.first != b.first ? a.first > b.first : a.second < b.second;
   });
-  FolderReader reader(monthDir);
+  FolderReader reader(MonthDirectory(scan.saveDir, year, month));
   for (const auto& [day, tab] : entries) {
     if (scan.cancelled.load(std::memory_order_relaxed)) break;
-    const EntryKey key{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
-                       static_cast<uint16_t>(day), tab};
-    if (!reader.Read(std::to_string(day) + '_' + std::to_string(tab) + ".txt", buffer)) continue;
-    std::string_view bytes(buffer);
+    const EntryKey key{year, month, static_cast<uint16_t>(day), tab};
+    std::string_view bytes;
+    if (!reader.Read(EntryFileName(key.day, tab), bytes)) continue;
     if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
       bytes = bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
     }
@@ -194,96 +160,35 @@ void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& qu
     }
     scan.asciiTerms.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
   }
-  std::vector<std::pair<int, int>> months;  // newest first
-  for (const int year : NumberedFolders(saveDir, 9999)) {
-    for (const int month : NumberedFolders(saveDir + '/' + std::to_string(year), 12)) {
-      months.emplace_back(year, month);
-    }
-  }
-  if (months.empty()) return;
-
-  // The months are shared out between this thread and the helpers, each taking the next one in
-  // turn: the files' opening and reading, which is most of the work, happens on every core.
-  // Only this thread calls `found`, month by month in order, so the newest hits come first. No
-  // scanner runs more than kAhead months ahead of those handed on, which bounds the hits held.
+  const std::vector<std::pair<uint16_t, uint16_t>> months =
+      DiaryMonths(saveDir, Order::kNewestFirst);
+  // The months are scanned on a pool of every core (opening and reading the files is most of
+  // the work), at most kAhead months ahead of the one handed on; this thread hands the hits on
+  // month by month in order, so the newest come first, and takes a month that no thread of the
+  // pool has started yet when it waits for it.
   constexpr size_t kAhead = 16;
-  std::mutex lock;
-  std::condition_variable progress;
-  std::vector<std::optional<std::vector<SearchHit>>> done(months.size());
-  size_t next = 0;    // the next month to take
-  size_t handed = 0;  // months before this one are handed on
-  // Takes the next month, or false when none is left or the search is cancelled.
-  const auto take = [&](size_t& index, bool wait) {
-    std::unique_lock<std::mutex> held(lock);
-    if (wait) {
-      progress.wait(held, [&] {
-        return next >= months.size() || next < handed + kAhead ||
-               cancelled.load(std::memory_order_relaxed);
-      });
-    }
-    if (next >= months.size() || cancelled.load(std::memory_order_relaxed)) return false;
-    index = next++;
-    return true;
+  QThreadPool pool;
+  pool.setMaxThreadCount(std::max(1, std::min(4, QThread::idealThreadCount())));
+  std::deque<QFuture<std::vector<SearchHit>>> ahead;
+  size_t next = 0;
+  const auto startNext = [&] {
+    const auto [year, month] = months[next++];
+    ahead.push_back(QtConcurrent::run(
+        &pool, [&scan, year = year, month = month] { return ScanMonth(scan, year, month); }));
   };
-  const auto scanInto = [&](size_t index, std::string& buffer, std::string& lowered) {
-    std::vector<SearchHit> hits =
-        ScanMonth(scan, months[index].first, months[index].second, buffer, lowered);
-    const std::lock_guard<std::mutex> held(lock);
-    done[index] = std::move(hits);
-    progress.notify_all();
-  };
-  const auto handOn = [&] {
-    for (;;) {
-      std::vector<SearchHit> hits;
-      {
-        const std::lock_guard<std::mutex> held(lock);
-        if (handed >= done.size() || !done[handed]) return;
-        hits = std::move(*done[handed]);
-        done[handed].reset();
-        ++handed;
-        progress.notify_all();
-      }
-      for (const SearchHit& hit : hits) {
-        if (cancelled.load(std::memory_order_relaxed)) return;
-        found(hit);
-      }
-    }
-  };
-
-  const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
-  std::vector<std::thread> helpers;
-  helpers.reserve(cores);
-  for (unsigned i = 1; i < cores && i < months.size(); ++i) {
-    try {
-      helpers.emplace_back([&] {
-        std::string buffer;
-        std::string lowered;
-        for (size_t index = 0; take(index, true);) scanInto(index, buffer, lowered);
-      });
-    } catch (const std::system_error&) {
-      break;  // no thread to be had: the months left are this thread's
+  while (next < months.size() && ahead.size() < kAhead) startNext();
+  while (!ahead.empty() && !cancelled.load(std::memory_order_relaxed)) {
+    const std::vector<SearchHit> hits = ahead.front().result();
+    ahead.pop_front();
+    if (next < months.size()) startNext();
+    for (const SearchHit& hit : hits) {
+      if (cancelled.load(std::memory_order_relaxed)) break;
+      found(hit);
     }
   }
-  std::string buffer;
-  std::string lowered;
-  for (size_t index = 0; take(index, false);) {
-    scanInto(index, buffer, lowered);
-    handOn();
-  }
-  // The helpers' last months.
-  for (;;) {
-    handOn();
-    std::unique_lock<std::mutex> held(lock);
-    if (handed >= done.size() || cancelled.load(std::memory_order_relaxed)) break;
-    progress.wait(held, [&] {
-      return done[handed].has_value() || cancelled.load(std::memory_order_relaxed);
-    });
-  }
-  {
-    const std::lock_guard<std::mutex> held(lock);
-    progress.notify_all();
-  }
-  for (std::thread& helper : helpers) helper.join();
+  // Months not started are dropped; those under way see `cancelled` and end at their next entry,
+  // and the pool waits for them.
+  pool.clear();
 }
 
 }  // namespace marrowleaf

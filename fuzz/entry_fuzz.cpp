@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as an entry file. Besides not crashing: the text is the bytes up to the first
-// NUL; shown and turned back into bytes it is the same text; saved and read again it is too.
+// NUL; shown and turned back into bytes it is the same text; saved and read again it is too. The
+// text is also taken as a query and as an entry's name.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -34,6 +35,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString folded = shown.text.toCaseFolded();
     for (const QString& term : query.terms) FUZZ_CHECK(!term.isEmpty() && folded.contains(term));
     FUZZ_CHECK(match.lineStart <= match.start && match.start + match.length <= shown.text.size());
+  }
+
+  // The same bytes as a name a diary folder may hold: a name taken as an entry's is the name its
+  // key is written as.
+  const std::string_view name(read.text);
+  if (const auto key = marrowleaf::ParseEntryPath(name)) {
+    const std::string built = marrowleaf::EntryRelativePath(*key);
+    FUZZ_CHECK(name.size() >= built.size() && name.substr(name.size() - built.size()) == built);
+  }
+  if (const auto entry = marrowleaf::ParseEntryName(name, 1000)) {
+    const std::string built =
+        marrowleaf::EntryFileName(static_cast<uint16_t>(entry->day), entry->tab);
+    FUZZ_CHECK(entry->conflict || name == built);
   }
 
   FUZZ_CHECK(marrowleaf::WriteEntryFile(path, back).ok);

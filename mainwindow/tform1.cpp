@@ -23,7 +23,7 @@
 
 #include "config/settings.h"
 #include "entries/calendar.h"
-#include "mainwindow/calendaraccess.h"
+#include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/prompts.h"
 
@@ -52,10 +52,7 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
       this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
 }
 
-TForm1::~TForm1() {
-  FormDestroy();
-  RemoveCalendarAccess(calender);
-}
+TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormDestroy() {
   if (destroyed) return;
@@ -134,6 +131,7 @@ void TForm1::LoadSettings() {
     for (const std::string& name : tabNames) tabTitles.append(marrowleaf::DecodeText(name));
     for (const QString& title : tabTitles) tabheader->addTab(title);
   }
+  calender->SetDiary(saveDir, static_cast<int>(tabNames.size()));
   editorCommand = s.editor;
   CheckBox_autosave->setChecked(s.autosave);
 }
@@ -178,7 +176,7 @@ void TForm1::RefreshForDate() {
   UpdateDateLabel();
   RebuildTabCaptions();
   ReloadEntry();  // runs the save step again: after a No the question comes a second time
-  RefreshCalendarMarks();
+  calender->RefreshMarks();
 }
 
 void TForm1::Guard(const std::function<void()>& handler) {
@@ -207,9 +205,6 @@ void TForm1::ConnectEvents() {
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
   connect(tabheader, &QTabBar::currentChanged, this,
           [this] { Guard([this] { tabheaderChange(); }); });
-  // The calendar's own month arrows and its keyboard move the page without a handler of ours.
-  connect(calender, &QCalendarWidget::currentPageChanged, this,
-          [this] { Guard([this] { RefreshCalendarMarks(); }); });
   connect(inputarea, &QPlainTextEdit::textChanged, this, [this] { inputareaChange(); });
   // Another program writing the shown entry: a sync tool, an editor, a second copy of the diary.
   connect(watcher, &QFileSystemWatcher::fileChanged, recheck, [this] {

@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <future>
@@ -19,7 +18,6 @@
 #include "entries/entrytext.h"
 
 class QAction;
-class QCalendarWidget;
 class QCheckBox;
 class QFileSystemWatcher;
 class QFrame;
@@ -30,11 +28,12 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class QTimer;
+class TDiaryCalendar;
 class TFindWindow;
 class TPrompts;
 
-// The diary's one window: the calendar and its buttons on the left, the tabs and the text area of
-// the shown entry on the right. It owns the editing cycle: the text area belongs to `entryPath`,
+// The main window: the calendar and its buttons on the left, the tabs and the text area of the
+// shown entry on the right. It owns the editing cycle: the text area belongs to `entryPath`,
 // and every change of the shown entry first runs the save step.
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -60,7 +59,6 @@ class TForm1 : public QMainWindow {
   void SaveEntryIfModified();
   void ReloadEntry();
   void RebuildTabCaptions();
-  void RefreshCalendarMarks();  // bold days: those of the shown page that hold an entry
   // Looks at the shown entry's file again: another program may have written or removed it. An
   // unmodified text area then shows what the file holds; typed text is never replaced.
   void CheckShownEntry();
@@ -90,8 +88,6 @@ class TForm1 : public QMainWindow {
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
-  // What a screen reader hears after a day's date: "2 entries", a conflict copy, or nothing.
-  QString DayDescription(const QDate& date) const;
   // Shows the entry of `date` and `tab` through the save step, with [start, start + length) of
   // its text selected: where a search found it.
   void ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length);
@@ -152,7 +148,7 @@ class TForm1 : public QMainWindow {
   QFrame* Panel1 = nullptr;
   QWidget* Panel2 = nullptr;
   QLabel* Label_date = nullptr;
-  QCalendarWidget* calender = nullptr;
+  TDiaryCalendar* calender = nullptr;
   QPushButton* Button_prev_year = nullptr;
   QPushButton* Button_next_year = nullptr;
   QPushButton* Button_prev_month = nullptr;
@@ -194,10 +190,6 @@ class TForm1 : public QMainWindow {
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
-  std::vector<QDate> calendarMarks;        // the days drawn in bold now, in date order
-  std::vector<QDate> calendarConflicts;    // the days underlined: a sync tool's conflict copy
-  std::array<uint16_t, 42> entryCounts{};  // entries per day of the shown page
-  QDate countsStart;                       // the page's first day
   // During a date refresh, the bytes a failed save of it kept in a recovery file.
   bool refreshing = false;
   std::optional<std::string> keptInRefresh;

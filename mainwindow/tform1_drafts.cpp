@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <chrono>
+#include <optional>
 
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
@@ -92,18 +93,16 @@ void TForm1::AnnounceDrafts() {
       marrowleaf::RemoveFile(draft.path);  // the entry holds that text already
       continue;
     }
-    // "YEAR/MONTH/DAY_TAB.txt" names the day and the tab.
-    const QString tail =
-        QFile::decodeName(QByteArray::fromStdString(draft.entryPath.substr(diary.size() + 1)));
-    const QStringList parts = tail.split(QLatin1Char('/'));
-    const int tab =
-        parts.value(2).section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0).toInt();
-    const QString name = tab >= 0 && tab < tabTitles.size() ? tabTitles[tab] : QString::number(tab);
+    const std::optional<marrowleaf::EntryKey> key =
+        marrowleaf::ParseEntryPath(std::string_view(draft.entryPath).substr(diary.size()));
+    // No entry of this diary: its draft stays for whoever made it.
+    if (!key || marrowleaf::EntryPath(diary, *key) != draft.entryPath) continue;
+    const QString name =
+        key->tab < tabTitles.size() ? tabTitles[key->tab] : QString::number(key->tab);
     entries << QStringLiteral("%1-%2-%3, tab \"%4\"")
-                   .arg(parts.value(0))
-                   .arg(parts.value(1).toInt(), 2, 10, QLatin1Char('0'))
-                   .arg(parts.value(2).section(QLatin1Char('_'), 0, 0).toInt(), 2, 10,
-                        QLatin1Char('0'))
+                   .arg(key->year)
+                   .arg(key->month, 2, 10, QLatin1Char('0'))
+                   .arg(key->day, 2, 10, QLatin1Char('0'))
                    .arg(name);
   }
   if (entries.isEmpty()) return;

@@ -5,6 +5,7 @@
 #include <QTabBar>
 
 #include "entries/history.h"
+#include "mainwindow/diarycalendar.h"
 #include "mainwindow/editorlaunch.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
@@ -53,7 +54,7 @@ void TForm1::Button_launch_editorClick() {
   editorRunning = true;
   const EditorRun run = RunAndWait(argv, this);
   editorRunning = false;
-  RefreshCalendarMarks();  // the editor may have made or removed files
+  calender->RefreshMarks();  // the editor may have made or removed files
   if (!run.started) {
     const QString program = marrowleaf::DecodeText(argv.front());
     QString why;

@@ -18,7 +18,8 @@
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
-#include "mainwindow/historywindow.h"
+#include "history/historywindow.h"
+#include "mainwindow/diarycalendar.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
@@ -59,7 +60,7 @@ void TForm1::CreateEntry(int tab) {
     textModified = false;
   }
   RebuildTabCaptions();
-  RefreshCalendarMarks();
+  calender->RefreshMarks();
 }
 
 void TForm1::LoadEntry(int tab) {
@@ -264,7 +265,7 @@ void TForm1::CheckShownEntry() {
   // the other program's text in the history. A vanished file is made again by that save.
   if (!textModified) ReloadKeepingPlace();
   RebuildTabCaptions();
-  RefreshCalendarMarks();
+  calender->RefreshMarks();
 }
 
 void TForm1::ReloadKeepingPlace() {

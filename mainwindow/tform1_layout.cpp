@@ -3,7 +3,6 @@
 // The window's controls, built in code at their design places and sizes (pixels at 96 dpi, no
 // rescaling). Every control carries its name as objectName.
 #include <QAction>
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFont>
 #include <QFrame>
@@ -18,7 +17,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "mainwindow/calendaraccess.h"
+#include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
 
 namespace {
@@ -118,14 +117,8 @@ void TForm1::CreateLeftPanel() {
   Label_date->setGeometry(8, 16, 177, 16);
   Label_date->setFont(DesignFont(16));
 
-  calender = new QCalendarWidget(Panel1);
-  calender->setObjectName(QStringLiteral("calender"));
+  calender = new TDiaryCalendar(Panel1);
   calender->setGeometry(8, 72, 177, 154);
-  calender->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-  calender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-  calender->setGridVisible(false);
-  // At 177 pixels wide, three-letter day names do not fit their columns.
-  calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
 
   Button_prev_year = MakeButton(Panel1, "Button_prev_year", "<<", 8, 48, 25, 17);
   Button_next_year = MakeButton(Panel1, "Button_next_year", ">>", 160, 48, 25, 17);
@@ -150,22 +143,11 @@ void TForm1::CreateLeftPanel() {
       {Button_launch_editor, "Open this entry in the external editor"},
       {Button_create, "Create this day's entry"},
       {CheckBox_autosave, "Save without asking"},
-      {calender,
-       "The month calendar; days with entries are bold, Alt+Left and Alt+Right move "
-       "to the previous and next day with an entry"},
       {Label_date, "Today's date"},
   };
   for (const auto& [widget, text] : described) {
     widget->setAccessibleDescription(QString::fromLatin1(text));
   }
-  // The calendar's own month arrows have no names of their own.
-  if (auto* back = calender->findChild<QWidget*>(QStringLiteral("qt_calendar_prevmonth"))) {
-    back->setAccessibleName(QStringLiteral("Previous month"));
-  }
-  if (auto* on = calender->findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth"))) {
-    on->setAccessibleName(QStringLiteral("Next month"));
-  }
-  InstallCalendarAccess(calender, [this](const QDate& date) { return DayDescription(date); });
 }
 
 void TForm1::CreateRightPanel() {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Date navigation: the four arrow buttons, "today", the calendar's click and its marks.
+// Date navigation: the four arrow buttons, "today", the calendar's click, the days with entries
+// and the Find window's way to an entry.
 #include <QCalendarWidget>
 #include <QDate>
 #include <QPlainTextEdit>
@@ -13,9 +14,9 @@
 #include <utility>
 
 #include "entries/monthlisting.h"
-#include "mainwindow/calendaraccess.h"
+#include "find/findwindow.h"
+#include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
-#include "mainwindow/findwindow.h"
 #include "mainwindow/tform1.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
@@ -61,44 +62,6 @@ void TForm1::Button_todayClick() {
 
 void TForm1::calenderClick() { RefreshForDate(); }
 
-void TForm1::RefreshCalendarMarks() {
-  const QDate shown(calender->yearShown(), calender->monthShown(), 1);
-  const QDate pageStart = CalendarPageStart(calender);
-  const QDate pageEnd = pageStart.addDays(6 * 7 - 1);
-  const int tabCount = static_cast<int>(tabNames.size());
-  std::vector<QDate> marks;
-  std::vector<QDate> conflicts;
-  entryCounts.fill(0);
-  countsStart = pageStart;
-  for (int offset = -1; offset <= 1; ++offset) {
-    const QDate first = shown.addMonths(offset);
-    if (first.year() < 1 || first.year() > 9999) continue;
-    const auto year = static_cast<uint16_t>(first.year());
-    const auto month = static_cast<uint16_t>(first.month());
-    const marrowleaf::MonthDays days = marrowleaf::ListMonth(saveDir, year, month, tabCount);
-    for (int day = 1; day <= first.daysInMonth(); ++day) {
-      const QDate date(year, month, day);
-      if (date < pageStart || date > pageEnd) continue;
-      if (((days.entries >> day) & 1u) != 0) marks.push_back(date);
-      entryCounts[static_cast<size_t>(pageStart.daysTo(date))] = days.counts[day];
-      if (((days.conflicts >> day) & 1u) != 0) conflicts.push_back(date);
-    }
-  }
-  if (marks == calendarMarks && conflicts == calendarConflicts) return;  // the usual case
-  calender->setDateTextFormat(QDate(), QTextCharFormat());               // drops every mark
-  QTextCharFormat bold;
-  bold.setFontWeight(QFont::Bold);
-  for (const QDate& date : marks) calender->setDateTextFormat(date, bold);
-  // A sync tool's conflict copy: underlined, so that the day can be looked into.
-  for (const QDate& date : conflicts) {
-    QTextCharFormat format = calender->dateTextFormat(date);
-    format.setFontUnderline(true);
-    calender->setDateTextFormat(date, format);
-  }
-  calendarMarks = std::move(marks);
-  calendarConflicts = std::move(conflicts);
-}
-
 void TForm1::Find1Click() {
   if (findWindow == nullptr) {
     findWindow = new TFindWindow(saveDir, tabTitles, this);
@@ -122,10 +85,7 @@ void TForm1::ShowFound(const QDate& date, int tab, qsizetype start, qsizetype le
   const marrowleaf::EntryKey shown{static_cast<uint16_t>(date.year()),
                                    static_cast<uint16_t>(date.month()),
                                    static_cast<uint16_t>(date.day()), tab};
-  if (!entryLoaded || entryKey.year != shown.year || entryKey.month != shown.month ||
-      entryKey.day != shown.day || entryKey.tab != shown.tab) {
-    return;
-  }
+  if (!entryLoaded || entryKey != shown) return;
   QTextCursor at(inputarea->document());
   at.setPosition(
       static_cast<int>(std::min<qsizetype>(start, inputarea->document()->characterCount() - 1)));
@@ -134,22 +94,6 @@ void TForm1::ShowFound(const QDate& date, int tab, qsizetype start, qsizetype le
                  QTextCursor::KeepAnchor);
   inputarea->setTextCursor(at);
   inputarea->ensureCursorVisible();
-}
-
-QString TForm1::DayDescription(const QDate& date) const {
-  const qint64 at = countsStart.daysTo(date);
-  QString words;
-  if (at >= 0 && at < static_cast<qint64>(entryCounts.size())) {
-    const int count = entryCounts[static_cast<size_t>(at)];
-    if (count == 1) words = QStringLiteral("1 entry");
-    if (count > 1) words = QString::number(count) + QStringLiteral(" entries");
-  }
-  if (std::find(calendarConflicts.begin(), calendarConflicts.end(), date) !=
-      calendarConflicts.end()) {
-    words += (words.isEmpty() ? QString() : QStringLiteral(", ")) +
-             QStringLiteral("a sync tool's conflict copy");
-  }
-  return words;
 }
 
 void TForm1::MoveToDayWithEntry(int step) {

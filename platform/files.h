@@ -118,18 +118,22 @@ bool ListFolder(const std::string& path, const std::function<bool(std::string_vi
                 const std::function<void(std::string_view name, bool regular)>& each);
 
 // Reads many small files of one folder: the folder is opened once, each file by its name in it,
-// into a buffer that is reused, in as few calls as the file's size allows.
+// into a buffer of its own that is reused (and never cleared first), in as few calls as the
+// file's size allows.
 class FolderReader {
  public:
   explicit FolderReader(const std::string& folder);
   ~FolderReader();
   FolderReader(const FolderReader&) = delete;
   FolderReader& operator=(const FolderReader&) = delete;
-  // The whole regular file `name` of the folder into `bytes`; false if it cannot be read.
-  bool Read(std::string_view name, std::string& bytes);
+  // The whole regular file `name` of the folder, valid until the next Read; false if it cannot
+  // be read.
+  bool Read(std::string_view name, std::string_view& bytes);
 
  private:
   int folder = -1;
+  std::unique_ptr<char[]> buffer;
+  size_t capacity = 0;
 };
 
 // Follows a chain of symbolic links to the path that a write should really go to, so that a

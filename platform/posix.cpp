@@ -66,35 +66,49 @@ bool ReadUpTo(int fd, char* into, size_t limit, size_t& used) {
   return true;
 }
 
-// One iconv conversion of a whole buffer; false on any byte or character it cannot convert.
-bool Convert(const char* to, const char* from, const char* in, size_t inSize, std::string& out) {
-  iconv_t cd = ::iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out.assign(inSize * 2 + 16, '\0');
-  char* inPtr = const_cast<char*>(in);
-  size_t inLeft = inSize;
-  size_t done = 0;
-  bool ok = true;
-  while (ok) {
-    char* outPtr = out.data() + done;
-    size_t outLeft = out.size() - done;
-    const size_t result = inLeft == 0 ? ::iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
-                                      : ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    done = out.size() - outLeft;
-    if (result != static_cast<size_t>(-1)) {
-      if (inLeft == 0) break;
-      continue;
-    }
-    if (errno == E2BIG) {
-      out.resize(out.size() * 2);
-    } else {
-      ok = false;  // EILSEQ or EINVAL: not this encoding
-    }
+// One conversion descriptor per direction and thread, opened on first use: opening one costs as
+// much as converting a short entry.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd(::iconv_open(to, from)) {}
+  ~Converter() {
+    if (Usable()) ::iconv_close(cd);
   }
-  ::iconv_close(cd);
-  out.resize(ok ? done : 0);
-  return ok;
-}
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  bool Usable() const { return cd != reinterpret_cast<iconv_t>(-1); }
+
+  // A whole buffer; false on any byte or character it cannot convert.
+  bool Convert(const char* in, size_t inSize, std::string& out) {
+    if (!Usable()) return false;
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    out.resize(inSize * 2 + 16);
+    char* inPtr = const_cast<char*>(in);
+    size_t inLeft = inSize;
+    size_t done = 0;
+    for (;;) {
+      char* outPtr = out.data() + done;
+      size_t outLeft = out.size() - done;
+      const size_t result = inLeft == 0 ? ::iconv(cd, nullptr, nullptr, &outPtr, &outLeft)
+                                        : ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+      done = out.size() - outLeft;
+      if (result != static_cast<size_t>(-1)) {
+        if (inLeft == 0) break;
+        continue;
+      }
+      if (errno != E2BIG) {  // EILSEQ or EINVAL: not this encoding
+        out.clear();
+        return false;
+      }
+      out.resize(out.size() * 2);
+    }
+    out.resize(done);
+    return true;
+  }
+
+ private:
+  iconv_t cd;
+};
 
 const char* Utf16Name() {
   const uint16_t probe = 1;
@@ -302,17 +316,19 @@ FolderReader::~FolderReader() {
   if (folder >= 0) ::close(folder);
 }
 
-bool FolderReader::Read(std::string_view name, std::string& bytes) {
+bool FolderReader::Read(std::string_view name, std::string_view& bytes) {
   if (folder < 0) return false;
   const std::string file(name);
   const int fd = ::openat(folder, file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
-  if (bytes.capacity() < 65536) bytes.reserve(65536);
-  bytes.resize(bytes.capacity());
+  if (capacity < 65536) {
+    capacity = 65536;
+    buffer.reset(new char[capacity]);
+  }
   size_t used = 0;
   bool ok = true;
   for (;;) {
-    const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
+    const ssize_t n = ::read(fd, buffer.get() + used, capacity - used);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ok = false;  // a folder, or a read error
@@ -320,11 +336,14 @@ bool FolderReader::Read(std::string_view name, std::string& bytes) {
     }
     used += static_cast<size_t>(n);
     // A read that leaves room ended at the end of the file: no second call to hear so.
-    if (n == 0 || used < bytes.size()) break;
-    bytes.resize(bytes.size() * 2);
+    if (n == 0 || used < capacity) break;
+    std::unique_ptr<char[]> bigger(new char[capacity * 2]);
+    std::memcpy(bigger.get(), buffer.get(), used);
+    buffer = std::move(bigger);
+    capacity *= 2;
   }
   ::close(fd);
-  bytes.resize(ok ? used : 0);
+  bytes = ok ? std::string_view(buffer.get(), used) : std::string_view();
   return ok;
 }
 
@@ -430,16 +449,17 @@ SaveOutcome WriteNewPrivateFile(const std::string& path, std::string_view bytes)
 }
 
 bool ShiftJisToUtf16(std::string_view bytes, std::u16string& text) {
+  thread_local Converter converter(Utf16Name(), kShiftJisName);
   std::string utf16;
-  if (!Convert(Utf16Name(), kShiftJisName, bytes.data(), bytes.size(), utf16)) return false;
+  if (!converter.Convert(bytes.data(), bytes.size(), utf16)) return false;
   text.assign(utf16.size() / 2, u'\0');
   std::memcpy(text.data(), utf16.data(), text.size() * 2);
   return true;
 }
 
 bool Utf16ToShiftJis(std::u16string_view text, std::string& bytes) {
-  return Convert(kShiftJisName, Utf16Name(), reinterpret_cast<const char*>(text.data()),
-                 text.size() * 2, bytes);
+  thread_local Converter converter(kShiftJisName, Utf16Name());
+  return converter.Convert(reinterpret_cast<const char*>(text.data()), text.size() * 2, bytes);
 }
 
 }  // namespace marrowleaf

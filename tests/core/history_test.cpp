@@ -134,6 +134,15 @@ TEST(Drafts, ADraftIsNamedFromItsEntryAndFoundAgainUntilRemoved) {
   EXPECT_NE(DraftName(rows[0].entry), DraftName(rows[1].entry));  // same day, other diaries
   EXPECT_EQ(testutil::Mode(drafts), 0700u);
   WriteFile(drafts + "/notes.draft", "/elsewhere/1_0.txt\nnot under its own name");
+  // A draft an earlier version named by another hash of its path is still the entry's draft,
+  // until the entry's next draft or save takes its place.
+  const std::string older = "/home/c/diary/2026/12/9_0.txt";
+  WriteFile(drafts + "/9_0.txt-6bf92c364fdc2fae.draft", older + "\nolder draft");
+  EXPECT_EQ(FindDraft(drafts, older).bytes, "older draft");
+  EXPECT_EQ(ListDrafts(drafts).size(), std::size(rows) + 1);
+  ASSERT_TRUE(WriteDraft(drafts, older, "renamed").ok);
+  EXPECT_EQ(ListDrafts(drafts).size(), std::size(rows) + 1);
+  RemoveDraft(drafts, older);
   const std::vector<Draft> all = ListDrafts(drafts);
   ASSERT_EQ(all.size(), std::size(rows));
   for (const auto& row : rows) {

@@ -5,7 +5,8 @@
 #include <QAccessible>
 #include <QLocale>
 
-#include "mainwindow/findwindow.h"
+#include "find/findwindow.h"
+#include "mainwindow/diarycalendar.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -182,9 +183,9 @@ class DatesTest : public WindowTest {
     WriteBytes(Path(QDate(2026, 12, 8), 1), "b");
     WriteBytes(QStringLiteral("2026/12/9_0.sync-conflict-20261209-101530-ABCDEFG.txt"), "c");
     auto form = Start();
-    auto* calendar = Child<QCalendarWidget>(*form, "calender");
+    auto* calendar = Child<TDiaryCalendar>(*form, "calender");
     calendar->setFirstDayOfWeek(Qt::Monday);
-    form->RefreshCalendarMarks();
+    calendar->RefreshMarks();
     QWidget* view = calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"));
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(view);
     QVERIFY(grid);

@@ -91,7 +91,9 @@ inline int ZombieChildren() {
 }
 
 inline QString Path(const QDate& d, int tab) {
-  return QStringLiteral("%1/%2/%3_%4.txt").arg(d.year()).arg(d.month()).arg(d.day()).arg(tab);
+  return QString::fromStdString(marrowleaf::EntryRelativePath(
+      {static_cast<uint16_t>(d.year()), static_cast<uint16_t>(d.month()),
+       static_cast<uint16_t>(d.day()), tab}));
 }
 
 // Every test runs on this day, whatever the clock says: a run across midnight cannot fail.

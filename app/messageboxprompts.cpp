@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/messageboxprompts.h"
+#include "app/messageboxprompts.h"
 
 #include <QDialog>
 #include <QMessageBox>

@@ -1,35 +1,24 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/calendaraccess.h"
-
+// What a screen reader hears of the diary calendar's day grid: each cell reads its full date in
+// the user's locale and what the day holds, instead of a bare number. An accessibility factory
+// for the calendar's own view; the calendar's model stays as it is.
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCalendarWidget>
 #include <QLocale>
 #include <QTableView>
-#include <map>
 #include <vector>
+
+#include "mainwindow/diarycalendar.h"
 
 namespace {
 
-std::map<const QCalendarWidget*, std::function<QString(const QDate&)>>& Describers() {
-  static std::map<const QCalendarWidget*, std::function<QString(const QDate&)>> describers;
-  return describers;
-}
-
-const QCalendarWidget* CalendarOf(const QObject* view) {
+const TDiaryCalendar* CalendarOf(const QObject* view) {
   for (const QObject* o = view; o != nullptr; o = o->parent()) {
-    if (const auto* calendar = qobject_cast<const QCalendarWidget*>(o)) return calendar;
+    if (const auto* calendar = qobject_cast<const TDiaryCalendar*>(o)) return calendar;
   }
   return nullptr;
-}
-
-int HeaderRows(const QCalendarWidget* c) {
-  return c->horizontalHeaderFormat() == QCalendarWidget::NoHorizontalHeader ? 0 : 1;
-}
-int HeaderColumns(const QCalendarWidget* c) {
-  return c->verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
 }
 
 // One day cell of the grid.
@@ -50,7 +39,7 @@ class TDayCell : public QAccessibleInterface {
   }
   QAccessible::State state() const override {
     QAccessible::State s;
-    const QCalendarWidget* calendar = CalendarOf(view);
+    const TDiaryCalendar* calendar = CalendarOf(view);
     s.selectable = true;
     s.selected = calendar != nullptr && Date() == calendar->selectedDate();
     s.focusable = true;
@@ -66,18 +55,18 @@ class TDayCell : public QAccessibleInterface {
     const QDate date = Date();
     if (!date.isValid()) return view->model()->index(row, column).data().toString();
     QString name = QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
-    const QCalendarWidget* calendar = CalendarOf(view);
-    const auto found = Describers().find(calendar);
-    if (found != Describers().end()) {
-      const QString more = found->second(date);
-      if (!more.isEmpty()) name += QStringLiteral(", ") + more;
-    }
+    const TDiaryCalendar* calendar = CalendarOf(view);
+    const QString more = calendar != nullptr ? calendar->DayDescription(date) : QString();
+    if (!more.isEmpty()) name += QStringLiteral(", ") + more;
     return name;
   }
   void setText(QAccessible::Text, const QString&) override {}
 
  private:
-  QDate Date() const { return CalendarCellDate(CalendarOf(view), row, column); }
+  QDate Date() const {
+    const TDiaryCalendar* calendar = CalendarOf(view);
+    return calendar != nullptr ? calendar->CellDate(row, column) : QDate();
+  }
   QTableView* view;
   QAccessibleInterface* table;
   int row;
@@ -128,37 +117,16 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (view == nullptr || object->objectName() != QStringLiteral("qt_calendar_calendarview")) {
     return nullptr;
   }
-  const QCalendarWidget* calendar = CalendarOf(view);
-  if (calendar == nullptr || Describers().count(calendar) == 0) return nullptr;
+  if (CalendarOf(view) == nullptr) return nullptr;
   return new TDayGrid(view);
 }
 
 }  // namespace
 
-void InstallCalendarAccess(QCalendarWidget* calendar,
-                           std::function<QString(const QDate&)> describe) {
+void TDiaryCalendar::InstallAccess() {
   static const bool installed = [] {
     QAccessible::installFactory(&Factory);
     return true;
   }();
   (void)installed;
-  Describers()[calendar] = std::move(describe);
-}
-
-void RemoveCalendarAccess(QCalendarWidget* calendar) { Describers().erase(calendar); }
-
-QDate CalendarCellDate(const QCalendarWidget* calendar, int row, int column) {
-  if (calendar == nullptr) return {};
-  const int r = row - HeaderRows(calendar);
-  const int c = column - HeaderColumns(calendar);
-  if (r < 0 || c < 0 || r >= 6 || c >= 7) return {};
-  return CalendarPageStart(calendar).addDays(r * 7 + c);
-}
-
-QDate CalendarPageStart(const QCalendarWidget* calendar) {
-  // The page is six weeks; a month that starts in the first column has a week of the month
-  // before above it, so a page always shows days of three months.
-  const QDate shown(calendar->yearShown(), calendar->monthShown(), 1);
-  const int first = (shown.dayOfWeek() - static_cast<int>(calendar->firstDayOfWeek()) + 7) % 7;
-  return shown.addDays(first == 0 ? -7 : -first);
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/findwindow.h"
+#include "find/findwindow.h"
 
 #include <QAbstractListModel>
 #include <QAbstractTextDocumentLayout>
@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 
 #include "entries/calendar.h"
@@ -137,8 +138,7 @@ TFindWindow::TFindWindow(std::string dir, QStringList titles, QWidget* parent)
     : QWidget(parent, Qt::Window),
       saveDir(std::move(dir)),
       tabTitles(std::move(titles)),
-      cancelled(std::make_shared<std::atomic<bool>>(false)),
-      finished(std::make_shared<std::atomic<bool>>(true)) {
+      cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("FindWindow"));
   setWindowTitle(QStringLiteral("Find"));
   CreateLayout();
@@ -189,7 +189,7 @@ void TFindWindow::CreateLayout() {
 
 void TFindWindow::Stop() {
   cancelled->store(true);
-  if (worker.joinable()) worker.join();
+  search.waitForFinished();
 }
 
 void TFindWindow::SearchNow(const QString& query) {
@@ -205,10 +205,9 @@ void TFindWindow::SearchNow(const QString& query) {
   }
   FindCount->setText(QStringLiteral("Searching…"));
   cancelled = std::make_shared<std::atomic<bool>>(false);
-  finished = std::make_shared<std::atomic<bool>>(false);
   const int tabCount = static_cast<int>(tabTitles.size());
-  worker = std::thread([this, mine, parsed, tabCount, query, dir = saveDir, stop = cancelled,
-                        done = finished] {
+  search = QtConcurrent::run([this, mine, parsed, tabCount, query, dir = saveDir,
+                              stop = cancelled] {
     // Rows reach the window through its event loop, in batches: the first hit at once, then
     // whatever has come every 30 ms. A window closed meanwhile gets none.
     using Clock = std::chrono::steady_clock;
@@ -228,7 +227,6 @@ void TFindWindow::SearchNow(const QString& query) {
       first = false;
     });
     if (!stop->load()) send();
-    done->store(true);
     QMetaObject::invokeMethod(
         this,
         [this, mine, query] {
@@ -239,8 +237,8 @@ void TFindWindow::SearchNow(const QString& query) {
   });
 }
 
-void TFindWindow::Show(int search, std::vector<marrowleaf::SearchHit>& hits) {
-  if (search != generation) return;
+void TFindWindow::Show(int mine, std::vector<marrowleaf::SearchHit>& hits) {
+  if (mine != generation) return;
   rows->Append(hits);
   const int found = rows->rowCount(QModelIndex());
   if (!FindResults->currentIndex().isValid()) FindResults->setCurrentIndex(rows->index(0));

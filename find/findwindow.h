@@ -3,12 +3,12 @@
 #pragma once
 
 #include <QDate>
+#include <QFuture>
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "entries/search.h"
 
@@ -21,7 +21,8 @@ class TFoundRows;
 
 // Find across the whole diary: a query field, the entries found (newest first, each with its
 // date, tab and the line of the first match, the matched words in bold) and their count. The
-// scan runs on a thread of its own and is cancelled by the next query or the window's close.
+// scan runs on the application's thread pool and is cancelled by the next query or the window's
+// close.
 class TFindWindow : public QWidget {
   Q_OBJECT
 
@@ -31,7 +32,7 @@ class TFindWindow : public QWidget {
 
   // Starts the search of `query` now, without the pause that typing waits for.
   void SearchNow(const QString& query);
-  bool Searching() const { return worker.joinable() && !finished->load(); }
+  bool Searching() const { return search.isRunning(); }
 
  Q_SIGNALS:
   // The user chose a row: show that entry with its first match selected.
@@ -45,7 +46,7 @@ class TFindWindow : public QWidget {
   void CreateLayout();
   void Stop();
   void Activate(const QModelIndex& index);
-  void Show(int search, std::vector<marrowleaf::SearchHit>& hits);  // rows of search `search`
+  void Show(int mine, std::vector<marrowleaf::SearchHit>& hits);  // rows of search `mine`
 
   std::string saveDir;
   QStringList tabTitles;
@@ -54,8 +55,7 @@ class TFindWindow : public QWidget {
   TFoundRows* rows = nullptr;
   QLabel* FindCount = nullptr;
   QTimer* pause = nullptr;
-  std::thread worker;
+  QFuture<void> search;
   std::shared_ptr<std::atomic<bool>> cancelled;
-  std::shared_ptr<std::atomic<bool>> finished;
   int generation = 0;  // the search whose rows are shown; rows of older ones are dropped
 };

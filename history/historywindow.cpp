@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/historywindow.h"
+#include "history/historywindow.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>

@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/diarycalendar.h"
+
+#include <QTextCharFormat>
+#include <algorithm>
+
+#include "entries/monthlisting.h"
+
+TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
+  setObjectName(QStringLiteral("calender"));
+  setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+  setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  setGridVisible(false);
+  // At 177 pixels wide, three-letter day names do not fit their columns.
+  setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+  setAccessibleDescription(
+      QStringLiteral("The month calendar; days with entries are bold, Alt+Left and Alt+Right move "
+                     "to the previous and next day with an entry"));
+  // The calendar's own month arrows have no names of their own.
+  if (auto* back = findChild<QWidget*>(QStringLiteral("qt_calendar_prevmonth"))) {
+    back->setAccessibleName(QStringLiteral("Previous month"));
+  }
+  if (auto* on = findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth"))) {
+    on->setAccessibleName(QStringLiteral("Next month"));
+  }
+  InstallAccess();
+  // Its own month arrows and its keyboard move the page without the window knowing.
+  connect(this, &QCalendarWidget::currentPageChanged, this, [this] { RefreshMarks(); });
+}
+
+void TDiaryCalendar::SetDiary(const std::string& dir, int tabs) {
+  saveDir = dir;
+  tabCount = tabs;
+}
+
+void TDiaryCalendar::RefreshMarks() {
+  const QDate shown(yearShown(), monthShown(), 1);
+  const QDate pageStart = PageStart();
+  const QDate pageEnd = pageStart.addDays(6 * 7 - 1);
+  std::vector<QDate> bold;
+  std::vector<QDate> underlined;
+  counts.fill(0);
+  countsStart = pageStart;
+  for (int offset = -1; offset <= 1; ++offset) {
+    const QDate first = shown.addMonths(offset);
+    if (first.year() < 1 || first.year() > 9999) continue;
+    const auto year = static_cast<uint16_t>(first.year());
+    const auto month = static_cast<uint16_t>(first.month());
+    const marrowleaf::MonthDays days = marrowleaf::ListMonth(saveDir, year, month, tabCount);
+    for (int day = 1; day <= first.daysInMonth(); ++day) {
+      const QDate date(year, month, day);
+      if (date < pageStart || date > pageEnd) continue;
+      if (((days.entries >> day) & 1u) != 0) bold.push_back(date);
+      counts[static_cast<size_t>(pageStart.daysTo(date))] = days.counts[day];
+      if (((days.conflicts >> day) & 1u) != 0) underlined.push_back(date);
+    }
+  }
+  if (bold == marks && underlined == conflicts) return;  // the usual case
+  setDateTextFormat(QDate(), QTextCharFormat());         // drops every mark
+  QTextCharFormat boldFormat;
+  boldFormat.setFontWeight(QFont::Bold);
+  for (const QDate& date : bold) setDateTextFormat(date, boldFormat);
+  // A sync tool's conflict copy: underlined, so that the day can be looked into.
+  for (const QDate& date : underlined) {
+    QTextCharFormat format = dateTextFormat(date);
+    format.setFontUnderline(true);
+    setDateTextFormat(date, format);
+  }
+  marks = std::move(bold);
+  conflicts = std::move(underlined);
+}
+
+QString TDiaryCalendar::DayDescription(const QDate& date) const {
+  const qint64 at = countsStart.daysTo(date);
+  QString words;
+  if (at >= 0 && at < static_cast<qint64>(counts.size())) {
+    const int count = counts[static_cast<size_t>(at)];
+    if (count == 1) words = QStringLiteral("1 entry");
+    if (count > 1) words = QString::number(count) + QStringLiteral(" entries");
+  }
+  if (std::find(conflicts.begin(), conflicts.end(), date) != conflicts.end()) {
+    words += (words.isEmpty() ? QString() : QStringLiteral(", ")) +
+             QStringLiteral("a sync tool's conflict copy");
+  }
+  return words;
+}
+
+QDate TDiaryCalendar::PageStart() const {
+  // The page is six weeks; a month that starts in the first column has a week of the month
+  // before above it, so a page always shows days of three months.
+  const QDate shown(yearShown(), monthShown(), 1);
+  const int first = (shown.dayOfWeek() - static_cast<int>(firstDayOfWeek()) + 7) % 7;
+  return shown.addDays(first == 0 ? -7 : -first);
+}
+
+QDate TDiaryCalendar::CellDate(int row, int column) const {
+  const int r = row - (horizontalHeaderFormat() == QCalendarWidget::NoHorizontalHeader ? 0 : 1);
+  const int c = column - (verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1);
+  if (r < 0 || c < 0 || r >= 6 || c >= 7) return {};
+  return PageStart().addDays(r * 7 + c);
+}
