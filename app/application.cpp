@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 
+#include "app/messageboxprompts.h"
 #include "mainwindow/diaryerror.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -24,6 +25,7 @@ QString TApplication::ExceptionText(const QString& message) {
 void TApplication::ShowException(const QString& message) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("marrowleaf"), ExceptionText(message),
                   QMessageBox::Ok);
+  FitToCaption(box);
   box.exec();
 }
 

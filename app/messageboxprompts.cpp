@@ -2,8 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/messageboxprompts.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+void FitToCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  // The frame's title is drawn by the window manager in a font of its own, often bold and a
+  // little larger than the application's; its close, maximise and minimise buttons and the icon
+  // take about four title heights.
+  QFont title = QApplication::font();
+  title.setBold(true);
+  const QFontMetrics metrics(title);
+  const int needed = metrics.horizontalAdvance(box.windowTitle()) * 6 / 5 + 4 * metrics.height() +
+                     2 * metrics.averageCharWidth();
+  grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 MessageBoxPrompts::MessageBoxPrompts(std::function<void(const QString&)> display)
     : exceptionDisplay(std::move(display)) {}
@@ -14,13 +33,16 @@ bool MessageBoxPrompts::AskSave(QWidget* owner) {
   box.setDefaultButton(QMessageBox::Yes);
   // Closing the box with Escape or its close button counts as No, the only other answer.
   box.setEscapeButton(QMessageBox::No);
+  FitToCaption(box);
   return box.exec() == QMessageBox::Yes;
 }
 
 void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay(message); }
 
 void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
-  QMessageBox::warning(owner, QStringLiteral("marrowleaf"), text);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("marrowleaf"), text, QMessageBox::Ok, owner);
+  FitToCaption(box);
+  box.exec();
 }
 
 void MessageBoxPrompts::ShowDialog(QDialog& dialog) { dialog.exec(); }

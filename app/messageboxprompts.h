@@ -6,6 +6,13 @@
 
 #include "mainwindow/prompts.h"
 
+class QMessageBox;
+
+// A message box sizes itself to its text alone; a window manager then cuts a longer caption
+// ("text ... dified"). This widens the box to what its caption needs, with room for the frame's
+// buttons.
+void FitToCaption(QMessageBox& box);
+
 // The real message boxes. The exception display belongs to the application object, which hands
 // it in.
 class MessageBoxPrompts : public TPrompts {

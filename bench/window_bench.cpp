@@ -232,7 +232,7 @@ long StatusKib(const char* field) {
 int SearchMemory() {
   const std::string root = benchinputs::SearchDiaryFolder(false);
   TFindWindow find(root,
-                   {QStringLiteral("Diary"), QStringLiteral("Work"), QStringLiteral("Dreams")});
+                   {QStringLiteral("Diary"), QStringLiteral("Work"), QStringLiteral("Dreams")}, {});
   find.show();
   QCoreApplication::processEvents();
   std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here

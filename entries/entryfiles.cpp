@@ -114,6 +114,29 @@ SaveOutcome WriteEntryFile(
   return outcome;
 }
 
+bool EntryLeavesDiary(const std::string& saveDir, const std::string& path) {
+  if (!IsSymlink(path)) return false;
+  const std::string diary = CanonicalPath(saveDir);
+  const std::string target = CanonicalPath(path);
+  return diary.empty() || target.compare(0, diary.size() + 1, diary + '/') != 0;
+}
+
+SaveOutcome HandEntryToEditor(const std::string& path) {
+  const std::string target = ResolveSymlinks(path);
+  ExclusiveFile held(target, ExclusiveFile::Access::kReadWrite);
+  std::string bytes;
+  if (!held.IsOpen() || !held.ReadAll(bytes)) {
+    return {false, "cannot read \"" + path + "\": " + held.Error()};
+  }
+  const size_t nul = bytes.find('\0');
+  if (nul == std::string::npos) return {true, {}};
+  SaveOutcome outcome = ReplaceFileContents(target, std::string_view(bytes).substr(0, nul));
+  if (!held.Close() && outcome.ok) {
+    outcome = {false, "cannot write \"" + path + "\": closing the entry failed: " + held.Error()};
+  }
+  return outcome;
+}
+
 SaveOutcome WriteRecoveryFile(const std::string& dir, const std::string& name,
                               std::string_view text) {
   MakePrivateDirectories(dir);

@@ -25,6 +25,16 @@ void CreateEmptyEntryFile(const std::string& path);
 // as a new, empty entry whether or not the file could be made.
 bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key);
 
+// Whether the entry file is a symbolic link to a file outside the save directory (both resolved,
+// as the save directory may be a link itself). Such an entry is shown, never written: a synced
+// folder can carry links from another device, and a save would land wherever they point.
+bool EntryLeavesDiary(const std::string& saveDir, const std::string& path);
+
+// Before an external editor gets the entry: editors take the entry's NUL for binary data, so the
+// file is rewritten (atomically, while held) as its text alone, which reads back the same. An
+// entry without a NUL is left as it is.
+SaveOutcome HandEntryToEditor(const std::string& path);
+
 // What an entry file was when the window last loaded or saved it, to tell later whether another
 // program (a sync tool, an editor, a second copy of the diary) has written it since.
 struct EntryState {

@@ -213,6 +213,11 @@ void PruneVersions(const std::string& saveDir, const EntryKey& key, size_t limit
 EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& key,
                                   std::string_view text, const EntryState* loaded) {
   EntrySave save{{}, {true, {}}, false, {}};
+  if (EntryLeavesDiary(saveDir, EntryPath(saveDir, key))) {
+    save.entry = {false,
+                  "\"" + EntryPath(saveDir, key) + "\" is a link to a file outside the diary"};
+    return save;
+  }
   std::string linked;  // a version that is the replaced file itself, under a second name
   const std::string folder = HistoryFolder(saveDir, key);
   save.entry = WriteEntryFile(

@@ -106,6 +106,7 @@ struct Scan {
   const SearchQuery& query;
   std::vector<std::string> asciiTerms;  // empty unless every term is plain ASCII
   const std::atomic<bool>& cancelled;
+  const UnsavedEntry* unsaved;
 };
 
 // One month's hits, days newest first and tabs in order.
@@ -116,6 +117,14 @@ std::vector<SearchHit> ScanMonth(const Scan& scan, uint16_t year, uint16_t month
   ListMonthEntries(scan.saveDir, year, month, scan.tabCount, [&](const EntryName& name, bool) {
     if (!name.conflict) entries.emplace_back(name.day, name.tab);
   });
+  const UnsavedEntry* unsaved = scan.unsaved;
+  const bool unsavedHere = unsaved != nullptr && unsaved->key.year == year &&
+                           unsaved->key.month == month && unsaved->key.tab < scan.tabCount;
+  const std::pair<int, int> unsavedAt =
+      unsavedHere ? std::pair<int, int>(unsaved->key.day, unsaved->key.tab) : std::pair(0, 0);
+  if (unsavedHere && std::find(entries.begin(), entries.end(), unsavedAt) == entries.end()) {
+    entries.push_back(unsavedAt);  // typed text whose file is gone
+  }
   std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
     return a.first != b.first ? a.first > b.first : a.second < b.second;
   });
@@ -123,6 +132,14 @@ std::vector<SearchHit> ScanMonth(const Scan& scan, uint16_t year, uint16_t month
   for (const auto& [day, tab] : entries) {
     if (scan.cancelled.load(std::memory_order_relaxed)) break;
     const EntryKey key{year, month, static_cast<uint16_t>(day), tab};
+    if (unsavedHere && std::pair(day, tab) == unsavedAt) {
+      TextMatch match = MatchText(unsaved->text, scan.query);
+      if (match.found) {
+        hits.push_back({key, unsaved->text.mid(match.lineStart, match.lineLength),
+                        std::move(match.marks), match.start, match.length, true});
+      }
+      continue;
+    }
     std::string_view bytes;
     if (!reader.Read(EntryFileName(key.day, tab), bytes)) continue;
     if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
@@ -139,7 +156,7 @@ std::vector<SearchHit> ScanMonth(const Scan& scan, uint16_t year, uint16_t month
     TextMatch match = MatchText(shown, scan.query);
     if (!match.found) continue;
     hits.push_back({key, shown.mid(match.lineStart, match.lineLength), std::move(match.marks),
-                    match.start, match.length});
+                    match.start, match.length, false});
   }
   return hits;
 }
@@ -148,9 +165,9 @@ std::vector<SearchHit> ScanMonth(const Scan& scan, uint16_t year, uint16_t month
 
 void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& query,
                  const std::atomic<bool>& cancelled,
-                 const std::function<void(const SearchHit&)>& found) {
+                 const std::function<void(const SearchHit&)>& found, const UnsavedEntry* unsaved) {
   if (query.terms.empty() || tabCount <= 0) return;
-  Scan scan{saveDir, tabCount, query, {}, cancelled};
+  Scan scan{saveDir, tabCount, query, {}, cancelled, unsaved};
   // Terms that are plain ASCII allow the quick look at the bytes of ASCII entries.
   for (const QString& term : query.terms) {
     const QByteArray bytes = term.toUtf8();
@@ -160,8 +177,12 @@ void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& qu
     }
     scan.asciiTerms.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
   }
-  const std::vector<std::pair<uint16_t, uint16_t>> months =
-      DiaryMonths(saveDir, Order::kNewestFirst);
+  std::vector<std::pair<uint16_t, uint16_t>> months = DiaryMonths(saveDir, Order::kNewestFirst);
+  if (unsaved != nullptr) {
+    const std::pair<uint16_t, uint16_t> month(unsaved->key.year, unsaved->key.month);
+    const auto at = std::lower_bound(months.begin(), months.end(), month, std::greater<>());
+    if (at == months.end() || *at != month) months.insert(at, month);  // its folder is gone
+  }
   // The months are scanned on a pool of every core (opening and reading the files is most of
   // the work), at most kAhead months ahead of the one handed on; this thread hands the hits on
   // month by month in order, so the newest come first, and takes a month that no thread of the

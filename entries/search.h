@@ -41,14 +41,23 @@ struct SearchHit {
   std::vector<std::pair<qsizetype, qsizetype>> marks;  // within `line`
   qsizetype start = 0;                                 // the first match in the entry's shown text
   qsizetype length = 0;
+  bool unsaved = false;  // found in text the window shows and has not saved yet
+};
+
+// An entry whose text in the window differs from its file: that text is searched in its place.
+struct UnsavedEntry {
+  EntryKey key;
+  QString text;  // as the text area shows it
 };
 
 // Every entry of saveDir (YEAR/MONTH/DAY_TAB.txt with TAB below tabCount, as the calendar marks
 // count them; never .history or other files), newest date first, tabs in order. Each is decoded
-// like the window decodes it, up to its first NUL. `found` hears of each hit as it is found; the
-// scan ends early once `cancelled` is set.
+// like the window decodes it, up to its first NUL; `unsaved`, when given, stands for its entry
+// (whether or not a file is there). `found` hears of each hit as it is found; the scan ends early
+// once `cancelled` is set.
 void SearchDiary(const std::string& saveDir, int tabCount, const SearchQuery& query,
                  const std::atomic<bool>& cancelled,
-                 const std::function<void(const SearchHit&)>& found);
+                 const std::function<void(const SearchHit&)>& found,
+                 const UnsavedEntry* unsaved = nullptr);
 
 }  // namespace marrowleaf

@@ -104,7 +104,9 @@ class TFoundRows : public QAbstractListModel {
         return QString(Head(hit).toHtmlEscaped() + Marked(hit.line, hit.marks));
       case Qt::AccessibleTextRole:  // one sentence: the date in words, the tab, the line
         return QString(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
-                       QStringLiteral(", tab ") + Tab(hit) + QStringLiteral(": ") + hit.line);
+                       QStringLiteral(", tab ") + Tab(hit) +
+                       (hit.unsaved ? QStringLiteral(", not saved yet") : QString()) +
+                       QStringLiteral(": ") + hit.line);
       case kDate:
         return date;
       case kTab:
@@ -127,17 +129,19 @@ class TFoundRows : public QAbstractListModel {
     return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
            QLatin1String(marrowleaf::WeekdayName(
                marrowleaf::DayOfWeek(date.year(), date.month(), date.day()))) +
-           QStringLiteral(" · ") + Tab(hit) + QStringLiteral(" · ");
+           QStringLiteral(" · ") + Tab(hit) +
+           (hit.unsaved ? QStringLiteral(" · not saved yet") : QString()) + QStringLiteral(" · ");
   }
 
   QStringList tabTitles;
   std::vector<marrowleaf::SearchHit> hits;
 };
 
-TFindWindow::TFindWindow(std::string dir, QStringList titles, QWidget* parent)
+TFindWindow::TFindWindow(std::string dir, QStringList titles, TUnsavedText unsaved, QWidget* parent)
     : QWidget(parent, Qt::Window),
       saveDir(std::move(dir)),
       tabTitles(std::move(titles)),
+      unsavedText(std::move(unsaved)),
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("FindWindow"));
   setWindowTitle(QStringLiteral("Find"));
@@ -206,8 +210,9 @@ void TFindWindow::SearchNow(const QString& query) {
   FindCount->setText(QStringLiteral("Searching…"));
   cancelled = std::make_shared<std::atomic<bool>>(false);
   const int tabCount = static_cast<int>(tabTitles.size());
-  search = QtConcurrent::run([this, mine, parsed, tabCount, query, dir = saveDir,
-                              stop = cancelled] {
+  std::optional<marrowleaf::UnsavedEntry> unsaved = unsavedText ? unsavedText() : std::nullopt;
+  search = QtConcurrent::run([this, mine, parsed, tabCount, query, unsaved = std::move(unsaved),
+                              dir = saveDir, stop = cancelled] {
     // Rows reach the window through its event loop, in batches: the first hit at once, then
     // whatever has come every 30 ms. A window closed meanwhile gets none.
     using Clock = std::chrono::steady_clock;
@@ -221,11 +226,14 @@ void TFindWindow::SearchNow(const QString& query) {
       batch = std::make_shared<std::vector<marrowleaf::SearchHit>>();
       sent = Clock::now();
     };
-    marrowleaf::SearchDiary(dir, tabCount, parsed, *stop, [&](const marrowleaf::SearchHit& hit) {
-      batch->push_back(hit);
-      if (first || Clock::now() - sent >= std::chrono::milliseconds(30)) send();
-      first = false;
-    });
+    marrowleaf::SearchDiary(
+        dir, tabCount, parsed, *stop,
+        [&](const marrowleaf::SearchHit& hit) {
+          batch->push_back(hit);
+          if (first || Clock::now() - sent >= std::chrono::milliseconds(30)) send();
+          first = false;
+        },
+        unsaved ? &*unsaved : nullptr);
     if (!stop->load()) send();
     QMetaObject::invokeMethod(
         this,

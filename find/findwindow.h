@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "entries/search.h"
@@ -27,7 +29,11 @@ class TFindWindow : public QWidget {
   Q_OBJECT
 
  public:
-  TFindWindow(std::string saveDir, QStringList tabTitles, QWidget* parent = nullptr);
+  // `unsaved` tells, at the start of each search, the text the main window shows and has not
+  // saved yet, if any: it is searched in place of its entry's file.
+  using TUnsavedText = std::function<std::optional<marrowleaf::UnsavedEntry>()>;
+  TFindWindow(std::string saveDir, QStringList tabTitles, TUnsavedText unsaved,
+              QWidget* parent = nullptr);
   ~TFindWindow() override;
 
   // Starts the search of `query` now, without the pause that typing waits for.
@@ -50,6 +56,7 @@ class TFindWindow : public QWidget {
 
   std::string saveDir;
   QStringList tabTitles;
+  TUnsavedText unsavedText;
   QLineEdit* FindQuery = nullptr;
   QListView* FindResults = nullptr;
   TFoundRows* rows = nullptr;

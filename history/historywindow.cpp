@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -117,7 +118,9 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
     if (version.kind == marrowleaf::VersionKind::kElsewhere) {
       origin = QStringLiteral(" · written by another program");
     } else if (version.kind == marrowleaf::VersionKind::kSyncCopy) {
-      origin = QStringLiteral(" · copy made by a sync tool");
+      // The name's tail tells the copies of several devices apart.
+      origin = QStringLiteral(" · copy made by a sync tool: ") +
+               QFile::decodeName(QByteArray::fromStdString(version.copyName));
     }
     AddRow(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + origin + QStringLiteral(" · ") +
            Bytes(version.size) + QStringLiteral(" · ") + FirstLine(texts.back()));

@@ -106,6 +106,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -117,6 +118,7 @@ class TForm1 : public QMainWindow {
   void CreateLeftPanel();
   void CreateRightPanel();
   void CreateMenu();
+  void FitCaptions();
   void ConnectEvents();
   void LoadSettings();
   void ApplyStoredOuterSize();
@@ -198,8 +200,9 @@ class TForm1 : public QMainWindow {
   bool settingCalendar = false;  // the program is moving the calendar: not a user's change
   bool calendarPressed = false;  // a left button went down inside the calendar
   bool calendarClickQueued = false;
-  bool editorRunning = false;  // the window takes no input until the editor exits
-  bool unattended = false;     // ending with nobody there to answer a question
+  bool editorRunning = false;     // the window takes no input until the editor exits
+  bool editorReturnTold = false;  // an editor that returned at once is told of once a run
+  bool unattended = false;        // ending with nobody there to answer a question
   bool destroyed = false;
   int pendingOuterWidth = 0;  // the stored outer size, applied once the frame is known
   int pendingOuterHeight = 0;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The external editor: it works on the entry file itself while the window waits.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTabBar>
 
 #include "entries/history.h"
@@ -40,6 +41,13 @@ void TForm1::Button_launch_editorClick() {
     return;
   }
   argv.push_back(entryPath);
+  // A link out of the diary is shown, never written, and an editor would write through it.
+  if (marrowleaf::EntryLeavesDiary(saveDir, entryPath)) {
+    prompts.ShowWarning(
+        this, EntryDescription() + QStringLiteral(" is a link to a file outside the diary. It is "
+                                                  "shown read-only and not handed to an editor."));
+    return;
+  }
   // The editor may write anything over the entry: the bytes it is handed are kept first.
   const marrowleaf::WholeFile handed = marrowleaf::ReadWholeFile(entryPath);
   if (handed.complete) {
@@ -51,9 +59,25 @@ void TForm1::Button_launch_editorClick() {
                                     QString::fromStdString(kept.error));
     }
   }
+  // Editors take the NUL that ends a saved entry for binary data: they get the text alone, which
+  // the window reads back the same. Should that fail, the editor gets the file as it is.
+  marrowleaf::HandEntryToEditor(entryPath);
+  const marrowleaf::FileState handedState = marrowleaf::RegularFileState(entryPath);
+  QElapsedTimer running;
+  running.start();
   editorRunning = true;
   const EditorRun run = RunAndWait(argv, this);
   editorRunning = false;
+  // An editor already open elsewhere takes the file over and returns at once: what it saves
+  // later reaches the window through the watch on the entry.
+  if (run.started && running.elapsed() < 1000 && !editorReturnTold &&
+      marrowleaf::RegularFileState(entryPath) == handedState) {
+    editorReturnTold = true;
+    prompts.ShowWarning(
+        this, QStringLiteral("The editor returned at once; it may still be open in a window of "
+                             "its own.\nThe diary shows what it saves there as soon as it is "
+                             "saved."));
+  }
   calender->RefreshMarks();  // the editor may have made or removed files
   if (!run.started) {
     const QString program = marrowleaf::DecodeText(argv.front());

@@ -83,12 +83,17 @@ void TForm1::LoadEntry(int tab) {
   entryFormat = shown.format;
   textModified = false;
   // The caller decided; the text area follows. An entry that may be read but not written is
-  // shown, and kept out of every save: nothing typed there could ever be saved.
-  SetEntryLoaded(entryLoaded && !read.readOnly);
+  // shown, and kept out of every save: nothing typed there could ever be saved. So is one that
+  // links out of the diary, which a save would write through.
+  const bool outside = marrowleaf::EntryLeavesDiary(saveDir, entryPath);
+  SetEntryLoaded(entryLoaded && !read.readOnly && !outside);
   WatchShownEntry();
   // A screen reader hears the text area's new name: which entry it now shows.
-  inputarea->setAccessibleName(QStringLiteral("Entry of ") + EntryName() +
-                               (read.readOnly ? QStringLiteral(", read-only") : QString()));
+  inputarea->setAccessibleName(
+      QStringLiteral("Entry of ") + EntryName() +
+      (outside         ? QStringLiteral(", read-only: a link to a file outside the diary")
+       : read.readOnly ? QStringLiteral(", read-only")
+                       : QString()));
 }
 
 void TForm1::SaveEntryIfModified() {

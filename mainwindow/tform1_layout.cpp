@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -45,7 +47,42 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   return button;
 }
 
+// The room a caption has inside a fixed-size button or check box, as the style draws it, less a
+// little air on either side.
+int CaptionRoom(QAbstractButton* control) {
+  QStyle* style = control->style();
+  if (auto* box = qobject_cast<QCheckBox*>(control)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    return style->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width() - 2;
+  }
+  QStyleOptionButton option;
+  option.initFrom(control);
+  option.features = QStyleOptionButton::None;
+  return style->subElementRect(QStyle::SE_PushButtonContents, &option, control).width() - 6;
+}
+
 }  // namespace
+
+void TForm1::FitCaptions() {
+  // The left panel's controls keep their places and sizes whatever the desktop's style and
+  // font: a caption that would touch its frame is set a pixel smaller until it fits.
+  for (QAbstractButton* control :
+       Panel1->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+    QFont font = this->font();
+    const int room = CaptionRoom(control);
+    while (font.pixelSize() > 7 &&
+           QFontMetrics(font).size(Qt::TextShowMnemonic, control->text()).width() > room) {
+      font.setPixelSize(font.pixelSize() - 1);
+    }
+    control->setFont(font);
+  }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::StyleChange && Panel1 != nullptr) FitCaptions();
+}
 
 void TForm1::CreateLayout() {
   setObjectName(QStringLiteral("Form1"));
@@ -76,6 +113,7 @@ void TForm1::CreateLayout() {
       tabheader};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
+  FitCaptions();
   // The design's client area is 635 x 435 below the menu bar.
   resize(635, 435 + menuBar()->sizeHint().height());
 }

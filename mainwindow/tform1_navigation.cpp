@@ -64,7 +64,13 @@ void TForm1::calenderClick() { RefreshForDate(); }
 
 void TForm1::Find1Click() {
   if (findWindow == nullptr) {
-    findWindow = new TFindWindow(saveDir, tabTitles, this);
+    findWindow = new TFindWindow(
+        saveDir, tabTitles,
+        [this]() -> std::optional<marrowleaf::UnsavedEntry> {
+          if (!entryLoaded || !textModified) return std::nullopt;
+          return marrowleaf::UnsavedEntry{entryKey, InputText()};
+        },
+        this);
     connect(findWindow, &TFindWindow::showRequested, this,
             [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
               Guard([&] { ShowFound(date, tab, start, length); });

@@ -141,6 +141,12 @@ class FolderReader {
 // A dangling link yields its (missing) target. Loops end after a fixed depth.
 std::string ResolveSymlinks(const std::string& path);
 
+// The path with every link followed and every "." and ".." taken away, from the root. Where the
+// last link leads nowhere, its (missing) target in the resolved folder. Empty when even the folder
+// cannot be resolved.
+std::string CanonicalPath(const std::string& path);
+bool IsSymlink(const std::string& path);
+
 // The one temporary file a save of `target` uses: ".name.saving" next to it.
 std::string SaveTemporaryName(const std::string& target);
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/codepage.h"
@@ -360,6 +361,29 @@ std::string ResolveSymlinks(const std::string& path) {
     current = target;
   }
   return current;
+}
+
+std::string CanonicalPath(const std::string& path) {
+  const auto resolved = [](const std::string& p) {
+    char* real = ::realpath(p.c_str(), nullptr);
+    if (real == nullptr) return std::string();
+    std::string out(real);
+    std::free(real);
+    return out;
+  };
+  std::string real = resolved(path);
+  if (!real.empty()) return real;
+  const std::string target = ResolveSymlinks(path);
+  const auto slash = target.rfind('/');
+  const std::string folder = resolved(DirectoryOf(target));
+  if (folder.empty()) return {};
+  return (folder == "/" ? std::string() : folder) + '/' +
+         (slash == std::string::npos ? target : target.substr(slash + 1));
+}
+
+bool IsSymlink(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 std::string SaveTemporaryName(const std::string& target) {

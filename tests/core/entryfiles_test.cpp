@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "entries/calendar.h"
+#include "entries/history.h"
 #include "testutil.h"
 
 using namespace marrowleaf;
@@ -104,13 +105,26 @@ TEST(EntryWriting, SaveNeedsAnExistingRegularFile) {
   EXPECT_EQ(testutil::EntryCount(dir.path()), 3u);
 }
 
-TEST(EntryWriting, ASymlinkedEntryIsWrittenThroughToItsTarget) {
+TEST(EntryWriting, ASymlinkedEntryIsWrittenThroughToItsTargetOnlyInsideTheDiary) {
   TempDir dir;
+  TempDir elsewhere;
   WriteFile(dir / "target.txt", std::string("old\0", 4));
   std::filesystem::create_symlink("target.txt", dir / "e.txt");
   ASSERT_TRUE(WriteEntryFile(dir / "e.txt", "new").ok);
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "e.txt"));
   EXPECT_EQ(ReadFile(dir / "target.txt"), std::string("new\0", 4));
+  // The diary reached through a link of its own: the same entries, none of them leaving it.
+  std::filesystem::create_symlink(dir.path(), elsewhere / "diary");
+  EXPECT_FALSE(EntryLeavesDiary(elsewhere / "diary", elsewhere / "diary/e.txt"));
+  EXPECT_FALSE(EntryLeavesDiary(dir.path(), dir / "target.txt"));
+  // An entry linked out of the diary is never saved through.
+  const EntryKey key{2004, 3, 7, 0};
+  WriteFile(elsewhere / "out.txt", std::string("outside\0", 8));
+  ASSERT_TRUE(CreateMissingEntry(dir.path(), {2004, 3, 8, 0}));
+  std::filesystem::create_symlink(elsewhere / "out.txt", EntryPath(dir.path(), key));
+  EXPECT_TRUE(EntryLeavesDiary(elsewhere / "diary", EntryPath(elsewhere / "diary", key)));
+  EXPECT_FALSE(SaveEntryKeepingHistory(dir.path(), key, "mine").entry.ok);
+  EXPECT_EQ(ReadFile(elsewhere / "out.txt"), std::string("outside\0", 8));
 }
 
 class UmaskScope {

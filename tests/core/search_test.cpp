@@ -67,15 +67,17 @@ TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
   entry("2026/1/5_0.sync-conflict-20260105-101010-ABCDEFG.txt", "walk in a conflict copy");
   entry("2010/6/1_0.txt", entrysamples::kShiftJis);  // Shift-JIS: 日記：かな、...
   entry("2011/6/1_2.txt", "caf\xe9 au lait");        // Latin-1
-  const auto keys = [&](const char* query) {
+  const auto keys = [&](const char* query, const UnsavedEntry* unsaved = nullptr) {
     std::vector<std::string> out;
     std::atomic<bool> cancelled{false};
-    SearchDiary(dir.path(), 3, ParseQuery(QString::fromUtf8(query)), cancelled,
-                [&](const SearchHit& hit) {
-                  out.push_back(std::to_string(hit.key.year) + '-' + std::to_string(hit.key.month) +
-                                '-' + std::to_string(hit.key.day) + '_' +
-                                std::to_string(hit.key.tab) + ':' + hit.line.toStdString());
-                });
+    SearchDiary(
+        dir.path(), 3, ParseQuery(QString::fromUtf8(query)), cancelled,
+        [&](const SearchHit& hit) {
+          out.push_back(std::to_string(hit.key.year) + '-' + std::to_string(hit.key.month) + '-' +
+                        std::to_string(hit.key.day) + '_' + std::to_string(hit.key.tab) +
+                        (hit.unsaved ? "*:" : ":") + hit.line.toStdString());
+        },
+        unsaved);
     return out;
   };
   EXPECT_EQ(keys("walk"), (std::vector<std::string>{"2004-12-25_1:Christmas walk",
@@ -84,6 +86,12 @@ TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
             (std::vector<std::string>{"2010-6-1_0:日記：かな、カタカナ、ｶﾀｶﾅ、漢字。表示ソ"}));
   EXPECT_EQ(keys("CAFÉ"), (std::vector<std::string>{"2011-6-1_2:café au lait"}));
   EXPECT_TRUE(keys("\"second line\" christmas").size() == 1);
+  // The text on screen stands for its entry, saved or not, even where no folder is yet.
+  const UnsavedEntry typed{{2004, 3, 7, 0}, QStringLiteral("a walk\nby the river")};
+  EXPECT_EQ(keys("river", &typed), (std::vector<std::string>{"2004-3-7_0*:by the river"}));
+  EXPECT_EQ(keys("park", &typed), std::vector<std::string>{});
+  const UnsavedEntry fresh{{2030, 1, 1, 2}, QStringLiteral("river")};
+  EXPECT_EQ(keys("river", &fresh), (std::vector<std::string>{"2030-1-1_2*:river"}));
   // Cancelled before it starts: nothing.
   std::atomic<bool> cancelled{true};
   int hits = 0;

@@ -174,6 +174,12 @@ class DatesTest : public WindowTest {
     QTRY_VERIFY(find->findChild<QLabel*>(QStringLiteral("FindCount"))
                     ->text()
                     .startsWith(QStringLiteral("No entry holds")));
+    // Text on screen is found before it is saved, and the row says so.
+    Type(*form, QStringLiteral("\nsnow by the river"));
+    find->SearchNow(QStringLiteral("snow"));
+    QTRY_COMPARE(results->model()->rowCount(), 1);
+    QVERIFY2(row(0).endsWith(QStringLiteral("not saved yet · snow by the river")),
+             qPrintable(row(0)));
   }
 
   // Each day cell reads its full date and what it holds, as a screen reader hears it.

@@ -7,7 +7,10 @@
 #include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
+#include <QMessageBox>
+#include <QStyleOptionButton>
 
+#include "app/messageboxprompts.h"
 #include "entries/drafts.h"
 #include "windowtest.h"
 
@@ -35,6 +38,16 @@ class EditingTest : public WindowTest {
                    .arg(QLatin1String(names[today.dayOfWeek() % 7])));
       QVERIFY(Child<QStatusBar>(*form, "StatusBar1")->currentMessage().isEmpty());
       QCOMPARE(Child<QWidget>(*form, "Panel1")->width(), 193);
+      // The fixed controls keep their places, and each shows its whole caption inside its frame.
+      QCOMPARE(Child<QWidget>(*form, "Button_launch_editor")->geometry(), QRect(8, 232, 75, 25));
+      for (QPushButton* button : Child<QWidget>(*form, "Panel1")->findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < room,
+                 qPrintable(button->text()));
+      }
       for (const char* name :
            {"MainMenu1", "N1", "Exi1", "Panel2", "calender", "Button_prev_year", "Button_next_year",
             "Button_prev_month", "Button_next_month", "Button_today", "Button_launch_editor",
@@ -334,6 +347,16 @@ class EditingTest : public WindowTest {
     for (const char* kept : {"done.", "space ", "bang!", "(paren)", ""}) {
       QCOMPARE(TApplication::ExceptionText(QString::fromLatin1(kept)), QString::fromLatin1(kept));
     }
+    // Every box is wide enough for its caption, set bold as window managers set it, and the
+    // frame's icon and three buttons beside it, each about a line high.
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("a caption far longer than its text"),
+                    QStringLiteral("save?"), QMessageBox::Yes | QMessageBox::No);
+    FitToCaption(box);
+    box.show();
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    QVERIFY(box.width() >= metrics.horizontalAdvance(box.windowTitle()) + 4 * metrics.height());
   }
 
   void a_stored_rectangle_is_applied_unless_it_lies_off_every_screen() {

@@ -27,6 +27,7 @@ class EditorTest : public WindowTest {
     const QString script = dir->filePath(QStringLiteral("fake editor.sh"));
     WriteBytes(script,
                "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n"
+               "cat \"$1\" > \"$(dirname \"$0\")/handed.bin\"\n"
                "sleep 0.2\nprintf 'from editor' > \"$1\"\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::rename(script, dir->filePath(QStringLiteral("fakeed")));
@@ -70,6 +71,9 @@ class EditorTest : public WindowTest {
     // Typed text is saved before the editor starts, and the bytes it is handed are kept.
     Type(*form, QStringLiteral(" later"));
     Click(*form, "Button_launch_editor");
+    // Without the NUL of the save: editors take it for binary data.
+    QCOMPARE(ReadBytes(dir->filePath(QStringLiteral("handed.bin"))),
+             QByteArray("from editor later"));
     QCOMPARE(ReadBytes(Path(today, 0)), QByteArray("from editor"));
     QCOMPARE(Text(*form), QStringLiteral("from editor"));
     const std::vector<marrowleaf::Version> versions = marrowleaf::ListVersions(
@@ -84,6 +88,22 @@ class EditorTest : public WindowTest {
     QTest::addColumn<bool>("modified");
     QTest::newRow("fresh") << false;
     QTest::newRow("typed into placeholder") << true;
+  }
+
+  // An editor already open elsewhere takes the file over and returns at once, untouched.
+  void an_editor_that_returns_at_once_is_told_of_once() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR=true\n");
+    WriteBytes(Path(kToday, 0), QByteArray("text\0remains", 12));
+    auto form = Start();
+    Click(*form, "Button_launch_editor");
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("text"));
+    Click(*form, "Button_launch_editor");
+    QCOMPARE(prompts.warnings.size(), 1);
+    QVERIFY2(prompts.warnings[0].contains(QStringLiteral("returned at once")),
+             qPrintable(prompts.warnings[0]));
+    // What it saves later reaches the window.
+    WriteBytes(Path(kToday, 0), "saved in the other window");
+    QTRY_COMPARE(Text(*form), QStringLiteral("saved in the other window"));
   }
 
   void no_shell_ever_sees_the_editor_command() {
@@ -142,7 +162,8 @@ class EditorTest : public WindowTest {
                                                  editorTail + "\nSAVE_DIR=" + saveDir + "\n");
     auto form = Start();
     Click(*form, "Button_launch_editor");
-    QVERIFY(prompts.warnings.isEmpty());
+    QCOMPARE(prompts.warnings.size(), 1);  // it returned at once, and was told of
+    QVERIFY(prompts.warnings[0].contains(QStringLiteral("returned at once")));
     QVERIFY(!QFile::exists(canary));
     QByteArray expected;
     for (const std::string& word : SplitCommandLine(editorTail.toStdString())) {

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that fail: a full disk and a vanished entry keep the text in a recovery file.
+#include <sys/stat.h>
+
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -85,6 +87,66 @@ class FaultsTest : public WindowTest {
     QCOMPARE(ReadBytes(recovery), QByteArray("file precious"));
     QCOMPARE(QFileInfo(recovery).dir().entryList(QDir::Files).size(), kept + 1);
     QVERIFY(!QFile::exists(Path(today, 0)));
+  }
+
+  // An entry that is a link or a special file: only a link that stays in the diary is written.
+  void links_and_special_files_as_entries_are_never_written_through_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"link out of the diary", "link inside the diary", "device", "pipe"}) {
+      QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+  }
+  void links_and_special_files_as_entries_are_never_written_through() {
+    QFETCH(QString, kind);
+    const QString entry = Path(kToday, 0);
+    QVERIFY(QDir().mkpath(QFileInfo(entry).path()));
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("outside.txt"));
+    const QString inside = QFileInfo(entry).path() + QStringLiteral("/kept.txt");
+    WriteBytes(outside, QByteArray("outside\0", 8));
+    WriteBytes(inside, QByteArray("inside\0", 7));
+    // The diary itself is reached through a link: that alone changes nothing.
+    QVERIFY(QFile::link(dir->path(), dir->filePath(QStringLiteral("../")) +
+                                         QFileInfo(dir->path()).fileName() +
+                                         QStringLiteral("-link")));
+    if (kind == QStringLiteral("link out of the diary")) QVERIFY(QFile::link(outside, entry));
+    if (kind == QStringLiteral("link inside the diary")) {
+      QVERIFY(QFile::link(QStringLiteral("kept.txt"), entry));
+    }
+    if (kind == QStringLiteral("device")) QVERIFY(QFile::link(QStringLiteral("/dev/zero"), entry));
+    if (kind == QStringLiteral("pipe"))
+      QCOMPARE(::mkfifo(entry.toLocal8Bit().constData(), 0600), 0);
+    QDir::setCurrent(dir->path() + QStringLiteral("-link"));
+    auto form = Start();
+    auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+    if (kind == QStringLiteral("link out of the diary")) {
+      QCOMPARE(Text(*form), QStringLiteral("outside"));
+      QVERIFY(area->isReadOnly());
+      QVERIFY2(area->accessibleName().contains(QStringLiteral("outside the diary")),
+               qPrintable(area->accessibleName()));
+    }
+    Click(*form, "Button_create");
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClicks(area, QStringLiteral(" more"));
+    prompts.answers = {true};
+    Click(*form, "Button_next_month");
+    Click(*form, "Button_launch_editor");
+    QCOMPARE(ReadBytes(outside), QByteArray("outside\0", 8));
+    QCOMPARE(QFileInfo(entry).isSymLink(),
+             kind.startsWith(QStringLiteral("link")) || kind == QStringLiteral("device"));
+    if (kind == QStringLiteral("link inside the diary")) {
+      QCOMPARE(ReadBytes(inside), QByteArray("inside more\0", 12));
+    } else {
+      QCOMPARE(ReadBytes(inside), QByteArray("inside\0", 7));
+    }
+    if (kind == QStringLiteral("device") || kind == QStringLiteral("pipe")) {
+      // Shown as missing; "create" cannot make a file there, so the typed text is recovered.
+      QVERIFY2(prompts.warnings.first().contains(QStringLiteral("/recovered/")),
+               qPrintable(prompts.warnings.join(QLatin1Char('|'))));
+      QCOMPARE(QFileInfo(entry).isFile(), false);
+    }
+    QDir::setCurrent(dir->path());
+    QFile::remove(dir->path() + QStringLiteral("-link"));
   }
 };
 

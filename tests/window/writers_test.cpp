@@ -114,7 +114,9 @@ class WritersTest : public WindowTest {
     };
     form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
     QCOMPARE(rows.size(), 2);
-    QVERIFY2(rows[1].contains(QStringLiteral("copy made by a sync tool")), qPrintable(rows[1]));
+    QVERIFY2(rows[1].contains(QStringLiteral(
+                 "copy made by a sync tool: .sync-conflict-20261208-101530-ABCDEFG.txt")),
+             qPrintable(rows[1]));
     QCOMPARE(Text(*form), QStringLiteral("from the laptop"));
     QVERIFY(form->TextModified());
     QVERIFY(QFile::exists(copy));  // nothing is deleted or renamed

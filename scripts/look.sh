@@ -1,0 +1,60 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: Marrowleaf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Screenshots of the real window under a window manager, as users see it: the default theme, a
+# dark one, a 1.5x scale and, with LOOK_LANGS, other languages. For looking, not for tests.
+#   ./scripts/look.sh [OUT_DIR] [EXTRA_SCRIPT]
+# EXTRA_SCRIPT, if given, is sourced under Xvfb after the window is up, with $win, $pid, $out and
+# $name set, to open a menu or a dialog and shoot it too.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/deps.sh"
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagemagick openbox \
+  fonts-ipafont-gothic qt6-gtk-platformtheme gnome-themes-extra locales-all
+out=$(realpath -m "${1:-$top/build/look}")
+extra=${2:+$(realpath "$2")}
+mkdir -p "$out"
+cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMARROWLEAF_TESTS=OFF > /dev/null
+cmake --build "$top/build/release" --target marrowleaf > /dev/null
+work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-look-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp "$top/tests/e2e/x11.sh" "$work/"
+month=$(date +%Y/%-m)
+day=$(date +%-d)
+mkdir -p "$work/diary/$month"
+printf '[GENERAL]\r\nN_TABS = 2\r\nTAB0 = Diary\r\nTAB1 = Work\r\nEDITOR = true\r\n' > "$work/diary/config.ini"
+printf 'Teh rivr was hihg after the rain. A heron stood by the bridge.\r\n\346\227\245\350\250\230\0' \
+  > "$work/diary/$month/${day}_0.txt"
+cat > "$work/shoot.sh" <<'SHOOT'
+#!/bin/sh
+set -eu
+. "$1/x11.sh"
+openbox > /dev/null 2>&1 &
+sleep 1
+for look in ${LOOKS:-default dark scaled}; do
+  for lang in ${LOOK_LANGS:-C.UTF-8}; do
+    name="$look-${lang%%.*}"
+    case "$look" in
+      default) set -- "$1" "$2" "$3" env ;;
+      dark) set -- "$1" "$2" "$3" env QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark ;;
+      scaled) set -- "$1" "$2" "$3" env QT_SCALE_FACTOR=1.5 ;;
+    esac
+    dir=$1 program=$2 out=$3
+    shift 3
+    (cd "$dir/diary" && LANG=$lang LANGUAGE= LC_ALL= "$@" "$program" > "$dir/$name.log" 2>&1) &
+    pid=$!
+    win=$(marrowleaf_wait_for_window 'Marrowleaf') || { cat "$dir/$name.log"; exit 1; }
+    sleep 1
+    import -window root "$out/$name.png"
+    if [ -n "${LOOK_EXTRA:-}" ]; then . "$LOOK_EXTRA"; fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    set -- "$dir" "$program" "$out"
+  done
+done
+SHOOT
+chmod +x "$work/shoot.sh"
+. "$top/tests/e2e/x11.sh"
+LOOK_EXTRA=$extra marrowleaf_xvfb_run "$work/shoot.sh" "$work" "$top/build/release/marrowleaf" "$out"
+echo "screenshots in $out"
