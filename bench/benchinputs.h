@@ -4,8 +4,10 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "platform/files.h"
@@ -84,6 +86,49 @@ inline std::string SearchDiaryFolder(bool shiftJis) {
     }
   }
   return root;
+}
+
+// Diary prose of about `size` bytes: sentences of common words, one in forty misspelt, a line
+// break every `paragraph` bytes (0: one paragraph). The same text on every run.
+inline std::string Prose(size_t size, size_t paragraph) {
+  static const char* const kWords[] = {
+      "the",      "river",   "was",     "high",      "after",   "rain",     "we",        "walked",
+      "along",    "bank",    "and",     "saw",       "a",       "heron",    "standing",  "by",
+      "bridge",   "morning", "light",   "cold",      "warm",    "coffee",   "letters",   "wrote",
+      "to",       "my",      "sister",  "about",     "garden",  "tomorrow", "bread",     "dough",
+      "evening",  "quiet",   "house",   "children",  "played",  "outside",  "until",     "dark",
+      "remember", "that",    "old",     "friend",    "called",  "again",    "today",     "felt",
+      "tired",    "but",     "happy",   "work",      "meeting", "long",     "afternoon", "train",
+      "late",     "station", "crowded", "read",      "book",    "chapter",  "before",    "sleep",
+      "dreamed",  "of",      "sea",     "mountains", "snow",    "winter",   "coming",    "soon",
+      "leaves",   "falling", "autumn",  "wind",      "through", "trees"};
+  static const char* const kMisspelt[] = {"teh",    "rivr",       "hihg",     "recieve",
+                                          "wierd",  "definately", "seperate", "tommorow",
+                                          "untill", "freind"};
+  std::string text;
+  text.reserve(size + 64);
+  uint32_t seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 8;
+  };
+  size_t sinceBreak = 0;
+  bool start = true;
+  while (text.size() < size) {
+    std::string word = next() % 40 == 0 ? kMisspelt[next() % std::size(kMisspelt)]
+                                        : kWords[next() % std::size(kWords)];
+    if (start) word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    text += word;
+    start = next() % 12 == 0;
+    text += start ? ". " : " ";
+    sinceBreak += word.size() + 1;
+    if (paragraph > 0 && sinceBreak >= paragraph) {
+      text += "\r\n";
+      sinceBreak = 0;
+      start = true;
+    }
+  }
+  return text;
 }
 
 }  // namespace benchinputs

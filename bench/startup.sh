@@ -2,16 +2,18 @@
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up against the floor, interleaved under one Xvfb: the bare Qt window, the diary on an
-# empty folder and the diary on 20 years of entries in 3 tabs. Prints "kind map_ms rss_kib" lines.
+# empty folder (spelling on, as by default, and off) and the diary on 20 years of entries in 3
+# tabs. Prints "kind map_ms rss_kib" lines.
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -eu
 build=$(realpath "$1")
 runs=${2:-15}
 work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-startup-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/empty" "$work/full"
+mkdir "$work/empty" "$work/full" "$work/nospelling"
 printf '[GENERAL]\r\nN_TABS = 3\r\n' > "$work/full/config.ini"
 cp "$work/full/config.ini" "$work/empty/config.ini"
+printf '[GENERAL]\r\nN_TABS = 3\r\n\r\n[SPELLING]\r\nLANGUAGE = off\r\n' > "$work/nospelling/config.ini"
 # 20 years x 365 days x 3 tabs, about 22,000 entry files.
 awk -v root="$work/full" 'BEGIN {
   for (y = 2006; y < 2026; y++) for (m = 1; m <= 12; m++) {
@@ -29,6 +31,7 @@ set -eu
 for i in \$(seq 1 $runs); do
   printf 'bare '; (cd "$work/empty" && "$build/bench/mapwait" 2000 "$build/bench/bare_window")
   printf 'diary_empty '; (cd "$work/empty" && "$build/bench/mapwait" 2000 "$build/marrowleaf")
+  printf 'diary_spelling_off '; (cd "$work/nospelling" && "$build/bench/mapwait" 2000 "$build/marrowleaf")
   printf 'diary_22000_files '; (cd "$work/full" && "$build/bench/mapwait" 2000 "$build/marrowleaf")
 done
 RUN

@@ -16,7 +16,9 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -27,6 +29,8 @@
 #include "history/historywindow.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "spelling/spellchecker.h"
+#include "spelling/spelldictionary.h"
 
 namespace {
 
@@ -49,12 +53,14 @@ QString EntryPath(const QDate& d, int tab) {
   return QStringLiteral("%1/%2/%3_%4.txt").arg(d.year()).arg(d.month()).arg(d.day()).arg(tab);
 }
 
-// A diary folder with `tabs` tabs, made current for the window's lifetime.
+// A diary folder with `tabs` tabs, made current for the window's lifetime; spelling in en_US
+// or off.
 class Diary {
  public:
-  explicit Diary(int tabs) : old(QDir::currentPath()) {
+  explicit Diary(int tabs, const char* spelling = "off") : old(QDir::currentPath()) {
     QDir::setCurrent(dir.path());
-    WriteFile(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=" + QByteArray::number(tabs) + "\n");
+    WriteFile(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=" + QByteArray::number(tabs) +
+                                                "\n[SPELLING]\nLANGUAGE=" + spelling + "\n");
   }
   ~Diary() { QDir::setCurrent(old); }
   Diary(const Diary&) = delete;
@@ -66,6 +72,20 @@ class Diary {
 };
 
 NoPrompts prompts;
+
+// Starts the window's spelling and waits for its dictionary; false when there is none.
+bool SpellingReady(TForm1& form) {
+  auto* spelling = form.findChild<TSpellChecker*>(QStringLiteral("Spelling"));
+  spelling->Start();
+  QElapsedTimer clock;
+  clock.start();
+  while ((spelling->Loading() || !spelling->Loaded()) && spelling->Enabled() &&
+         clock.elapsed() < 10000) {
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::processEvents();
+  return spelling->Loaded() || !spelling->Enabled();
+}
 
 void Refresh(benchmark::State& state) {
   Diary diary(static_cast<int>(state.range(0)));
@@ -99,14 +119,16 @@ QByteArray EntryText(qsizetype size, char letter) {
 }
 
 // The window loads an entry: read, decode, set. Two tabs alternate so every load is a change.
-void EntryLoad(benchmark::State& state) {
+// With spelling, the lines on screen are checked right after, in the event loop.
+void EntryLoad(benchmark::State& state, const char* spelling) {
   const auto size = static_cast<qsizetype>(state.range(0));
-  Diary diary(2);
+  Diary diary(2, spelling);
   const QDate today = QDate::currentDate();
   WriteFile(EntryPath(today, 0), EntryText(size, 'a') + '\0');
   WriteFile(EntryPath(today, 1), EntryText(size, 'b') + '\0');
   TForm1 form(prompts);
   form.show();
+  if (!SpellingReady(form)) state.SkipWithError("no en_US dictionary");
   int tab = 0;
   for (auto _ : state) {
     form.LoadEntry(tab);
@@ -150,23 +172,74 @@ void HistoryOpen(benchmark::State& state) {
   }
 }
 
-// A key press and release in the text area of a 100 KiB entry, with drafts kept and without.
-void Typing(benchmark::State& state, bool drafts) {
-  Diary diary(1);
+// A key press and release in the text area of a 100 KiB entry, with drafts kept and without;
+// and in a 100 KiB entry of prose in one paragraph, spelling on and off (a letter, then a
+// blank, in the middle of the paragraph).
+void Typing(benchmark::State& state, bool drafts, const char* spelling) {
+  const bool prose = spelling != nullptr;
+  Diary diary(1, prose ? spelling : "off");
   const QDate today = QDate::currentDate();
-  WriteFile(EntryPath(today, 0), EntryText(100 << 10, 'a') + '\0');
+  WriteFile(EntryPath(today, 0),
+            (prose ? QByteArray::fromStdString(benchinputs::Prose(100 << 10, 0))
+                   : EntryText(100 << 10, 'a')) +
+                '\0');
   QTemporaryDir draftDir;
   TForm1 form(prompts);
   form.SetDraftFolder(drafts ? draftDir.path().toStdString() : std::string());
   form.show();
+  if (!SpellingReady(form)) state.SkipWithError("no en_US dictionary");
   auto* area = form.findChild<QPlainTextEdit*>(QStringLiteral("inputarea"));
+  if (prose) {
+    QTextCursor middle = area->textCursor();
+    middle.setPosition(50 << 10);
+    area->setTextCursor(middle);
+  }
+  int key = 0;
   for (auto _ : state) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    const bool blank = prose && key++ % 2 == 1;
+    const QString text = blank ? QStringLiteral(" ") : QStringLiteral("x");
+    QKeyEvent press(QEvent::KeyPress, blank ? Qt::Key_Space : Qt::Key_X, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, blank ? Qt::Key_Space : Qt::Key_X, Qt::NoModifier, text);
     QApplication::sendEvent(area, &press);
     QApplication::sendEvent(area, &release);
   }
   form.SetDraftFolder(std::string());  // leaves no draft behind
+}
+
+// Words checked per second over 1 MB of diary prose, loading the dictionary included, against
+// the hunspell command line (`hunspell -l`) on the same text and dictionary.
+void SpellingThroughput(benchmark::State& state) {
+  const std::string prose = benchinputs::Prose(1000000, 300);
+  const QString text = QString::fromStdString(prose);
+  const auto words = static_cast<int64_t>(marrowleaf::CheckedWords(text).size());
+  for (auto _ : state) {
+    QString error;
+    std::unique_ptr<TSpellDictionary> dictionary =
+        TSpellDictionary::Load(QStringLiteral("en_US"), error);
+    if (!dictionary) {
+      state.SkipWithError("no en_US dictionary");
+      break;
+    }
+    benchmark::DoNotOptimize(dictionary->MisspeltWords(text).size());
+  }
+  state.counters["words"] = static_cast<double>(words);
+  state.SetItemsProcessed(state.iterations() * words);
+}
+
+void HunspellCommand(benchmark::State& state) {
+  const std::string file = benchinputs::Folder() + "/prose.txt";
+  benchinputs::Write(file, benchinputs::Prose(1000000, 300));
+  const auto words = static_cast<int64_t>(
+      marrowleaf::CheckedWords(QString::fromStdString(benchinputs::Prose(1000000, 300))).size());
+  const std::string command = "hunspell -d en_US -l < " + file + " > /dev/null 2>&1";
+  if (std::system("command -v hunspell > /dev/null") != 0) {
+    state.SkipWithError("hunspell is not installed");
+    return;
+  }
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError("hunspell failed");
+  }
+  state.SetItemsProcessed(state.iterations() * words);
 }
 
 // What a draft of a 1 MiB entry costs the window's thread: taking the text; the bytes are
@@ -191,12 +264,20 @@ void DraftOnWindowThread(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(Typing, with_drafts, true)
+BENCHMARK_CAPTURE(Typing, with_drafts, true, nullptr)
     ->Name("typing/key/with_drafts")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Typing, without_drafts, false)
+BENCHMARK_CAPTURE(Typing, without_drafts, false, nullptr)
     ->Name("typing/key/without_drafts")
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Typing, spelling_on, false, "en_US")
+    ->Name("typing/prose_key/spelling_on")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Typing, spelling_off, false, "off")
+    ->Name("typing/prose_key/spelling_off")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(SpellingThroughput)->Name("spelling/check_1MB/marrowleaf")->Unit(benchmark::kMillisecond);
+BENCHMARK(HunspellCommand)->Name("spelling/check_1MB/hunspell_l")->Unit(benchmark::kMillisecond);
 BENCHMARK(DraftOnWindowThread)->Name("draft/window_thread/1MiB")->Unit(benchmark::kMillisecond);
 BENCHMARK(HistoryOpen)->Name("history_window/open/versions:50")->Unit(benchmark::kMillisecond);
 BENCHMARK(Refresh)
@@ -207,10 +288,14 @@ BENCHMARK(Refresh)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(PageChange)->Name("page_change/tabs:1000")->Unit(benchmark::kMillisecond);
-BENCHMARK(EntryLoad)
+BENCHMARK_CAPTURE(EntryLoad, spelling_off, "off")
     ->Name("entry_load/marrowleaf")
     ->Arg(1 << 20)
     ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EntryLoad, spelling_on, "en_US")
+    ->Name("entry_load/marrowleaf_spelling")
+    ->Arg(1 << 20)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BareSetPlainText)
     ->Name("entry_load/bare_setPlainText")

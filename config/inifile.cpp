@@ -327,14 +327,30 @@ int32_t TINIFile::GetInt(const std::string& section, const std::string& key, int
 }
 
 void TINIFile::SetInt(const std::string& section, const std::string& key, int32_t value) {
+  SetString(section, key, marrowleaf::FormatIniInt(value));
+}
+
+void TINIFile::SetString(const std::string& section, const std::string& key,
+                         const std::string& value) {
   if (!attached) return;
   std::vector<Entry>& keys = SectionNamed(section).keys;
   auto it = std::lower_bound(keys.begin(), keys.end(), std::string_view(key),
                              [](const Entry& e, std::string_view k) { return e.key < k; });
-  const std::string_view text = Keep(marrowleaf::FormatIniInt(value));
+  const std::string_view text = Keep(value);
   if (it != keys.end() && it->key == key) {
     it->value = text;
   } else {
     keys.insert(it, {Keep(key), text});
   }
+}
+
+std::optional<std::string> TINIFile::Find(const std::string& section,
+                                          const std::string& key) const {
+  const auto s = std::lower_bound(sections.begin(), sections.end(), std::string_view(section),
+                                  [](const Section& x, std::string_view n) { return x.name < n; });
+  if (s == sections.end() || s->name != section) return std::nullopt;
+  const auto it = std::lower_bound(s->keys.begin(), s->keys.end(), std::string_view(key),
+                                   [](const Entry& e, std::string_view k) { return e.key < k; });
+  if (it == s->keys.end() || it->key != key) return std::nullopt;
+  return std::string(it->value);
 }

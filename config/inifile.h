@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,12 @@ class TINIFile {
   std::string GetString(const std::string& section, const std::string& key, const std::string& def);
   int32_t GetInt(const std::string& section, const std::string& key, int32_t def);
   void SetInt(const std::string& section, const std::string& key, int32_t value);
+  // For settings the user chooses in the program (not only the geometry and autosave): a text
+  // value, set as SetInt sets its decimal text.
+  void SetString(const std::string& section, const std::string& key, const std::string& value);
+  // A value if the store holds it, without recording anything: for settings written only once
+  // the user has chosen them.
+  std::optional<std::string> Find(const std::string& section, const std::string& key) const;
 
   // Read-only views for tests, benchmarks and the fuzzers; the program itself never needs them.
   SectionMap Sections() const;  // a copy of the whole content

@@ -10,6 +10,7 @@ namespace marrowleaf {
 namespace {
 const std::string kWindow = "WINDOW";
 const std::string kGeneral = "GENERAL";
+const std::string kSpelling = "SPELLING";
 }  // namespace
 
 Settings ReadSettings(TINIFile& ini) {
@@ -35,15 +36,19 @@ Settings ReadSettings(TINIFile& ini) {
   }
   s.editor = ini.GetString(kGeneral, "EDITOR", "notepad.exe");
   s.autosave = ini.GetInt(kGeneral, "AUTOSAVE", 0) != 0;
+  // Only a language the user chose is in the file: reading it never adds it.
+  s.spellLanguage = ini.Find(kSpelling, "LANGUAGE").value_or(std::string());
   return s;
 }
 
-void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave) {
+void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave,
+                   const std::string& spellLanguage) {
   ini.SetInt(kWindow, "LEFT", geometry.left);
   ini.SetInt(kWindow, "TOP", geometry.top);
   ini.SetInt(kWindow, "WIDTH", geometry.width);
   ini.SetInt(kWindow, "HEIGHT", geometry.height);
   ini.SetInt(kGeneral, "AUTOSAVE", autosave ? 1 : 0);
+  if (!spellLanguage.empty()) ini.SetString(kSpelling, "LANGUAGE", spellLanguage);
 }
 
 Settings LoadSettingsFile(const std::string& fileName) {
@@ -54,10 +59,11 @@ Settings LoadSettingsFile(const std::string& fileName) {
   return s;  // the store's destructor saves once more
 }
 
-void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave) {
+void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave,
+                      const std::string& spellLanguage) {
   TINIFile ini;
   ini.Load(fileName);
-  WriteSettings(ini, geometry, autosave);
+  WriteSettings(ini, geometry, autosave, spellLanguage);
   ini.Save();
 }
 

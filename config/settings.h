@@ -20,7 +20,12 @@ struct Settings {
   int32_t top = 0;
   int32_t width = -1;  // 0 or less: no size stored, the window keeps the system's placement
   int32_t height = -1;
+  // [SPELLING] LANGUAGE: a dictionary's tag or "off"; empty until the user has chosen one, and
+  // then not written either.
+  std::string spellLanguage;
 };
+
+inline const char kSpellingOff[] = "off";
 
 // The outer frame of the main window, as written back at the end.
 struct WindowGeometry {
@@ -40,13 +45,17 @@ inline const char kConfigFileName[] = "config.ini";
 // Reads every setting from the store in the program's order (geometry first), recording the
 // default of each key the store lacks.
 Settings ReadSettings(TINIFile& ini);
-// Writes the geometry and the autosave state into the store; everything else stays.
-void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave);
+// Writes the geometry and the autosave state into the store, and the spelling language where the
+// user chose one in this run (empty: none chosen); everything else stays.
+void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave,
+                   const std::string& spellLanguage = {});
 
 // The start-up pass: load the file, read the settings, save the file (the store's destruction
 // saves it a second time, so the file holds every key read).
 Settings LoadSettingsFile(const std::string& fileName);
-// The pass at the end: load the file, set geometry and autosave, save.
-void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave);
+// The pass at the end: load the file, set geometry and autosave (and a spelling language chosen in
+// this run), save.
+void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave,
+                      const std::string& spellLanguage = {});
 
 }  // namespace marrowleaf

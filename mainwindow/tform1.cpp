@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <memory>
 
@@ -26,6 +27,7 @@
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/prompts.h"
+#include "spelling/spellchecker.h"
 
 TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
     : QMainWindow(parent), prompts(p), today(std::move(clock)) {
@@ -81,6 +83,11 @@ bool TForm1::event(QEvent* event) {
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   ApplyStoredOuterSize();
+  // The dictionary is loaded once the window is up, on a thread of its own.
+  if (!spellingStarted) {
+    spellingStarted = true;
+    QTimer::singleShot(100, spelling, &TSpellChecker::Start);
+  }
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
@@ -134,6 +141,12 @@ void TForm1::LoadSettings() {
   calender->SetDiary(saveDir, static_cast<int>(tabNames.size()));
   editorCommand = s.editor;
   CheckBox_autosave->setChecked(s.autosave);
+  spelling = new TSpellChecker(inputarea, QString::fromStdString(s.spellLanguage), this);
+  spelling->setObjectName(QStringLiteral("Spelling"));
+  connect(spelling, &TSpellChecker::languageChosen, this,
+          [this](const QString& choice) { spellChoice = choice.toStdString(); });
+  connect(spelling, &TSpellChecker::warning, this,
+          [this](const QString& text) { prompts.ShowWarning(this, text); });
 }
 
 void TForm1::SaveSettings() {
@@ -145,7 +158,7 @@ void TForm1::SaveSettings() {
   }
   marrowleaf::SaveSettingsFile(marrowleaf::kConfigFileName,
                                {outer.x(), outer.y(), outer.width(), outer.height()},
-                               CheckBox_autosave->isChecked());
+                               CheckBox_autosave->isChecked(), spellChoice);
 }
 
 int TForm1::DayOfWeek(int year, int month, int day) {
@@ -205,7 +218,10 @@ void TForm1::ConnectEvents() {
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
   connect(tabheader, &QTabBar::currentChanged, this,
           [this] { Guard([this] { tabheaderChange(); }); });
-  connect(inputarea, &QPlainTextEdit::textChanged, this, [this] { inputareaChange(); });
+  // Every change of the text, and only that: textChanged is raised by a change of formats alone
+  // (the spelling marks) too.
+  connect(inputarea->document(), &QTextDocument::contentsChange, this,
+          [this] { inputareaChange(); });
   // Another program writing the shown entry: a sync tool, an editor, a second copy of the diary.
   connect(watcher, &QFileSystemWatcher::fileChanged, recheck, [this] {
     watchingFile = false;  // a rename over the file leaves the watch on the old one

@@ -31,6 +31,7 @@ class QTimer;
 class TDiaryCalendar;
 class TFindWindow;
 class TPrompts;
+class TSpellChecker;
 
 // The main window: the calendar and its buttons on the left, the tabs and the text area of the
 // shown entry on the right. It owns the editing cycle: the text area belongs to `entryPath`,
@@ -178,12 +179,15 @@ class TForm1 : public QMainWindow {
   QFileSystemWatcher* watcher = nullptr;  // the shown entry's file and its month folder
   QTimer* recheck = nullptr;              // one look after a burst of notices
   TFindWindow* findWindow = nullptr;      // made on first use
-  std::string watchedPath;                // the entry the watches are for
-  std::string draftDir;                   // where drafts of typed text are kept
-  QTimer* draftPause = nullptr;           // a draft once typing pauses
-  QElapsedTimer draftDue;                 // since the first change not in a draft yet
-  std::future<void> draftWrite;           // the draft writer at work
-  bool watchingFile = false;              // false once a notice says its file may be gone
+  TSpellChecker* spelling = nullptr;      // the text area's spelling
+  bool spellingStarted = false;
+  std::string spellChoice;  // a language chosen in the menu this run, or "off": kept at the end
+  std::string watchedPath;  // the entry the watches are for
+  std::string draftDir;     // where drafts of typed text are kept
+  QTimer* draftPause = nullptr;  // a draft once typing pauses
+  QElapsedTimer draftDue;        // since the first change not in a draft yet
+  std::future<void> draftWrite;  // the draft writer at work
+  bool watchingFile = false;     // false once a notice says its file may be gone
   std::string editorCommand;
   std::vector<std::string> tabNames;
   QStringList tabTitles;  // the tab names as text, for the captions

@@ -22,6 +22,7 @@
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "spelling/spellchecker.h"
 
 void TForm1::ReadSelectedDate() {
   const QDate date = calender->selectedDate();
@@ -186,8 +187,10 @@ QString TForm1::InputText() const {
 
 void TForm1::SetEntryLoaded(bool loaded) {
   entryLoaded = loaded;
-  // Typing where no entry is loaded could never be saved, so the text area takes none.
+  // Typing where no entry is loaded could never be saved, so the text area takes none, and
+  // spelling marks only what the user can change.
   inputarea->setReadOnly(!loaded);
+  if (spelling != nullptr) spelling->SetActive(loaded);
 }
 
 QString TForm1::EntryName() const {

@@ -8,7 +8,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_TEST_BUILD_PACKAGES \
-  xvfb xauth python3
+  xvfb xauth python3 hunspell hunspell-en-us
 cmake --preset default -S "$top" > /dev/null
 cmake --build "$top/build/default"
 out="$top/build/default/bench-results"

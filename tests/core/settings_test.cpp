@@ -127,6 +127,21 @@ TEST(SettingsPass, SaveWritesGeometryAndAutosaveAndKeepsEverythingElse) {
   EXPECT_NE(ReadFile(dir / "config.ini").find("LEFT = -3\r\n"), std::string::npos);
 }
 
+// [SPELLING] holds what the user chose in the menu; reading it never adds it.
+TEST(SettingsPass, TheSpellingLanguageIsWrittenOnlyOnceChosen) {
+  TempDir dir;
+  EXPECT_EQ(LoadSettingsFile(dir / "config.ini").spellLanguage, "");
+  SaveSettingsFile(dir / "config.ini", {0, 0, 300, 200}, false);
+  EXPECT_EQ(ReadFile(dir / "config.ini").find("SPELLING"), std::string::npos);
+  SaveSettingsFile(dir / "config.ini", {0, 0, 300, 200}, false, "de_DE");
+  EXPECT_EQ(LoadSettingsFile(dir / "config.ini").spellLanguage, "de_DE");
+  SaveSettingsFile(dir / "config.ini", {0, 0, 300, 200}, false, marrowleaf::kSpellingOff);
+  EXPECT_NE(ReadFile(dir / "config.ini").find("[SPELLING]\r\nLANGUAGE = off\r\n\r\n[WINDOW]"),
+            std::string::npos);
+  SaveSettingsFile(dir / "config.ini", {0, 0, 300, 200}, false);  // no choice this run: kept
+  EXPECT_EQ(LoadSettingsFile(dir / "config.ini").spellLanguage, marrowleaf::kSpellingOff);
+}
+
 TEST(SettingsPass, UnknownKeysSurviveAStartAndAnEnd) {
   TempDir dir;
   WriteFile(dir / "config.ini", "[Plugin]\nzz=1\n[GENERAL]\nCOLOR=red\n");

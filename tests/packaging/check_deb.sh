@@ -18,6 +18,8 @@ echo "Depends: $depends"
 echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 echo "$depends" | grep -q 'libqt6widgets6' || { echo "the dependencies miss Qt Widgets"; exit 1; }
 dpkg-deb -f "$deb" Recommends | grep -q 'fonts-ipafont-gothic' || { echo "no font recommended"; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q 'hunspell-dictionary' || { echo "no dictionary recommended"; exit 1; }
+echo "$depends" | grep -q 'libenchant-2-2' || { echo "the dependencies miss Enchant"; exit 1; }
 # Debian's own checker, as a packager runs it: no error and no warning.
 lintian --tag-display-limit 0 "$deb" > "$build/lintian.log" 2>&1 || true
 cat "$build/lintian.log"

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entries/spellwords.h"
+
+#include <QLocale>
+#include <QTextBoundaryFinder>
+
+namespace marrowleaf {
+namespace {
+
+// Scripts written without spaces between words: a word finder cannot cut them, and the word
+// lists of spell checkers do not cover them.
+bool UnspacedScript(QChar::Script script) {
+  switch (script) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Bopomofo:
+    case QChar::Script_Thai:
+    case QChar::Script_Lao:
+    case QChar::Script_Khmer:
+    case QChar::Script_Myanmar:
+    case QChar::Script_Tibetan:
+    case QChar::Script_Yi:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Blank(QChar c) { return c.isSpace(); }
+
+// A run of text between blanks that is a web or e-mail address.
+bool IsAddress(QStringView run) {
+  if (run.contains(u"://") || run.startsWith(u"www.", Qt::CaseInsensitive)) return true;
+  const qsizetype at = run.indexOf(u'@');
+  return at > 0 && run.indexOf(u'.', at) > at + 1;
+}
+
+bool Judged(QStringView word) {
+  bool letter = false;
+  bool lower = false;
+  for (qsizetype i = 0; i < word.size(); ++i) {
+    const char32_t c = word[i].isHighSurrogate() && i + 1 < word.size()
+                           ? QChar::surrogateToUcs4(word[i], word[i + 1])
+                           : word[i].unicode();
+    if (c > 0xFFFF) ++i;
+    if (QChar::isDigit(c)) return false;
+    if (UnspacedScript(QChar::script(c))) return false;
+    if (QChar::isLetter(c)) {
+      letter = true;
+      lower = lower || !QChar::isUpper(c);
+    }
+  }
+  return letter && lower;  // no letter, or capitals alone: nothing to judge
+}
+
+}  // namespace
+
+std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetype to) {
+  std::vector<WordSpan> words;
+  if (to < 0 || to > text.size()) to = text.size();
+  from = std::clamp<qsizetype>(from, 0, text.size());
+  // Start and end at blanks, so that a word or an address cut by [from, to) is taken whole.
+  while (from > 0 && !Blank(text[from - 1])) --from;
+  while (to < text.size() && !Blank(text[to])) ++to;
+  // The finder works out the boundaries of its whole text at once: only the part looked at.
+  const QStringView part = QStringView(text).mid(from, to - from);
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Word, part);
+  qsizetype runStart = from;
+  while (runStart < to) {
+    while (runStart < to && Blank(text[runStart])) ++runStart;
+    qsizetype runEnd = runStart;
+    while (runEnd < to && !Blank(text[runEnd])) ++runEnd;
+    if (runEnd > runStart && !IsAddress(QStringView(text).mid(runStart, runEnd - runStart))) {
+      finder.setPosition(runStart - from);
+      for (qsizetype start = runStart; start < runEnd;) {
+        qsizetype end = finder.toNextBoundary();
+        end = end < 0 ? runEnd : std::min(end + from, runEnd);
+        const QStringView word = QStringView(text).mid(start, end - start);
+        if (Judged(word)) words.push_back({start, end - start});
+        start = end;
+      }
+    }
+    runStart = runEnd;
+  }
+  return words;
+}
+
+QString ChooseSpellLanguage(const QString& localeName, const QStringList& installed) {
+  const QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+  if (installed.contains(name)) return name;
+  const QString language = name.section(QLatin1Char('_'), 0, 0);
+  if (installed.contains(language)) return language;
+  for (const QString& tag : installed) {
+    if (tag.section(QLatin1Char('_'), 0, 0) == language) return tag;
+  }
+  if (installed.contains(QStringLiteral("en_US"))) return QStringLiteral("en_US");
+  return {};
+}
+
+QString SpellLanguageName(const QString& tag) {
+  const QLocale locale(tag);
+  if (locale.language() == QLocale::C || tag.isEmpty()) return tag;
+  // The language's own name without a country's flavour ("English", not "American English"):
+  // the world's form of it where there is one.
+  const QLocale world(locale.language(), QLocale::World);
+  QString language = (world.territory() == QLocale::World ? world : QLocale(locale.language()))
+                         .nativeLanguageName();
+  if (!language.isEmpty()) language[0] = language[0].toUpper();
+  if (!tag.contains(QLatin1Char('_'))) return language;
+  return language + QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
+}
+
+}  // namespace marrowleaf

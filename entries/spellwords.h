@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The rules of spell checking that need no window and no dictionary: which words of a text are
+// looked up, and which installed dictionary a user gets by default.
+namespace marrowleaf {
+
+struct WordSpan {
+  qsizetype start = 0;
+  qsizetype length = 0;
+  bool operator==(const WordSpan& o) const { return start == o.start && length == o.length; }
+};
+
+// The words of text[from, to) that a dictionary should judge, in order: words by Unicode's word
+// boundaries, an apostrophe inside a word belonging to it ("doesn't", "l'eau"). Left out are
+// numbers and words holding digits, words in capitals alone (acronyms), the pieces of a web
+// address or an e-mail address, and words in scripts written without spaces (Japanese, Chinese,
+// Thai...), which no word list covers. A word that runs over `from` or `to` is taken whole.
+std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from = 0, qsizetype to = -1);
+
+// The dictionary for a locale ("de_DE"): the one of that name, else one of the same language
+// (its language alone first, then other countries in order), else "en_US", else none (empty).
+QString ChooseSpellLanguage(const QString& localeName, const QStringList& installed);
+
+// How a dictionary's tag ("de_DE") reads in its own language: "Deutsch (Deutschland)".
+QString SpellLanguageName(const QString& tag);
+
+}  // namespace marrowleaf

@@ -1,0 +1,554 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "spelling/spellchecker.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSyntaxHighlighter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <cstdio>
+
+#include "config/settings.h"
+#include "entries/spellwords.h"
+
+using marrowleaf::WordSpan;
+
+namespace {
+
+constexpr int kMostSuggestions = 7;
+// In a paragraph longer than this, only the marks near the screen are drawn: every mark is a
+// format the text's layout itemizes, and a key in a long paragraph lays all of it out again.
+constexpr qsizetype kLongBlock = 8192;
+constexpr qsizetype kDrawnAround = 2048;
+constexpr int kIdleSliceMs = 8;  // idle checking gives the event loop back this often
+
+// What a block's words came to: its misspelt words, valid for the text of `length` characters.
+struct BlockMarks : QTextBlockUserData {
+  std::vector<WordSpan> misspelt;
+  qsizetype length = 0;
+  qsizetype typedAt = -1;   // where the last key in this block went, while its word is typed
+  qsizetype drawnFrom = 0;  // the marks drawn: all, or those of a long block near the screen
+  qsizetype drawnTo = 0;
+};
+
+}  // namespace
+
+struct TSpellChecker::LoadResult {
+  QStringList installed;
+  bool off = false;
+  std::unique_ptr<TSpellDictionary> dictionary;
+};
+
+// Draws the marks. A block is checked when it is shown or when the event loop is idle; an edit
+// within a checked block re-checks the words around it and moves the other marks along.
+class TSpellHighlighter : public QSyntaxHighlighter {
+ public:
+  TSpellHighlighter(QPlainTextEdit* text, TSpellChecker* owner)
+      : QSyntaxHighlighter(static_cast<QObject*>(nullptr)), edit(text), checker(owner) {
+    mark.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    mark.setUnderlineColor(Qt::red);
+    idle.setSingleShot(true);
+    idle.setInterval(0);
+    QObject::connect(&idle, &QTimer::timeout, checker, [this] { CheckIdle(); });
+    // The highlighter reformats a block when told here, not on every change of the document:
+    // on its own it would format every block of a new text at once, which for a long entry
+    // costs as much as setting the text.
+    setDocument(edit->document());
+    QObject::disconnect(edit->document(), SIGNAL(contentsChange(int, int, int)), this,
+                        SLOT(_q_reformatBlocks(int, int, int)));
+    QObject::connect(edit->document(), &QTextDocument::contentsChange, checker,
+                     [this](int position, int removed, int added) {
+                       if (checker->Marking()) Edited(position, removed, added);
+                     });
+    QObject::connect(edit, &QPlainTextEdit::cursorPositionChanged, checker, [this] {
+      const QTextCursor cursor = edit->textCursor();
+      // The word being typed is marked once the cursor leaves it.
+      if (typing.isValid()) {
+        const int at = cursor.position() - typing.position();
+        if (cursor.block() != typing || at < typingSpan.start ||
+            at > typingSpan.start + typingSpan.length) {
+          const QTextBlock block = typing;
+          typing = QTextBlock();
+          Rehighlight(block);
+        }
+      }
+      // In a long block, the marks drawn follow the cursor.
+      const auto* marks = static_cast<const BlockMarks*>(cursor.block().userData());
+      const qsizetype at = cursor.position() - cursor.block().position();
+      if (marks != nullptr && (at < marks->drawnFrom || at > marks->drawnTo)) {
+        Rehighlight(cursor.block());
+      }
+    });
+    QObject::connect(edit->verticalScrollBar(), &QScrollBar::valueChanged, checker, [this] {
+      Measure();
+      Schedule();
+    });
+    edit->viewport()->installEventFilter(checker);
+  }
+
+  // An edit within one block re-checks the words around it now; a larger one (a paste, a new
+  // text) leaves its blocks to the idle checking, those on screen first.
+  void Edited(int position, int removed, int added) {
+    const QTextBlock first = document()->findBlock(position);
+    const QTextBlock last = document()->findBlock(position + added);
+    if (first == last) {
+      change = {position, removed, added};
+      // A key in a long paragraph: the marks are moved on the block's layout directly, which
+      // costs what the marks cost, where a reformat would go over every character of it.
+      auto* marks = static_cast<BlockMarks*>(first.userData());
+      if (marks != nullptr && first.length() > kLongBlock &&
+          Follow(*marks, first.text(), position - first.position())) {
+        QList<QTextLayout::FormatRange> ranges;
+        for (const WordSpan& s : Drawn(*marks, first)) {
+          ranges.append({static_cast<int>(s.start), static_cast<int>(s.length), mark});
+        }
+        first.layout()->setFormats(ranges);
+      } else {
+        rehighlightBlock(first);
+      }
+      change.position = -1;
+      return;
+    }
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+      const auto* marks = static_cast<const BlockMarks*>(b.userData());
+      const bool drawn = marks != nullptr && !marks->misspelt.empty();
+      if (marks != nullptr) b.setUserData(nullptr);
+      if (drawn) Rehighlight(b);  // its old marks are in the wrong places
+      if (b == last) break;
+    }
+    Schedule();
+  }
+
+  // Every block's marks are dropped, and made again where marks are wanted: those on screen
+  // at once, the rest in idle time.
+  void Reset() {
+    typing = QTextBlock();
+    next = QTextBlock();
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+      const auto* marks = static_cast<const BlockMarks*>(b.userData());
+      if (marks == nullptr) continue;
+      const bool drawn = !marks->misspelt.empty();
+      b.setUserData(nullptr);
+      if (drawn) Rehighlight(b);
+    }
+    Schedule();
+  }
+  // Which blocks and characters the screen shows: looked up when it scrolls or changes size,
+  // never while a block is being formatted. A long block whose drawn marks no longer cover the
+  // screen is drawn again.
+  void Measure() {
+    const QTextCursor top = edit->cursorForPosition(QPoint(0, 0));
+    const QTextCursor bottom = edit->cursorForPosition(
+        QPoint(edit->viewport()->width() - 1, edit->viewport()->height() - 1));
+    firstShown = std::max(0, top.blockNumber());
+    linesShown =
+        std::max(1, edit->viewport()->height() / std::max(1, edit->fontMetrics().height()));
+    shownFrom = top.position();
+    shownTo = bottom.position();
+    for (QTextBlock b = top.block(); b.isValid() && b.blockNumber() <= bottom.blockNumber();
+         b = b.next()) {
+      const auto* marks = static_cast<const BlockMarks*>(b.userData());
+      if (marks == nullptr || marks->length <= kLongBlock) continue;
+      const qsizetype from = shownFrom - b.position();
+      const qsizetype to = shownTo - b.position();
+      if ((from < marks->drawnFrom && marks->drawnFrom > 0) ||
+          (to > marks->drawnTo && marks->drawnTo < marks->length)) {
+        Rehighlight(b);
+      }
+    }
+  }
+  void Rehighlight(const QTextBlock& block) {
+    const Quiet quiet(*this);
+    rehighlightBlock(block);
+  }
+  void Schedule() {
+    if (checker->Marking()) idle.start();
+  }
+  // Drops the marks of `word` everywhere: it is right now.
+  void Forget(const QString& word) {
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+      auto* marks = static_cast<BlockMarks*>(b.userData());
+      if (marks == nullptr) continue;
+      const QString text = b.text();
+      const auto same = [&](const WordSpan& s) { return text.mid(s.start, s.length) == word; };
+      if (std::any_of(marks->misspelt.begin(), marks->misspelt.end(), same)) {
+        marks->misspelt.erase(std::remove_if(marks->misspelt.begin(), marks->misspelt.end(), same),
+                              marks->misspelt.end());
+        Rehighlight(b);
+      }
+    }
+  }
+
+ protected:
+  void highlightBlock(const QString& text) override {
+    const QTextBlock block = currentBlock();
+    if (!checker->Marking()) {
+      if (currentBlockUserData() != nullptr) setCurrentBlockUserData(nullptr);
+      return;
+    }
+    auto* marks = static_cast<BlockMarks*>(currentBlockUserData());
+    const qsizetype local = change.position - block.position();
+    const bool edited = change.position >= 0 && local >= 0 && local <= text.size();
+    if (marks != nullptr && edited && Follow(*marks, text, local)) {
+      change.position = -1;
+    } else if (marks == nullptr || marks->length != text.size() || edited) {
+      if (edited) change.position = -1;
+      if (!Shown(block)) {  // the idle checking comes to it
+        if (marks != nullptr) setCurrentBlockUserData(nullptr);
+        idle.start();
+        return;
+      }
+      marks = new BlockMarks;
+      marks->misspelt = checker->dictionary->MisspeltWords(text);
+      marks->length = text.size();
+      setCurrentBlockUserData(marks);
+    }
+    for (const WordSpan& s : Drawn(*marks, block)) {
+      setFormat(static_cast<int>(s.start), static_cast<int>(s.length), mark);
+    }
+  }
+
+ private:
+  // One edit within the block's text as last checked: marks after it move along, the words
+  // around it are checked again. False for an edit that is not of that text.
+  bool Follow(BlockMarks& marks, const QString& text, qsizetype local) {
+    if (local + change.removed > marks.length ||
+        text.size() != marks.length + change.added - change.removed) {
+      return false;
+    }
+    std::vector<WordSpan> kept;
+    for (WordSpan s : marks.misspelt) {
+      if (s.start + s.length < local) {
+        kept.push_back(s);
+      } else if (s.start > local + change.removed) {
+        s.start += change.added - change.removed;
+        kept.push_back(s);
+      }
+    }
+    for (const WordSpan& w :
+         checker->dictionary->MisspeltWords(text, local, local + change.added)) {
+      if (std::find(kept.begin(), kept.end(), w) == kept.end()) kept.push_back(w);
+    }
+    std::sort(kept.begin(), kept.end(),
+              [](const WordSpan& a, const WordSpan& b) { return a.start < b.start; });
+    marks.misspelt = std::move(kept);
+    marks.length = text.size();
+    marks.typedAt = local + change.added;
+    return true;
+  }
+
+  // The marks to draw: all, or in a long block those near the screen and the cursor; the word
+  // under a key just typed waits until the cursor leaves it.
+  std::vector<WordSpan> Drawn(BlockMarks& marks, const QTextBlock& block) {
+    const QTextCursor cursor = edit->textCursor();
+    const qsizetype at = cursor.block() == block ? cursor.position() - block.position() : -1;
+    marks.drawnFrom = 0;
+    marks.drawnTo = marks.length;
+    if (marks.length > kLongBlock) {
+      const qsizetype around = at >= 0 ? at : (shownFrom + shownTo) / 2 - block.position();
+      marks.drawnFrom = std::max<qsizetype>(
+          0, std::min<qsizetype>(around, shownFrom - block.position()) - kDrawnAround);
+      marks.drawnTo = std::min<qsizetype>(
+          marks.length, std::max<qsizetype>(around, shownTo - block.position()) + kDrawnAround);
+    }
+    std::vector<WordSpan> drawn;
+    for (const WordSpan& s : marks.misspelt) {
+      if (s.start + s.length < marks.drawnFrom || s.start > marks.drawnTo) continue;
+      if (at >= s.start && at <= s.start + s.length && marks.typedAt >= s.start &&
+          marks.typedAt <= s.start + s.length) {
+        typing = block;
+        typingSpan = s;
+        continue;
+      }
+      drawn.push_back(s);
+    }
+    marks.typedAt = -1;
+    return drawn;
+  }
+
+  struct Change {
+    int position = -1;
+    int removed = 0;
+    int added = 0;
+  };
+  // Reformatting of our own: no edit to note.
+  struct Quiet {
+    explicit Quiet(TSpellHighlighter& h) : owner(h) { owner.change.position = -1; }
+    ~Quiet() { owner.change.position = -1; }
+    TSpellHighlighter& owner;
+  };
+
+  // On screen (with a screen's worth around it), or the cursor's block.
+  bool Shown(const QTextBlock& block) const {
+    if (block == edit->textCursor().block()) return true;
+    return block.blockNumber() >= firstShown - linesShown &&
+           block.blockNumber() <= firstShown + 2 * linesShown;
+  }
+
+  void CheckIdle() {
+    if (!checker->Marking()) return;
+    QElapsedTimer slice;
+    slice.start();
+    Measure();
+    // The blocks on screen first, then the rest in order, a slice at a time.
+    for (QTextBlock b = document()->findBlockByNumber(std::max(0, firstShown - linesShown));
+         b.isValid() && Shown(b); b = b.next()) {
+      CheckBlock(b);
+    }
+    if (!next.isValid()) next = document()->begin();
+    while (next.isValid() && slice.elapsed() < kIdleSliceMs) {
+      CheckBlock(next);
+      next = next.next();
+    }
+    if (next.isValid()) {
+      idle.start();
+    } else {
+      next = document()->begin();
+      for (QTextBlock b = next; b.isValid(); b = b.next()) {
+        if (b.userData() == nullptr) {  // an edit meanwhile left one unchecked
+          idle.start();
+          break;
+        }
+      }
+    }
+  }
+  void CheckBlock(const QTextBlock& block) {
+    auto* marks = static_cast<BlockMarks*>(block.userData());
+    if (marks != nullptr && marks->length == block.length() - 1) return;
+    auto* fresh = new BlockMarks;
+    fresh->misspelt = checker->dictionary->MisspeltWords(block.text());
+    fresh->length = block.length() - 1;
+    QTextBlock(block).setUserData(fresh);
+    if (!fresh->misspelt.empty()) Rehighlight(block);
+  }
+
+  QPlainTextEdit* edit;
+  TSpellChecker* checker;
+  QTextCharFormat mark;
+  QTimer idle;
+  QTextBlock next;  // where the idle checking goes on
+  Change change;
+  QTextBlock typing;  // the block whose word under the cursor waits
+  WordSpan typingSpan;
+  int firstShown = 0;
+  int linesShown = 40;
+  int shownFrom = 0;  // the characters on screen
+  int shownTo = 0;
+
+  friend class TSpellChecker;
+};
+
+TSpellChecker::TSpellChecker(QPlainTextEdit* text, const QString& language, QObject* parent)
+    : QObject(parent), edit(text), choice(language) {
+  enabled = choice != QLatin1String(marrowleaf::kSpellingOff);
+  highlighter = new TSpellHighlighter(edit, this);
+  highlighter->setParent(this);
+  loading = new QFutureWatcher<std::shared_ptr<LoadResult>>(this);
+  connect(loading, &QFutureWatcher<std::shared_ptr<LoadResult>>::finished, this, [this] {
+    const std::shared_ptr<LoadResult> loaded = loading->result();
+    installed = loaded->installed;
+    dictionary = std::move(loaded->dictionary);
+    Remark();
+    Q_EMIT ready();
+  });
+  edit->installEventFilter(this);
+  InstallAccess();
+}
+
+TSpellChecker::~TSpellChecker() { loading->waitForFinished(); }
+
+void TSpellChecker::Start() { Load(choice); }
+
+void TSpellChecker::Load(const QString& wanted) {
+  loading->waitForFinished();
+  loading->setFuture(QtConcurrent::run([wanted, locale = QLocale::system().name()] {
+    auto loaded = std::make_shared<LoadResult>();
+    loaded->installed = TSpellDictionary::Installed();
+    if (wanted == QLatin1String(marrowleaf::kSpellingOff)) return loaded;
+    const QString tag = loaded->installed.contains(wanted)
+                            ? wanted
+                            : marrowleaf::ChooseSpellLanguage(locale, loaded->installed);
+    if (tag.isEmpty()) return loaded;  // no dictionary at all: no marks, nothing to say
+    QString error;
+    loaded->dictionary = TSpellDictionary::Load(tag, error);
+    if (!loaded->dictionary) {
+      std::fprintf(stderr, "marrowleaf: spelling: the dictionary %s cannot be loaded: %s\n",
+                   qPrintable(tag), qPrintable(error));
+    }
+    return loaded;
+  }));
+}
+
+bool TSpellChecker::Marking() const { return enabled && active && dictionary != nullptr; }
+
+void TSpellChecker::SetActive(bool on) {
+  if (on == active) return;
+  active = on;
+  highlighter->Reset();
+}
+
+void TSpellChecker::Remark() { highlighter->Reset(); }
+
+bool TSpellChecker::MisspeltAt(int position, int& start, int& end) const {
+  if (!Marking()) return false;
+  const QTextBlock block = edit->document()->findBlock(position);
+  const auto* marks = static_cast<const BlockMarks*>(block.userData());
+  if (marks == nullptr) return false;
+  const qsizetype at = position - block.position();
+  for (const WordSpan& s : marks->misspelt) {
+    if (at >= s.start && at <= s.start + s.length) {
+      start = block.position() + static_cast<int>(s.start);
+      end = start + static_cast<int>(s.length);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TSpellChecker::MarkRun(int position, int& start, int& end) const {
+  const QTextBlock block = edit->document()->findBlock(position);
+  const auto* marks = Marking() ? static_cast<const BlockMarks*>(block.userData()) : nullptr;
+  const qsizetype at = position - block.position();
+  qsizetype from = 0;
+  qsizetype to = block.length();  // the line's break belongs to its run
+  if (marks != nullptr) {
+    for (const WordSpan& s : marks->misspelt) {
+      if (at >= s.start && at < s.start + s.length) {
+        start = block.position() + static_cast<int>(s.start);
+        end = start + static_cast<int>(s.length);
+        return true;
+      }
+      if (s.start + s.length <= at) from = s.start + s.length;
+      if (s.start > at) {
+        to = s.start;
+        break;
+      }
+    }
+  }
+  start = block.position() + static_cast<int>(from);
+  end = block.position() + static_cast<int>(to);
+  return false;
+}
+
+void TSpellChecker::Replace(int start, int end, const QString& word) {
+  // One edit, one undo step: an ordinary change of the entry.
+  QTextCursor cursor(edit->document());
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  cursor.insertText(word);
+  edit->setTextCursor(cursor);
+}
+
+void TSpellChecker::AddWord(const QString& word) {
+  if (!dictionary) return;
+  if (!dictionary->Add(word) && !toldAddFailed) {
+    toldAddFailed = true;
+    Q_EMIT warning(QStringLiteral("The word \"") + word +
+                   QStringLiteral("\" could not be added to your personal word list. It counts "
+                                  "as right until the diary is closed."));
+  }
+  highlighter->Forget(word);
+}
+
+void TSpellChecker::IgnoreWord(const QString& word) {
+  if (!dictionary) return;
+  dictionary->Ignore(word);
+  highlighter->Forget(word);
+}
+
+void TSpellChecker::SetEnabled(bool on) {
+  enabled = on;
+  Q_EMIT languageChosen(on ? Language() : QString::fromLatin1(marrowleaf::kSpellingOff));
+  if (on && !dictionary) {
+    Load(QString());  // the locale's dictionary
+    return;
+  }
+  Remark();
+}
+
+void TSpellChecker::ChooseLanguage(const QString& tag) {
+  enabled = true;
+  Q_EMIT languageChosen(tag);
+  Load(tag);
+}
+
+QMenu* TSpellChecker::CreateContextMenu(const QContextMenuEvent& event) {
+  QMenu* menu = edit->createStandardContextMenu(event.pos());
+  const int position = event.reason() == QContextMenuEvent::Mouse
+                           ? edit->cursorForPosition(event.pos()).position()
+                           : edit->textCursor().position();
+  int start = 0;
+  int end = 0;
+  if (MisspeltAt(position, start, end)) {
+    QTextCursor word(edit->document());
+    word.setPosition(start);
+    word.setPosition(end, QTextCursor::KeepAnchor);
+    const QString misspelt = word.selectedText();
+    QAction* first = menu->actions().value(0);
+    const QStringList suggestions = dictionary->Suggestions(misspelt, kMostSuggestions);
+    for (const QString& suggestion : suggestions) {
+      QAction* replace = new QAction(suggestion, menu);
+      connect(replace, &QAction::triggered, this,
+              [this, start, end, suggestion] { Replace(start, end, suggestion); });
+      menu->insertAction(first, replace);
+    }
+    if (suggestions.isEmpty()) {
+      QAction* none = new QAction(QStringLiteral("No suggestions"), menu);
+      none->setEnabled(false);
+      menu->insertAction(first, none);
+    }
+    QAction* add = new QAction(QStringLiteral("Add to Dictionary"), menu);
+    connect(add, &QAction::triggered, this, [this, misspelt] { AddWord(misspelt); });
+    QAction* ignore = new QAction(QStringLiteral("Ignore All"), menu);
+    connect(ignore, &QAction::triggered, this, [this, misspelt] { IgnoreWord(misspelt); });
+    menu->insertAction(first, add);
+    menu->insertAction(first, ignore);
+    menu->insertSeparator(first);
+  }
+  menu->addSeparator();
+  QAction* check = menu->addAction(QStringLiteral("Check Spelling"));
+  check->setObjectName(QStringLiteral("CheckSpelling"));
+  check->setCheckable(true);
+  check->setChecked(enabled);
+  connect(check, &QAction::toggled, this, &TSpellChecker::SetEnabled);
+  QMenu* languages = menu->addMenu(QStringLiteral("Language"));
+  languages->setObjectName(QStringLiteral("SpellLanguage"));
+  if (installed.isEmpty()) {
+    languages->addAction(QStringLiteral("No dictionaries installed"))->setEnabled(false);
+  }
+  auto* group = new QActionGroup(languages);
+  for (const QString& tag : installed) {
+    QAction* language = languages->addAction(marrowleaf::SpellLanguageName(tag));
+    language->setCheckable(true);
+    language->setChecked(enabled && tag == Language());
+    language->setData(tag);
+    group->addAction(language);
+    connect(language, &QAction::triggered, this, [this, tag] { ChooseLanguage(tag); });
+  }
+  return menu;
+}
+
+bool TSpellChecker::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit->viewport() && event->type() == QEvent::Resize) {
+    highlighter->Measure();
+    highlighter->Schedule();
+  }
+  if (watched == edit && event->type() == QEvent::ContextMenu) {
+    auto* request = static_cast<QContextMenuEvent*>(event);
+    QMenu* menu = CreateContextMenu(*request);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(request->globalPos());
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entries/spellwords.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace marrowleaf;
+
+std::vector<std::string> Words(const char* text, qsizetype from = 0, qsizetype to = -1) {
+  const QString s = QString::fromUtf8(text);
+  std::vector<std::string> out;
+  for (const WordSpan& w : CheckedWords(s, from, to))
+    out.push_back(s.mid(w.start, w.length).toStdString());
+  return out;
+}
+
+using V = std::vector<std::string>;
+
+TEST(SpellWords, OnlyWordsADictionaryCanJudgeAreLookedUp) {
+  const struct {
+    const char* text;
+    V words;
+  } rows[] = {
+      {"Teh rivr was hihg.", {"Teh", "rivr", "was", "hihg"}},
+      {"It doesn't matter; l'eau, l\u2019eau.", {"It", "doesn't", "matter", "l'eau", "l\u2019eau"}},
+      {"'quoted' words", {"quoted", "words"}},
+      {"In 2026 on 3rd May at 10am", {"In", "on", "May", "at"}},
+      {"NASA and the UN met I", {"and", "the", "met"}},
+      {"see https://example.org/a_pag or www.exmple.com now", {"see", "or", "now"}},
+      {"mail me@exmple.org, or (me@x.y) ok", {"mail", "or", "ok"}},
+      {"日記：かな、カタカナ漢字。", {}},
+      {"日記diary かなkana", {"diary", "kana"}},
+      {"Stra\u00dfe \u00fcber na\u00efve", {"Stra\u00dfe", "\u00fcber", "na\u00efve"}},
+      {"", {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(Words(row.text), row.words);
+  }
+  // A part of the text: the words it touches, each whole.
+  EXPECT_EQ(Words("one two three four", 5, 9), (V{"two", "three"}));
+  EXPECT_EQ(Words("see www.exmple.com now", 10, 11), V{});
+}
+
+TEST(SpellWords, TheDictionaryFollowsTheLocale) {
+  const QStringList installed{QStringLiteral("de_AT"), QStringLiteral("de_DE"),
+                              QStringLiteral("en_GB"), QStringLiteral("en_US"),
+                              QStringLiteral("fr")};
+  const struct {
+    const char* locale;
+    const char* chosen;
+  } rows[] = {{"de_DE.UTF-8", "de_DE"}, {"de_CH.UTF-8", "de_AT"}, {"fr_CA", "fr"},
+              {"en_GB@euro", "en_GB"},  {"ja_JP.UTF-8", "en_US"}, {"C", "en_US"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.locale);
+    EXPECT_EQ(ChooseSpellLanguage(QString::fromLatin1(row.locale), installed).toStdString(),
+              row.chosen);
+  }
+  EXPECT_TRUE(ChooseSpellLanguage(QStringLiteral("ja_JP"), {QStringLiteral("de_DE")}).isEmpty());
+  EXPECT_EQ(SpellLanguageName(QStringLiteral("en_US")), QStringLiteral("English (United States)"));
+  EXPECT_EQ(SpellLanguageName(QStringLiteral("de_DE")), QStringLiteral("Deutsch (Deutschland)"));
+}
+
+}  // namespace

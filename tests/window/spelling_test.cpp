@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Spelling as the user writes: marks, suggestions and the language, on a small word list of the
+// test's own, so that nothing depends on the dictionaries installed.
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "spelling/spellchecker.h"
+#include "windowtest.h"
+
+using namespace windowtest;
+
+class SpellingTest : public WindowTest {
+  Q_OBJECT
+
+ public:
+  SpellingTest() {
+    // Enchant reads its configuration folder once per process: a hunspell word list of our own.
+    const QString folder = words.filePath(QStringLiteral("hunspell"));
+    QDir().mkpath(folder);
+    WriteBytes(folder + QStringLiteral("/xx_TEST.aff"), "SET UTF-8\nTRY eiarnhtwsoTEIARN\n");
+    WriteBytes(folder + QStringLiteral("/xx_TEST.dic"),
+               "7\nThe\nriver\nwas\nhigh\nafter\nrain\nx\n");
+    qputenv("ENCHANT_CONFIG_DIR", words.path().toLocal8Bit());
+  }
+
+ private:
+  QTemporaryDir words;
+
+  std::unique_ptr<TForm1> StartSpelling(const QByteArray& text) {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\n[SPELLING]\nLANGUAGE=xx_TEST\n");
+    if (!text.isNull()) WriteBytes(Path(kToday, 0), text);
+    auto form = Start();
+    TSpellChecker* spelling = Spelling(*form);
+    spelling->Start();
+    if (!QTest::qWaitFor([&] { return spelling->Loaded(); }, 5000)) return nullptr;
+    return form;
+  }
+  static TSpellChecker* Spelling(TForm1& form) {
+    return form.findChild<TSpellChecker*>(QStringLiteral("Spelling"));
+  }
+  // The words drawn with the spelling underline.
+  static QStringList Marked(TForm1& form) {
+    QStringList out;
+    auto* area = Child<QPlainTextEdit>(form, "inputarea");
+    for (QTextBlock b = area->document()->begin(); b.isValid(); b = b.next()) {
+      for (const QTextLayout::FormatRange& r : b.layout()->formats()) {
+        if (r.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline) {
+          out << b.text().mid(r.start, r.length);
+        }
+      }
+    }
+    return out;
+  }
+  static QMenu* MenuAt(TForm1& form, const QString& word) {
+    auto* area = Child<QPlainTextEdit>(form, "inputarea");
+    QTextCursor at = area->document()->find(word);
+    at.setPosition(at.selectionStart() + 1);
+    const QPoint point = area->cursorRect(at).center();
+    const QContextMenuEvent click(QContextMenuEvent::Mouse, point,
+                                  area->viewport()->mapToGlobal(point));
+    return Spelling(form)->CreateContextMenu(click);
+  }
+
+ private Q_SLOTS:
+  void misspelt_words_are_marked_and_the_marks_change_nothing() {
+    auto form = StartSpelling("Teh rivr was hihg\r\n\xe6\x97\xa5\xe8\xa8\x98 NASA 2026");
+    QVERIFY(form);
+    QTRY_COMPARE(Marked(*form), (QStringList{QStringLiteral("Teh"), QStringLiteral("rivr"),
+                                             QStringLiteral("hihg")}));
+    auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+    QVERIFY(!form->TextModified());
+    QVERIFY(!area->document()->isUndoAvailable());
+    // A screen reader hears which runs are misspelt.
+    QAccessibleTextInterface* heard = QAccessible::queryAccessibleInterface(area)->textInterface();
+    QVERIFY(heard);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(heard->attributes(5, &start, &end), QStringLiteral("invalid:spelling;"));
+    QCOMPARE(heard->text(start, end), QStringLiteral("rivr"));
+    QCOMPARE(heard->attributes(10, &start, &end), QString());
+    QCOMPARE(heard->text(start, end), QStringLiteral(" was "));
+    // The word being typed waits until the cursor leaves it.
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClicks(area, QStringLiteral(" rane"));
+    QCOMPARE(Marked(*form).size(), 3);
+    QTest::keyClicks(area, QStringLiteral(" x"));
+    QCOMPARE(Marked(*form).last(), QStringLiteral("rane"));
+    // The placeholder and a read-only entry carry no marks.
+    Click(*form, "Button_next_month");
+    QCOMPARE(Text(*form), QStringLiteral("File does not exist. push 'create' button."));
+    QVERIFY(Marked(*form).isEmpty());
+    QTemporaryDir elsewhere;
+    WriteBytes(elsewhere.filePath(QStringLiteral("e.txt")), "rivr");
+    QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("e.txt")), Path(kToday, 1)));
+    Click(*form, "Button_today");
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(1);
+    QCOMPARE(Text(*form), QStringLiteral("rivr"));
+    QVERIFY(area->isReadOnly());
+    QTest::qWait(50);  // idle checking, were it to mark anything
+    QVERIFY(Marked(*form).isEmpty());
+    QVERIFY(!form->TextModified());
+  }
+
+  // In a paragraph too long to format whole on each key, the marks move with the keys.
+  void marks_follow_keys_in_a_long_paragraph() {
+    QByteArray text;
+    while (text.size() < 20000) text += "The river was high after rain ";
+    auto form = StartSpelling(text + "rivr hihg");
+    QVERIFY(form);
+    auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+    area->moveCursor(QTextCursor::End);
+    QTRY_COMPARE(Marked(*form), (QStringList{QStringLiteral("rivr"), QStringLiteral("hihg")}));
+    QTextCursor before = area->textCursor();
+    before.setPosition(19990);
+    area->setTextCursor(before);
+    QTest::keyClicks(area, QStringLiteral("x "));
+    QCOMPARE(Marked(*form), (QStringList{QStringLiteral("rivr"), QStringLiteral("hihg")}));
+    QTest::keyClick(area, Qt::Key_Backspace);
+    QTest::keyClick(area, Qt::Key_Backspace);
+    QCOMPARE(Marked(*form), (QStringList{QStringLiteral("rivr"), QStringLiteral("hihg")}));
+  }
+
+  void a_suggestion_replaces_the_word_in_one_undoable_change() {
+    auto form = StartSpelling("Teh rivr was hihg");
+    QVERIFY(form);
+    QTRY_COMPARE(Marked(*form).size(), 3);
+    std::unique_ptr<QMenu> menu(MenuAt(*form, QStringLiteral("rivr")));
+    const QList<QAction*> items = menu->actions();
+    QCOMPARE(items.first()->text(), QStringLiteral("river"));
+    QStringList texts;
+    for (const QAction* item : items) texts << item->text();
+    for (const char* item : {"Add to Dictionary", "Ignore All", "Check Spelling", "Language"}) {
+      QVERIFY2(texts.contains(QString::fromLatin1(item)), item);
+    }
+    items.first()->trigger();
+    QCOMPARE(Text(*form), QStringLiteral("Teh river was hihg"));
+    QVERIFY(form->TextModified());
+    QTRY_COMPARE(Marked(*form), (QStringList{QStringLiteral("Teh"), QStringLiteral("hihg")}));
+    Child<QPlainTextEdit>(*form, "inputarea")->undo();
+    QCOMPARE(Text(*form), QStringLiteral("Teh rivr was hihg"));
+    Child<QPlainTextEdit>(*form, "inputarea")->redo();
+    // An ordinary change: one question at the next date change, and Yes saves it.
+    prompts.answers = {true};
+    Click(*form, "Button_today");
+    QCOMPARE(prompts.questions, 1);
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("Teh river was hihg\0", 19));
+  }
+
+  void words_added_ignored_and_the_language_choice_are_kept() {
+    auto form = StartSpelling("Teh rivr was hihg");
+    QVERIFY(form);
+    QTRY_COMPARE(Marked(*form).size(), 3);
+    TSpellChecker* spelling = Spelling(*form);
+    spelling->AddWord(QStringLiteral("hihg"));
+    spelling->IgnoreWord(QStringLiteral("Teh"));
+    QCOMPARE(Marked(*form), QStringList{QStringLiteral("rivr")});
+    QVERIFY(ReadBytes(words.filePath(QStringLiteral("xx_TEST.dic"))).contains("hihg\n"));
+    QVERIFY(prompts.warnings.isEmpty());
+    spelling->SetEnabled(false);
+    QVERIFY(Marked(*form).isEmpty());
+    form.reset();
+    QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("[SPELLING]\r\nLANGUAGE = off\r\n"));
+  }
+};
+
+QTEST_MAIN(SpellingTest)
+#include "spelling_test.moc"
