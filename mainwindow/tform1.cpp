@@ -54,7 +54,12 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
       this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+  FormDestroy();
+  // Before the text area it watches.
+  delete spelling;
+  spelling = nullptr;
+}
 
 void TForm1::FormDestroy() {
   if (destroyed) return;

@@ -143,3 +143,10 @@ void TSpellChecker::InstallAccess() {
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
   }
 }
+
+void TSpellChecker::RemoveAccess() {
+  edit->setProperty(kCheckerProperty, QVariant());
+  if (QAccessibleInterface* current = QAccessible::queryAccessibleInterface(edit)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
+  }
+}

@@ -93,7 +93,8 @@ class TSpellHighlighter : public QSyntaxHighlighter {
       Measure();
       Schedule();
     });
-    edit->viewport()->installEventFilter(checker);
+    checker->viewport = edit->viewport();
+    checker->viewport->installEventFilter(checker);
   }
 
   // An edit within one block re-checks the words around it now; a larger one (a paste, a new
@@ -365,7 +366,13 @@ TSpellChecker::TSpellChecker(QPlainTextEdit* text, const QString& language, QObj
   InstallAccess();
 }
 
-TSpellChecker::~TSpellChecker() { loading->waitForFinished(); }
+TSpellChecker::~TSpellChecker() {
+  loading->waitForFinished();
+  if (edit != nullptr) {
+    edit->removeEventFilter(this);
+    RemoveAccess();
+  }
+}
 
 void TSpellChecker::Start() { Load(choice); }
 
@@ -539,7 +546,8 @@ QMenu* TSpellChecker::CreateContextMenu(const QContextMenuEvent& event) {
 }
 
 bool TSpellChecker::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit->viewport() && event->type() == QEvent::Resize) {
+  // Only pointers are compared: the text area may be on its way out.
+  if (watched == viewport && event->type() == QEvent::Resize) {
     highlighter->Measure();
     highlighter->Schedule();
   }

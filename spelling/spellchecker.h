@@ -77,10 +77,12 @@ class TSpellChecker : public QObject {
   friend class TSpellHighlighter;
   struct LoadResult;
   void InstallAccess();  // spellaccess.cpp
+  void RemoveAccess();
   void Load(const QString& choice);
   void Remark();  // after a change of dictionary, words or switch: every block again
 
-  QPlainTextEdit* edit;
+  QPointer<QPlainTextEdit> edit;
+  QWidget* viewport = nullptr;  // the text area's, whose size decides what is on screen
   TSpellHighlighter* highlighter = nullptr;
   QString choice;  // the stored choice, or one made in the menu
   QStringList installed;
