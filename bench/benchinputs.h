@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <string>
 
@@ -16,14 +17,23 @@
 // the code, not the disk.
 namespace benchinputs {
 
+// Removed with everything in it when the benchmark ends: the diaries are large, and /dev/shm is
+// memory.
 inline std::string Folder() {
-  static const std::string dir = [] {
-    std::string pattern = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-                          "/marrowleaf-bench-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-  }();
-  return dir;
+  struct Temporary {
+    std::string path;
+    Temporary() {
+      path = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+             "/marrowleaf-bench-XXXXXX";
+      if (::mkdtemp(path.data()) == nullptr) std::abort();
+    }
+    ~Temporary() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  };
+  static const Temporary dir;
+  return dir.path;
 }
 
 inline void Write(const std::string& path, const std::string& bytes) {

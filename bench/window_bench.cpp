@@ -25,6 +25,7 @@
 
 #include "benchinputs.h"
 #include "entries/history.h"
+#include "export/exportwindow.h"
 #include "find/findwindow.h"
 #include "history/historywindow.h"
 #include "mainwindow/prompts.h"
@@ -262,8 +263,78 @@ void DraftOnWindowThread(benchmark::State& state) {
   form.SetDraftFolder(std::string());
 }
 
+// The start-up benchmark's diary, 20 years of 3 tabs, exported whole.
+TExportJob WholeDiary(marrowleaf::ExportFormat format, const char* suffix) {
+  TExportJob job;
+  job.saveDir = benchinputs::SearchDiaryFolder(false);
+  job.range = {QDate(2006, 1, 1), QDate(2025, 12, 31), {true, true, true}};
+  job.format = format;
+  job.texts = {QStringLiteral("Marrowleaf diary"),
+               QStringLiteral("2006 – 2025"),
+               QLocale(QLocale::English, QLocale::UnitedKingdom),
+               {QStringLiteral("Diary"), QStringLiteral("Work"), QStringLiteral("Dreams")},
+               true};
+  job.target = benchinputs::Folder() + "/whole." + suffix;
+  return job;
+}
+
+void ExportWhole(benchmark::State& state, marrowleaf::ExportFormat format, const char* suffix) {
+  const TExportJob job = WholeDiary(format, suffix);
+  double firstProgress = 0;
+  for (auto _ : state) {
+    QElapsedTimer clock;
+    clock.start();
+    bool first = true;
+    const marrowleaf::SaveOutcome done = RunExportJob(job, [&](int progress, int) {
+      if (first && progress > 0) {
+        firstProgress = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        first = false;
+      }
+      return true;
+    });
+    if (!done.ok) state.SkipWithError(done.error.c_str());
+  }
+  state.counters["first_progress_ms"] = firstProgress;
+}
+
+// The peers on the same days: one Markdown file through pandoc, one plain file through enscript
+// and ps2pdf (bench-only tools, which scripts/bench.sh installs).
+void PeerCommand(benchmark::State& state, marrowleaf::ExportFormat format, const char* tool,
+                 const char* command) {
+  const TExportJob job =
+      WholeDiary(format, format == marrowleaf::ExportFormat::kMarkdown ? "md" : "txt");
+  if (!RunExportJob(job, [](int, int) { return true; }).ok ||
+      std::system((std::string("command -v ") + tool + " > /dev/null").c_str()) != 0) {
+    state.SkipWithError("the peer is not installed");
+    return;
+  }
+  const std::string line = "cd " + benchinputs::Folder() + " && " + command + " > /dev/null 2>&1";
+  for (auto _ : state) {
+    if (std::system(line.c_str()) != 0) state.SkipWithError("the peer failed");
+  }
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(ExportWhole, html, marrowleaf::ExportFormat::kHtml, "html")
+    ->Name("export/whole_diary/html")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportWhole, pdf, marrowleaf::ExportFormat::kPdf, "pdf")
+    ->Name("export/whole_diary/pdf")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(PeerCommand, pandoc, marrowleaf::ExportFormat::kMarkdown, "pandoc",
+                  "pandoc -f markdown -t html whole.md -o whole-pandoc.html")
+    ->Name("export/whole_diary/pandoc_html")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(1);
+BENCHMARK_CAPTURE(PeerCommand, enscript, marrowleaf::ExportFormat::kPlainText, "enscript",
+                  "enscript -q -p - whole.txt | ps2pdf - whole-enscript.pdf")
+    ->Name("export/whole_diary/enscript_ps2pdf")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
 BENCHMARK_CAPTURE(Typing, with_drafts, true, nullptr)
     ->Name("typing/key/with_drafts")
     ->Unit(benchmark::kMicrosecond);
@@ -334,12 +405,29 @@ int SearchMemory() {
   return 0;
 }
 
+// The peak memory of a PDF export of the whole diary above the idle window, in a process of its
+// own: "export_memory PEAK_KIB PAGES_BYTES".
+int ExportMemory() {
+  const TExportJob job = WholeDiary(marrowleaf::ExportFormat::kPdf, "pdf");
+  Diary diary(3);
+  TForm1 form(prompts);
+  form.show();
+  QCoreApplication::processEvents();
+  std::ofstream("/proc/self/clear_refs") << "5";
+  const long idle = StatusKib("VmRSS:");
+  RunExportJob(job, [](int, int) { return true; });
+  std::printf("export_memory %ld %lld\n", StatusKib("VmHWM:") - idle,
+              static_cast<long long>(QFileInfo(QString::fromStdString(job.target)).size()));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc > 1 && std::string(argv[1]) == "--search-memory") return SearchMemory();
+  if (argc > 1 && std::string(argv[1]) == "--export-memory") return ExportMemory();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -86,6 +86,8 @@ class TForm1 : public QMainWindow {
   void Button_launch_editorClick();
   void Hist1Click();
   void Find1Click();
+  void Expo1Click();
+  void Prin1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -141,6 +143,7 @@ class TForm1 : public QMainWindow {
   void AnnounceDrafts();
   std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
+  void ShowExport(bool print);
   QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
   QString EntryName() const;         // "2004/3/7, tab "Diary""
 
@@ -168,6 +171,8 @@ class TForm1 : public QMainWindow {
   QAction* PrevEntryDay = nullptr;  // Alt+Left, on the window, not in the menu
   QAction* NextEntryDay = nullptr;  // Alt+Right
   QAction* Hist1 = nullptr;
+  QAction* Expo1 = nullptr;
+  QAction* Prin1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

@@ -130,6 +130,11 @@ void TForm1::CreateMenu() {
   Hist1 = N1->addAction(QStringLiteral("&History…"));
   Hist1->setObjectName(QStringLiteral("Hist1"));
   Hist1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  Expo1 = N1->addAction(QStringLiteral("&Export…"));
+  Expo1->setObjectName(QStringLiteral("Expo1"));
+  Prin1 = N1->addAction(QStringLiteral("&Print…"));
+  Prin1->setObjectName(QStringLiteral("Prin1"));
+  Prin1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   Exi1 = N1->addAction(QStringLiteral("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
   PrevEntryDay = new QAction(QStringLiteral("Previous day with an entry"), this);

@@ -14,9 +14,11 @@
 #include <utility>
 
 #include "entries/monthlisting.h"
+#include "export/exportwindow.h"
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
+#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
@@ -79,6 +81,20 @@ void TForm1::Find1Click() {
   findWindow->show();
   findWindow->raise();
   findWindow->activateWindow();
+}
+
+void TForm1::Expo1Click() { ShowExport(false); }
+void TForm1::Prin1Click() { ShowExport(true); }
+
+void TForm1::ShowExport(bool print) {
+  // What the text area holds goes to its file first, as for the editor.
+  SaveEntryIfModified();
+  const QDate shown(calender->yearShown(), calender->monthShown(), 1);
+  TExportWindow window(print ? TExportWindow::Mode::kPrint : TExportWindow::Mode::kExport, saveDir,
+                       tabTitles, shown, shown.addDays(shown.daysInMonth() - 1), this);
+  connect(&window, &TExportWindow::failed, this,
+          [this](const QString& text) { prompts.ShowWarning(this, text); });
+  prompts.ShowDialog(window);
 }
 
 void TForm1::ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length) {

@@ -8,7 +8,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_TEST_BUILD_PACKAGES \
-  xvfb xauth python3 hunspell hunspell-en-us
+  xvfb xauth python3 hunspell hunspell-en-us pandoc enscript ghostscript
 cmake --preset default -S "$top" > /dev/null
 cmake --build "$top/build/default"
 out="$top/build/default/bench-results"
@@ -20,6 +20,7 @@ echo "== INI store"; "$b/ini_bench" $opts > "$out/ini.json"
 echo "== entry files"; "$b/entry_bench" $opts > "$out/entry.json"
 echo "== window"; "$b/window_bench" $opts > "$out/window.json"
 "$b/window_bench" --search-memory > "$out/search-memory.txt" 2> /dev/null
+"$b/window_bench" --export-memory > "$out/export-memory.txt" 2> /dev/null
 echo "== start-up"; "$top/bench/startup.sh" "$top/build/default" 15 > "$out/startup.txt"
 python3 "$top/bench/report.py" "$out" "$top/docs"
 echo "wrote docs/performance.md and docs/performance.svg"

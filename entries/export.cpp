@@ -1,0 +1,214 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entries/export.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "entries/entrykey.h"
+#include "entries/entrytext.h"
+#include "entries/monthlisting.h"
+#include "platform/files.h"
+
+namespace marrowleaf {
+namespace {
+
+int MonthIndex(int year, int month) { return year * 12 + month - 1; }
+
+}  // namespace
+
+bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
+                      const std::function<bool(const ExportDay&)>& each) {
+  const int tabCount = static_cast<int>(range.tabs.size());
+  if (!range.from.isValid() || !range.to.isValid() || range.from > range.to) return true;
+  const int first = MonthIndex(range.from.year(), range.from.month());
+  const int last = MonthIndex(range.to.year(), range.to.month());
+  for (const auto& [year, month] : DiaryMonths(saveDir, Order::kOldestFirst)) {
+    const int index = MonthIndex(year, month);
+    if (index < first || index > last) continue;
+    std::vector<std::pair<int, int>> entries;  // (day, tab)
+    ListMonthEntries(saveDir, year, month, tabCount, [&](const EntryName& name, bool regular) {
+      const QDate date(year, month, name.day);
+      if (regular && !name.conflict && range.tabs[static_cast<size_t>(name.tab)] &&
+          date.isValid() && date >= range.from && date <= range.to) {
+        entries.emplace_back(name.day, name.tab);
+      }
+    });
+    std::sort(entries.begin(), entries.end());
+    FolderReader reader(MonthDirectory(saveDir, year, month));
+    ExportDay day;
+    const auto flush = [&] {
+      const bool go = day.entries.empty() || each(day);
+      day.entries.clear();
+      return go;
+    };
+    for (const auto& [number, tab] : entries) {
+      const QDate date(year, month, number);
+      if (date != day.date && !flush()) return false;
+      day.date = date;
+      std::string_view bytes;
+      if (!reader.Read(EntryFileName(static_cast<uint16_t>(number), tab), bytes)) continue;
+      if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
+        bytes = bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
+      }
+      if (bytes.empty()) continue;  // an empty entry is no page of the book
+      day.entries.push_back({tab, EntryBytesToText(bytes).text});
+    }
+    if (!flush()) return false;
+  }
+  return true;
+}
+
+bool DiaryExtent(const std::string& saveDir, int tabCount, QDate& first, QDate& last) {
+  const auto find = [&](Order order, QDate& found) {
+    for (const auto& [year, month] : DiaryMonths(saveDir, order)) {
+      const uint32_t days = ListMonth(saveDir, year, month, tabCount).entries;
+      if (days == 0) continue;
+      const int day = order == Order::kOldestFirst ? __builtin_ctz(days) : 31 - __builtin_clz(days);
+      found = QDate(year, month, day);
+      return found.isValid();
+    }
+    return false;
+  };
+  return find(Order::kOldestFirst, first) && find(Order::kNewestFirst, last);
+}
+
+QString DayHeading(const QDate& date, const QLocale& locale) {
+  return locale.toString(date, QLocale::LongFormat);
+}
+
+TextExport::TextExport(ExportFormat f, ExportTexts t) : format(f), texts(std::move(t)) {
+  switch (format) {
+    case ExportFormat::kHtml:
+      out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"") +
+            HtmlEscape(texts.locale.bcp47Name()) +
+            QStringLiteral("\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
+            HtmlEscape(texts.title) +
+            QStringLiteral(
+                "</title>\n<style>\n"
+                "body { font-family: sans-serif; max-width: 42em; margin: 2em auto; "
+                "padding: 0 1em; line-height: 1.45; }\n"
+                "h2 { margin-top: 2em; border-bottom: 1px solid #999; }\n"
+                ".entry { white-space: pre-wrap; overflow-wrap: break-word; }\n"
+                "</style>\n</head>\n<body>\n<h1>") +
+            HtmlEscape(texts.title) + QStringLiteral("</h1>\n<p>") + HtmlEscape(texts.range) +
+            QStringLiteral("</p>\n");
+      break;
+    case ExportFormat::kMarkdown:  // "#" is a day's heading: the title is a line of its own
+      out = MarkdownLine(texts.title) + QStringLiteral("\\\n") + MarkdownLine(texts.range) +
+            QLatin1Char('\n');
+      break;
+    case ExportFormat::kPlainText:
+    case ExportFormat::kPdf:
+      out = texts.title + QLatin1Char('\n') + QString(texts.title.size(), QLatin1Char('=')) +
+            QLatin1Char('\n') + texts.range + QLatin1Char('\n');
+      break;
+  }
+}
+
+void TextExport::Day(const ExportDay& day) {
+  const QString heading = DayHeading(day.date, texts.locale);
+  switch (format) {
+    case ExportFormat::kHtml:
+      out += QStringLiteral("<h2>") + HtmlEscape(heading) + QStringLiteral("</h2>\n");
+      for (const ExportEntry& entry : day.entries) {
+        if (texts.tabHeadings) {
+          out += QStringLiteral("<h3>") + HtmlEscape(texts.tabNames.value(entry.tab)) +
+                 QStringLiteral("</h3>\n");
+        }
+        out += QStringLiteral("<div class=\"entry\">") + HtmlEscape(entry.text) +
+               QStringLiteral("</div>\n");
+      }
+      break;
+    case ExportFormat::kMarkdown:
+      out += QStringLiteral("\n# ") + MarkdownLine(heading) + QLatin1Char('\n');
+      for (const ExportEntry& entry : day.entries) {
+        if (texts.tabHeadings) {
+          out += QStringLiteral("\n## ") + MarkdownLine(texts.tabNames.value(entry.tab)) +
+                 QLatin1Char('\n');
+        }
+        out += QLatin1Char('\n');
+        // Each line ends in a hard break, so that the lines stay lines.
+        for (const QStringView line : QStringView(entry.text).split(u'\n')) {
+          out += line.isEmpty() ? QString() : MarkdownLine(line) + QLatin1Char('\\');
+          out += QLatin1Char('\n');
+        }
+      }
+      break;
+    case ExportFormat::kPlainText:
+    case ExportFormat::kPdf:
+      out += QLatin1Char('\n') + heading + QLatin1Char('\n') +
+             QString(heading.size(), QLatin1Char('=')) + QLatin1Char('\n');
+      for (const ExportEntry& entry : day.entries) {
+        if (texts.tabHeadings) {
+          const QString& name = texts.tabNames.value(entry.tab);
+          out += QLatin1Char('\n') + name + QLatin1Char('\n') +
+                 QString(name.size(), QLatin1Char('-')) + QLatin1Char('\n');
+        }
+        out += QLatin1Char('\n') + entry.text + QLatin1Char('\n');
+      }
+      break;
+  }
+}
+
+std::string TextExport::Finish() {
+  if (format == ExportFormat::kHtml) out += QStringLiteral("</body>\n</html>\n");
+  return out.toUtf8().toStdString();
+}
+
+QString HtmlEscape(QStringView text) {
+  QString escaped;
+  escaped.reserve(text.size() + text.size() / 8);
+  for (const QChar c : text) {
+    switch (c.unicode()) {
+      case u'&':
+        escaped += QStringLiteral("&amp;");
+        break;
+      case u'<':
+        escaped += QStringLiteral("&lt;");
+        break;
+      case u'>':
+        escaped += QStringLiteral("&gt;");
+        break;
+      case u'"':
+        escaped += QStringLiteral("&quot;");
+        break;
+      case u'\'':
+        escaped += QStringLiteral("&#39;");
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+QString MarkdownLine(QStringView line) {
+  QString out;
+  qsizetype at = 0;
+  // Leading blanks would make an indented code block: they stay, as spaces that are no indent.
+  while (at < line.size() && (line[at] == u' ' || line[at] == u'\t')) {
+    out += line[at] == u'\t' ? QStringLiteral("&#9;") : QStringLiteral("&#32;");
+    ++at;
+  }
+  // What a line may start with: a heading, a quote, a list item (also "1." or "1)").
+  qsizetype digits = at;
+  while (digits < line.size() && line[digits].isDigit()) ++digits;
+  if (digits > at && digits < line.size() && (line[digits] == u'.' || line[digits] == u')')) {
+    out += line.mid(at, digits - at) + QLatin1Char('\\') + line[digits];
+    at = digits + 1;
+  } else if (at < line.size() &&
+             QStringView(u"#>-+=").contains(line[at])) {  // "=" under a line makes a heading
+    out += QLatin1Char('\\') + line[at];
+    ++at;
+  }
+  // Anywhere: emphasis, code, links, HTML, tables, and the escape itself.
+  for (; at < line.size(); ++at) {
+    const QChar c = line[at];
+    if (QStringView(u"\\`*_[]<>|~&!").contains(c)) out += QLatin1Char('\\');
+    out += c;
+  }
+  return out;
+}
+
+}  // namespace marrowleaf

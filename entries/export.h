@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The diary as a book: the days of a range that hold entries, read as the window shows them,
+// and the text forms an export writes (HTML, Markdown, plain text). Nothing here writes a file.
+namespace marrowleaf {
+
+struct ExportEntry {
+  int tab = 0;
+  QString text;  // as the text area shows it, line breaks as '\n'
+};
+
+struct ExportDay {
+  QDate date;
+  std::vector<ExportEntry> entries;  // tabs in order
+};
+
+struct ExportRange {
+  QDate from;
+  QDate to;
+  std::vector<bool> tabs;  // tabs[t]: tab t is exported
+};
+
+// Every day of the range holding a non-empty entry of an exported tab, oldest first, each entry
+// decoded as the window decodes it (up to its NUL). Conflict copies, history versions and drafts
+// are no entries. `each` returns false to stop the walk; the result is false then.
+bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
+                      const std::function<bool(const ExportDay&)>& each);
+
+// The first and last day that hold an entry of a tab below tabCount; false when none does.
+bool DiaryExtent(const std::string& saveDir, int tabCount, QDate& first, QDate& last);
+
+enum class ExportFormat { kPdf, kHtml, kMarkdown, kPlainText };
+
+// What heads the book and each day, in the user's language and locale.
+struct ExportTexts {
+  QString title;             // "Marrowleaf diary"
+  QString range;             // "8 December 2026 – 9 December 2026"
+  QLocale locale;            // the days' dates, the page's language
+  QStringList tabNames;      // by tab index
+  bool tabHeadings = false;  // more than one tab is exported
+};
+
+// The day's heading: its date written out in the locale ("Tuesday, 8 December 2026").
+QString DayHeading(const QDate& date, const QLocale& locale);
+
+// Writes a text form day by day; Finish() gives the whole file, UTF-8 with LF line ends.
+class TextExport {
+ public:
+  TextExport(ExportFormat format, ExportTexts texts);
+  void Day(const ExportDay& day);
+  std::string Finish();
+
+ private:
+  void Line(const QString& line);
+  ExportFormat format;
+  ExportTexts texts;
+  QString out;
+};
+
+// Every character of the text as HTML shows it: & < > " ' escaped.
+QString HtmlEscape(QStringView text);
+// A line of an entry as Markdown shows it as written: what would start a heading, a quote, a
+// list, a code block or HTML at its start is escaped, and so are the marks of emphasis, code and
+// links anywhere.
+QString MarkdownLine(QStringView line);
+
+}  // namespace marrowleaf

@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QPageSize>
+#include <QPainter>
+
+#include "entries/export.h"
+
+class QPagedPaintDevice;
+
+// The diary's days on pages, laid out and painted as they come (never one document of the whole
+// range): the title and the range on the first page, each day under its date, each tab's entry
+// under the tab's name when several tabs are exported, long lines wrapped, page numbers at the
+// foot. For a PDF file and for a printer alike; text stays text, in fonts the device embeds.
+class TBookPages {
+ public:
+  TBookPages(QPagedPaintDevice& device, const marrowleaf::ExportTexts& texts, bool dayPerPage);
+  ~TBookPages();
+  TBookPages(const TBookPages&) = delete;
+  TBookPages& operator=(const TBookPages&) = delete;
+
+  bool Begin();  // false when the device cannot be painted on
+  void Day(const marrowleaf::ExportDay& day);
+  void End();
+  int Pages() const { return page; }
+
+ private:
+  void NewPage();
+  void Footer();
+  void Paragraph(const QString& text, const QFont& font, qreal spaceAfter);
+
+  QPagedPaintDevice& device;
+  marrowleaf::ExportTexts texts;
+  bool dayPerPage;
+  QPainter painter;
+  QFont body;
+  QFont heading;
+  QFont tab;
+  QFont title;
+  QRectF area;  // the page inside its margins, the footer's line left out
+  qreal y = 0;
+  int page = 0;
+  bool daysOnPage = false;
+};
+
+// The page size for the user's country: Letter where measures are American, else A4.
+QPageSize PageSizeFor(const QLocale& locale);
