@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include "app/application.h"
 #include "app/endsignals.h"
 #include "app/messageboxprompts.h"
+#include "app/translations.h"
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/tform1.h"
 
@@ -20,6 +22,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   TApplication app(argc, argv);
+  InstallTranslations(QLocale::system());
   // An exception that escapes the window's creation is shown, and the program ends.
   RunShowingExceptions(
       [&app] {

@@ -27,14 +27,19 @@ void FitToCaption(QMessageBox& box) {
 MessageBoxPrompts::MessageBoxPrompts(std::function<void(const QString&)> display)
     : exceptionDisplay(std::move(display)) {}
 
-bool MessageBoxPrompts::AskSave(QWidget* owner) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("text modified"), QStringLiteral("save?"),
-                  QMessageBox::Yes | QMessageBox::No, owner);
-  box.setDefaultButton(QMessageBox::Yes);
+std::unique_ptr<QMessageBox> SaveQuestion(QWidget* owner) {
+  auto box = std::make_unique<QMessageBox>(
+      QMessageBox::NoIcon, QCoreApplication::translate("TPrompts", "text modified"),
+      QCoreApplication::translate("TPrompts", "save?"), QMessageBox::Yes | QMessageBox::No, owner);
+  box->setDefaultButton(QMessageBox::Yes);
   // Closing the box with Escape or its close button counts as No, the only other answer.
-  box.setEscapeButton(QMessageBox::No);
-  FitToCaption(box);
-  return box.exec() == QMessageBox::Yes;
+  box->setEscapeButton(QMessageBox::No);
+  FitToCaption(*box);
+  return box;
+}
+
+bool MessageBoxPrompts::AskSave(QWidget* owner) {
+  return SaveQuestion(owner)->exec() == QMessageBox::Yes;
 }
 
 void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay(message); }

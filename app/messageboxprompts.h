@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "mainwindow/prompts.h"
 
@@ -12,6 +13,9 @@ class QMessageBox;
 // ("text ... dified"). This widens the box to what its caption needs, with room for the frame's
 // buttons.
 void FitToCaption(QMessageBox& box);
+
+// The "save?" question as it is asked: caption "text modified", buttons Yes (the default) and No.
+std::unique_ptr<QMessageBox> SaveQuestion(QWidget* owner);
 
 // The real message boxes. The exception display belongs to the application object, which hands
 // it in.

@@ -25,4 +25,12 @@ const char* WeekdayName(int weekday) {
   return kNames[((weekday % 7) + 7) % 7];
 }
 
+QString WeekdayName(int weekday, const QLocale& locale) {
+  if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
+    return QString::fromLatin1(WeekdayName(weekday));
+  }
+  const int day = ((weekday % 7) + 7) % 7;
+  return locale.dayName(day == 0 ? 7 : day, QLocale::ShortFormat);
+}
+
 }  // namespace marrowleaf

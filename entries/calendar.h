@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
+#include <QString>
 #include <cstdint>
 
 namespace marrowleaf {
@@ -14,5 +16,8 @@ int DaysInMonth(int year, int month);
 int DayOfWeek(int year, int month, int day);
 // "Sun" to "Sat".
 const char* WeekdayName(int weekday);
+// The short name of weekday 0 (Sunday) to 6 in a locale's language: "Sun" to "Sat" in English
+// (and the C locale) whatever the country, "水" in Japanese, "Mi." in German.
+QString WeekdayName(int weekday, const QLocale& locale);
 
 }  // namespace marrowleaf

@@ -104,8 +104,8 @@ class TFoundRows : public QAbstractListModel {
         return QString(Head(hit).toHtmlEscaped() + Marked(hit.line, hit.marks));
       case Qt::AccessibleTextRole:  // one sentence: the date in words, the tab, the line
         return QString(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
-                       QStringLiteral(", tab ") + Tab(hit) +
-                       (hit.unsaved ? QStringLiteral(", not saved yet") : QString()) +
+                       TFindWindow::tr(", tab ") + Tab(hit) +
+                       (hit.unsaved ? TFindWindow::tr(", not saved yet") : QString()) +
                        QStringLiteral(": ") + hit.line);
       case kDate:
         return date;
@@ -127,10 +127,10 @@ class TFoundRows : public QAbstractListModel {
   QString Head(const marrowleaf::SearchHit& hit) const {
     const QDate date(hit.key.year, hit.key.month, hit.key.day);
     return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
-           QLatin1String(marrowleaf::WeekdayName(
-               marrowleaf::DayOfWeek(date.year(), date.month(), date.day()))) +
+           marrowleaf::WeekdayName(marrowleaf::DayOfWeek(date.year(), date.month(), date.day()),
+                                   QLocale()) +
            QStringLiteral(" · ") + Tab(hit) +
-           (hit.unsaved ? QStringLiteral(" · not saved yet") : QString()) + QStringLiteral(" · ");
+           (hit.unsaved ? TFindWindow::tr(" · not saved yet") : QString()) + QStringLiteral(" · ");
   }
 
   QStringList tabTitles;
@@ -144,7 +144,7 @@ TFindWindow::TFindWindow(std::string dir, QStringList titles, TUnsavedText unsav
       unsavedText(std::move(unsaved)),
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("FindWindow"));
-  setWindowTitle(QStringLiteral("Find"));
+  setWindowTitle(tr("Find"));
   CreateLayout();
 }
 
@@ -154,7 +154,7 @@ void TFindWindow::CreateLayout() {
   auto* layout = new QVBoxLayout(this);
   FindQuery = new QLineEdit(this);
   FindQuery->setObjectName(QStringLiteral("FindQuery"));
-  FindQuery->setPlaceholderText(QStringLiteral("Words to find, \"a phrase\" in quotes"));
+  FindQuery->setPlaceholderText(tr("Words to find, \"a phrase\" in quotes"));
   FindResults = new QListView(this);
   FindResults->setObjectName(QStringLiteral("FindResults"));
   FindResults->setItemDelegate(new HtmlDelegate(FindResults));
@@ -164,13 +164,13 @@ void TFindWindow::CreateLayout() {
   FindResults->setModel(rows);
   FindCount = new QLabel(this);
   FindCount->setObjectName(QStringLiteral("FindCount"));
-  FindQuery->setAccessibleName(QStringLiteral("Find"));
+  FindQuery->setAccessibleName(tr("Find"));
   FindQuery->setAccessibleDescription(
-      QStringLiteral("Words to find in every entry; double quotes make a phrase"));
-  FindResults->setAccessibleName(QStringLiteral("Entries found"));
+      tr("Words to find in every entry; double quotes make a phrase"));
+  FindResults->setAccessibleName(tr("Entries found"));
   FindResults->setAccessibleDescription(
-      QStringLiteral("Newest first; Enter shows the entry with the words selected"));
-  FindCount->setAccessibleName(QStringLiteral("How many entries were found"));
+      tr("Newest first; Enter shows the entry with the words selected"));
+  FindCount->setAccessibleName(tr("How many entries were found"));
   layout->addWidget(FindQuery);
   layout->addWidget(FindResults, 1);
   layout->addWidget(FindCount);
@@ -207,7 +207,7 @@ void TFindWindow::SearchNow(const QString& query) {
     FindCount->clear();
     return;
   }
-  FindCount->setText(QStringLiteral("Searching…"));
+  FindCount->setText(tr("Searching…"));
   cancelled = std::make_shared<std::atomic<bool>>(false);
   const int tabCount = static_cast<int>(tabTitles.size());
   std::optional<marrowleaf::UnsavedEntry> unsaved = unsavedText ? unsavedText() : std::nullopt;
@@ -239,7 +239,7 @@ void TFindWindow::SearchNow(const QString& query) {
         this,
         [this, mine, query] {
           if (mine != generation || rows->rowCount(QModelIndex()) > 0) return;
-          FindCount->setText(QStringLiteral("No entry holds \"") + query + QStringLiteral("\"."));
+          FindCount->setText(tr("No entry holds \"%1\".").arg(query));
         },
         Qt::QueuedConnection);
   });
@@ -250,8 +250,7 @@ void TFindWindow::Show(int mine, std::vector<marrowleaf::SearchHit>& hits) {
   rows->Append(hits);
   const int found = rows->rowCount(QModelIndex());
   if (!FindResults->currentIndex().isValid()) FindResults->setCurrentIndex(rows->index(0));
-  FindCount->setText(QString::number(found) + (found == 1 ? QStringLiteral(" entry found")
-                                                          : QStringLiteral(" entries found")));
+  FindCount->setText(found == 1 ? tr("1 entry found") : tr("%1 entries found").arg(found));
 }
 
 void TFindWindow::Activate(const QModelIndex& index) {

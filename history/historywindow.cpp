@@ -31,7 +31,7 @@ QString FirstLine(const QString& text) {
 }
 
 QString Bytes(int64_t size) {
-  return size == 1 ? QStringLiteral("1 byte") : QString::number(size) + QStringLiteral(" bytes");
+  return size == 1 ? THistoryWindow::tr("1 byte") : THistoryWindow::tr("%1 bytes").arg(size);
 }
 
 }  // namespace
@@ -41,19 +41,18 @@ THistoryWindow::THistoryWindow(const std::string& saveDir, const marrowleaf::Ent
                                QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("HistoryWindow"));
-  setWindowTitle(QStringLiteral("History of ") + entryName);
+  setWindowTitle(tr("History of %1").arg(entryName));
   CreateLayout();
   if (!shown) {
-    HistoryStatus->setText(QStringLiteral("No entry is shown, so there is no history to show."));
+    HistoryStatus->setText(tr("No entry is shown, so there is no history to show."));
     return;
   }
   LoadVersions(saveDir, key, draft);
   if (VersionCount() == 0) {
-    HistoryStatus->setText(QStringLiteral("This entry has no earlier versions yet."));
+    HistoryStatus->setText(tr("This entry has no earlier versions yet."));
   } else {
-    HistoryStatus->setText(QString::number(VersionCount()) +
-                           (VersionCount() == 1 ? QStringLiteral(" earlier version")
-                                                : QStringLiteral(" earlier versions")));
+    HistoryStatus->setText(VersionCount() == 1 ? tr("1 earlier version")
+                                               : tr("%1 earlier versions").arg(VersionCount()));
   }
   if (HistoryList->count() > 0) HistoryList->setCurrentRow(hasCurrent && texts.size() > 1 ? 1 : 0);
 }
@@ -69,16 +68,16 @@ void THistoryWindow::CreateLayout() {
   HistoryPreview->setReadOnly(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->setObjectName(QStringLiteral("HistoryButtons"));
-  HistoryRestore = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::ActionRole);
+  HistoryRestore = buttons->addButton(tr("&Restore"), QDialogButtonBox::ActionRole);
   HistoryRestore->setObjectName(QStringLiteral("HistoryRestore"));
   HistoryRestore->setEnabled(false);
-  HistoryList->setAccessibleName(QStringLiteral("Versions"));
-  HistoryList->setAccessibleDescription(QStringLiteral(
-      "The entry's texts, newest first: the file now, unsaved text, earlier versions"));
-  HistoryPreview->setAccessibleName(QStringLiteral("Preview"));
-  HistoryPreview->setAccessibleDescription(QStringLiteral("The chosen version's text"));
+  HistoryList->setAccessibleName(tr("Versions"));
+  HistoryList->setAccessibleDescription(
+      tr("The entry's texts, newest first: the file now, unsaved text, earlier versions"));
+  HistoryPreview->setAccessibleName(tr("Preview"));
+  HistoryPreview->setAccessibleDescription(tr("The chosen version's text"));
   HistoryRestore->setAccessibleDescription(
-      QStringLiteral("Put the chosen text into the entry, to be saved like typing"));
+      tr("Put the chosen text into the entry, to be saved like typing"));
   layout->addWidget(HistoryStatus);
   layout->addWidget(HistoryList, 1);
   layout->addWidget(HistoryPreview, 2);
@@ -101,26 +100,26 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
   if (current.complete) {
     hasCurrent = true;
     texts.append(TextOf(std::string(current.bytes.get(), current.size)));
-    AddRow(QStringLiteral("Now in the entry file · ") + Bytes(current.size) +
+    AddRow(tr("Now in the entry file") + QStringLiteral(" · ") + Bytes(current.size) +
            QStringLiteral(" · ") + FirstLine(texts.back()));
   }
   if (draft != nullptr) {
     texts.append(TextOf(draft->bytes));
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(draft->microsUtc / 1000).toLocalTime();
-    AddRow(QStringLiteral("unsaved text from ") +
-           when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" · ") +
-           FirstLine(texts.back()));
+    AddRow(tr("unsaved text from %1").arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) +
+           QStringLiteral(" · ") + FirstLine(texts.back()));
   }
   for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {
     texts.append(TextOf(marrowleaf::ReadVersion(version.path)));
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(version.microsUtc / 1000).toLocalTime();
     QString origin;
     if (version.kind == marrowleaf::VersionKind::kElsewhere) {
-      origin = QStringLiteral(" · written by another program");
+      origin = QStringLiteral(" · ") + tr("written by another program");
     } else if (version.kind == marrowleaf::VersionKind::kSyncCopy) {
       // The name's tail tells the copies of several devices apart.
-      origin = QStringLiteral(" · copy made by a sync tool: ") +
-               QFile::decodeName(QByteArray::fromStdString(version.copyName));
+      origin = QStringLiteral(" · ") +
+               tr("copy made by a sync tool: %1")
+                   .arg(QFile::decodeName(QByteArray::fromStdString(version.copyName)));
     }
     AddRow(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + origin + QStringLiteral(" · ") +
            Bytes(version.size) + QStringLiteral(" · ") + FirstLine(texts.back()));

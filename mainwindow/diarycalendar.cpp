@@ -15,14 +15,14 @@ TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
   // At 177 pixels wide, three-letter day names do not fit their columns.
   setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
   setAccessibleDescription(
-      QStringLiteral("The month calendar; days with entries are bold, Alt+Left and Alt+Right move "
-                     "to the previous and next day with an entry"));
+      tr("The month calendar; days with entries are bold, Alt+Left and "
+         "Alt+Right move to the previous and next day with an entry"));
   // The calendar's own month arrows have no names of their own.
   if (auto* back = findChild<QWidget*>(QStringLiteral("qt_calendar_prevmonth"))) {
-    back->setAccessibleName(QStringLiteral("Previous month"));
+    back->setAccessibleName(tr("Previous month"));
   }
   if (auto* on = findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth"))) {
-    on->setAccessibleName(QStringLiteral("Next month"));
+    on->setAccessibleName(tr("Next month"));
   }
   InstallAccess();
   // Its own month arrows and its keyboard move the page without the window knowing.
@@ -76,12 +76,11 @@ QString TDiaryCalendar::DayDescription(const QDate& date) const {
   QString words;
   if (at >= 0 && at < static_cast<qint64>(counts.size())) {
     const int count = counts[static_cast<size_t>(at)];
-    if (count == 1) words = QStringLiteral("1 entry");
-    if (count > 1) words = QString::number(count) + QStringLiteral(" entries");
+    if (count == 1) words = tr("1 entry");
+    if (count > 1) words = tr("%1 entries").arg(count);
   }
   if (std::find(conflicts.begin(), conflicts.end(), date) != conflicts.end()) {
-    words += (words.isEmpty() ? QString() : QStringLiteral(", ")) +
-             QStringLiteral("a sync tool's conflict copy");
+    words += (words.isEmpty() ? QString() : tr(", ")) + tr("a sync tool's conflict copy");
   }
   return words;
 }

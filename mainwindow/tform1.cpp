@@ -12,6 +12,7 @@
 #include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -177,7 +178,7 @@ void TForm1::UpdateDateLabel() {
   Label_date->setText(
       QString::number(now.year()) + QLatin1Char(' ') + QString::number(now.month()) +
       QLatin1Char('/') + QString::number(now.day()) + QStringLiteral(" (") +
-      QLatin1String(marrowleaf::WeekdayName(DayOfWeek(now.year(), now.month(), now.day()))) +
+      marrowleaf::WeekdayName(DayOfWeek(now.year(), now.month(), now.day()), QLocale()) +
       QLatin1Char(')'));
 }
 

@@ -99,16 +99,14 @@ void TForm1::AnnounceDrafts() {
     if (!key || marrowleaf::EntryPath(diary, *key) != draft.entryPath) continue;
     const QString name =
         key->tab < tabTitles.size() ? tabTitles[key->tab] : QString::number(key->tab);
-    entries << QStringLiteral("%1-%2-%3, tab \"%4\"")
-                   .arg(key->year)
-                   .arg(key->month, 2, 10, QLatin1Char('0'))
-                   .arg(key->day, 2, 10, QLatin1Char('0'))
-                   .arg(name);
+    entries << tr("%1-%2-%3, tab \"%4\"")
+                   .arg(QString::number(key->year),
+                        QStringLiteral("%1").arg(key->month, 2, 10, QLatin1Char('0')),
+                        QStringLiteral("%1").arg(key->day, 2, 10, QLatin1Char('0')), name);
   }
   if (entries.isEmpty()) return;
-  prompts.ShowWarning(this,
-                      QStringLiteral("Text typed in an earlier run was never saved, for:\n") +
-                          entries.join(QLatin1Char('\n')) +
-                          QStringLiteral("\n\nIt is kept as unsaved text in each entry's history "
-                                         "(File, History), where it can be restored."));
+  prompts.ShowWarning(this, tr("Text typed in an earlier run was never saved, for:\n%1\n\nIt is "
+                               "kept as unsaved text in each entry's history (File, History), "
+                               "where it can be restored.")
+                                .arg(entries.join(QLatin1Char('\n'))));
 }

@@ -16,11 +16,11 @@ namespace {
 // What a user needs to know to set an editor that works: where the setting lives and that the
 // editor must stay open until the user is done.
 QString EditorAdvice() {
-  return QStringLiteral("The editor is set by the key EDITOR in the section [GENERAL] of\n") +
-         QDir::current().absoluteFilePath(QStringLiteral("config.ini")) +
-         QStringLiteral(
-             "\nThe editor must stay open until you are done with the entry, for example\n"
-             "EDITOR = gedit --wait, kate --block, gvim -f or code --wait.");
+  return TForm1::tr(
+             "The editor is set by the key EDITOR in the section [GENERAL] of\n%1\nThe "
+             "editor must stay open until you are done with the entry, for example\n"
+             "EDITOR = gedit --wait, kate --block, gvim -f or code --wait.")
+      .arg(QDir::current().absoluteFilePath(QStringLiteral("config.ini")));
 }
 
 }  // namespace
@@ -36,16 +36,16 @@ void TForm1::Button_launch_editorClick() {
   // holds, exactly the bytes the program itself opens.
   std::vector<std::string> argv = SplitCommandLine(editorCommand);
   if (argv.empty()) {
-    prompts.ShowWarning(this, QStringLiteral("No editor is set.\n") + EditorAdvice());
+    prompts.ShowWarning(this, tr("No editor is set.") + QLatin1Char('\n') + EditorAdvice());
     SaveEntryIfModified();
     return;
   }
   argv.push_back(entryPath);
   // A link out of the diary is shown, never written, and an editor would write through it.
   if (marrowleaf::EntryLeavesDiary(saveDir, entryPath)) {
-    prompts.ShowWarning(
-        this, EntryDescription() + QStringLiteral(" is a link to a file outside the diary. It is "
-                                                  "shown read-only and not handed to an editor."));
+    prompts.ShowWarning(this, tr("%1 is a link to a file outside the diary. It is shown read-only "
+                                 "and not handed to an editor.")
+                                  .arg(EntryDescription()));
     return;
   }
   // The editor may write anything over the entry: the bytes it is handed are kept first.
@@ -54,9 +54,8 @@ void TForm1::Button_launch_editorClick() {
     const marrowleaf::SaveOutcome kept = marrowleaf::KeepVersion(
         saveDir, entryKey, std::string_view(handed.bytes.get(), handed.size));
     if (!kept.ok) {
-      prompts.ShowWarning(this, QStringLiteral("The text of ") + EntryDescription() +
-                                    QStringLiteral(" could not be kept in its history:\n") +
-                                    QString::fromStdString(kept.error));
+      prompts.ShowWarning(this, tr("The text of %1 could not be kept in its history:\n%2")
+                                    .arg(EntryDescription(), QString::fromStdString(kept.error)));
     }
   }
   // Editors take the NUL that ends a saved entry for binary data: they get the text alone, which
@@ -73,20 +72,18 @@ void TForm1::Button_launch_editorClick() {
   if (run.started && running.elapsed() < 1000 && !editorReturnTold &&
       marrowleaf::RegularFileState(entryPath) == handedState) {
     editorReturnTold = true;
-    prompts.ShowWarning(
-        this, QStringLiteral("The editor returned at once; it may still be open in a window of "
-                             "its own.\nThe diary shows what it saves there as soon as it is "
-                             "saved."));
+    prompts.ShowWarning(this, tr("The editor returned at once; it may still be open in a window "
+                                 "of its own.\nThe diary shows what it saves there as soon as it "
+                                 "is saved."));
   }
   calender->RefreshMarks();  // the editor may have made or removed files
   if (!run.started) {
     const QString program = marrowleaf::DecodeText(argv.front());
     QString why;
     if (run.notFound) {
-      why = QStringLiteral("No program named \"") + program + QStringLiteral("\" was found.");
+      why = tr("No program named \"%1\" was found.").arg(program);
     } else {
-      why = QStringLiteral("Could not start the editor \"") + program + QStringLiteral("\": ") +
-            run.error;
+      why = tr("Could not start the editor \"%1\": %2").arg(program, run.error);
     }
     prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice());
   }

@@ -55,7 +55,7 @@ void TForm1::CreateEntry(int tab) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());
-    inputarea->setAccessibleName(QStringLiteral("Entry of ") + EntryName());
+    inputarea->setAccessibleName(tr("Entry of %1").arg(EntryName()));
     entryFormat = marrowleaf::EntryFormat();  // a new entry is written in UTF-8
     SetEntryLoaded(true);
     textModified = false;
@@ -69,8 +69,8 @@ void TForm1::LoadEntry(int tab) {
   ComputeEntryPath(tab);
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
-    SetInputText(QStringLiteral("File does not exist. push 'create' button."));
-    inputarea->setAccessibleName(QStringLiteral("No entry yet for ") + EntryName());
+    SetInputText(tr("File does not exist. push 'create' button."));
+    inputarea->setAccessibleName(tr("No entry yet for %1").arg(EntryName()));
     entryFormat = marrowleaf::EntryFormat();
     entryState = {};  // no file shown: any file that turns up there is news
     SetEntryLoaded(false);
@@ -91,10 +91,10 @@ void TForm1::LoadEntry(int tab) {
   WatchShownEntry();
   // A screen reader hears the text area's new name: which entry it now shows.
   inputarea->setAccessibleName(
-      QStringLiteral("Entry of ") + EntryName() +
-      (outside         ? QStringLiteral(", read-only: a link to a file outside the diary")
-       : read.readOnly ? QStringLiteral(", read-only")
-                       : QString()));
+      (outside         ? tr("Entry of %1, read-only: a link to a file outside the diary")
+       : read.readOnly ? tr("Entry of %1, read-only")
+                       : tr("Entry of %1"))
+          .arg(EntryName()));
 }
 
 void TForm1::SaveEntryIfModified() {
@@ -113,23 +113,21 @@ void TForm1::SaveEntryIfModified() {
   const marrowleaf::EntrySave saved = marrowleaf::SaveEntryKeepingHistory(
       saveDir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format), &entryState);
   if (saved.displaced) {
-    prompts.ShowWarning(
-        this, QStringLiteral("Another program had changed ") + EntryDescription() +
-                  QStringLiteral(" since it was shown.\nYour text was saved; the other version is "
-                                 "in the entry's history (File, History)."));
+    prompts.ShowWarning(this, tr("Another program had changed %1 since it was shown.\nYour text "
+                                 "was saved; the other version is in the entry's history (File, "
+                                 "History).")
+                                  .arg(EntryDescription()));
   }
   if (!saved.version.ok) {
     prompts.ShowWarning(this,
-                        QStringLiteral("The text that ") + EntryDescription() +
-                            QStringLiteral(" held before could not be kept in its history:\n") +
-                            QString::fromStdString(saved.version.error));
+                        tr("The text that %1 held before could not be kept in its history:\n%2")
+                            .arg(EntryDescription(), QString::fromStdString(saved.version.error)));
   }
   if (saved.entry.ok) {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
     entryState = saved.state;
     inputarea->setAccessibleDescription(
-        QStringLiteral("The text of the shown entry, saved; the text it replaced is in its "
-                       "history"));
+        tr("The text of the shown entry, saved; the text it replaced is in its history"));
     textModified = false;
     DropDraft();
     WatchShownEntry();
@@ -196,14 +194,12 @@ void TForm1::SetEntryLoaded(bool loaded) {
 QString TForm1::EntryName() const {
   const size_t tab = static_cast<size_t>(entryKey.tab);
   const QString name = tab < tabNames.size() ? tabTitles[static_cast<qsizetype>(tab)] : QString();
-  return QStringLiteral("%1/%2/%3, tab \"%4\"")
-      .arg(entryKey.year)
-      .arg(entryKey.month)
-      .arg(entryKey.day)
-      .arg(name);
+  return tr("%1/%2/%3, tab \"%4\"")
+      .arg(QString::number(entryKey.year), QString::number(entryKey.month),
+           QString::number(entryKey.day), name);
 }
 
-QString TForm1::EntryDescription() const { return QStringLiteral("the entry of ") + EntryName(); }
+QString TForm1::EntryDescription() const { return tr("the entry of %1").arg(EntryName()); }
 
 void TForm1::KeepFailedSave(const std::string& error) {
   const std::string dir = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -216,16 +212,17 @@ void TForm1::KeepFailedSave(const std::string& error) {
     keptInRefresh = bytes;
   }
   const marrowleaf::RecoveryCopy kept = marrowleaf::KeepRecoveryCopy(dir, entryKey, bytes);
-  QString text = QStringLiteral("Could not save ") + EntryDescription() + QStringLiteral(":\n") +
-                 QString::fromStdString(error) + QStringLiteral("\n\n");
+  QString text =
+      tr("Could not save %1:\n%2").arg(EntryDescription(), QString::fromStdString(error)) +
+      QStringLiteral("\n\n");
   if (kept.outcome.ok) {
-    text += QStringLiteral("The text was kept in\n") + QString::fromStdString(kept.path);
+    text += tr("The text was kept in\n%1").arg(QString::fromStdString(kept.path));
     inputarea->setAccessibleDescription(
-        QStringLiteral("The text of the shown entry, not saved; kept in a recovery file"));
+        tr("The text of the shown entry, not saved; kept in a recovery file"));
   } else {
-    text += QStringLiteral("The text could not be kept either (") +
-            QString::fromStdString(kept.outcome.error) +
-            QStringLiteral("). Copy it out of the window before another entry is shown.");
+    text += tr("The text could not be kept either (%1). Copy it out of the window before another "
+               "entry is shown.")
+                .arg(QString::fromStdString(kept.outcome.error));
   }
   prompts.ShowWarning(this, text);
 }

@@ -38,9 +38,9 @@ QFont DesignFont(int pixelSize) {
   return font;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
-                        int width, int height) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left,
+                        int top, int width, int height) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(left, top, width, height);
   button->setAutoDefault(false);
@@ -86,7 +86,7 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::CreateLayout() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Marrowleaf v0.02a"));
+  setWindowTitle(tr("Marrowleaf v0.02a"));
   setFont(DesignFont(12));
   CreateMenu();
 
@@ -121,26 +121,26 @@ void TForm1::CreateLayout() {
 void TForm1::CreateMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  N1 = bar->addMenu(QStringLiteral("&File"));
+  N1 = bar->addMenu(tr("&File"));
   N1->setObjectName(QStringLiteral("N1"));
   // The program's own windows come above Exit; Alt+F, X still chooses Exit.
-  Find1 = N1->addAction(QStringLiteral("&Find…"));
+  Find1 = N1->addAction(tr("&Find…"));
   Find1->setObjectName(QStringLiteral("Find1"));
   Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  Hist1 = N1->addAction(QStringLiteral("&History…"));
+  Hist1 = N1->addAction(tr("&History…"));
   Hist1->setObjectName(QStringLiteral("Hist1"));
   Hist1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-  Expo1 = N1->addAction(QStringLiteral("&Export…"));
+  Expo1 = N1->addAction(tr("&Export…"));
   Expo1->setObjectName(QStringLiteral("Expo1"));
-  Prin1 = N1->addAction(QStringLiteral("&Print…"));
+  Prin1 = N1->addAction(tr("&Print…"));
   Prin1->setObjectName(QStringLiteral("Prin1"));
   Prin1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  Exi1 = N1->addAction(QStringLiteral("E&xit"));
+  Exi1 = N1->addAction(tr("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
-  PrevEntryDay = new QAction(QStringLiteral("Previous day with an entry"), this);
+  PrevEntryDay = new QAction(tr("Previous day with an entry"), this);
   PrevEntryDay->setObjectName(QStringLiteral("PrevEntryDay"));
   PrevEntryDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-  NextEntryDay = new QAction(QStringLiteral("Next day with an entry"), this);
+  NextEntryDay = new QAction(tr("Next day with an entry"), this);
   NextEntryDay->setObjectName(QStringLiteral("NextEntryDay"));
   NextEntryDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
   addAction(PrevEntryDay);
@@ -163,34 +163,33 @@ void TForm1::CreateLeftPanel() {
   calender = new TDiaryCalendar(Panel1);
   calender->setGeometry(8, 72, 177, 154);
 
-  Button_prev_year = MakeButton(Panel1, "Button_prev_year", "<<", 8, 48, 25, 17);
-  Button_next_year = MakeButton(Panel1, "Button_next_year", ">>", 160, 48, 25, 17);
-  Button_prev_month = MakeButton(Panel1, "Button_prev_month", "<", 40, 48, 25, 17);
-  Button_next_month = MakeButton(Panel1, "Button_next_month", ">", 128, 48, 25, 17);
-  Button_today = MakeButton(Panel1, "Button_today", "today", 72, 48, 49, 17);
+  Button_prev_year = MakeButton(Panel1, "Button_prev_year", QStringLiteral("<<"), 8, 48, 25, 17);
+  Button_next_year = MakeButton(Panel1, "Button_next_year", QStringLiteral(">>"), 160, 48, 25, 17);
+  Button_prev_month = MakeButton(Panel1, "Button_prev_month", QStringLiteral("<"), 40, 48, 25, 17);
+  Button_next_month = MakeButton(Panel1, "Button_next_month", QStringLiteral(">"), 128, 48, 25, 17);
+  // A caption longer in another language than its fixed button allows is said shorter there.
+  Button_today = MakeButton(Panel1, "Button_today", tr("today"), 72, 48, 49, 17);
   Button_launch_editor =
-      MakeButton(Panel1, "Button_launch_editor", "launch editor", 8, 232, 75, 25);
-  Button_create = MakeButton(Panel1, "Button_create", "create", 120, 232, 57, 25);
+      MakeButton(Panel1, "Button_launch_editor", tr("launch editor"), 8, 232, 75, 25);
+  Button_create = MakeButton(Panel1, "Button_create", tr("create"), 120, 232, 57, 25);
 
-  CheckBox_autosave = new QCheckBox(QStringLiteral("autosave without confirm"), Panel1);
+  CheckBox_autosave = new QCheckBox(tr("autosave without confirm"), Panel1);
   CheckBox_autosave->setObjectName(QStringLiteral("CheckBox_autosave"));
   CheckBox_autosave->setGeometry(8, 264, 161, 17);
 
   // For screen readers: the captions stay the names; each control says what it does.
-  const std::pair<QWidget*, const char*> described[] = {
-      {Button_prev_year, "Previous year"},
-      {Button_next_year, "Next year"},
-      {Button_prev_month, "Previous month"},
-      {Button_next_month, "Next month"},
-      {Button_today, "Show today"},
-      {Button_launch_editor, "Open this entry in the external editor"},
-      {Button_create, "Create this day's entry"},
-      {CheckBox_autosave, "Save without asking"},
-      {Label_date, "Today's date"},
+  const std::pair<QWidget*, QString> described[] = {
+      {Button_prev_year, tr("Previous year")},
+      {Button_next_year, tr("Next year")},
+      {Button_prev_month, tr("Previous month")},
+      {Button_next_month, tr("Next month")},
+      {Button_today, tr("Show today")},
+      {Button_launch_editor, tr("Open this entry in the external editor")},
+      {Button_create, tr("Create this day's entry")},
+      {CheckBox_autosave, tr("Save without asking")},
+      {Label_date, tr("Today's date")},
   };
-  for (const auto& [widget, text] : described) {
-    widget->setAccessibleDescription(QString::fromLatin1(text));
-  }
+  for (const auto& [widget, text] : described) widget->setAccessibleDescription(text);
 }
 
 void TForm1::CreateRightPanel() {
@@ -207,14 +206,14 @@ void TForm1::CreateRightPanel() {
   tabheader->setUsesScrollButtons(true);
   tabheader->setFocusPolicy(Qt::StrongFocus);
   tabheader->setAccessibleDescription(
-      QStringLiteral("One tab per kind of entry; a plus sign marks a tab whose entry exists"));
+      tr("One tab per kind of entry; a plus sign marks a tab whose entry exists"));
 
   inputarea = new QPlainTextEdit(Panel2);
   inputarea->setObjectName(QStringLiteral("inputarea"));
   inputarea->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   inputarea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   inputarea->setTabChangesFocus(true);
-  inputarea->setAccessibleDescription(QStringLiteral("The text of the shown entry"));
+  inputarea->setAccessibleDescription(tr("The text of the shown entry"));
 
   column->addWidget(tabheader);
   column->addWidget(inputarea, 1);

@@ -25,13 +25,16 @@ void TForm1::SetCalendarDate(int year, int month, int day) {
   const QDate date(year, month, day);
   // The handlers check no bounds: a date outside the years 1 to 9999 is no date at all.
   if (year < 1 || year > 9999 || !date.isValid()) {
-    throw EDiaryError("Invalid date: year " + std::to_string(year) + ", month " +
-                      std::to_string(month) + ", day " + std::to_string(day));
+    throw EDiaryError(tr("Invalid date: year %1, month %2, day %3")
+                          .arg(QString::number(year), QString::number(month), QString::number(day))
+                          .toStdString());
   }
   settingCalendar = true;
   calender->setSelectedDate(date);
   settingCalendar = false;
-  if (calender->selectedDate() != date) throw EDiaryError("The calendar cannot show this date");
+  if (calender->selectedDate() != date) {
+    throw EDiaryError(tr("The calendar cannot show this date").toStdString());
+  }
 }
 
 void TForm1::MoveCalendar(int years, int months) {

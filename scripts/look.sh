@@ -10,7 +10,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagemagick openbox \
-  fonts-ipafont-gothic qt6-gtk-platformtheme gnome-themes-extra locales-all
+  fonts-ipafont-gothic qt6-gtk-platformtheme gnome-themes-extra
 out=$(realpath -m "${1:-$top/build/look}")
 extra=${2:+$(realpath "$2")}
 mkdir -p "$out"

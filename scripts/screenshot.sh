@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes docs/screenshot.png: the real window under Xvfb, on a small sample diary of this month.
+# Makes docs/screenshot.png: the real window under Xvfb, on a small sample diary of this month;
+# and docs/screenshot-ja.png and docs/screenshot-de.png, the same window in Japanese and German.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
@@ -16,7 +17,7 @@ cp "$top/tests/e2e/x11.sh" "$work/"
 month=$(date +%Y/%-m)
 day=$(date +%-d)
 mkdir -p "$work/diary/$month"
-printf '[GENERAL]\r\nN_TABS = 3\r\nTAB0 = Diary\r\nTAB1 = Work\r\nTAB2 = Dreams\r\n' > "$work/diary/config.ini"
+printf '[GENERAL]\r\nN_TABS = 3\r\nTAB0 = Diary\r\nTAB1 = Work\r\nTAB2 = Dreams\r\n\r\n[SPELLING]\r\nLANGUAGE = en_US\r\n' > "$work/diary/config.ini"
 printf 'Walked along the river before breakfast. The first frost on the meadows,\r\nand a heron that did not move the whole time.\r\n\r\nAfternoon: letters, then bread dough for tomorrow.\0' \
   > "$work/diary/$month/${day}_0.txt"
 printf 'Release notes drafted.\0' > "$work/diary/$month/${day}_1.txt"
@@ -28,15 +29,18 @@ cat > "$work/shoot.sh" <<'SHOOT'
 set -eu
 . "$1/x11.sh"
 cd "$1/diary"
-"$2" > "$1/program.log" 2>&1 &
-pid=$!
-win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { cat "$1/program.log"; exit 1; }
-sleep 1
-import -window "$win" "$3"
-kill "$pid"
+for shot in "C.UTF-8:$3" "ja_JP.UTF-8:${3%.png}-ja.png" "de_DE.UTF-8:${3%.png}-de.png"; do
+  LANG=${shot%%:*} LANGUAGE= LC_ALL= "$2" > "$1/program.log" 2>&1 &
+  pid=$!
+  win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { cat "$1/program.log"; exit 1; }
+  sleep 1
+  import -window "$win" "${shot#*:}"
+  kill "$pid"
+  wait "$pid" || true
+done
 SHOOT
 chmod +x "$work/shoot.sh"
 . "$top/tests/e2e/x11.sh"
 marrowleaf_xvfb_run "$work/shoot.sh" "$work" "$top/build/release/marrowleaf" \
   "$top/docs/screenshot.png"
-echo "wrote docs/screenshot.png"
+echo "wrote docs/screenshot.png, docs/screenshot-ja.png and docs/screenshot-de.png"

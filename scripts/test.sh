@@ -15,6 +15,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 echo "== licensing: every file says its licence and copyright"
 (cd "$top" && reuse lint)
 
+echo "== translations: every text in every language"
+"$top/scripts/check-translations.sh"
+
 echo "== formatting"
 git -C "$top" ls-files -co --exclude-standard -- '*.cpp' '*.h' | (cd "$top" && xargs -r clang-format --dry-run --Werror)
 

@@ -460,9 +460,9 @@ void TSpellChecker::AddWord(const QString& word) {
   if (!dictionary) return;
   if (!dictionary->Add(word) && !toldAddFailed) {
     toldAddFailed = true;
-    Q_EMIT warning(QStringLiteral("The word \"") + word +
-                   QStringLiteral("\" could not be added to your personal word list. It counts "
-                                  "as right until the diary is closed."));
+    Q_EMIT warning(tr("The word \"%1\" could not be added to your personal word list. It counts "
+                      "as right until the diary is closed.")
+                       .arg(word));
   }
   highlighter->Forget(word);
 }
@@ -510,28 +510,28 @@ QMenu* TSpellChecker::CreateContextMenu(const QContextMenuEvent& event) {
       menu->insertAction(first, replace);
     }
     if (suggestions.isEmpty()) {
-      QAction* none = new QAction(QStringLiteral("No suggestions"), menu);
+      QAction* none = new QAction(tr("No suggestions"), menu);
       none->setEnabled(false);
       menu->insertAction(first, none);
     }
-    QAction* add = new QAction(QStringLiteral("Add to Dictionary"), menu);
+    QAction* add = new QAction(tr("Add to Dictionary"), menu);
     connect(add, &QAction::triggered, this, [this, misspelt] { AddWord(misspelt); });
-    QAction* ignore = new QAction(QStringLiteral("Ignore All"), menu);
+    QAction* ignore = new QAction(tr("Ignore All"), menu);
     connect(ignore, &QAction::triggered, this, [this, misspelt] { IgnoreWord(misspelt); });
     menu->insertAction(first, add);
     menu->insertAction(first, ignore);
     menu->insertSeparator(first);
   }
   menu->addSeparator();
-  QAction* check = menu->addAction(QStringLiteral("Check Spelling"));
+  QAction* check = menu->addAction(tr("Check Spelling"));
   check->setObjectName(QStringLiteral("CheckSpelling"));
   check->setCheckable(true);
   check->setChecked(enabled);
   connect(check, &QAction::toggled, this, &TSpellChecker::SetEnabled);
-  QMenu* languages = menu->addMenu(QStringLiteral("Language"));
+  QMenu* languages = menu->addMenu(tr("Language"));
   languages->setObjectName(QStringLiteral("SpellLanguage"));
   if (installed.isEmpty()) {
-    languages->addAction(QStringLiteral("No dictionaries installed"))->setEnabled(false);
+    languages->addAction(tr("No dictionaries installed"))->setEnabled(false);
   }
   auto* group = new QActionGroup(languages);
   for (const QString& tag : installed) {

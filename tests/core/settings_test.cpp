@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 #include "config/inifile.h"
+#include "entries/history.h"
 #include "testutil.h"
 
 using marrowleaf::LoadSettingsFile;
@@ -140,6 +143,22 @@ TEST(SettingsPass, TheSpellingLanguageIsWrittenOnlyOnceChosen) {
             std::string::npos);
   SaveSettingsFile(dir / "config.ini", {0, 0, 300, 200}, false);  // no choice this run: kept
   EXPECT_EQ(LoadSettingsFile(dir / "config.ini").spellLanguage, marrowleaf::kSpellingOff);
+}
+
+// What is stored is the same under every language: a first start's config.ini, a saved entry.
+TEST(SettingsPass, StoredBytesDoNotFollowTheLanguage) {
+  const auto stored = [](const char* locale) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    TempDir dir;
+    LoadSettingsFile(dir / "config.ini");
+    marrowleaf::CreateMissingEntry(dir.path(), {2026, 12, 8, 0});
+    marrowleaf::SaveEntryKeepingHistory(dir.path(), {2026, 12, 8, 0}, "日記 text");
+    const std::string bytes[] = {ReadFile(dir / "config.ini"), ReadFile(dir / "2026/12/8_0.txt")};
+    QLocale::setDefault(QLocale::c());
+    return std::vector<std::string>(std::begin(bytes), std::end(bytes));
+  };
+  EXPECT_EQ(stored("ja_JP"), stored("C"));
+  EXPECT_EQ(stored("de_DE"), stored("C"));
 }
 
 TEST(SettingsPass, UnknownKeysSurviveAStartAndAnEnd) {

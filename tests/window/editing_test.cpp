@@ -7,10 +7,12 @@
 #include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStyleOptionButton>
 
 #include "app/messageboxprompts.h"
+#include "app/translations.h"
 #include "entries/drafts.h"
 #include "windowtest.h"
 
@@ -357,6 +359,54 @@ class EditingTest : public WindowTest {
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     QVERIFY(box.width() >= metrics.horizontalAdvance(box.windowTitle()) + 4 * metrics.height());
+  }
+
+  // The window speaks the locale's language; under C it says exactly what it always said.
+  void the_window_speaks_the_language_of_the_locale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("said");  // File, the placeholder, caption, question, Yes, No
+    QTest::newRow("C") << QStringLiteral("C")
+                       << QStringList{QStringLiteral("&File"),
+                                      QStringLiteral("File does not exist. push 'create' button."),
+                                      QStringLiteral("text modified"),
+                                      QStringLiteral("save?"),
+                                      QStringLiteral("&Yes"),
+                                      QStringLiteral("&No")};
+    QTest::newRow("ja_JP")
+        << QStringLiteral("ja_JP")
+        << QStringList{QStringLiteral("ファイル(&F)"),
+                       QStringLiteral("ファイルがありません。「作成」ボタンを押してください。"),
+                       QStringLiteral("テキストが変更されました"),
+                       QStringLiteral("保存しますか?"),
+                       QStringLiteral("はい(&Y)"),
+                       QStringLiteral("いいえ(&N)")};
+    QTest::newRow("de_DE")
+        << QStringLiteral("de_DE")
+        << QStringList{QStringLiteral("&Datei"),
+                       QStringLiteral("Die Datei existiert nicht. Bitte „Anlegen“ drücken."),
+                       QStringLiteral("Text geändert"),
+                       QStringLiteral("Speichern?"),
+                       QStringLiteral("&Ja"),
+                       QStringLiteral("&Nein")};
+  }
+  void the_window_speaks_the_language_of_the_locale() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, said);
+    QLocale::setDefault(QLocale(locale));
+    InstallTranslations(QLocale(locale));
+    {
+      auto form = Start();
+      const std::unique_ptr<QMessageBox> question = SaveQuestion(form.get());
+      const QStringList heard{form->findChild<QMenu*>(QStringLiteral("N1"))->title(),
+                              Text(*form),
+                              question->windowTitle(),
+                              question->text(),
+                              question->button(QMessageBox::Yes)->text(),
+                              question->button(QMessageBox::No)->text()};
+      QLocale::setDefault(QLocale::c());
+      InstallTranslations(QLocale::c());
+      QCOMPARE(heard, said);
+    }
   }
 
   void a_stored_rectangle_is_applied_unless_it_lies_off_every_screen() {

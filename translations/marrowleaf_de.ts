@@ -1,0 +1,539 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>Der Monatskalender; Tage mit Einträgen sind fett, Alt+Links und Alt+Rechts gehen zum vorigen und nächsten Tag mit einem Eintrag</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>a sync tool&apos;s conflict copy</source>
+        <translation>eine Konfliktkopie eines Synchronisationsprogramms</translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Reiner Text</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>Export nach %1 nicht möglich:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>&amp;Ganzes Tagebuch</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>Ganzes Tagebuch</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Reiter</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>D&amp;urchsuchen…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>Dat&amp;ei</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>tagebuch</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>Ein &amp;Tag pro Seite</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>Ein Tag pro Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Marrowleaf-Tagebuch</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>Bitte eine Datei für den Export wählen.</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Wird exportiert …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>, tab </source>
+        <translation>, Reiter </translation>
+    </message>
+    <message>
+        <source>, not saved yet</source>
+        <translation>, noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source> · not saved yet</source>
+        <translation> · noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>Gesuchte Wörter, „eine Wortgruppe“ in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; double quotes make a phrase</source>
+        <translation>In allen Einträgen gesuchte Wörter; doppelte Anführungszeichen bilden eine Wortgruppe</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Gefundene Einträge</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Neueste zuerst; Eingabe zeigt den Eintrag mit den Wörtern markiert</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Wie viele Einträge gefunden wurden</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Wird gesucht …</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Kein Eintrag enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 Eintrag gefunden</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 Einträge gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>%1-%2-%3, tab &quot;%4&quot;</source>
+        <translation>%1-%2-%3, Reiter „%4“</translation>
+    </message>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>Bei einem früheren Start eingegebener Text wurde nie gespeichert, für:
+%1
+
+Er liegt als ungespeicherter Text im Verlauf des jeweiligen Eintrags (Datei, Verlauf) und kann dort wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>Der Editor wird mit dem Schlüssel EDITOR im Abschnitt [GENERAL] dieser Datei eingestellt:
+%1
+Der Editor muss geöffnet bleiben, bis Sie mit dem Eintrag fertig sind, zum Beispiel
+EDITOR = gedit --wait, kate --block, gvim -f oder code --wait.</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>Es ist kein Editor eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>%1 ist eine Verknüpfung zu einer Datei außerhalb des Tagebuchs. Er wird schreibgeschützt angezeigt und keinem Editor übergeben.</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>Der Text von %1 konnte nicht im Verlauf aufbewahrt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>Der Editor hat sich sofort beendet; vielleicht ist er noch in einem eigenen Fenster geöffnet.
+Was er dort speichert, zeigt das Tagebuch, sobald es gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>Es wurde kein Programm namens „%1“ gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>Der Editor „%1“ konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>Die Datei existiert nicht. Bitte „Anlegen“ drücken.</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>Noch kein Eintrag für %1</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>Eintrag %1, schreibgeschützt: eine Verknüpfung zu einer Datei außerhalb des Tagebuchs</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>Eintrag %1, schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>Ein anderes Programm hat %1 geändert, seit er angezeigt wurde.
+Ihr Text wurde gespeichert; die andere Fassung liegt im Verlauf des Eintrags (Datei, Verlauf).</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>Der bisherige Text von %1 konnte nicht im Verlauf aufbewahrt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>Der Text des angezeigten Eintrags, gespeichert; der ersetzte Text liegt im Verlauf</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3, tab &quot;%4&quot;</source>
+        <translation>%3.%2.%1, Reiter „%4“</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>%1 konnte nicht gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>Der Text wurde aufbewahrt in
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>Der Text des angezeigten Eintrags, nicht gespeichert; in einer Wiederherstellungsdatei aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>Auch das Aufbewahren war nicht möglich (%1). Kopieren Sie den Text aus dem Fenster, bevor ein anderer Eintrag angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Verlauf…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>Voriger Tag mit einem Eintrag</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>Nächster Tag mit einem Eintrag</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>anlegen</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>ohne Rückfrage speichern</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Voriges Jahr</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Heute anzeigen</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>Diesen Eintrag im externen Editor öffnen</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>Den Eintrag dieses Tages anlegen</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>Ohne Rückfrage speichern</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>Das heutige Datum</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>Ein Reiter pro Art von Eintrag; ein Pluszeichen markiert Reiter, deren Eintrag existiert</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>Der Text des angezeigten Eintrags</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>Ungültiges Datum: Jahr %1, Monat %2, Tag %3</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>Der Kalender kann dieses Datum nicht anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Verlauf von %1</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>Es wird kein Eintrag angezeigt, daher gibt es keinen Verlauf.</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>Dieser Eintrag hat noch keine früheren Fassungen.</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>1 frühere Fassung</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>%1 frühere Fassungen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Fassungen</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>Die Texte des Eintrags, neueste zuerst: die Datei jetzt, ungespeicherter Text, frühere Fassungen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>Der Text der gewählten Fassung</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>Den gewählten Text in den Eintrag übernehmen; er wird wie Getipptes gespeichert</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>Jetzt in der Eintragsdatei</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>ungespeicherter Text vom %1</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>von einem anderen Programm geschrieben</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>Kopie eines Synchronisationsprogramms: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>Text geändert</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>Speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>Das Wort „%1“ konnte nicht in Ihr persönliches Wörterbuch aufgenommen werden. Es gilt als richtig, bis das Tagebuch geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>Alle ignorieren</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Rechtschreibung prüfen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>Keine Wörterbücher installiert</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,539 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>月のカレンダー。日記のある日は太字で表示されます。Alt+← と Alt+→ で前後の日記のある日へ移動します</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>前の月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>次の月</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>日記 1 件</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>日記 %1 件</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>a sync tool&apos;s conflict copy</source>
+        <translation>同期ツールの競合コピーあり</translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>プレーンテキスト</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>%1 にエクスポートできませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>開始日(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>終了日(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>日記全体(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>日記全体</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>参照(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>形式(&amp;O)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>ファイル(&amp;I)</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>日記</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>1 ページに 1 日(&amp;D)</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>1 ページに 1 日</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>エクスポート(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>印刷(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Marrowleaf 日記</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 ～ %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>エクスポート先のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>エクスポートしています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>, tab </source>
+        <translation>、タブ </translation>
+    </message>
+    <message>
+        <source>, not saved yet</source>
+        <translation>、未保存</translation>
+    </message>
+    <message>
+        <source> · not saved yet</source>
+        <translation> · 未保存</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>検索する語句 (&quot;語句&quot; のように引用符で囲むとフレーズ)</translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; double quotes make a phrase</source>
+        <translation>すべての日記から探す語句。二重引用符で囲むとフレーズになります</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>見つかった日記</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>新しい順。Enter でその日記を語句を選択した状態で表示します</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>見つかった日記の数</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>検索しています…</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>「%1」を含む日記はありません。</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>日記が 1 件見つかりました</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>日記が %1 件見つかりました</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>%1-%2-%3, tab &quot;%4&quot;</source>
+        <translation>%1-%2-%3、タブ「%4」</translation>
+    </message>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>前回入力したまま保存されなかった文章があります:
+%1
+
+それぞれの日記の履歴 (ファイル → 履歴) に未保存の文章として残っているので、そこから復元できます。</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>エディタは次のファイルの [GENERAL] セクションの EDITOR キーで設定します:
+%1
+エディタは日記の編集が終わるまで終了しないものにしてください。例:
+EDITOR = gedit --wait, kate --block, gvim -f, code --wait</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>エディタが設定されていません。</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>%1は日記の外のファイルへのリンクです。読み取り専用で表示し、エディタには渡しません。</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>%1の文章を履歴に残せませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>エディタはすぐに終了しました。別のウィンドウでまだ開いているかもしれません。
+そこで保存された内容は、保存されしだい日記に表示されます。</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>「%1」という名前のプログラムが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>エディタ「%1」を起動できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>%1の日記</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>ファイルがありません。「作成」ボタンを押してください。</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>%1の日記はまだありません</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>%1の日記、読み取り専用: 日記の外のファイルへのリンク</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>%1の日記、読み取り専用</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>%1は表示されたあと別のプログラムによって変更されていました。
+あなたの文章を保存しました。もう一方の版は日記の履歴 (ファイル → 履歴) にあります。</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>%1のそれまでの文章を履歴に残せませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>表示中の日記の文章 (保存済み)。置き換えられた文章は履歴にあります</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3, tab &quot;%4&quot;</source>
+        <translation>%1/%2/%3、タブ「%4」</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>%1の日記</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>%1を保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>文章は次の場所に残しました:
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>表示中の日記の文章 (未保存)。復旧用ファイルに残してあります</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>文章を残すこともできませんでした (%1)。別の日記を表示する前に、ウィンドウから文章をコピーしてください。</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>検索(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>履歴(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>エクスポート(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>日記のある前の日</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>日記のある次の日</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>エディタ</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>確認せずに自動保存</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>前の年</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>次の年</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>前の月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>次の月</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>今日を表示</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>この日記を外部エディタで開く</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>この日の日記を作成</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>確認せずに保存</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>今日の日付</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>日記の種類ごとのタブ。日記のあるタブにはプラス記号が付きます</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>表示中の日記の文章</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>無効な日付です: %1 年 %2 月 %3 日</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>カレンダーではこの日付を表示できません</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 バイト</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>%1の履歴</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>日記が表示されていないため、表示する履歴はありません。</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>この日記にはまだ以前の版がありません。</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>以前の版 1 件</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>以前の版 %1 件</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>復元(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>版</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>日記の文章 (新しい順): 現在のファイル、未保存の文章、以前の版</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>選んだ版の文章</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>選んだ文章を日記に入れます。入力した文章と同じように保存されます</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>現在のファイルの内容</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>%1 の未保存の文章</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>別のプログラムが書いたもの</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>同期ツールが作ったコピー: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>テキストが変更されました</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>保存しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>「%1」を個人用辞書に追加できませんでした。日記を閉じるまでは正しい語として扱います。</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>候補なし</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>辞書に追加</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>すべて無視</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>スペルチェック</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>辞書がインストールされていません</translation>
+    </message>
+</context>
+</TS>
