@@ -22,3 +22,22 @@ MARROWLEAF_BUILD_PACKAGES="cmake ninja-build g++ ccache qt6-base-dev libxxhash-d
 # What the tests and benchmarks add to that (the default preset builds both).
 MARROWLEAF_TEST_BUILD_PACKAGES="googletest libgtest-dev libbenchmark-dev qt6-base-private-dev \
   libinih-dev libsimpleini-dev libboost-dev libx11-dev"
+
+# The program alone, optimised, in build/release: what the run command starts and the scripts
+# that look at the window use. Needs $top.
+marrowleaf_build_release() {
+  cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DMARROWLEAF_TESTS=OFF > /dev/null
+  cmake --build "$top/build/release" --target marrowleaf "$@"
+}
+
+# For the scripts that shoot the window: a throw-away folder $work named after $1, removed at
+# exit, with the X helpers and a diary folder of this month ($month, $day) under $work/diary.
+marrowleaf_shot_work() {
+  work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-$1-XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  cp "$top/tests/e2e/x11.sh" "$work/"
+  month=$(date +%Y/%-m)
+  day=$(date +%-d)
+  mkdir -p "$work/diary/$month"
+}

@@ -14,15 +14,8 @@ marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagema
 out=$(realpath -m "${1:-$top/build/look}")
 extra=${2:+$(realpath "$2")}
 mkdir -p "$out"
-cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMARROWLEAF_TESTS=OFF > /dev/null
-cmake --build "$top/build/release" --target marrowleaf > /dev/null
-work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-look-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$top/tests/e2e/x11.sh" "$work/"
-month=$(date +%Y/%-m)
-day=$(date +%-d)
-mkdir -p "$work/diary/$month"
+marrowleaf_build_release > /dev/null
+marrowleaf_shot_work look
 printf '[GENERAL]\r\nN_TABS = 2\r\nTAB0 = Diary\r\nTAB1 = Work\r\nEDITOR = true\r\n' > "$work/diary/config.ini"
 printf 'Teh rivr was hihg after the rain. A heron stood by the bridge.\r\n\346\227\245\350\250\230\0' \
   > "$work/diary/$month/${day}_0.txt"

@@ -7,9 +7,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES fonts-ipafont-gothic hunspell-en-us
-cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMARROWLEAF_TESTS=OFF >/dev/null
-cmake --build "$top/build/release" --target marrowleaf
+marrowleaf_build_release
 diary=${1:-${XDG_DATA_HOME:-$HOME/.local/share}/marrowleaf/diary}
 mkdir -p "$diary"
 cd "$diary"

@@ -8,15 +8,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagemagick \
   fonts-ipafont-gothic
-cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMARROWLEAF_TESTS=OFF > /dev/null
-cmake --build "$top/build/release" --target marrowleaf > /dev/null
-work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-shot-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp "$top/tests/e2e/x11.sh" "$work/"
-month=$(date +%Y/%-m)
-day=$(date +%-d)
-mkdir -p "$work/diary/$month"
+marrowleaf_build_release > /dev/null
+marrowleaf_shot_work shot
 printf '[GENERAL]\r\nN_TABS = 3\r\nTAB0 = Diary\r\nTAB1 = Work\r\nTAB2 = Dreams\r\n\r\n[SPELLING]\r\nLANGUAGE = en_US\r\n' > "$work/diary/config.ini"
 printf 'Walked along the river before breakfast. The first frost on the meadows,\r\nand a heron that did not move the whole time.\r\n\r\nAfternoon: letters, then bread dough for tomorrow.\0' \
   > "$work/diary/$month/${day}_0.txt"
