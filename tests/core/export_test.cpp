@@ -21,7 +21,7 @@ class Export : public ::testing::Test {
     testutil::WriteFile(dir / name, bytes);
   }
   void SetUp() override {
-    Entry("2026/12/8_0.txt", std::string("A walk.\r\n\r\n  indented\0remains", 28));
+    Entry("2026/12/8_0.txt", std::string("A walk.\r\n\r\n  indented\0remains", 29));
     Entry("2026/12/8_1.txt", "Work");
     Entry("2026/12/8_2.txt", "tab beyond the count");
     Entry("2026/12/7_0.txt", std::string("\0old", 4));  // empty: no page

@@ -61,7 +61,7 @@ class ExportTest : public WindowTest {
     QFETCH(int, format);
     QFETCH(QString, suffix);
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\nTAB0=Diary\nTAB1=Work\n");
-    WriteBytes(Path(QDate(2026, 12, 8), 0), QByteArray("second day <script>\r\nx\0", 25));
+    WriteBytes(Path(QDate(2026, 12, 8), 0), QByteArray("second day <script>\r\nx\0", 23));
     WriteBytes(Path(QDate(2026, 12, 7), 1), "first day \xe6\x97\xa5\xe8\xa8\x98");
     WriteBytes(Path(QDate(2026, 12, 9), 0), "after the range");
     auto form = Start();
@@ -83,7 +83,7 @@ class ExportTest : public WindowTest {
       }
     }
     if (format == 1) QVERIFY(text.contains(QStringLiteral("second day &lt;script&gt;")));
-    QCOMPARE(ReadBytes(Path(QDate(2026, 12, 8), 0)), QByteArray("second day <script>\r\nx\0", 25));
+    QCOMPARE(ReadBytes(Path(QDate(2026, 12, 8), 0)), QByteArray("second day <script>\r\nx\0", 23));
   }
 
   void a_cancelled_or_failed_export_leaves_no_file() {
