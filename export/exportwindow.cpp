@@ -165,10 +165,10 @@ void TExportWindow::CreateLayout() {
   ExportBrowse->setObjectName(QStringLiteral("ExportBrowse"));
   ExportBrowse->setAccessibleName(tr("Browse…"));
   ExportFile->setMinimumWidth(ExportFile->fontMetrics().averageCharWidth() * 44);
-  auto* fileRow = new QHBoxLayout;
-  fileRow->addWidget(ExportFile, 1);
-  fileRow->addWidget(ExportBrowse);
   if (mode == Mode::kExport) {
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(ExportFile, 1);
+    fileRow->addWidget(ExportBrowse);
     labelled(ExportFormat, tr("F&ormat"));
     ExportFile->setAccessibleName(tr("File"));
     form->addRow(tr("F&ile"), fileRow);
