@@ -551,7 +551,8 @@ bool TSpellChecker::eventFilter(QObject* watched, QEvent* event) {
     highlighter->Measure();
     highlighter->Schedule();
   }
-  if (watched == edit && event->type() == QEvent::ContextMenu) {
+  // A click reaches the text area's viewport, the menu key the text area itself.
+  if ((watched == viewport || watched == edit) && event->type() == QEvent::ContextMenu) {
     auto* request = static_cast<QContextMenuEvent*>(event);
     QMenu* menu = CreateContextMenu(*request);
     menu->setAttribute(Qt::WA_DeleteOnClose);
