@@ -23,7 +23,9 @@ bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
   if (!range.from.isValid() || !range.to.isValid() || range.from > range.to) return true;
   const int first = MonthIndex(range.from.year(), range.from.month());
   const int last = MonthIndex(range.to.year(), range.to.month());
-  for (const auto& [year, month] : DiaryMonths(saveDir, Order::kOldestFirst)) {
+  for (const auto& folder : DiaryMonths(saveDir, Order::kOldestFirst)) {
+    const uint16_t year = folder.first;  // named, for the lambda below to take
+    const uint16_t month = folder.second;
     const int index = MonthIndex(year, month);
     if (index < first || index > last) continue;
     std::vector<std::pair<int, int>> entries;  // (day, tab)
