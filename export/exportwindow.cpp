@@ -134,7 +134,12 @@ void TExportWindow::CreateLayout() {
   for (QDateEdit* edit : {ExportFrom, ExportTo}) {
     edit->setCalendarPopup(true);
     edit->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    // The locale's short form, with the year in full: "01.12.26" could be any century.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy"))) {
+      format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
+    edit->setDisplayFormat(format);
   }
   ExportFrom->setObjectName(QStringLiteral("ExportFrom"));
   ExportTo->setObjectName(QStringLiteral("ExportTo"));
