@@ -9,7 +9,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_TEST_BUILD_PACKAGES \
   xvfb xauth xdotool x11-utils openbox clang-format util-linux \
-  desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind poppler-utils
+  desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind poppler-utils \
+  fonts-ipafont-gothic
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== licensing: every file says its licence and copyright"
