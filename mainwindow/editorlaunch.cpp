@@ -122,5 +122,8 @@ EditorRun RunAndWait(const std::vector<std::string>& argv, QWidget* window) {
                                 : QStandardPaths::findExecutable(process.program()).isEmpty();
     return {false, notFound, process.errorString()};
   }
-  return {true, false, {}};
+  EditorRun run{true, false, {}};
+  run.crashed = process.exitStatus() == QProcess::CrashExit;
+  run.exitCode = run.crashed ? 0 : process.exitCode();
+  return run;
 }

@@ -19,6 +19,8 @@ struct EditorRun {
   bool started = false;
   bool notFound = false;  // no program of that name exists (on PATH, or at that path)
   QString error;          // why the program could not be started
+  bool crashed = false;   // it ran and was ended by a signal
+  int exitCode = 0;       // it ran and ended with this status
 };
 
 // Starts argv[0] with the arguments argv[1...], exactly these bytes, with the process's

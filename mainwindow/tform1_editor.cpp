@@ -67,10 +67,21 @@ void TForm1::Button_launch_editorClick() {
   editorRunning = true;
   const EditorRun run = RunAndWait(argv, this);
   editorRunning = false;
-  // An editor already open elsewhere takes the file over and returns at once: what it saves
-  // later reaches the window through the watch on the entry.
-  if (run.started && running.elapsed() < 1000 && !editorReturnTold &&
-      marrowleaf::RegularFileState(entryPath) == handedState) {
+  const bool untouched = marrowleaf::RegularFileState(entryPath) == handedState;
+  const QString program = marrowleaf::DecodeText(argv.front());
+  // An editor that fails (one for a terminal, started from a desktop without one) changes
+  // nothing, and says so only on a terminal the user may not see.
+  if (run.started && untouched && (run.crashed || run.exitCode != 0)) {
+    const QString why =
+        run.crashed
+            ? tr("The editor \"%1\" ended abnormally and left the entry unchanged.").arg(program)
+            : tr("The editor \"%1\" ended with exit status %2 and left the entry unchanged.")
+                  .arg(program)
+                  .arg(run.exitCode);
+    prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice());
+  } else if (run.started && running.elapsed() < 1000 && !editorReturnTold && untouched) {
+    // An editor already open elsewhere takes the file over and returns at once: what it saves
+    // later reaches the window through the watch on the entry.
     editorReturnTold = true;
     prompts.ShowWarning(this, tr("The editor returned at once; it may still be open in a window "
                                  "of its own.\nThe diary shows what it saves there as soon as it "
@@ -78,7 +89,6 @@ void TForm1::Button_launch_editorClick() {
   }
   calender->RefreshMarks();  // the editor may have made or removed files
   if (!run.started) {
-    const QString program = marrowleaf::DecodeText(argv.front());
     QString why;
     if (run.notFound) {
       why = tr("No program named \"%1\" was found.").arg(program);

@@ -422,6 +422,14 @@ Ihr Text wurde gespeichert; die andere Fassung liegt im Verlauf des Eintrags (Da
         <source>The calendar cannot show this date</source>
         <translation>Der Kalender kann dieses Datum nicht anzeigen</translation>
     </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>Der Editor „%1“ wurde unerwartet beendet; der Eintrag blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>Der Editor „%1“ wurde mit dem Status %2 beendet; der Eintrag blieb unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

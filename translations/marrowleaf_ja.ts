@@ -422,6 +422,14 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
         <source>The calendar cannot show this date</source>
         <translation>カレンダーではこの日付を表示できません</translation>
     </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>エディタ「%1」が異常終了しました。日記は変更されていません。</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>エディタ「%1」が終了コード %2 で終了しました。日記は変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

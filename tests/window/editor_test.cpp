@@ -210,6 +210,9 @@ class EditorTest : public WindowTest {
     QTest::newRow("a leading dash") << QByteArray("-rf") << missing;
     QTest::newRow("a missing path") << QByteArray("/no/such/editor") << missing;
     QTest::newRow("a folder") << QByteArray("/tmp") << QStringLiteral("Could not start");
+    // An editor for a terminal, started without one, fails at once and changes nothing.
+    QTest::newRow("an editor that fails")
+        << QByteArray("false") << QStringLiteral("The editor \"false\" ended with exit status 1");
   }
 };
 
