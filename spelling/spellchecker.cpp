@@ -514,6 +514,7 @@ QMenu* TSpellChecker::CreateContextMenu(const QContextMenuEvent& event) {
       none->setEnabled(false);
       menu->insertAction(first, none);
     }
+    menu->insertSeparator(first);
     QAction* add = new QAction(tr("Add to Dictionary"), menu);
     connect(add, &QAction::triggered, this, [this, misspelt] { AddWord(misspelt); });
     QAction* ignore = new QAction(tr("Ignore All"), menu);
