@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -176,7 +177,10 @@ void TExportWindow::CreateLayout() {
     fileRow->addWidget(ExportBrowse);
     labelled(ExportFormat, tr("F&ormat"));
     ExportFile->setAccessibleName(tr("File"));
-    form->addRow(tr("F&ile"), fileRow);
+    // A row of two widgets has no field for the label's shortcut to find: it goes to the path.
+    auto* fileLabel = new QLabel(tr("F&ile"), this);
+    fileLabel->setBuddy(ExportFile);
+    form->addRow(fileLabel, fileRow);
     ExportFile->setText(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                             .filePath(tr("diary") + QStringLiteral(".pdf")));
   } else {

@@ -3,6 +3,7 @@
 // File, Export… and Print…: a range of days into a file of each format, whole or not at all.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -25,6 +26,12 @@ class ExportTest : public WindowTest {
       dialog.findChild<QDateEdit*>(QStringLiteral("ExportTo"))->setDate(QDate(2026, 12, 8));
       dialog.findChild<QComboBox*>(QStringLiteral("ExportFormat"))->setCurrentIndex(format);
       dialog.findChild<QLineEdit*>(QStringLiteral("ExportFile"))->setText(file);
+      // A label's shortcut reaches its field, which a screen reader names by the label.
+      for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->text().contains(QLatin1Char('&'))) continue;
+        QVERIFY2(label->buddy(), qPrintable(label->text()));
+        QCOMPARE(label->buddy()->accessibleName(), QString(label->text()).remove(QLatin1Char('&')));
+      }
       QSemaphore hold;
       if (cancel) {  // the pool is busy: the export is cancelled before it starts
         QThreadPool::globalInstance()->setMaxThreadCount(1);
