@@ -130,9 +130,14 @@ void TextExport::Day(const ExportDay& day) {
                  QLatin1Char('\n');
         }
         out += QLatin1Char('\n');
-        // Each line ends in a hard break, so that the lines stay lines.
-        for (const QStringView line : QStringView(entry.text).split(u'\n')) {
-          out += line.isEmpty() ? QString() : MarkdownLine(line) + QLatin1Char('\\');
+        // A line followed by another of the same paragraph ends in a hard break, so that the
+        // lines stay lines. Before a blank line or the end the break would show as a backslash.
+        const QList<QStringView> lines = QStringView(entry.text).split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+          if (!lines[i].isEmpty()) out += MarkdownLine(lines[i]);
+          if (!lines[i].isEmpty() && i + 1 < lines.size() && !lines[i + 1].isEmpty()) {
+            out += QLatin1Char('\\');
+          }
           out += QLatin1Char('\n');
         }
       }

@@ -93,20 +93,24 @@ TEST(ExportEscaping, HostileLinesAreShownAsWritten) {
   }
 }
 
-// The plain-text form, byte for byte.
-TEST_F(Export, ThePlainTextFormIsTheGoldenFile) {
+// The plain-text and Markdown forms, byte for byte.
+TEST_F(Export, TheTextFormsAreTheGoldenFiles) {
   ExportTexts texts{QStringLiteral("Marrowleaf diary"),
                     QStringLiteral("1 December 2026 – 31 December 2026"),
                     QLocale(QLocale::English, QLocale::UnitedKingdom),
                     {QStringLiteral("Diary"), QStringLiteral("Work")},
                     true};
-  TextExport plain(ExportFormat::kPlainText, texts);
-  ForEachExportDay(dir.path(), {QDate(2026, 12, 1), QDate(2026, 12, 31), {true, true}},
-                   [&](const ExportDay& day) {
-                     plain.Day(day);
-                     return true;
-                   });
-  EXPECT_EQ(plain.Finish(), testutil::ReadFile(std::string(MARROWLEAF_TEST_DATA) + "/export.txt"));
+  for (const auto& [format, golden] : {std::pair{ExportFormat::kPlainText, "export.txt"},
+                                       std::pair{ExportFormat::kMarkdown, "export.md"}}) {
+    SCOPED_TRACE(golden);
+    TextExport text(format, texts);
+    ForEachExportDay(dir.path(), {QDate(2026, 12, 1), QDate(2026, 12, 31), {true, true}},
+                     [&](const ExportDay& day) {
+                       text.Day(day);
+                       return true;
+                     });
+    EXPECT_EQ(text.Finish(), testutil::ReadFile(std::string(MARROWLEAF_TEST_DATA) + "/" + golden));
+  }
 }
 
 }  // namespace
