@@ -113,4 +113,25 @@ QString SpellLanguageName(const QString& tag) {
   return language + QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
 }
 
+QStringList LanguageSampleWords(const QString& tag) {
+  const QLocale locale(tag);
+  if (locale.language() == QLocale::C || tag.isEmpty()) return {};
+  QStringList words;
+  const auto add = [&words](const QString& name) {
+    for (const WordSpan& span : CheckedWords(name)) {
+      const QString word = name.mid(span.start, span.length);
+      if (!words.contains(word)) words.append(word);
+    }
+  };
+  for (int day = 1; day <= 7; ++day) {
+    add(locale.dayName(day));
+    add(locale.standaloneDayName(day));
+  }
+  for (int month = 1; month <= 12; ++month) {
+    add(locale.monthName(month));
+    add(locale.standaloneMonthName(month));
+  }
+  return words;
+}
+
 }  // namespace marrowleaf

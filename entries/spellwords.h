@@ -30,4 +30,9 @@ QString ChooseSpellLanguage(const QString& localeName, const QStringList& instal
 // How a dictionary's tag ("de_DE") reads in its own language: "Deutsch (Deutschland)".
 QString SpellLanguageName(const QString& tag);
 
+// Words that any dictionary of the tag's language holds: the locale's names of the days and
+// months, as they are checked. Empty where the locale does not know the language or writes it
+// without spaces. A dictionary that knows none of them is damaged.
+QStringList LanguageSampleWords(const QString& tag);
+
 }  // namespace marrowleaf

@@ -7,19 +7,24 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
 // Enchant does not say when its personal word list could not be written, so the list is read
 // back: it lives where Enchant keeps it, ENCHANT_CONFIG_DIR or the user's configuration folder.
-bool PersonalListHolds(const QString& tag, const QByteArray& word) {
+QString PersonalListPath(const QString& tag) {
   QString folder = qEnvironmentVariable("ENCHANT_CONFIG_DIR");
   if (folder.isEmpty()) {
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     folder = (config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config) +
              QStringLiteral("/enchant");
   }
-  QFile list(folder + QLatin1Char('/') + tag + QStringLiteral(".dic"));
+  return folder + QLatin1Char('/') + tag + QStringLiteral(".dic");
+}
+
+bool PersonalListHolds(const QString& tag, const QByteArray& word) {
+  QFile list(PersonalListPath(tag));
   if (!list.open(QIODevice::ReadOnly)) return false;
   while (!list.atEnd()) {
     if (list.readLine().trimmed() == word) return true;
@@ -64,6 +69,21 @@ std::unique_ptr<TSpellDictionary> TSpellDictionary::Load(const QString& tag, QSt
   if (loaded->dict == nullptr) {
     const char* why = enchant_broker_get_error(loaded->broker);
     error = why != nullptr ? QString::fromUtf8(why) : QStringLiteral("it is not installed");
+    return nullptr;
+  }
+  // Enchant goes on without a word list it cannot read: the user's own words would be marked.
+  QFile personal(PersonalListPath(tag));
+  if (personal.exists() && !personal.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("the personal word list %1 cannot be read: %2")
+                .arg(personal.fileName(), personal.errorString());
+    return nullptr;
+  }
+  // A damaged dictionary loads without complaint and then knows no word at all.
+  const QStringList sample = marrowleaf::LanguageSampleWords(tag);
+  if (!sample.isEmpty() && std::all_of(sample.begin(), sample.end(), [&](const QString& word) {
+        return loaded->Misspelt(word);
+      })) {
+    error = QStringLiteral("it knows none of its language's day and month names (is it damaged?)");
     return nullptr;
   }
   return loaded;

@@ -61,6 +61,13 @@ TEST(SpellWords, TheDictionaryFollowsTheLocale) {
   EXPECT_TRUE(ChooseSpellLanguage(QStringLiteral("ja_JP"), {QStringLiteral("de_DE")}).isEmpty());
   EXPECT_EQ(SpellLanguageName(QStringLiteral("en_US")), QStringLiteral("English (United States)"));
   EXPECT_EQ(SpellLanguageName(QStringLiteral("de_DE")), QStringLiteral("Deutsch (Deutschland)"));
+  // What a working dictionary of the language must know; nothing where that is not known.
+  const QStringList german = LanguageSampleWords(QStringLiteral("de_DE"));
+  EXPECT_TRUE(german.contains(QStringLiteral("Montag")) && german.contains(QStringLiteral("März")))
+      << german.join(QLatin1Char(' ')).toStdString();
+  EXPECT_TRUE(LanguageSampleWords(QStringLiteral("en_US")).contains(QStringLiteral("January")));
+  EXPECT_TRUE(LanguageSampleWords(QStringLiteral("ja_JP")).isEmpty());
+  EXPECT_TRUE(LanguageSampleWords(QStringLiteral("xx_TEST")).isEmpty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -24,19 +25,25 @@ class SpellingTest : public WindowTest {
     WriteBytes(folder + QStringLiteral("/xx_TEST.aff"), "SET UTF-8\nTRY eiarnhtwsoTEIARN\n");
     WriteBytes(folder + QStringLiteral("/xx_TEST.dic"),
                "7\nThe\nriver\nwas\nhigh\nafter\nrain\nx\n");
+    // A damaged dictionary of a real language: it loads and knows nothing.
+    WriteBytes(folder + QStringLiteral("/fy_NL.aff"), "SET UTF-8\n\x01\xfe\xff garbage\n");
+    WriteBytes(folder + QStringLiteral("/fy_NL.dic"), "\x89PNG\r\n\x1a\n\x00\x10");
     qputenv("ENCHANT_CONFIG_DIR", words.path().toLocal8Bit());
   }
 
  private:
   QTemporaryDir words;
 
-  std::unique_ptr<TForm1> StartSpelling(const QByteArray& text) {
-    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\n[SPELLING]\nLANGUAGE=xx_TEST\n");
+  std::unique_ptr<TForm1> StartSpelling(const QByteArray& text,
+                                        const QByteArray& language = "xx_TEST") {
+    WriteBytes(QStringLiteral("config.ini"),
+               "[GENERAL]\nN_TABS=2\n[SPELLING]\nLANGUAGE=" + language + "\n");
     if (!text.isNull()) WriteBytes(Path(kToday, 0), text);
     auto form = Start();
     TSpellChecker* spelling = Spelling(*form);
+    QSignalSpy ready(spelling, &TSpellChecker::ready);
     spelling->Start();
-    if (!QTest::qWaitFor([&] { return spelling->Loaded(); }, 5000)) return nullptr;
+    if (!ready.wait(5000)) return nullptr;  // a dictionary loaded, or none could be
     return form;
   }
   static TSpellChecker* Spelling(TForm1& form) {
@@ -167,6 +174,28 @@ class SpellingTest : public WindowTest {
     QVERIFY(Marked(*form).isEmpty());
     form.reset();
     QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("[SPELLING]\r\nLANGUAGE = off\r\n"));
+  }
+
+  // A dictionary that loads but knows nothing, or a word list that cannot be read, would mark
+  // every word or the user's own: no marks at all, and the diary works on.
+  void a_damaged_dictionary_or_an_unreadable_word_list_marks_nothing_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::newRow("damaged dictionary") << QByteArray("fy_NL");
+    QTest::newRow("unreadable word list") << QByteArray("xx_TEST");
+  }
+  void a_damaged_dictionary_or_an_unreadable_word_list_marks_nothing() {
+    QFETCH(QByteArray, language);
+    const QString personal = words.filePath(QStringLiteral("xx_TEST.dic"));
+    QFile::remove(personal);
+    if (language == "xx_TEST") QVERIFY(QDir().mkpath(personal));
+    auto form = StartSpelling("Teh rivr was hihg", language);
+    QVERIFY(form);
+    QTest::qWait(200);
+    QVERIFY2(Marked(*form).isEmpty(), qPrintable(Marked(*form).join(QLatin1Char(' '))));
+    Type(*form, QStringLiteral(" more"));
+    QVERIFY(form->TextModified());
+    prompts.answers = {false};
+    QDir(personal).removeRecursively();
   }
 };
 
