@@ -382,9 +382,14 @@ void TSpellChecker::Load(const QString& wanted) {
     auto loaded = std::make_shared<LoadResult>();
     loaded->installed = TSpellDictionary::Installed();
     if (wanted == QLatin1String(marrowleaf::kSpellingOff)) return loaded;
-    const QString tag = loaded->installed.contains(wanted)
-                            ? wanted
-                            : marrowleaf::ChooseSpellLanguage(locale, loaded->installed);
+    // A language the user chose and then removed: its text is not checked in another.
+    if (!wanted.isEmpty() && !loaded->installed.contains(wanted)) {
+      std::fprintf(stderr, "marrowleaf: spelling: the chosen dictionary %s is not installed\n",
+                   qPrintable(wanted));
+      return loaded;
+    }
+    const QString tag =
+        wanted.isEmpty() ? marrowleaf::ChooseSpellLanguage(locale, loaded->installed) : wanted;
     if (tag.isEmpty()) return loaded;  // no dictionary at all: no marks, nothing to say
     QString error;
     loaded->dictionary = TSpellDictionary::Load(tag, error);

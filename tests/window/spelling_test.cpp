@@ -176,12 +176,13 @@ class SpellingTest : public WindowTest {
     QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("[SPELLING]\r\nLANGUAGE = off\r\n"));
   }
 
-  // A dictionary that loads but knows nothing, or a word list that cannot be read, would mark
-  // every word or the user's own: no marks at all, and the diary works on.
+  // A dictionary that loads but knows nothing, a word list that cannot be read, or another
+  // language in place of the chosen one would mark correct words: no marks, and the diary works.
   void a_damaged_dictionary_or_an_unreadable_word_list_marks_nothing_data() {
     QTest::addColumn<QByteArray>("language");
     QTest::newRow("damaged dictionary") << QByteArray("fy_NL");
     QTest::newRow("unreadable word list") << QByteArray("xx_TEST");
+    QTest::newRow("chosen, then removed") << QByteArray("qq_QQ");
   }
   void a_damaged_dictionary_or_an_unreadable_word_list_marks_nothing() {
     QFETCH(QByteArray, language);
