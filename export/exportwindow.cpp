@@ -230,6 +230,16 @@ void TExportWindow::FormatChanged() {
   }
 }
 
+TExportChoices TExportWindow::Choices() const {
+  return {ExportFile->text(), ExportFormat->currentIndex(), ExportDayPerPage->isChecked()};
+}
+
+void TExportWindow::SetChoices(const TExportChoices& choices) {
+  ExportFormat->setCurrentIndex(choices.format);
+  if (!choices.file.isEmpty()) ExportFile->setText(choices.file);
+  ExportDayPerPage->setChecked(choices.dayPerPage);
+}
+
 void TExportWindow::Browse() {
   // The file dialog asks before a file is replaced.
   const QString chosen =

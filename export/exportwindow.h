@@ -27,6 +27,14 @@ struct TExportJob {
 marrowleaf::SaveOutcome RunExportJob(const TExportJob& job,
                                      const std::function<bool(int done, int total)>& progress);
 
+// What a user chose for one export that the next one of the same run starts from: the file, its
+// format, a day per page. The range and the tabs start afresh from the month shown.
+struct TExportChoices {
+  QString file;
+  int format = 0;
+  bool dayPerPage = false;
+};
+
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -53,6 +61,9 @@ class TExportWindow : public QDialog {
   void Cancel() { running.cancel(); }
   // Paints the range on a printer (or a PDF printer), as "Print" does in its preview.
   void PrintTo(QPrinter& printer);
+  TExportChoices Choices() const;
+  // An empty file keeps the default one.
+  void SetChoices(const TExportChoices& choices);
 
  Q_SIGNALS:
   // An export that failed, in words for the user (the path and the reason).

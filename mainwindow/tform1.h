@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ class QStatusBar;
 class QTabBar;
 class QTimer;
 class TDiaryCalendar;
+struct TExportChoices;
 class TFindWindow;
 class TPrompts;
 class TSpellChecker;
@@ -186,6 +188,8 @@ class TForm1 : public QMainWindow {
   TFindWindow* findWindow = nullptr;      // made on first use
   TSpellChecker* spelling = nullptr;      // the text area's spelling
   bool spellingStarted = false;
+  // The last export's file and format, which the next one of this run starts from.
+  std::shared_ptr<TExportChoices> exportChoices;
   std::string spellChoice;  // a language chosen in the menu this run, or "off": kept at the end
   std::string watchedPath;  // the entry the watches are for
   std::string draftDir;     // where drafts of typed text are kept

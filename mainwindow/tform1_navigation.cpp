@@ -97,7 +97,16 @@ void TForm1::ShowExport(bool print) {
                        tabTitles, shown, shown.addDays(shown.daysInMonth() - 1), this);
   connect(&window, &TExportWindow::failed, this,
           [this](const QString& text) { prompts.ShowWarning(this, text); });
+  if (exportChoices) window.SetChoices(*exportChoices);
   prompts.ShowDialog(window);
+  if (window.result() != QDialog::Accepted) return;
+  // A print has no file or format of its own: those of the last export stay.
+  TExportChoices chosen = window.Choices();
+  if (print) {
+    chosen.file = exportChoices ? exportChoices->file : QString();
+    chosen.format = exportChoices ? exportChoices->format : 0;
+  }
+  exportChoices = std::make_shared<TExportChoices>(chosen);
 }
 
 void TForm1::ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length) {

@@ -90,6 +90,16 @@ class ExportTest : public WindowTest {
       }
     }
     if (format == 1) QVERIFY(text.contains(QStringLiteral("second day &lt;script&gt;")));
+    // The next export of the run starts from this one's file and format.
+    bool reopened = false;
+    prompts.onDialog = [&](QDialog& dialog) {
+      QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("ExportFormat"))->currentIndex(),
+               format);
+      QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("ExportFile"))->text(), file);
+      reopened = true;
+    };
+    form->findChild<QAction*>(QStringLiteral("Expo1"))->trigger();
+    QVERIFY(reopened);
     QCOMPARE(ReadBytes(Path(QDate(2026, 12, 8), 0)), QByteArray("second day <script>\r\nx\0", 23));
   }
 
