@@ -14,6 +14,10 @@ TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
   setGridVisible(false);
   // At 177 pixels wide, three-letter day names do not fit their columns.
   setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+  // No date typed into the calendar: its little editor starts from the last date the calendar
+  // itself moved to, not from one the buttons chose, and words typed there by mistake (the focus
+  // is not where the user thinks) would move the date. The keys move it as before.
+  setDateEditEnabled(false);
   setAccessibleDescription(
       tr("The month calendar; days with entries are bold, Alt+Left and "
          "Alt+Right move to the previous and next day with an entry"));

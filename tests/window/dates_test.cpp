@@ -105,6 +105,11 @@ class DatesTest : public WindowTest {
     prompts.answers = {false, false};
     QTest::keyClick(view, Qt::Key_Right);
     QCOMPARE(prompts.questions, 4);
+    // Text typed into the calendar by mistake moves nothing.
+    const QDate before = Shown(*form);
+    QTest::keyClicks(view, QStringLiteral("20 was hihg"));
+    QTest::qWait(1600);  // as long as the toolkit waits for the rest of a typed date
+    QCOMPARE(Shown(*form), before);
   }
 
   // A press in the calendar whose release goes elsewhere (a drag out of it, the year field that
