@@ -164,30 +164,8 @@ std::string TextExport::Finish() {
 }
 
 QString HtmlEscape(QStringView text) {
-  QString escaped;
-  escaped.reserve(text.size() + text.size() / 8);
-  for (const QChar c : text) {
-    switch (c.unicode()) {
-      case u'&':
-        escaped += QStringLiteral("&amp;");
-        break;
-      case u'<':
-        escaped += QStringLiteral("&lt;");
-        break;
-      case u'>':
-        escaped += QStringLiteral("&gt;");
-        break;
-      case u'"':
-        escaped += QStringLiteral("&quot;");
-        break;
-      case u'\'':
-        escaped += QStringLiteral("&#39;");
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
+  // The toolkit's escape leaves the apostrophe, which an attribute in single quotes would end.
+  return text.toString().toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
 }
 
 QString MarkdownLine(QStringView line) {
