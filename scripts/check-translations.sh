@@ -6,12 +6,22 @@
 # (a text no longer in the sources) is reported.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
+# Qt 6's own lupdate, as the build uses: the first one on PATH may be qtchooser's Qt 5 tool.
+lupdate=/usr/lib/qt6/bin/lupdate
+[ -x "$lupdate" ] || lupdate=$(command -v lupdate)
+# Every folder of the program's windows: each top-level folder but the core's and the tooling's.
+folders=$(cd "$top" && for d in */; do
+  case "${d%/}" in
+    config | entries | platform | tests | bench | fuzz | build* | docs | packaging | scripts | \
+      translations | LICENSES) ;;
+    *) echo "${d%/}" ;;
+  esac
+done)
 work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-ts-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cp "$top"/translations/*.ts "$work/"
-(cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete app mainwindow find history \
-  export spelling -ts "$work"/*.ts)
+# shellcheck disable=SC2086
+(cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete $folders -ts "$work"/*.ts)
 status=0
 for ts in "$work"/*.ts; do
   name=$(basename "$ts")
