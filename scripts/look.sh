@@ -24,7 +24,7 @@ cat > "$work/shoot.sh" <<'SHOOT'
 set -eu
 . "$1/x11.sh"
 openbox > /dev/null 2>&1 &
-sleep 1
+marrowleaf_wait_for_wm || { echo "openbox did not start"; exit 1; }
 for look in ${LOOKS:-default dark scaled}; do
   for lang in ${LOOK_LANGS:-C.UTF-8}; do
     name="$look-${lang%%.*}"
@@ -38,7 +38,8 @@ for look in ${LOOKS:-default dark scaled}; do
     (cd "$dir/diary" && LANG=$lang LANGUAGE= LC_ALL= "$@" "$program" > "$dir/$name.log" 2>&1) &
     pid=$!
     win=$(marrowleaf_wait_for_window 'Marrowleaf') || { cat "$dir/$name.log"; exit 1; }
-    sleep 1
+    # Framed, drawn and marked: the screen has stopped changing.
+    marrowleaf_wait_for_still root || { echo "$name: the screen never stopped changing"; exit 1; }
     import -window root "$out/$name.png"
     if [ -n "${LOOK_EXTRA:-}" ]; then . "$LOOK_EXTRA"; fi
     kill "$pid" 2>/dev/null || true

@@ -17,21 +17,20 @@ program=$1
 export HOME="$PWD/home" XDG_DATA_HOME="$PWD/home/data"
 entry=$(date +%Y/%-m/%-d)_0.txt
 drafts="$XDG_DATA_HOME/marrowleaf/drafts"
-# Starts the diary on an entry holding "old", types into it and leaves it running as $pid.
+# Starts the diary on an entry holding "old", types into it and leaves it running as $pid, once
+# the typed text has reached the program: its draft, written when typing pauses, holds it.
 start_and_type() {
-  rm -rf "$(date +%Y)"
+  rm -rf "$(date +%Y)" "$drafts"
   mkdir -p "$(dirname "$entry")"
   printf 'old\0' > "$entry"
   "$program" > program.log 2>&1 &
   pid=$!
   win=$(marrowleaf_wait_for_window "Marrowleaf v0.02a") || { echo "no window"; cat program.log; exit 1; }
   xdotool windowfocus --sync "$win" 2>/dev/null || true
-  sleep 0.5
   xdotool mousemove --window "$win" 300 150 click 1
-  sleep 0.3
-  xdotool key --window "$win" End
+  xdotool key End
   xdotool type --delay 20 " typed"
-  sleep 0.3
+  marrowleaf_wait_for_text "$drafts" 'old typed' || { echo "no draft holds the typed text"; exit 1; }
 }
 status_of() {
   marrowleaf_wait_for_exit "$1" || { echo "the program did not end"; exit 1; }
@@ -51,6 +50,7 @@ echo "SIGTERM, autosave on: saved, status 0"
 
 printf '[GENERAL]\r\nAUTOSAVE = 0\r\n' > config.ini
 start_and_type
+rm -rf "$drafts"  # what the end itself keeps
 kill -TERM "$pid"
 status_of "$pid"
 [ "$status" -eq 0 ] || { echo "SIGTERM without autosave: exit status $status"; exit 1; }
@@ -58,15 +58,12 @@ printf 'old\0' | cmp -s - "$entry" || { echo "SIGTERM without autosave wrote the
 grep -rqa 'old typed' "$drafts" || { echo "no draft holds the typed text"; ls -la "$drafts" 2>&1; exit 1; }
 echo "SIGTERM, autosave off: entry unchanged, draft holds the text, status 0"
 
-rm -rf "$drafts"
 start_and_type
-sleep 3  # the draft is written two seconds after typing pauses
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null || true
-grep -rqa 'old typed' "$drafts" || { echo "no draft after typing paused"; exit 1; }
 "$program" > program.log 2>&1 &
 pid=$!
-marrowleaf_wait_for_window "^marrowleaf$" 100 > /dev/null || { echo "the next start said nothing of the draft"; kill "$pid"; exit 1; }
+marrowleaf_wait_for_window "^marrowleaf$" > /dev/null || { echo "the next start said nothing of the draft"; kill "$pid"; exit 1; }
 kill -TERM "$pid"
 status_of "$pid"
 echo "SIGKILL after the draft: the next start tells of it"

@@ -17,36 +17,25 @@ for wm in openbox none; do
 if [ "$wm" = openbox ]; then
   openbox > openbox.log 2>&1 &
   wm_pid=$!
-  # The manager is ready once it has announced itself on the root window.
-  for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+  marrowleaf_wait_for_wm || { echo "openbox did not start"; cat openbox.log; exit 1; }
 fi
 rm -f config.ini values.txt frames.txt
 # A stored rectangle to start from, as a user's earlier run leaves it.
 printf '[WINDOW]\r\nLEFT = 40\r\nTOP = 30\r\nWIDTH = 700\r\nHEIGHT = 520\r\n' > config.ini
 for run in 1 2 3; do
+  stored=$(for key in LEFT TOP WIDTH HEIGHT; do sed -n "s/^$key = \([-0-9]*\).*/\1/p" config.ini; done)
+  stored=$(echo $stored)
   "$program" > program.log 2>&1 &
   pid=$!
   win=$(marrowleaf_wait_for_window "Marrowleaf v0.02a") || { echo "no window"; cat program.log; exit 1; }
-  sleep 1
-  # The outer frame as the X server has it: the client's parent window under a manager.
+  # A manager frames the window after it is mapped, and the program then fits the frame to the
+  # stored outer size.
+  marrowleaf_wait_for_frame "$win" "$stored" ||
+    { echo "with $wm run $run the window never took its stored frame $stored: $(marrowleaf_outer_frame "$win")"; exit 1; }
+  # The frame as the X server has it: the client's parent window under a manager.
   frame=$(xwininfo -frame -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-  # File, Exit (Alt+F, X); on a loaded machine a key may come before the menu is up, so the
-  # keys are sent again until the program has ended.
-  for attempt in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$win" 2>/dev/null || true
-    xdotool key --window "$win" alt+f
-    sleep 0.5
-    xdotool key x
-    for _ in $(seq 1 30); do
-      kill -0 "$pid" 2>/dev/null || break 2
-      sleep 0.1
-    done
-    [ "$attempt" -lt 5 ] || { echo "File, Exit did not end the program"; kill "$pid"; exit 1; }
-    xdotool key Escape 2>/dev/null || true
-  done
+  marrowleaf_file_exit "$win" "$pid" || { echo "the File menu did not open"; exit 1; }
+  marrowleaf_wait_for_exit "$pid" || { echo "File, Exit did not end the program"; exit 1; }
   wait "$pid" || true
   values=$(grep -E '^(LEFT|TOP|WIDTH|HEIGHT) = ' config.ini | tr -d '\r' | tr '\n' ' ')
   echo "$wm run $run: frame on screen $frame; config.ini $values"

@@ -15,26 +15,20 @@ set -eu
 . ./x11.sh
 "$1" > program.log 2>&1 &
 pid=$!
-win=$(marrowleaf_wait_for_window "Marrowleaf v0.02a" "${MARROWLEAF_WAIT_TENTHS:-200}") || { echo "no window mapped"; cat program.log; exit 1; }
+win=$(marrowleaf_wait_for_window "Marrowleaf v0.02a") || { echo "no window mapped"; cat program.log; exit 1; }
 title=$(xprop -id "$win" _NET_WM_NAME WM_NAME)
 echo "$title"
 echo "$title" | grep -q '"Marrowleaf v0.02a"$' || { echo "wrong caption"; exit 1; }
 xdotool windowfocus --sync "$win" 2>/dev/null || true
-sleep 0.5
 # "create" sits at (120, 232) on the left panel, below the menu bar; then type and leave with
-# File, Exit, answering the "save?" question with its default button, Yes.
-eval "$(xdotool getwindowgeometry --shell "$win")"
+# File, Exit, answering the "save?" question (its caption: "text modified") with its default
+# button, Yes. The toolkit takes the clicks and keys in the order they come, so only the menu and
+# the box, windows of their own, are waited for.
 xdotool mousemove --window "$win" 148 $((232 + 12 + 24)) click 1
-sleep 0.5
 xdotool mousemove --window "$win" 300 150 click 1
-sleep 0.3
 xdotool type --delay 20 "hello"
-sleep 0.3
-xdotool key --window "$win" alt+f
-sleep 0.5
-xdotool key x
-sleep 1
-xdotool key Return
+marrowleaf_file_exit "$win" "$pid" || { echo "the File menu did not open"; exit 1; }
+marrowleaf_answer_box "text modified" Return || { echo "no save? question after File, Exit"; exit 1; }
 marrowleaf_wait_for_exit "$pid" || { echo "File, Exit did not end the program"; exit 1; }
 wait "$pid"
 DRIVE
