@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds everything and runs every test: first under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the optimised build with the packaging checks and memcheck,
-# then each fuzzer for 60 s. Exits non-zero on any failure.
+# Builds everything and runs every test: first the program alone with Make, then under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the optimised build with the packaging
+# checks and memcheck, then each fuzzer for 60 s. Exits non-zero on any failure.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
@@ -21,6 +21,11 @@ echo "== translations: every text in every language"
 
 echo "== formatting"
 git -C "$top" ls-files -co --exclude-standard -- '*.cpp' '*.h' | (cd "$top" && xargs -r clang-format --dry-run --Werror)
+
+echo "== the program with CMake's default generator (Make, as Debian's packaging builds it)"
+cmake -S "$top" -B "$top/build/make" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMARROWLEAF_TESTS=OFF >/dev/null
+cmake --build "$top/build/make" -j "$jobs" >/dev/null
 
 echo "== sanitizer build: every test but packaging and the memcheck run"
 cmake --preset asan -S "$top" >/dev/null
