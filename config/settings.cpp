@@ -5,39 +5,108 @@
 #include <algorithm>
 
 #include "config/inifile.h"
+#include "platform/files.h"
 
 namespace marrowleaf {
 namespace {
 const std::string kWindow = "WINDOW";
 const std::string kGeneral = "GENERAL";
 const std::string kSpelling = "SPELLING";
+
+// Each key from the store it lives in: the device keys (or, with no diary store, every key) from
+// `ini`, recording the defaults; the diary's keys from `diary`, only looked up.
+class SettingsReader {
+ public:
+  SettingsReader(TINIFile& store, const TINIFile* diaryStore) : ini(store), diary(diaryStore) {}
+  std::string Text(const std::string& section, const std::string& key, const std::string& def) {
+    if (FromDiary(section, key)) return diary->Find(section, key).value_or(def);
+    return ini.GetString(section, key, def);
+  }
+  int32_t Int(const std::string& section, const std::string& key, int32_t def) {
+    if (!FromDiary(section, key)) return ini.GetInt(section, key, def);
+    const std::optional<std::string> text = diary->Find(section, key);
+    return text ? ParseIniInt(*text) : def;
+  }
+  // A setting written only once the user chose it: reading it never adds it.
+  std::string Chosen(const std::string& section, const std::string& key) const {
+    const TINIFile& store = FromDiary(section, key) ? *diary : ini;
+    return store.Find(section, key).value_or(std::string());
+  }
+
+ private:
+  bool FromDiary(const std::string& section, const std::string& key) const {
+    return diary != nullptr && !IsDeviceKey(section, key);
+  }
+  TINIFile& ini;
+  const TINIFile* diary;
+};
+
+// A store that is only read: detached before its destruction, which would write it.
+class ReadOnlyIni {
+ public:
+  explicit ReadOnlyIni(const std::string& fileName) { ini.Load(fileName); }
+  ~ReadOnlyIni() { ini.Clear(); }
+  ReadOnlyIni(const ReadOnlyIni&) = delete;
+  ReadOnlyIni& operator=(const ReadOnlyIni&) = delete;
+  const TINIFile& operator*() const { return ini; }
+
+ private:
+  TINIFile ini;
+};
+
+// An earlier version kept the device keys in the diary's config.ini: a device file made for the
+// first time starts from them. Only a new file is made; an existing one is never touched.
+void MoveDeviceKeys(const TINIFile& diary, const std::string& deviceFile) {
+  if (IsFile(deviceFile)) return;
+  TINIFile moved;
+  moved.LoadFromBytes({});
+  for (const SettingKey& k : kDeviceKeys) {
+    const std::string section(k.section);
+    const std::string key(k.key);
+    if (const std::optional<std::string> value = diary.Find(section, key)) {
+      moved.SetString(section, key, *value);
+    }
+  }
+  const std::string bytes = moved.Serialize();
+  moved.Clear();  // bound to no file: nothing to save
+  if (!bytes.empty()) WriteNewPrivateFile(deviceFile, bytes);
+}
 }  // namespace
 
-Settings ReadSettings(TINIFile& ini) {
+bool IsDeviceKey(std::string_view section, std::string_view key) {
+  return std::any_of(std::begin(kDeviceKeys), std::end(kDeviceKeys),
+                     [&](const SettingKey& k) { return k.section == section && k.key == key; });
+}
+
+const std::string& SettingsFiles::FileOf(std::string_view section, std::string_view key) const {
+  return deviceFile.empty() || !IsDeviceKey(section, key) ? diaryFile : deviceFile;
+}
+
+Settings ReadSettings(TINIFile& ini, const TINIFile* diary) {
+  SettingsReader r(ini, diary);
   Settings s;
-  s.left = ini.GetInt(kWindow, "LEFT", 0);
-  s.top = ini.GetInt(kWindow, "TOP", 0);
-  s.width = ini.GetInt(kWindow, "WIDTH", -1);
-  s.height = ini.GetInt(kWindow, "HEIGHT", -1);
-  s.saveDir = ini.GetString(kGeneral, "SAVE_DIR", ".");
+  s.left = r.Int(kWindow, "LEFT", 0);
+  s.top = r.Int(kWindow, "TOP", 0);
+  s.width = r.Int(kWindow, "WIDTH", -1);
+  s.height = r.Int(kWindow, "HEIGHT", -1);
+  s.saveDir = r.Text(kGeneral, "SAVE_DIR", ".");
   // An empty save directory would put every entry under the root of the file system.
   if (s.saveDir.empty()) s.saveDir = ".";
   s.tabNames.clear();
-  const int32_t n = ini.GetInt(kGeneral, "N_TABS", 0);
+  const int32_t n = r.Int(kGeneral, "N_TABS", 0);
   if (n > 0) {
     const int32_t count = std::min(n, kMaxTabs);
     s.tabNames.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
       const std::string index = std::to_string(i);
-      s.tabNames.push_back(ini.GetString(kGeneral, "TAB" + index, "untitled" + index));
+      s.tabNames.push_back(r.Text(kGeneral, "TAB" + index, "untitled" + index));
     }
   } else {
     s.tabNames.emplace_back("Diary");
   }
-  s.editor = ini.GetString(kGeneral, "EDITOR", "notepad.exe");
-  s.autosave = ini.GetInt(kGeneral, "AUTOSAVE", 0) != 0;
-  // Only a language the user chose is in the file: reading it never adds it.
-  s.spellLanguage = ini.Find(kSpelling, "LANGUAGE").value_or(std::string());
+  s.editor = r.Text(kGeneral, "EDITOR", "notepad.exe");
+  s.autosave = r.Int(kGeneral, "AUTOSAVE", 0) != 0;
+  s.spellLanguage = r.Chosen(kSpelling, "LANGUAGE");
   return s;
 }
 
@@ -65,6 +134,24 @@ void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometr
   ini.Load(fileName);
   WriteSettings(ini, geometry, autosave, spellLanguage);
   ini.Save();
+}
+
+Settings LoadSettingsFiles(const SettingsFiles& files) {
+  if (files.deviceFile.empty()) return LoadSettingsFile(files.diaryFile);
+  const ReadOnlyIni diary(files.diaryFile);
+  MoveDeviceKeys(*diary, files.deviceFile);
+  TINIFile device;
+  device.Load(files.deviceFile);
+  Settings s = ReadSettings(device, &*diary);
+  device.Save();
+  return s;  // the device store's destructor saves once more; the diary's writes nothing
+}
+
+void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometry, bool autosave,
+                       const std::string& spellLanguage) {
+  // Everything the end writes is the device's.
+  SaveSettingsFile(files.deviceFile.empty() ? files.diaryFile : files.deviceFile, geometry,
+                   autosave, spellLanguage);
 }
 
 }  // namespace marrowleaf

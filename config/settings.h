@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TINIFile;
@@ -42,9 +43,35 @@ inline constexpr int32_t kMaxTabs = 1000;
 
 inline const char kConfigFileName[] = "config.ini";
 
+struct SettingKey {
+  std::string_view section;
+  std::string_view key;
+};
+
+// The settings that belong to the machine rather than to the diary: where the window stood and
+// how big, the editor this machine has, whether it saves without asking, the dictionary it has.
+// A diary folder that a sync tool shares between machines keeps the rest (SAVE_DIR, N_TABS,
+// TAB0...: what names its entries), the same on every machine.
+inline constexpr SettingKey kDeviceKeys[] = {
+    {"WINDOW", "LEFT"},    {"WINDOW", "TOP"},       {"WINDOW", "WIDTH"},      {"WINDOW", "HEIGHT"},
+    {"GENERAL", "EDITOR"}, {"GENERAL", "AUTOSAVE"}, {"SPELLING", "LANGUAGE"},
+};
+bool IsDeviceKey(std::string_view section, std::string_view key);
+
+// Where the settings live. Without a device file every setting is in the one config.ini, read
+// and written as it always was. With one, the device keys are read from and written to the
+// device file, and the diary's config.ini is only read: no machine ever writes it, so a sync tool
+// never sees two machines change it.
+struct SettingsFiles {
+  std::string diaryFile = kConfigFileName;
+  std::string deviceFile;  // empty: one file for everything
+  const std::string& FileOf(std::string_view section, std::string_view key) const;
+};
+
 // Reads every setting from the store in the program's order (geometry first), recording the
-// default of each key the store lacks.
-Settings ReadSettings(TINIFile& ini);
+// default of each key the store lacks. Given a diary store, the keys that are not device keys
+// come from it instead, looked up without recording anything.
+Settings ReadSettings(TINIFile& ini, const TINIFile* diary = nullptr);
 // Writes the geometry and the autosave state into the store, and the spelling language where the
 // user chose one in this run (empty: none chosen); everything else stays.
 void WriteSettings(TINIFile& ini, const WindowGeometry& geometry, bool autosave,
@@ -57,5 +84,12 @@ Settings LoadSettingsFile(const std::string& fileName);
 // this run), save.
 void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometry, bool autosave,
                       const std::string& spellLanguage = {});
+
+// The same two passes over the files where the settings live. With a device file that does not
+// exist yet, the device keys of the diary's config.ini (where an earlier version kept them) are
+// copied into a new one first, once; an existing device file is never written over by them.
+Settings LoadSettingsFiles(const SettingsFiles& files);
+void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometry, bool autosave,
+                       const std::string& spellLanguage = {});
 
 }  // namespace marrowleaf

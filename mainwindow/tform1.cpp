@@ -30,8 +30,8 @@
 #include "mainwindow/prompts.h"
 #include "spelling/spellchecker.h"
 
-TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent)
-    : QMainWindow(parent), prompts(p), today(std::move(clock)) {
+TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent, marrowleaf::SettingsFiles settings)
+    : QMainWindow(parent), prompts(p), today(std::move(clock)), settingsFiles(std::move(settings)) {
   watcher = new QFileSystemWatcher(this);
   draftPause = new QTimer(this);
   draftPause->setSingleShot(true);
@@ -120,7 +120,7 @@ void TForm1::ApplyStoredOuterSize() {
 }
 
 void TForm1::LoadSettings() {
-  const marrowleaf::Settings s = marrowleaf::LoadSettingsFile(marrowleaf::kConfigFileName);
+  const marrowleaf::Settings s = marrowleaf::LoadSettingsFiles(settingsFiles);
   if (s.width > 0 && s.height > 0) {
     // A rectangle that lies off every screen (a monitor was unplugged) would hide the window, so
     // it is taken as no stored placement at all.
@@ -162,9 +162,9 @@ void TForm1::SaveSettings() {
     const QRect normal = normalGeometry();
     outer = QRect(normal.topLeft(), normal.size() + (frameGeometry().size() - size()));
   }
-  marrowleaf::SaveSettingsFile(marrowleaf::kConfigFileName,
-                               {outer.x(), outer.y(), outer.width(), outer.height()},
-                               CheckBox_autosave->isChecked(), spellChoice);
+  marrowleaf::SaveSettingsFiles(settingsFiles,
+                                {outer.x(), outer.y(), outer.width(), outer.height()},
+                                CheckBox_autosave->isChecked(), spellChoice);
 }
 
 int TForm1::DayOfWeek(int year, int month, int day) {

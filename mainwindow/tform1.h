@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "config/settings.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 
@@ -42,9 +43,11 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `today` is the clock: the local date of the machine, or a fixed date in tests.
+  // `today` is the clock: the local date of the machine, or a fixed date in tests. `settings`
+  // names the files the settings live in (by default config.ini in the current folder).
   using TClock = std::function<QDate()>;
-  explicit TForm1(TPrompts& prompts, TClock today = &QDate::currentDate, QWidget* parent = nullptr);
+  explicit TForm1(TPrompts& prompts, TClock today = &QDate::currentDate, QWidget* parent = nullptr,
+                  marrowleaf::SettingsFiles settings = {});
   ~TForm1() override;  // the destroy event: the save step, then the settings
 
   // Date refresh and label.
@@ -178,6 +181,7 @@ class TForm1 : public QMainWindow {
   QAction* Exi1 = nullptr;
 
   // Members.
+  marrowleaf::SettingsFiles settingsFiles;
   std::string saveDir;
   std::string entryPath;
   marrowleaf::EntryKey entryKey;  // the entry entryPath names, for messages and recovery files

@@ -3,6 +3,7 @@
 // The external editor: it works on the entry file itself while the window waits.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTabBar>
 
 #include "entries/history.h"
@@ -15,12 +16,13 @@ namespace {
 
 // What a user needs to know to set an editor that works: where the setting lives and that the
 // editor must stay open until the user is done.
-QString EditorAdvice() {
+QString EditorAdvice(const marrowleaf::SettingsFiles& settings) {
   return TForm1::tr(
              "The editor is set by the key EDITOR in the section [GENERAL] of\n%1\nThe "
              "editor must stay open until you are done with the entry, for example\n"
              "EDITOR = gedit --wait, kate --block, gvim -f or code --wait.")
-      .arg(QDir::current().absoluteFilePath(QStringLiteral("config.ini")));
+      .arg(QDir::current().absoluteFilePath(
+          QFile::decodeName(settings.FileOf("GENERAL", "EDITOR").c_str())));
 }
 
 }  // namespace
@@ -36,7 +38,8 @@ void TForm1::Button_launch_editorClick() {
   // holds, exactly the bytes the program itself opens.
   std::vector<std::string> argv = SplitCommandLine(editorCommand);
   if (argv.empty()) {
-    prompts.ShowWarning(this, tr("No editor is set.") + QLatin1Char('\n') + EditorAdvice());
+    prompts.ShowWarning(this,
+                        tr("No editor is set.") + QLatin1Char('\n') + EditorAdvice(settingsFiles));
     SaveEntryIfModified();
     return;
   }
@@ -78,7 +81,7 @@ void TForm1::Button_launch_editorClick() {
             : tr("The editor \"%1\" ended with exit status %2 and left the entry unchanged.")
                   .arg(program)
                   .arg(run.exitCode);
-    prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice());
+    prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice(settingsFiles));
   } else if (run.started && running.elapsed() < 1000 && !editorReturnTold && untouched) {
     // An editor already open elsewhere takes the file over and returns at once: what it saves
     // later reaches the window through the watch on the entry.
@@ -95,7 +98,7 @@ void TForm1::Button_launch_editorClick() {
     } else {
       why = tr("Could not start the editor \"%1\": %2").arg(program, run.error);
     }
-    prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice());
+    prompts.ShowWarning(this, why + QLatin1Char('\n') + EditorAdvice(settingsFiles));
   }
   // What the editor wrote is what the window shows now; the save step then finds nothing to do.
   entryLoaded = EntryExists(tab);

@@ -5,14 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <tuple>
 
 #include "config/inifile.h"
 #include "entries/history.h"
 #include "testutil.h"
 
 using marrowleaf::LoadSettingsFile;
+using marrowleaf::LoadSettingsFiles;
 using marrowleaf::SaveSettingsFile;
+using marrowleaf::SaveSettingsFiles;
 using marrowleaf::Settings;
+using marrowleaf::SettingsFiles;
 using testutil::ReadFile;
 using testutil::TempDir;
 using testutil::WriteFile;
@@ -169,6 +173,116 @@ TEST(SettingsPass, UnknownKeysSurviveAStartAndAnEnd) {
   const std::string file = ReadFile(dir / "config.ini");
   EXPECT_NE(file.find("[Plugin]\r\nzz = 1\r\n\r\n"), std::string::npos);
   EXPECT_NE(file.find("COLOR = red\r\n"), std::string::npos);
+}
+
+// A diary folder shared between machines: the device keys in each machine's own file, the diary's
+// config.ini only read. One row per rule; nullptr for a file that does not exist.
+struct SplitRow {
+  const char* rule;
+  const char* diaryFile;
+  const char* deviceFile;
+  std::vector<std::string> tabs;
+  std::string editor;
+  int32_t width;
+  bool autosave;
+  std::string spellLanguage;
+  const char* deviceAfterStart;
+};
+
+const char kDeviceFirstStart[] =
+    "[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = notepad.exe\r\n\r\n"
+    "[WINDOW]\r\nHEIGHT = -1\r\nLEFT = 0\r\nTOP = 0\r\nWIDTH = -1\r\n\r\n";
+
+const SplitRow kSplitRows[] = {
+    {"a first start records the device keys' defaults in the device file only",
+     nullptr,
+     nullptr,
+     {"Diary"},
+     "notepad.exe",
+     -1,
+     false,
+     "",
+     kDeviceFirstStart},
+    {"the tabs come from the diary's config.ini, the editor from the device file",
+     "[GENERAL]\nN_TABS=3\nTAB1=work\nSAVE_DIR=.\nEDITOR=elsewhere\n",
+     "[GENERAL]\r\nEDITOR = vim\r\n",
+     {"untitled0", "work", "untitled2"},
+     "vim",
+     -1,
+     false,
+     "",
+     "[GENERAL]\r\nAUTOSAVE = 0\r\nEDITOR = vim\r\n\r\n"
+     "[WINDOW]\r\nHEIGHT = -1\r\nLEFT = 0\r\nTOP = 0\r\nWIDTH = -1\r\n\r\n"},
+    {"an earlier version's config.ini gives a new device file its device keys",
+     "[WINDOW]\nLEFT=5\nTOP=6\nWIDTH=700\nHEIGHT=500\n[GENERAL]\nEDITOR=gvim -f\nAUTOSAVE=1\n"
+     "N_TABS=2\n[SPELLING]\nLANGUAGE=de_DE\n",
+     nullptr,
+     {"untitled0", "untitled1"},
+     "gvim -f",
+     700,
+     true,
+     "de_DE",
+     "[GENERAL]\r\nAUTOSAVE = 1\r\nEDITOR = gvim -f\r\n\r\n[SPELLING]\r\nLANGUAGE = de_DE\r\n\r\n"
+     "[WINDOW]\r\nHEIGHT = 500\r\nLEFT = 5\r\nTOP = 6\r\nWIDTH = 700\r\n\r\n"},
+    {"an existing device file, even an empty one, is never filled from the diary's config.ini",
+     "[WINDOW]\nWIDTH=700\nHEIGHT=500\n[GENERAL]\nEDITOR=gvim -f\n",
+     "",
+     {"Diary"},
+     "notepad.exe",
+     -1,
+     false,
+     "",
+     kDeviceFirstStart},
+};
+
+TEST(SettingsSplit, EachMachineKeepsItsOwnSettingsAndNeverWritesTheDiarysConfigIni) {
+  for (const SplitRow& row : kSplitRows) {
+    SCOPED_TRACE(row.rule);
+    TempDir dir;
+    ::mkdir((dir / "diary").c_str(), 0700);
+    const SettingsFiles files{dir / "diary/config.ini", dir / "device.ini"};
+    if (row.diaryFile) WriteFile(files.diaryFile, row.diaryFile);
+    if (row.deviceFile) WriteFile(files.deviceFile, row.deviceFile);
+    const Settings s = LoadSettingsFiles(files);
+    EXPECT_EQ(s.tabNames, row.tabs);
+    EXPECT_EQ(s.editor, row.editor);
+    EXPECT_EQ(s.width, row.width);
+    EXPECT_EQ(s.autosave, row.autosave);
+    EXPECT_EQ(s.spellLanguage, row.spellLanguage);
+    EXPECT_EQ(ReadFile(files.deviceFile), row.deviceAfterStart);
+    SaveSettingsFiles(files, {10, 20, 643, 481}, true, "en_US");
+    const std::string device = ReadFile(files.deviceFile);
+    EXPECT_NE(device.find("AUTOSAVE = 1\r\n"), std::string::npos);
+    EXPECT_NE(
+        device.find(
+            "[SPELLING]\r\nLANGUAGE = en_US\r\n\r\n[WINDOW]\r\nHEIGHT = 481\r\nLEFT = 10\r\n"),
+        std::string::npos);
+    if (!row.deviceFile) {
+      EXPECT_EQ(testutil::Mode(files.deviceFile), 0600u);
+    }
+    // The diary's folder holds what the user put there, byte for byte, and nothing more.
+    EXPECT_EQ(testutil::Exists(files.diaryFile), row.diaryFile != nullptr);
+    EXPECT_EQ(ReadFile(files.diaryFile), row.diaryFile ? row.diaryFile : "");
+    EXPECT_EQ(testutil::EntryCount(dir / "diary"), row.diaryFile ? 1u : 0u);
+  }
+}
+
+TEST(SettingsSplit, WithoutADeviceFileEverySettingLivesInConfigIniAsBefore) {
+  TempDir dir;
+  const SettingsFiles direct{dir / "config.ini", ""};
+  LoadSettingsFiles(direct);
+  EXPECT_EQ(ReadFile(direct.diaryFile), kFirstStart);
+  SaveSettingsFiles(direct, {10, 20, 643, 481}, false);
+  EXPECT_NE(ReadFile(direct.diaryFile).find("LEFT = 10\r\n"), std::string::npos);
+  const SettingsFiles split{"config.ini", "device.ini"};
+  const std::tuple<const char*, const char*, const char*> homes[] = {
+      {"GENERAL", "EDITOR", "device.ini"}, {"SPELLING", "LANGUAGE", "device.ini"},
+      {"WINDOW", "TOP", "device.ini"},     {"GENERAL", "N_TABS", "config.ini"},
+      {"GENERAL", "TAB0", "config.ini"},   {"GENERAL", "SAVE_DIR", "config.ini"}};
+  for (const auto& [section, key, file] : homes) {
+    EXPECT_EQ(split.FileOf(section, key), file) << section << " " << key;
+    EXPECT_EQ(direct.FileOf(section, key), direct.diaryFile);
+  }
 }
 
 }  // namespace

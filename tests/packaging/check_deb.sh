@@ -63,15 +63,20 @@ cat > "$work/start.sh" <<'START'
 #!/bin/sh
 set -eu
 . "$(dirname "$0")/x11.sh"
-HOME="$1/home" XDG_DATA_HOME="$1/home/data" "$2" > "$1/program.log" 2>&1 &
+env -u XDG_CONFIG_HOME HOME="$1/home" XDG_DATA_HOME="$1/home/data" "$2" > "$1/program.log" 2>&1 &
 pid=$!
 marrowleaf_wait_for_window 'Marrowleaf v0.02a' > /dev/null || { echo "no window mapped"; cat "$1/program.log"; exit 1; }
+readlink "/proc/$pid/cwd" > "$1/cwd"
 kill "$pid"
+marrowleaf_wait_for_exit "$pid" || { echo "the program did not end"; exit 1; }
 wait "$pid" || true
 START
 chmod +x "$work/start.sh"
 . "$src/tests/e2e/x11.sh"
 marrowleaf_xvfb_run "$work/start.sh" "$work" "$launcher"
-[ -f "$work/home/data/marrowleaf/diary/config.ini" ] ||
-  { echo "the launcher did not start the diary in its folder"; find "$work/home"; exit 1; }
-echo "deb: installed program started through its launcher, window mapped, config.ini in the diary folder"
+[ "$(cat "$work/cwd")" = "$work/home/data/marrowleaf/diary" ] ||
+  { echo "the launcher did not start the diary in its folder but in $(cat "$work/cwd")"; exit 1; }
+# The machine's own settings in its own file; the diary folder (perhaps synced) gets none.
+[ -f "$work/home/.config/marrowleaf/device.ini" ] && [ -z "$(ls -A "$work/home/data/marrowleaf/diary")" ] ||
+  { echo "the settings are not in the machine's own file"; find "$work/home"; exit 1; }
+echo "deb: installed program started through its launcher in the diary folder, window mapped, settings in ~/.config/marrowleaf/device.ini"
