@@ -26,7 +26,7 @@ for shot in "C.UTF-8:$3" "ja_JP.UTF-8:${3%.png}-ja.png" "de_DE.UTF-8:${3%.png}-d
   LANG=${shot%%:*} LANGUAGE= LC_ALL= "$2" > "$1/program.log" 2>&1 &
   pid=$!
   win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { cat "$1/program.log"; exit 1; }
-  marrowleaf_wait_for_still "$win" || { echo "the window never stopped changing"; exit 1; }
+  marrowleaf_wait_for_still "$win" || echo "the window kept changing; shot as it was"
   import -window "$win" "${shot#*:}"
   kill "$pid"
   wait "$pid" || true
