@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The end-to-end smoke test (start, create, type, File, Exit, Yes) with the real program under
-# valgrind's memcheck: any error or definite leak outside the toolkit's own (toolkit.supp) fails.
+# The end-to-end smoke test (start, create, type, File, Exit, Yes once the save? box is there)
+# with the real program under valgrind's memcheck: any error or definite leak outside the
+# toolkit's own (toolkit.supp) fails.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
@@ -18,6 +19,8 @@ DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent exec valgrind --error-exitcode=9
 WRAP
 chmod +x "$logs/marrowleaf"
 status=0
+# Everything is many times slower under memcheck: each wait of the run (the window, the File menu,
+# the save? box, the end) may take up to two minutes.
 MARROWLEAF_WAIT_TENTHS=1200 "$here/../e2e/smoke.sh" "$logs/marrowleaf" || status=1
 grep -E "ERROR SUMMARY|definitely lost" "$logs/memcheck.log" || true
 if ! grep -q "ERROR SUMMARY: 0 errors" "$logs/memcheck.log"; then
