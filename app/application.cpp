@@ -23,8 +23,7 @@ QString TApplication::ExceptionText(const QString& message) {
 }
 
 void TApplication::ShowException(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("marrowleaf"), ExceptionText(message),
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, ProgramName(), ExceptionText(message), QMessageBox::Ok);
   FitToCaption(box);
   box.exec();
 }

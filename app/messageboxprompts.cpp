@@ -45,9 +45,18 @@ bool MessageBoxPrompts::AskSave(QWidget* owner) {
 void MessageBoxPrompts::ShowException(const QString& message) { exceptionDisplay(message); }
 
 void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("marrowleaf"), text, QMessageBox::Ok, owner);
+  QMessageBox box(QMessageBox::Warning, ProgramName(), text, QMessageBox::Ok, owner);
   FitToCaption(box);
   box.exec();
+}
+
+bool MessageBoxPrompts::Confirm(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::Question, ProgramName(), text, QMessageBox::Yes | QMessageBox::No,
+                  owner);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  FitToCaption(box);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void MessageBoxPrompts::ShowDialog(QDialog& dialog) { dialog.exec(); }

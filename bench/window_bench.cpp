@@ -40,6 +40,7 @@ class NoPrompts : public TPrompts {
   bool AskSave(QWidget*) override { return false; }
   void ShowException(const QString&) override {}
   void ShowWarning(QWidget*, const QString&) override {}
+  bool Confirm(QWidget*, const QString&) override { return false; }
   void ShowDialog(QDialog&) override {}
 };
 
@@ -285,14 +286,14 @@ void ExportWhole(benchmark::State& state, marrowleaf::ExportFormat format, const
     QElapsedTimer clock;
     clock.start();
     bool first = true;
-    const marrowleaf::SaveOutcome done = RunExportJob(job, [&](int progress, int) {
+    const TExportOutcome done = RunExportJob(job, [&](int progress, int) {
       if (first && progress > 0) {
         firstProgress = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         first = false;
       }
       return true;
     });
-    if (!done.ok) state.SkipWithError(done.error.c_str());
+    if (done.result != TExportOutcome::Result::kWritten) state.SkipWithError(done.error.c_str());
   }
   state.counters["first_progress_ms"] = firstProgress;
 }
@@ -303,7 +304,7 @@ void PeerCommand(benchmark::State& state, marrowleaf::ExportFormat format, const
                  const char* command) {
   const TExportJob job =
       WholeDiary(format, format == marrowleaf::ExportFormat::kMarkdown ? "md" : "txt");
-  if (!RunExportJob(job, [](int, int) { return true; }).ok ||
+  if (RunExportJob(job, [](int, int) { return true; }).result != TExportOutcome::Result::kWritten ||
       std::system((std::string("command -v ") + tool + " > /dev/null").c_str()) != 0) {
     state.SkipWithError("the peer is not installed");
     return;

@@ -103,11 +103,12 @@ std::optional<EntryKey> ParseEntryPath(std::string_view path) {
                   static_cast<uint16_t>(name->day), name->tab};
 }
 
-std::vector<std::pair<uint16_t, uint16_t>> DiaryMonths(const std::string& saveDir, Order order) {
-  // The names say all: no item is looked at beyond its name.
-  const auto numbered = [](const std::string& folder, long limit) {
+std::vector<std::pair<uint16_t, uint16_t>> DiaryMonths(
+    const std::string& saveDir, Order order, const std::function<void(uint16_t year)>& unlisted) {
+  // The names say all: no item is looked at beyond its name, unless its folder cannot be listed.
+  const auto numbered = [&](const std::string& folder, long limit, uint16_t year) {
     std::vector<uint16_t> numbers;
-    ListFolder(
+    const bool listed = ListFolder(
         folder,
         [&](std::string_view name) {
           const long value = WholeNumber(name, limit);
@@ -115,12 +116,13 @@ std::vector<std::pair<uint16_t, uint16_t>> DiaryMonths(const std::string& saveDi
           return false;
         },
         [](std::string_view, bool) {});
+    if (!listed && unlisted && IsDirectory(folder)) unlisted(year);
     std::sort(numbers.begin(), numbers.end());
     return numbers;
   };
   std::vector<std::pair<uint16_t, uint16_t>> months;
-  for (const uint16_t year : numbered(saveDir, 9999)) {
-    for (const uint16_t month : numbered(YearDirectory(saveDir, year), 12)) {
+  for (const uint16_t year : numbered(saveDir, 9999, 0)) {
+    for (const uint16_t month : numbered(YearDirectory(saveDir, year), 12, year)) {
       months.emplace_back(year, month);
     }
   }

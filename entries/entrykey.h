@@ -62,7 +62,11 @@ enum class Order { kOldestFirst, kNewestFirst };
 
 // The months of the diary: every year folder (1 to 9999) with its month folders (1 to 12), named
 // as entry paths name them, in the given order. Other folders and files are not months.
-std::vector<std::pair<uint16_t, uint16_t>> DiaryMonths(const std::string& saveDir, Order order);
+// `unlisted`, when given, hears of every folder that exists but cannot be listed, so that its
+// months are unknown: the save folder itself (year 0) or a year's folder.
+std::vector<std::pair<uint16_t, uint16_t>> DiaryMonths(
+    const std::string& saveDir, Order order,
+    const std::function<void(uint16_t year)>& unlisted = nullptr);
 
 // Calls `each` for every name of the month folder that ParseEntryName takes, with whether it is
 // a regular file (links followed). One listing of the folder; no entry is opened. False when the

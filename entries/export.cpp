@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entries/export.h"
 
+#include <QDir>
 #include <algorithm>
 #include <cstring>
 
@@ -18,26 +19,42 @@ int MonthIndex(int year, int month) { return year * 12 + month - 1; }
 }  // namespace
 
 bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
-                      const std::function<bool(const ExportDay&)>& each) {
+                      const std::function<bool(const ExportDay&)>& each,
+                      const std::function<void(const std::string& path)>& unreadable) {
   const int tabCount = static_cast<int>(range.tabs.size());
   if (!range.from.isValid() || !range.to.isValid() || range.from > range.to) return true;
   const int first = MonthIndex(range.from.year(), range.from.month());
   const int last = MonthIndex(range.to.year(), range.to.month());
-  for (const auto& folder : DiaryMonths(saveDir, Order::kOldestFirst)) {
+  const auto lost = [&](const std::string& path) {
+    if (unreadable) unreadable(path);
+  };
+  // A folder that cannot be listed may hold days of the range: the save folder, or a year's
+  // folder within the range.
+  const auto unlisted = [&](uint16_t year) {
+    if (year == 0) {
+      lost(saveDir);
+    } else if (year >= range.from.year() && year <= range.to.year()) {
+      lost(YearDirectory(saveDir, year));
+    }
+  };
+  for (const auto& folder : DiaryMonths(saveDir, Order::kOldestFirst, unlisted)) {
     const uint16_t year = folder.first;  // named, for the lambda below to take
     const uint16_t month = folder.second;
     const int index = MonthIndex(year, month);
     if (index < first || index > last) continue;
     std::vector<std::pair<int, int>> entries;  // (day, tab)
-    ListMonthEntries(saveDir, year, month, tabCount, [&](const EntryName& name, bool regular) {
-      const QDate date(year, month, name.day);
-      if (regular && !name.conflict && range.tabs[static_cast<size_t>(name.tab)] &&
-          date.isValid() && date >= range.from && date <= range.to) {
-        entries.emplace_back(name.day, name.tab);
-      }
-    });
+    const bool listed =
+        ListMonthEntries(saveDir, year, month, tabCount, [&](const EntryName& name, bool regular) {
+          const QDate date(year, month, name.day);
+          if (regular && !name.conflict && range.tabs[static_cast<size_t>(name.tab)] &&
+              date.isValid() && date >= range.from && date <= range.to) {
+            entries.emplace_back(name.day, name.tab);
+          }
+        });
+    const std::string monthDir = MonthDirectory(saveDir, year, month);
+    if (!listed && IsDirectory(monthDir)) lost(monthDir);
     std::sort(entries.begin(), entries.end());
-    FolderReader reader(MonthDirectory(saveDir, year, month));
+    FolderReader reader(monthDir);
     ExportDay day;
     const auto flush = [&] {
       const bool go = day.entries.empty() || each(day);
@@ -49,7 +66,11 @@ bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
       if (date != day.date && !flush()) return false;
       day.date = date;
       std::string_view bytes;
-      if (!reader.Read(EntryFileName(static_cast<uint16_t>(number), tab), bytes)) continue;
+      const std::string name = EntryFileName(static_cast<uint16_t>(number), tab);
+      if (!reader.Read(name, bytes)) {
+        lost(monthDir + '/' + name);
+        continue;
+      }
       if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
         bytes = bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
       }
@@ -59,6 +80,14 @@ bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
     if (!flush()) return false;
   }
   return true;
+}
+
+QString ExportTargetPath(const QString& typed, const QString& home, const QString& folder) {
+  QString path = typed;
+  if (path == QStringLiteral("~") || path.startsWith(QStringLiteral("~/"))) {
+    path.replace(0, 1, home);
+  }
+  return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
 }
 
 bool DiaryExtent(const std::string& saveDir, int tabCount, QDate& first, QDate& last) {
@@ -158,9 +187,15 @@ void TextExport::Day(const ExportDay& day) {
   }
 }
 
+std::string TextExport::Take() {
+  std::string bytes = out.toUtf8().toStdString();
+  out.clear();
+  return bytes;
+}
+
 std::string TextExport::Finish() {
   if (format == ExportFormat::kHtml) out += QStringLiteral("</body>\n</html>\n");
-  return out.toUtf8().toStdString();
+  return Take();
 }
 
 QString HtmlEscape(QStringView text) {

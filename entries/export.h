@@ -32,9 +32,16 @@ struct ExportRange {
 
 // Every day of the range holding a non-empty entry of an exported tab, oldest first, each entry
 // decoded as the window decodes it (up to its NUL). Conflict copies, history versions and drafts
-// are no entries. `each` returns false to stop the walk; the result is false then.
+// are no entries. `each` returns false to stop the walk; the result is false then. `unreadable`,
+// when given, hears the path of every folder of the range that cannot be listed and of every
+// entry that cannot be read; the walk goes on without them.
 bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
-                      const std::function<bool(const ExportDay&)>& each);
+                      const std::function<bool(const ExportDay&)>& each,
+                      const std::function<void(const std::string& path)>& unreadable = nullptr);
+
+// The file a typed export path names: a leading "~" is the home folder, and a relative path lies
+// in `folder` (the default file's), not in the program's current folder, which is the diary.
+QString ExportTargetPath(const QString& typed, const QString& home, const QString& folder);
 
 // The first and last day that hold an entry of a tab below tabCount; false when none does.
 bool DiaryExtent(const std::string& saveDir, int tabCount, QDate& first, QDate& last);
@@ -53,11 +60,13 @@ struct ExportTexts {
 // The day's heading: its date written out in the locale ("Tuesday, 8 December 2026").
 QString DayHeading(const QDate& date, const QLocale& locale);
 
-// Writes a text form day by day; Finish() gives the whole file, UTF-8 with LF line ends.
+// Writes a text form day by day, UTF-8 with LF line ends. Take() gives what is written so far
+// and forgets it, so that a long export goes to its file in pieces; Finish() gives the rest.
 class TextExport {
  public:
   TextExport(ExportFormat format, ExportTexts texts);
   void Day(const ExportDay& day);
+  std::string Take();
   std::string Finish();
 
  private:

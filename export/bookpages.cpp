@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/bookpages.h"
 
+#include <QGlyphRun>
 #include <QPageSize>
 #include <QPagedPaintDevice>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QTextLayout>
 
 namespace {
@@ -21,6 +24,35 @@ QFont BookFont(const QLocale& locale, qreal points, bool bold) {
   // No ligatures where the script needs none: a searched "first" is found, not "ﬁrst".
   font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
+}
+
+// Whether a face was designed without a bold weight (the Japanese fonts): its weight class in
+// the font's OS/2 table is below semi-bold.
+bool WithoutBoldDesign(const QRawFont& face) {
+  const QByteArray os2 = face.fontTable("OS/2");
+  if (os2.size() < 6) return false;
+  const int weightClass = (static_cast<uchar>(os2[4]) << 8) | static_cast<uchar>(os2[5]);
+  return weightClass < 600;
+}
+
+// A bold heading in a face without a bold weight: the toolkit thickens such glyphs only at small
+// sizes in pixels, so a printer's or a preview's resolution would set the heading in the body's
+// weight. An outline drawn over the glyphs thickens them on every device; the text under it
+// stays text, to be searched and copied.
+void Embolden(QPainter& painter, const QTextLine& line, const QPointF& at) {
+  for (const QGlyphRun& run : line.glyphRuns()) {
+    const QRawFont face = run.rawFont();
+    if (!WithoutBoldDesign(face)) continue;
+    QPainterPath outline;
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+      outline.addPath(face.pathForGlyph(glyphs[i]).translated(positions[i]));
+    }
+    QPen pen(painter.pen().color(), face.pixelSize() / 30);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.strokePath(outline.translated(at), pen);
+  }
 }
 
 }  // namespace
@@ -44,6 +76,9 @@ TBookPages::~TBookPages() {
 }
 
 bool TBookPages::Begin() {
+  // The book's margins on the device's own paper: the locale's for a PDF file, the one chosen
+  // in the print dialog for a printer.
+  device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
   if (!painter.begin(&device)) return false;
   page = 1;
   const QRectF whole(0, 0, device.width(), device.height());
@@ -60,7 +95,6 @@ void TBookPages::NewPage() {
   device.newPage();
   ++page;
   y = area.top();
-  daysOnPage = false;
 }
 
 void TBookPages::Footer() {
@@ -96,6 +130,7 @@ void TBookPages::Paragraph(const QString& text, const QFont& font, qreal spaceAf
       const QTextLine l = layout.lineAt(i);
       if (y + l.height() > area.bottom()) NewPage();
       l.draw(&painter, QPointF(area.left(), y - l.y()));
+      if (font.bold()) Embolden(painter, l, QPointF(area.left(), y - l.y()));
       y += l.height();
     }
   }
@@ -104,10 +139,11 @@ void TBookPages::Paragraph(const QString& text, const QFont& font, qreal spaceAf
 
 void TBookPages::Day(const marrowleaf::ExportDay& day) {
   const qreal line = QFontMetricsF(body, &device).height();
-  if (dayPerPage && daysOnPage) NewPage();
+  // A day after another starts a page of its own, also when the other ran onto a second page.
+  if (dayPerPage && days > 0) NewPage();
   // A day's heading never stands alone at the foot of a page.
   if (y + 4 * line > area.bottom()) NewPage();
-  daysOnPage = true;
+  ++days;
   Paragraph(marrowleaf::DayHeading(day.date, texts.locale), heading, line * 0.5);
   for (const marrowleaf::ExportEntry& entry : day.entries) {
     if (texts.tabHeadings) Paragraph(texts.tabNames.value(entry.tab), tab, line * 0.25);

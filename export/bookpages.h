@@ -42,7 +42,7 @@ class TBookPages {
   QRectF area;  // the page inside its margins, the footer's line left out
   qreal y = 0;
   int page = 0;
-  bool daysOnPage = false;
+  int days = 0;  // laid out so far
 };
 
 // The page size for the user's country: Letter where measures are American, else A4.

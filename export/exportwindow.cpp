@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/exportwindow.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -25,6 +25,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "export/bookpages.h"
+#include "mainwindow/prompts.h"
 
 namespace {
 
@@ -41,53 +42,98 @@ const FormatChoice kFormats[] = {
     {ExportFormat::kMarkdown, QT_TRANSLATE_NOOP("TExportWindow", "Markdown"), "md"},
     {ExportFormat::kPlainText, QT_TRANSLATE_NOOP("TExportWindow", "Plain text"), "txt"}};
 
+// The PDF writer's many small writes, handed to the file in pieces of a useful size.
+class PieceDevice : public QIODevice {
+ public:
+  explicit PieceDevice(marrowleaf::ReplacingFile& f) : file(f) { open(QIODevice::WriteOnly); }
+  bool Flush() {
+    const bool written = file.Write(pending);
+    pending.clear();
+    return written;
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    pending.append(data, static_cast<size_t>(size));
+    if (pending.size() >= kPiece && !Flush()) return -1;
+    return size;
+  }
+
+ private:
+  static constexpr size_t kPiece = 256 * 1024;
+  marrowleaf::ReplacingFile& file;
+  std::string pending;
+};
+
 }  // namespace
 
-marrowleaf::SaveOutcome RunExportJob(const TExportJob& job,
-                                     const std::function<bool(int done, int total)>& progress) {
+TExportOutcome RunExportJob(const TExportJob& job,
+                            const std::function<bool(int done, int total)>& progress) {
+  using Result = TExportOutcome::Result;
+  marrowleaf::ReplacingFile file(job.target, marrowleaf::NewFileAccess::kPrivate);
+  if (!file.Ok()) return {Result::kFailed, file.Commit().error, {}};
+  TExportOutcome outcome;
   const int total = static_cast<int>(job.range.from.daysTo(job.range.to)) + 1;
   bool going = progress(0, total);
+  int days = 0;
+  // Each day goes to the file as it is laid out; a file that cannot be written ends the walk.
   const auto next = [&](const marrowleaf::ExportDay& day) {
-    going = going && progress(static_cast<int>(job.range.from.daysTo(day.date)) + 1, total);
+    ++days;
+    going = going && file.Ok() &&
+            progress(static_cast<int>(job.range.from.daysTo(day.date)) + 1, total);
     return going;
   };
-  std::string bytes;
+  const auto lost = [&](const std::string& path) { outcome.unreadable.push_back(path); };
   if (job.format == ExportFormat::kPdf) {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
+    PieceDevice device(file);
     {
-      QPdfWriter writer(&buffer);
+      QPdfWriter writer(&device);
       writer.setPageSize(PageSizeFor(job.texts.locale));
-      writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
       writer.setTitle(job.texts.title + QStringLiteral(", ") + job.texts.range);
-      writer.setCreator(QStringLiteral("Marrowleaf"));
+      writer.setCreator(ProgramName());
       TBookPages pages(writer, job.texts, job.dayPerPage);
-      if (!pages.Begin()) return {false, "the PDF could not be started"};
-      marrowleaf::ForEachExportDay(job.saveDir, job.range, [&](const marrowleaf::ExportDay& day) {
-        pages.Day(day);
-        return next(day);
-      });
+      if (!pages.Begin()) return {Result::kFailed, "the PDF could not be started", {}};
+      marrowleaf::ForEachExportDay(
+          job.saveDir, job.range,
+          [&](const marrowleaf::ExportDay& day) {
+            pages.Day(day);
+            return next(day);
+          },
+          lost);
       pages.End();
     }
-    bytes.assign(pdf.constData(), static_cast<size_t>(pdf.size()));
+    device.Flush();
   } else {
     marrowleaf::TextExport text(job.format, job.texts);
-    marrowleaf::ForEachExportDay(job.saveDir, job.range, [&](const marrowleaf::ExportDay& day) {
-      text.Day(day);
-      return next(day);
-    });
-    bytes = text.Finish();
+    marrowleaf::ForEachExportDay(
+        job.saveDir, job.range,
+        [&](const marrowleaf::ExportDay& day) {
+          text.Day(day);
+          file.Write(text.Take());
+          return next(day);
+        },
+        lost);
+    file.Write(text.Finish());
   }
-  if (!going) return {false, "cancelled"};
-  return marrowleaf::ReplaceFileContents(job.target, bytes);
+  // Whatever ends here without a commit leaves the old file as it was and no new one.
+  if (!file.Ok()) return {Result::kFailed, file.Commit().error, {}};
+  if (!going) return {Result::kCancelled, {}, {}};
+  if (!outcome.unreadable.empty() && !job.withoutUnreadable) {
+    outcome.result = Result::kUnreadable;
+    return outcome;
+  }
+  if (days == 0) return {Result::kEmpty, {}, {}};
+  const marrowleaf::SaveOutcome saved = file.Commit();
+  if (!saved.ok) return {Result::kFailed, saved.error, {}};
+  return {Result::kWritten, {}, {}};
 }
 
 namespace {
 
 // On the pool, with the progress and the cancelling of the window's watcher.
-void RunExport(QPromise<marrowleaf::SaveOutcome>& promise, const TExportJob& job) {
-  const marrowleaf::SaveOutcome outcome = RunExportJob(job, [&](int done, int total) {
+void RunExport(QPromise<TExportOutcome>& promise, const TExportJob& job) {
+  const TExportOutcome outcome = RunExportJob(job, [&](int done, int total) {
     if (done == 0) promise.setProgressRange(0, total);
     promise.setProgressValue(done);
     return !promise.isCanceled();
@@ -97,26 +143,16 @@ void RunExport(QPromise<marrowleaf::SaveOutcome>& promise, const TExportJob& job
 
 }  // namespace
 
-TExportWindow::TExportWindow(Mode m, std::string dir, QStringList titles, const QDate& from,
-                             const QDate& to, QWidget* parent)
-    : QDialog(parent), mode(m), saveDir(std::move(dir)), tabTitles(std::move(titles)) {
+TExportWindow::TExportWindow(Mode m, TPrompts& p, std::string dir, QStringList titles,
+                             const QDate& from, const QDate& to, QWidget* parent)
+    : QDialog(parent), mode(m), prompts(p), saveDir(std::move(dir)), tabTitles(std::move(titles)) {
   setObjectName(QStringLiteral("ExportWindow"));
   setWindowTitle(mode == Mode::kExport ? tr("Export") : tr("Print"));
   CreateLayout();
   ExportFrom->setDate(from);
   ExportTo->setDate(to);
   FormatChanged();
-  connect(&running, &QFutureWatcher<marrowleaf::SaveOutcome>::finished, this, [this] {
-    ExportGo->setEnabled(true);
-    if (running.isCanceled() || running.future().resultCount() == 0) return;  // as it was
-    const marrowleaf::SaveOutcome outcome = running.result();
-    if (!outcome.ok) {
-      Q_EMIT failed(tr("Could not export to %1:\n%2")
-                        .arg(ExportFile->text(), QString::fromStdString(outcome.error)));
-      return;
-    }
-    accept();
-  });
+  connect(&running, &QFutureWatcher<TExportOutcome>::finished, this, &TExportWindow::Finished);
 }
 
 TExportWindow::~TExportWindow() {
@@ -181,8 +217,7 @@ void TExportWindow::CreateLayout() {
     auto* fileLabel = new QLabel(tr("F&ile"), this);
     fileLabel->setBuddy(ExportFile);
     form->addRow(fileLabel, fileRow);
-    ExportFile->setText(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                            .filePath(tr("diary") + QStringLiteral(".pdf")));
+    ExportFile->setText(QDir(DefaultFolder()).filePath(tr("diary") + QStringLiteral(".pdf")));
   } else {
     ExportFormat->hide();
     ExportFile->hide();
@@ -194,11 +229,18 @@ void TExportWindow::CreateLayout() {
   form->addRow(QString(), ExportDayPerPage);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  ExportGo = buttons->addButton(mode == Mode::kExport ? tr("&Export") : tr("&Print"),
+  // A print goes on to the system's print dialog, or to a preview first.
+  ExportGo = buttons->addButton(mode == Mode::kExport ? tr("&Export") : tr("&Print…"),
                                 QDialogButtonBox::ActionRole);
   ExportGo->setObjectName(QStringLiteral("ExportGo"));
-  ExportGo->setAccessibleName(mode == Mode::kExport ? tr("Export") : tr("Print"));
+  ExportGo->setAccessibleName(mode == Mode::kExport ? tr("Export") : tr("Print…"));
   ExportGo->setDefault(true);
+  if (mode == Mode::kPrint) {
+    ExportPreview = buttons->addButton(tr("Pre&view…"), QDialogButtonBox::ActionRole);
+    ExportPreview->setObjectName(QStringLiteral("ExportPreview"));
+    ExportPreview->setAccessibleName(tr("Preview…"));
+    connect(ExportPreview, &QPushButton::clicked, this, &TExportWindow::Preview);
+  }
   auto* column = new QVBoxLayout(this);
   column->addLayout(form);
   column->addWidget(buttons);
@@ -222,12 +264,22 @@ void TExportWindow::WholeDiary() {
 void TExportWindow::FormatChanged() {
   const FormatChoice& choice = kFormats[std::max(0, ExportFormat->currentIndex())];
   ExportDayPerPage->setEnabled(mode == Mode::kPrint || choice.format == ExportFormat::kPdf);
-  // The file's name follows the format.
-  const QFileInfo file(ExportFile->text());
-  if (!ExportFile->text().isEmpty()) {
-    ExportFile->setText(file.dir().filePath(file.completeBaseName() + QLatin1Char('.') +
-                                            QLatin1String(choice.suffix)));
+  // The file's name follows the format; its folder stays as written.
+  const QString path = ExportFile->text();
+  if (!path.isEmpty()) {
+    const qsizetype folder = path.lastIndexOf(QLatin1Char('/')) + 1;
+    ExportFile->setText(path.left(folder) + QFileInfo(path.mid(folder)).completeBaseName() +
+                        QLatin1Char('.') + QLatin1String(choice.suffix));
   }
+}
+
+QString TExportWindow::DefaultFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString TExportWindow::TargetFile() const {
+  return marrowleaf::ExportTargetPath(ExportFile->text(), QDir::homePath(), DefaultFolder());
 }
 
 TExportChoices TExportWindow::Choices() const {
@@ -241,9 +293,9 @@ void TExportWindow::SetChoices(const TExportChoices& choices) {
 }
 
 void TExportWindow::Browse() {
-  // The file dialog asks before a file is replaced.
-  const QString chosen =
-      QFileDialog::getSaveFileName(this, tr("Export"), ExportFile->text(), QString());
+  // Whether a file is replaced is asked once, on "Export", however the path came.
+  const QString chosen = QFileDialog::getSaveFileName(this, tr("Export"), TargetFile(), QString(),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
   if (!chosen.isEmpty()) ExportFile->setText(chosen);
 }
 
@@ -268,50 +320,168 @@ marrowleaf::ExportTexts TExportWindow::Texts() const {
 void TExportWindow::Export() {
   if (Busy()) return;
   if (ExportFile->text().trimmed().isEmpty()) {
-    Q_EMIT failed(tr("Choose a file to export to."));
+    prompts.ShowWarning(this, tr("Choose a file to export to."));
     return;
   }
+  // The field shows the file that is written, and the next export starts from it.
+  ExportFile->setText(TargetFile());
+  if (QFileInfo(ExportFile->text()).isFile() &&
+      !prompts.Confirm(this, tr("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QDir::toNativeSeparators(ExportFile->text())))) {
+    return;
+  }
+  Start(false);
+}
+
+void TExportWindow::Start(bool withoutUnreadable) {
   const TExportJob job{saveDir,
                        Range(),
                        kFormats[std::max(0, ExportFormat->currentIndex())].format,
                        Texts(),
                        ExportDayPerPage->isChecked(),
-                       QFile::encodeName(ExportFile->text()).toStdString()};
+                       QFile::encodeName(ExportFile->text()).toStdString(),
+                       withoutUnreadable};
   ExportGo->setEnabled(false);
   running.setFuture(QtConcurrent::run(&RunExport, job));
-  // A progress dialog for an export that takes its time; Cancel leaves the file as it was.
-  auto* progress = new QProgressDialog(tr("Exporting…"), tr("Cancel"), 0, 0, this);
+  // A progress window for an export that takes its time; Cancel leaves the file as it was.
+  progress = new QProgressDialog(tr("Exporting…"), tr("Cancel"), 0, 0, this);
   progress->setObjectName(QStringLiteral("ExportProgress"));
+  progress->setWindowTitle(ProgramName());
   progress->setAttribute(Qt::WA_DeleteOnClose);
   progress->setWindowModality(Qt::WindowModal);
+  // Shown after half a second, also while the export still waits for a thread of the pool.
   progress->setMinimumDuration(500);
-  connect(&running, &QFutureWatcher<marrowleaf::SaveOutcome>::progressRangeChanged, progress,
+  progress->setValue(0);
+  connect(&running, &QFutureWatcher<TExportOutcome>::progressRangeChanged, progress,
           &QProgressDialog::setRange);
-  connect(&running, &QFutureWatcher<marrowleaf::SaveOutcome>::progressValueChanged, progress,
+  connect(&running, &QFutureWatcher<TExportOutcome>::progressValueChanged, progress,
           &QProgressDialog::setValue);
-  connect(&running, &QFutureWatcher<marrowleaf::SaveOutcome>::finished, progress,
-          &QProgressDialog::close);
   connect(progress, &QProgressDialog::canceled, this, [this] { running.cancel(); });
 }
 
-void TExportWindow::PrintTo(QPrinter& printer) {
+void TExportWindow::Finished() {
+  // The progress window goes before anything is said: left open, it would stand over the message
+  // and keep its keys. Its close is no cancel.
+  if (progress != nullptr) {
+    progress->disconnect(this);
+    progress->close();
+    progress = nullptr;
+  }
+  ExportGo->setEnabled(true);
+  if (running.isCanceled() || running.future().resultCount() == 0) return;  // as it was
+  const TExportOutcome outcome = running.result();
+  switch (outcome.result) {
+    case TExportOutcome::Result::kWritten:
+      accept();
+      break;
+    case TExportOutcome::Result::kCancelled:
+      break;
+    case TExportOutcome::Result::kEmpty:
+      prompts.ShowWarning(this, NothingInRange());
+      break;
+    case TExportOutcome::Result::kUnreadable:
+      if (prompts.Confirm(this, UnreadableQuestion(outcome.unreadable))) Start(true);
+      break;
+    case TExportOutcome::Result::kFailed:
+      prompts.ShowWarning(this, tr("Could not export to %1:\n%2")
+                                    .arg(QDir::toNativeSeparators(ExportFile->text()),
+                                         QString::fromStdString(outcome.error)));
+      break;
+  }
+}
+
+QString TExportWindow::NothingInRange() const {
+  const marrowleaf::ExportRange range = Range();
+  const QLocale locale;
+  const QString from = locale.toString(range.from, QLocale::LongFormat);
+  const QString to = locale.toString(range.to, QLocale::LongFormat);
+  return mode == Mode::kExport
+             ? tr("No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.")
+                   .arg(from, to)
+             : tr("No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.")
+                   .arg(from, to);
+}
+
+QString TExportWindow::UnreadableQuestion(const std::vector<std::string>& paths) const {
+  constexpr size_t kShown = 10;
+  QStringList lines;
+  for (size_t i = 0; i < paths.size() && i < kShown; ++i) {
+    lines << QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(paths[i])));
+  }
+  if (paths.size() > kShown)
+    lines << tr("and %n more", nullptr, static_cast<int>(paths.size() - kShown));
+  const QString list = lines.join(QLatin1Char('\n'));
+  return mode == Mode::kExport
+             ? tr("These could not be read:\n%1\n\nExport without them?").arg(list)
+             : tr("These could not be read:\n%1\n\nPrint without them?").arg(list);
+}
+
+bool TExportWindow::ReadyToPrint() {
+  bool any = false;
+  std::vector<std::string> lost;
+  marrowleaf::ForEachExportDay(
+      saveDir, Range(),
+      [&](const marrowleaf::ExportDay&) {
+        any = true;
+        return true;
+      },
+      [&](const std::string& path) { lost.push_back(path); });
+  if (!lost.empty() && !prompts.Confirm(this, UnreadableQuestion(lost))) return false;
+  if (!any) {
+    prompts.ShowWarning(this, NothingInRange());
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+// A printer of the system's default queue. Without a queue it prints to a PDF file, on the
+// paper of the user's country as an export would.
+void SetUpPrinter(QPrinter& printer, const QString& title) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) printer.setPageSize(PageSizeFor(QLocale()));
+  printer.setDocName(title);
+}
+
+}  // namespace
+
+bool TExportWindow::PrintTo(QPrinter& printer) {
   TBookPages pages(printer, Texts(), ExportDayPerPage->isChecked());
-  if (!pages.Begin()) return;
+  if (!pages.Begin()) return false;
   marrowleaf::ForEachExportDay(saveDir, Range(), [&](const marrowleaf::ExportDay& day) {
     pages.Day(day);
     return true;
   });
   pages.End();
+  return true;
 }
 
 void TExportWindow::Print() {
+  if (!ReadyToPrint()) return;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(PageSizeFor(QLocale()));
-  printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-  printer.setDocName(Texts().title);
-  // The system's print dialog, behind a preview of the pages.
+  SetUpPrinter(printer, Texts().title);
+  // The printer and the paper chosen here lay the pages out.
+  QPrintDialog dialog(&printer, this);
+  prompts.ShowDialog(dialog);
+  if (dialog.result() != QDialog::Accepted) return;
+  if (!PrintTo(printer)) {
+    prompts.ShowWarning(this, tr("Could not print on %1.")
+                                  .arg(printer.printerName().isEmpty() ? printer.outputFileName()
+                                                                       : printer.printerName()));
+    return;
+  }
+  accept();
+}
+
+void TExportWindow::Preview() {
+  if (!ReadyToPrint()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer, Texts().title);
+  // The preview lays the pages out on the printer's paper; its print button leads to the print
+  // dialog, and a paper chosen there lays them out again.
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* target) { PrintTo(*target); });
-  if (preview.exec() == QDialog::Accepted) accept();
+  prompts.ShowDialog(preview);
+  if (preview.result() == QDialog::Accepted) accept();
 }

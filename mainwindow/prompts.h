@@ -7,6 +7,9 @@
 class QDialog;
 class QWidget;
 
+// The program's name as users see it, the title of every window it raises besides the main one.
+inline QString ProgramName() { return QStringLiteral("Marrowleaf"); }
+
 // Everything the window asks or tells the user goes through here, so that tests can answer.
 class TPrompts {
  public:
@@ -17,6 +20,9 @@ class TPrompts {
   virtual void ShowException(const QString& message) = 0;
   // A warning the program raises itself: a save that failed, an editor that did not start.
   virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
+  // A question before a step the user may not want (a file replaced, an export without what
+  // could not be read); true for Yes. No is the default answer.
+  virtual bool Confirm(QWidget* owner, const QString& text) = 0;
   // One of the program's own windows (the history), until the user closes it.
   virtual void ShowDialog(QDialog& dialog) = 0;
 };

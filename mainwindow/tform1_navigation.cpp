@@ -93,10 +93,8 @@ void TForm1::ShowExport(bool print) {
   // What the text area holds goes to its file first, as for the editor.
   SaveEntryIfModified();
   const QDate shown(calender->yearShown(), calender->monthShown(), 1);
-  TExportWindow window(print ? TExportWindow::Mode::kPrint : TExportWindow::Mode::kExport, saveDir,
-                       tabTitles, shown, shown.addDays(shown.daysInMonth() - 1), this);
-  connect(&window, &TExportWindow::failed, this,
-          [this](const QString& text) { prompts.ShowWarning(this, text); });
+  TExportWindow window(print ? TExportWindow::Mode::kPrint : TExportWindow::Mode::kExport, prompts,
+                       saveDir, tabTitles, shown, shown.addDays(shown.daysInMonth() - 1), this);
   if (exportChoices) window.SetChoices(*exportChoices);
   prompts.ShowDialog(window);
   if (window.result() != QDialog::Accepted) return;

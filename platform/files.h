@@ -161,6 +161,32 @@ enum class NewFileAccess { kDefault, kPrivate };
 SaveOutcome ReplaceFileContents(const std::string& path, std::string_view bytes,
                                 NewFileAccess access = NewFileAccess::kDefault);
 
+// The same replacement for content that comes in pieces (a long export), so that it is never
+// held whole in memory: the pieces go to the temporary file as they come, and Commit() puts
+// them in place. Until then the old file stays exactly as it was; an object that ends without a
+// successful Commit() removes its temporary file.
+class ReplacingFile {
+ public:
+  ReplacingFile(const std::string& path, NewFileAccess access = NewFileAccess::kDefault);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  // False once anything failed, the start included; later pieces are not written.
+  bool Ok() const { return failure.ok; }
+  bool Write(std::string_view bytes);
+  // The first failure, or the flush, close and rename that put the content in place.
+  SaveOutcome Commit();
+
+ private:
+  SaveOutcome Fail(const std::string& what, int err);
+  std::string path;  // as given, for the messages
+  std::string target;
+  std::string temporary;
+  int handle = -1;
+  SaveOutcome failure{true, {}};
+};
+
 // Writes `bytes` into a new private file `path`, flushed to disk; an existing name is never
 // touched. A file that cannot be written in full is removed again.
 SaveOutcome WriteNewPrivateFile(const std::string& path, std::string_view bytes);

@@ -393,69 +393,89 @@ std::string SaveTemporaryName(const std::string& target) {
   return dir + '.' + name + ".saving";
 }
 
-SaveOutcome ReplaceFileContents(const std::string& path, std::string_view bytes,
-                                NewFileAccess access) {
-  const std::string target = ResolveSymlinks(path);
-  const auto failed = [&path](const std::string& what, int err) {
-    return SaveOutcome{false, "cannot write \"" + path + "\": " + what + ": " + ErrnoText(err)};
-  };
+ReplacingFile::ReplacingFile(const std::string& given, NewFileAccess access)
+    : path(given), target(ResolveSymlinks(given)) {
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) {
-    return {false, "\"" + path + "\" is not a regular file"};
+    failure = {false, "\"" + path + "\" is not a regular file"};
+    return;
   }
   // A file the user may not write stays as it is, although its folder would allow the rename.
   if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-    return failed("the file is read-only", errno);
+    Fail("the file is read-only", errno);
+    return;
   }
-
   // One temporary name per target: a save killed half-way leaves at most this file, and the
   // next save removes it. O_EXCL never follows a link or opens a FIFO left under that name.
-  const std::string temporary = SaveTemporaryName(target);
+  temporary = SaveTemporaryName(target);
   ::unlink(temporary.c_str());
   const mode_t mode = exists || access == NewFileAccess::kPrivate ? kPrivateFileMode : 0666;
-  const int fd =
-      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-  if (fd < 0) return failed("cannot create a temporary file", errno);
-  const auto abandon = [&](const std::string& what) {
+  handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (handle < 0) {
     const int err = errno;
-    ::unlink(temporary.c_str());
-    return failed(what, err);
-  };
-  if (exists && ::fchmod(fd, st.st_mode & 07777) != 0) {
-    const SaveOutcome outcome = abandon("cannot keep the permissions");
-    ::close(fd);
-    return outcome;
+    temporary.clear();  // not ours to remove
+    Fail("cannot create a temporary file", err);
+    return;
   }
-  // Every write, the flush to disk and the close are checked: a full disk or a failing device
-  // is seen here, before the rename, while the old file is still whole.
-  if (!WriteAll(fd, bytes)) {
-    const SaveOutcome outcome = abandon("write failed");
-    ::close(fd);
-    return outcome;
-  }
-  if (::fsync(fd) != 0) {
-    const SaveOutcome outcome = abandon("flush to disk failed");
-    ::close(fd);
-    return outcome;
-  }
-  if (::close(fd) != 0) return abandon("close failed");
-  if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon("rename failed");
+  if (exists && ::fchmod(handle, st.st_mode & 07777) != 0)
+    Fail("cannot keep the permissions", errno);
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (handle >= 0) ::close(handle);
+  if (!temporary.empty()) ::unlink(temporary.c_str());
+}
+
+SaveOutcome ReplacingFile::Fail(const std::string& what, int err) {
+  // The temporary goes at once; the old file was never touched.
+  if (!temporary.empty()) ::unlink(temporary.c_str());
+  temporary.clear();
+  if (handle >= 0) ::close(handle);
+  handle = -1;
+  failure = {false, "cannot write \"" + path + "\": " + what + ": " + ErrnoText(err)};
+  return failure;
+}
+
+bool ReplacingFile::Write(std::string_view bytes) {
+  if (!failure.ok) return false;
+  // Every write is checked: a full disk or a failing device is seen before the rename, while the
+  // old file is still whole.
+  if (!WriteAll(handle, bytes)) Fail("write failed", errno);
+  return failure.ok;
+}
+
+SaveOutcome ReplacingFile::Commit() {
+  if (!failure.ok) return failure;
+  if (::fsync(handle) != 0) return Fail("flush to disk failed", errno);
+  const int fd = handle;
+  handle = -1;
+  if (::close(fd) != 0) return Fail("close failed", errno);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return Fail("rename failed", errno);
+  temporary.clear();
 
   // The new content is in place. The folder entry must reach the disk too, or a crash can bring
   // back the old file; a failure here is reported although nothing can be undone.
   const int dirFd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd < 0)
-    return failed("the new content is in place, but its folder cannot be opened", errno);
+  if (dirFd < 0) {
+    return Fail("the new content is in place, but its folder cannot be opened", errno);
+  }
   if (::fsync(dirFd) != 0) {
     const int err = errno;
     ::close(dirFd);
-    return failed("the new content is in place, but its folder did not reach the disk", err);
+    return Fail("the new content is in place, but its folder did not reach the disk", err);
   }
   if (::close(dirFd) != 0) {
-    return failed("the new content is in place, but closing its folder failed", errno);
+    return Fail("the new content is in place, but closing its folder failed", errno);
   }
   return {true, {}};
+}
+
+SaveOutcome ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                NewFileAccess access) {
+  ReplacingFile file(path, access);
+  file.Write(bytes);
+  return file.Commit();
 }
 
 SaveOutcome WriteNewPrivateFile(const std::string& path, std::string_view bytes) {

@@ -121,10 +121,6 @@
         <translation>&amp;Exportieren</translation>
     </message>
     <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Drucken</translation>
-    </message>
-    <message>
         <source>Marrowleaf diary</source>
         <translation>Marrowleaf-Tagebuch</translation>
     </message>
@@ -143,6 +139,67 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation>&amp;Vorschau…</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>Vorschau…</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist schon vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation>Kein Tag vom %1 bis %2 enthält einen Eintrag der gewählten Reiter: Es wurde nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation>Kein Tag vom %1 bis %2 enthält einen Eintrag der gewählten Reiter: Es wurde nichts gedruckt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation>Folgendes konnte nicht gelesen werden:
+%1
+
+Ohne sie exportieren?</translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation>Folgendes konnte nicht gelesen werden:
+%1
+
+Ohne sie drucken?</translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation>Auf %1 konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>エクスポート(&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Print</source>
-        <translation>印刷(&amp;P)</translation>
-    </message>
-    <message>
         <source>Marrowleaf diary</source>
         <translation>Marrowleaf 日記</translation>
     </message>
@@ -143,6 +139,66 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation>プレビュー(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>プレビュー…</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか?</translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation>%1 から %2 までに、選んだタブの記事がある日はありません。何もエクスポートしませんでした。</translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation>%1 から %2 までに、選んだタブの記事がある日はありません。何も印刷しませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation>次のものを読めませんでした:
+%1
+
+これらを除いてエクスポートしますか?</translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation>次のものを読めませんでした:
+%1
+
+これらを除いて印刷しますか?</translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation>%1 で印刷できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,12 @@
 #include "entries/export.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "entrysamples.h"
+#include "platform/files.h"
 #include "testutil.h"
 
 namespace {
@@ -62,6 +64,78 @@ TEST_F(Export, TheRangeGivesItsDaysWithEntriesOldestFirst) {
   EXPECT_EQ(last, QDate(2027, 1, 1));
   testutil::TempDir empty;
   EXPECT_FALSE(DiaryExtent(empty.path(), 2, first, last));
+}
+
+// What cannot be read is named, and the walk goes on without it: a month folder that cannot be
+// listed, an entry that cannot be read. A folder outside the range is no loss.
+TEST_F(Export, WhatCannotBeReadIsNamedAndTheRestIsWalked) {
+  REQUIRE_UNPRIVILEGED();
+  Entry("2026/10/3_0.txt", "unlisted month");
+  Entry("2025/1/1_0.txt", "outside the range");
+  ::chmod((dir / "2026/10").c_str(), 0);
+  ::chmod((dir / "2026/12/6_1.txt").c_str(), 0);
+  ::chmod((dir / "2025").c_str(), 0);
+  std::vector<std::string> lost;
+  std::vector<std::string> days;
+  ForEachExportDay(
+      dir.path(), {QDate(2026, 10, 1), QDate(2026, 12, 31), {true, true}},
+      [&](const ExportDay& day) {
+        days.push_back(day.date.toString(Qt::ISODate).toStdString());
+        return true;
+      },
+      [&](const std::string& path) { lost.push_back(path); });
+  EXPECT_EQ(lost,
+            (std::vector<std::string>{dir.path() + "/2026/10", dir.path() + "/2026/12/6_1.txt"}));
+  EXPECT_EQ(days, (std::vector<std::string>{"2026-11-30", "2026-12-08"}));
+}
+
+TEST(ExportTarget, ATypedPathIsResolvedFromHomeOrTheDefaultFolder) {
+  const struct {
+    const char* typed;
+    const char* file;
+  } rows[] = {
+      {"~/x.pdf", "/home/u/x.pdf"},
+      {"~", "/home/u"},
+      {"rel.pdf", "/home/u/Documents/rel.pdf"},
+      {"sub/../rel.pdf", "/home/u/Documents/rel.pdf"},
+      {"/tmp/abs.pdf", "/tmp/abs.pdf"},
+      {"~other/x.pdf", "/home/u/Documents/~other/x.pdf"},  // another user's home is not looked up
+      {"a~/x.pdf", "/home/u/Documents/a~/x.pdf"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed);
+    EXPECT_EQ(ExportTargetPath(QString::fromUtf8(row.typed), QStringLiteral("/home/u"),
+                               QStringLiteral("/home/u/Documents"))
+                  .toStdString(),
+              row.file);
+  }
+}
+
+// A long export goes to its file in pieces; the old file stays whole until the commit, and an
+// export that ends without one leaves no trace.
+TEST(ExportFile, PiecesReplaceTheFileOnlyOnCommit) {
+  testutil::TempDir dir;
+  const std::string path = dir / "book.txt";
+  const std::string temporary = SaveTemporaryName(path);
+  testutil::WriteFile(path, "old");
+  {
+    ReplacingFile file(path, NewFileAccess::kPrivate);
+    EXPECT_TRUE(file.Write("new "));
+    EXPECT_TRUE(file.Write("book"));
+    EXPECT_EQ(testutil::ReadFile(path), "old");
+  }
+  EXPECT_EQ(testutil::ReadFile(path), "old");
+  EXPECT_FALSE(std::filesystem::exists(temporary));
+  ReplacingFile fresh(dir / "fresh.txt", NewFileAccess::kPrivate);
+  fresh.Write("new book");
+  ASSERT_TRUE(fresh.Commit().ok);
+  EXPECT_EQ(testutil::ReadFile(dir / "fresh.txt"), "new book");
+  EXPECT_EQ(std::filesystem::status(dir / "fresh.txt").permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  ReplacingFile nowhere(dir / "no folder/book.txt");
+  EXPECT_FALSE(nowhere.Ok());
+  EXPECT_FALSE(nowhere.Write("x"));
+  EXPECT_NE(nowhere.Commit().error.find("no folder/book.txt"), std::string::npos);
 }
 
 // What the page shows is what the entry holds, whatever markup its lines look like.

@@ -47,7 +47,15 @@ class ScriptedPrompts : public TPrompts {
     return yes;
   }
   void ShowException(const QString& message) override { exceptions.append(message); }
-  void ShowWarning(QWidget*, const QString& text) override { warnings.append(text); }
+  void ShowWarning(QWidget*, const QString& text) override {
+    warnings.append(text);
+    if (onWarning) onWarning(text);
+  }
+  // No, unless the test answers otherwise.
+  bool Confirm(QWidget*, const QString& text) override {
+    confirmations.append(text);
+    return onConfirm && onConfirm(text);
+  }
   // The test works the window as the user would, then the call returns as when it is closed.
   void ShowDialog(QDialog& dialog) override {
     ++dialogs;
@@ -58,8 +66,11 @@ class ScriptedPrompts : public TPrompts {
   int questions = 0;
   QStringList exceptions;
   QStringList warnings;
+  QStringList confirmations;
   int dialogs = 0;
   std::function<void(QDialog&)> onDialog;
+  std::function<void(const QString&)> onWarning;  // what the window shows as a warning comes
+  std::function<bool(const QString&)> onConfirm;
 };
 
 inline QByteArray ReadBytes(const QString& path) {
