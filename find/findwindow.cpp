@@ -166,7 +166,7 @@ void TFindWindow::CreateLayout() {
   FindCount->setObjectName(QStringLiteral("FindCount"));
   FindQuery->setAccessibleName(tr("Find"));
   FindQuery->setAccessibleDescription(
-      tr("Words to find in every entry; double quotes make a phrase"));
+      tr("Words to find in every entry; quotation marks make a phrase"));
   FindResults->setAccessibleName(tr("Entries found"));
   FindResults->setAccessibleDescription(
       tr("Newest first; Enter shows the entry with the words selected"));
@@ -239,7 +239,8 @@ void TFindWindow::SearchNow(const QString& query) {
         this,
         [this, mine, query] {
           if (mine != generation || rows->rowCount(QModelIndex()) > 0) return;
-          FindCount->setText(tr("No entry holds \"%1\".").arg(query));
+          FindCount->setText(
+              tr("No entry holds \"%1\".").arg(marrowleaf::WithoutOuterQuotes(query)));
         },
         Qt::QueuedConnection);
   });
