@@ -97,12 +97,7 @@ void TForm1::AnnounceDrafts() {
         marrowleaf::ParseEntryPath(std::string_view(draft.entryPath).substr(diary.size()));
     // No entry of this diary: its draft stays for whoever made it.
     if (!key || marrowleaf::EntryPath(diary, *key) != draft.entryPath) continue;
-    const QString name =
-        key->tab < tabTitles.size() ? tabTitles[key->tab] : QString::number(key->tab);
-    entries << tr("%1-%2-%3, tab \"%4\"")
-                   .arg(QString::number(key->year),
-                        QStringLiteral("%1").arg(key->month, 2, 10, QLatin1Char('0')),
-                        QStringLiteral("%1").arg(key->day, 2, 10, QLatin1Char('0')), name);
+    entries << EntryName(*key);
   }
   if (entries.isEmpty()) return;
   prompts.ShowWarning(this, tr("Text typed in an earlier run was never saved, for:\n%1\n\nIt is "

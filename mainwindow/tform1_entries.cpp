@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "entries/calendar.h"
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -191,12 +192,13 @@ void TForm1::SetEntryLoaded(bool loaded) {
   if (spelling != nullptr) spelling->SetActive(loaded);
 }
 
-QString TForm1::EntryName() const {
-  const size_t tab = static_cast<size_t>(entryKey.tab);
-  const QString name = tab < tabNames.size() ? tabTitles[static_cast<qsizetype>(tab)] : QString();
-  return tr("%1/%2/%3, tab \"%4\"")
-      .arg(QString::number(entryKey.year), QString::number(entryKey.month),
-           QString::number(entryKey.day), name);
+QString TForm1::EntryName() const { return EntryName(entryKey); }
+
+QString TForm1::EntryName(const marrowleaf::EntryKey& key) const {
+  const QString name =
+      key.tab >= 0 && key.tab < tabTitles.size() ? tabTitles[key.tab] : QString::number(key.tab);
+  return tr("%1, tab \"%2\"")
+      .arg(marrowleaf::ShortDate(QDate(key.year, key.month, key.day), QLocale()), name);
 }
 
 QString TForm1::EntryDescription() const { return tr("the entry of %1").arg(EntryName()); }
