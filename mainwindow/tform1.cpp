@@ -66,6 +66,8 @@ void TForm1::FormDestroy() {
   if (destroyed) return;
   destroyed = true;
   Guard([this] { SaveEntryIfModified(); });
+  // No at the end gives the change up; nobody there to answer keeps it in its draft.
+  if (saveDeclined && !unattended) Guard([this] { DropDraft(); });
   Guard([this] { SaveSettings(); });
   if (draftWrite.valid()) draftWrite.wait();
 }
@@ -287,7 +289,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::inputareaChange() {
   textModified = true;
-  ScheduleDraft();
+  // A draft keeps what the user changed. The program's own texts (a load, "create") are no
+  // change of the user's, and setting one reports the emptied text area on its way.
+  if (!settingText) ScheduleDraft();
 }
 
 void TForm1::tabheaderChange() { ReloadEntry(); }

@@ -38,9 +38,10 @@ class SpellingTest : public WindowTest {
   QTemporaryDir words;
 
   std::unique_ptr<TForm1> StartSpelling(const QByteArray& text,
-                                        const QByteArray& language = "xx_TEST") {
+                                        const QByteArray& language = "xx_TEST",
+                                        const QByteArray& general = "N_TABS=2\n") {
     WriteBytes(QStringLiteral("config.ini"),
-               "[GENERAL]\nN_TABS=2\n[SPELLING]\nLANGUAGE=" + language + "\n");
+               "[GENERAL]\n" + general + "[SPELLING]\nLANGUAGE=" + language + "\n");
     if (!text.isNull()) WriteBytes(Path(kToday, 0), text);
     auto form = Start();
     TSpellChecker* spelling = Spelling(*form);
@@ -180,6 +181,60 @@ class SpellingTest : public WindowTest {
     QVERIFY(Marked(*form).isEmpty());
     form.reset();
     QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("[SPELLING]\r\nLANGUAGE = off\r\n"));
+  }
+
+  // Days looked at with the keyboard leave no draft: a draft holds only text the user changed,
+  // and goes once the text is saved, given up or typed back to what the entry holds.
+  void browsing_days_with_the_keyboard_leaves_no_draft_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<bool>("autosave");
+    QTest::newRow("one tab") << 1 << false;
+    QTest::newRow("one tab, autosave") << 1 << true;
+    QTest::newRow("three tabs") << 3 << false;
+    QTest::newRow("three tabs, autosave") << 3 << true;
+  }
+  void browsing_days_with_the_keyboard_leaves_no_draft() {
+    QFETCH(int, tabs);
+    QFETCH(bool, autosave);
+    // A diary of some years: every day of the last three months, the first of each month before.
+    for (QDate day = kToday.addYears(-3); day <= kToday; day = day.addDays(1)) {
+      if (day.day() != 1 && day < kToday.addMonths(-3)) continue;
+      for (int tab = 0; tab < tabs; ++tab) {
+        WriteBytes(Path(day, tab), "Teh rivr wass hiigh after rain " +
+                                       day.toString(Qt::ISODate).toUtf8() + QByteArray(1, '\0'));
+      }
+    }
+    auto form = StartSpelling(QByteArray(), "xx_TEST",
+                              "N_TABS=" + QByteArray::number(tabs) +
+                                  "\nAUTOSAVE=" + QByteArray(autosave ? "1" : "0") + "\n");
+    QVERIFY(form);
+    QTemporaryDir drafts;
+    const auto draftCount = [&] { return QDir(drafts.path()).entryList(QDir::Files).size(); };
+    form->SetDraftFolder(drafts.path().toStdString());
+    form->SetDraftDelays(0, 0);  // a change of the user's is kept at once
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(tabs - 1);
+    QTRY_COMPARE(Marked(*form).size(), 4);
+    // A key typed is kept; typed back, the text is the entry's again and needs no draft.
+    auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClick(area, Qt::Key_X);
+    QTRY_COMPARE(draftCount(), 1);
+    QTest::keyClick(area, Qt::Key_Backspace);
+    QTRY_COMPARE(draftCount(), 0);
+    prompts.answers = {false, false};  // without autosave: No, and No again, gives it up
+    QWidget* days = Child<QCalendarWidget>(*form, "calender")
+                        ->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"));
+    for (int back = 1; back <= 60; ++back) {
+      QTest::keyClick(days, Qt::Key_Left);
+      QCOMPARE(Shown(*form), kToday.addDays(-back));
+      QCOMPARE(Text(*form), QStringLiteral("Teh rivr wass hiigh after rain ") +
+                                kToday.addDays(-back).toString(Qt::ISODate));
+      QVERIFY(!form->TextModified());
+    }
+    QTRY_COMPARE(Marked(*form).size(), 4);  // the marks are drawn on the days looked at
+    form.reset();                           // waits for the draft writer
+    QCOMPARE(prompts.questions, autosave ? 0 : 2);
+    QCOMPARE(draftCount(), 0);
   }
 
   // The words marked are the words Enchant's own checker lists for the same text with the same
