@@ -228,6 +228,7 @@ class TForm1 : public QMainWindow {
   bool editorRunning = false;     // the window takes no input until the editor exits
   bool editorReturnTold = false;  // an editor that returned at once is told of once a run
   bool unattended = false;        // ending with nobody there to answer a question
+  bool draftsAnnounced = false;   // the drafts of an earlier run were told of
   bool destroyed = false;
   int pendingOuterWidth = 0;  // the stored outer size, applied once the frame is known
   int pendingOuterHeight = 0;

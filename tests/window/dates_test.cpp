@@ -146,9 +146,12 @@ class DatesTest : public WindowTest {
     WriteBytes(Path(QDate(2025, 8, 1), 0), QByteArray("first line\r\nRain all day\0", 26));
     WriteBytes(Path(QDate(2025, 8, 2), 0), QByteArray("sun\0", 4));
     auto form = Start();
+    form->show();
     form->findChild<QAction*>(QStringLiteral("Find1"))->trigger();
     auto* find = form->findChild<TFindWindow*>(QStringLiteral("FindWindow"));
     QVERIFY(find && find->isVisible());
+    // It opens beside the diary, or over it where the screen has no room beside.
+    QVERIFY(form->frameGeometry().adjusted(-1, -1, 1, 1).intersects(find->frameGeometry()));
     auto* results = find->findChild<QListView*>(QStringLiteral("FindResults"));
     const auto row = [&](int i, int role = Qt::DisplayRole) {
       return results->model()->index(i, 0).data(role).toString();
