@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include <QMainWindow>
 #include <QMessageBox>
 
 #include "app/messageboxprompts.h"
@@ -23,7 +24,16 @@ QString TApplication::ExceptionText(const QString& message) {
 }
 
 void TApplication::ShowException(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, ProgramName(), ExceptionText(message), QMessageBox::Ok);
+  // Captioned with the application title, as exceptions always were. Over the window the user
+  // works in, or the diary's main window: a box without an owner opens wherever the window
+  // manager puts it, away from the diary.
+  QWidget* owner = activeWindow();
+  const QWidgetList windows = topLevelWidgets();
+  for (auto it = windows.begin(); owner == nullptr && it != windows.end(); ++it) {
+    if (qobject_cast<QMainWindow*>(*it) != nullptr && (*it)->isVisible()) owner = *it;
+  }
+  QMessageBox box(QMessageBox::Critical, applicationName(), ExceptionText(message), QMessageBox::Ok,
+                  owner);
   FitToCaption(box);
   box.exec();
 }

@@ -33,4 +33,36 @@ QString WeekdayName(int weekday, const QLocale& locale) {
   return locale.dayName(day == 0 ? 7 : day, QLocale::ShortFormat);
 }
 
+QString LongDate(const QDate& date, const QLocale& locale) {
+  return locale.toString(date, QLocale::LongFormat);
+}
+
+QString ShortDateFormat(const QLocale& locale) {
+  // "01.12.26" could be any century.
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  if (!format.contains(QStringLiteral("yyyy"))) {
+    format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+  }
+  return format;
+}
+
+QString ShortDate(const QDate& date, const QLocale& locale) {
+  return locale.toString(date, ShortDateFormat(locale));
+}
+
+QString ShortDateTime(const QDateTime& moment, const QLocale& locale) {
+  // The long time form has the seconds (two saves a minute apart must differ) and the zone,
+  // which the user's own clock needs not: its "t" fields go, and the blanks around them.
+  const QString format = locale.timeFormat(QLocale::LongFormat);
+  QString time;
+  bool quoted = false;
+  for (const QChar c : format) {
+    if (c == QLatin1Char('\'')) quoted = !quoted;
+    if (!quoted && c == QLatin1Char('t')) continue;
+    time += c;
+  }
+  time = time.trimmed().replace(QStringLiteral("  "), QStringLiteral(" "));
+  return ShortDate(moment.date(), locale) + QLatin1Char(' ') + locale.toString(moment.time(), time);
+}
+
 }  // namespace marrowleaf

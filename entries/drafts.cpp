@@ -88,6 +88,15 @@ void RemoveDraft(const std::string& dir, const std::string& entryPath) {
   for (const std::string& other : OtherDraftsOf(dir, entryPath)) RemoveFile(other);
 }
 
+SaveOutcome UpdateDraft(const std::string& dir, const std::string& entryPath,
+                        std::string_view bytes, uint64_t entryTextHash) {
+  if (HashBytes(bytes) == entryTextHash) {
+    RemoveDraft(dir, entryPath);
+    return {true, {}};
+  }
+  return WriteDraft(dir, entryPath, bytes);
+}
+
 std::vector<Draft> ListDrafts(const std::string& dir) {
   std::vector<Draft> drafts;
   ListFolder(

@@ -23,6 +23,11 @@ std::string DraftName(std::string_view entryPath);
 SaveOutcome WriteDraft(const std::string& dir, const std::string& entryPath,
                        std::string_view bytes);
 void RemoveDraft(const std::string& dir, const std::string& entryPath);
+// After a change of the text: its draft is written while the text differs from what the entry
+// file holds (`entryTextHash`, HashBytes of the file's text up to its NUL), and removed once the
+// text is that again. Nobody loses anything the entry does not hold.
+SaveOutcome UpdateDraft(const std::string& dir, const std::string& entryPath,
+                        std::string_view bytes, uint64_t entryTextHash);
 
 struct Draft {
   std::string path;       // the draft file

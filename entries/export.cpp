@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "entries/calendar.h"
 #include "entries/entrykey.h"
 #include "entries/entrytext.h"
 #include "entries/monthlisting.h"
@@ -104,9 +105,7 @@ bool DiaryExtent(const std::string& saveDir, int tabCount, QDate& first, QDate& 
   return find(Order::kOldestFirst, first) && find(Order::kNewestFirst, last);
 }
 
-QString DayHeading(const QDate& date, const QLocale& locale) {
-  return locale.toString(date, QLocale::LongFormat);
-}
+QString DayHeading(const QDate& date, const QLocale& locale) { return LongDate(date, locale); }
 
 TextExport::TextExport(ExportFormat f, ExportTexts t) : format(f), texts(std::move(t)) {
   switch (format) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
+#include <string_view>
 
 #include "entries/entrytext.h"
 
@@ -44,19 +45,68 @@ bool FoldedContainsAll(const QString& folded, const SearchQuery& query) {
 
 }  // namespace
 
+namespace {
+
+// The quotation marks that make a phrase, as the languages of the world write them: each opening
+// mark with the marks that close it. Single marks double as apostrophes ("don’t", "geht‘s"), so
+// they open only at a word's start and close only at its end.
+struct QuotePair {
+  char16_t open;
+  std::u16string_view close;
+  bool single;
+};
+constexpr QuotePair kQuotes[] = {
+    {u'"', u"\"", false},
+    {u'\u201E', u"\u201C\u201D", false},  // „…“ „…” German, Polish, Czech...
+    {u'\u201C', u"\u201D\u201C", false},  // “…” English; “…“ typed in haste
+    {u'\u201D', u"\u201D", false},        // ”…” Swedish, Finnish
+    {u'\u00AB', u"\u00BB", false},        // «…» French, Russian...
+    {u'\u00BB', u"\u00AB\u00BB", false},  // »…« German, Danish; »…» Swedish
+    {u'\u300C', u"\u300D", false},        // 「…」 Japanese
+    {u'\u300E', u"\u300F", false},        // 『…』 Japanese, a quote within a quote
+    {u'\uFF02', u"\uFF02", false},        // ＂…＂ full-width
+    {u'\u201A', u"\u2018\u2019", true},   // ‚…‘ German single
+    {u'\u2018', u"\u2019", true},         // ‘…’ English single
+    {u'\u2039', u"\u203A", true},         // ‹…› French single
+    {u'\u203A', u"\u2039", true},         // ›…‹ German single
+};
+
+const QuotePair* Opening(QChar c) {
+  for (const QuotePair& pair : kQuotes) {
+    if (pair.open == c.unicode()) return &pair;
+  }
+  return nullptr;
+}
+
+bool AtWordEdge(const QString& text, qsizetype at) {
+  return at < 0 || at >= text.size() || text[at].isSpace();
+}
+
+}  // namespace
+
 SearchQuery ParseQuery(const QString& text) {
   SearchQuery query;
   QString word;
-  bool quoted = false;
+  const QuotePair* quote = nullptr;  // the phrase's opening mark, while in a phrase
   const auto flush = [&] {
     if (!word.isEmpty()) query.terms.push_back(word.toCaseFolded());
     word.clear();
   };
-  for (const QChar c : text) {
-    if (c == QLatin1Char('"')) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quote != nullptr) {
+      if (quote->close.find(c.unicode()) != std::u16string_view::npos &&
+          (!quote->single || AtWordEdge(text, i + 1))) {
+        flush();
+        quote = nullptr;
+      } else {
+        word.append(c);
+      }
+    } else if (const QuotePair* pair = Opening(c);
+               pair != nullptr && (!pair->single || AtWordEdge(text, i - 1))) {
       flush();
-      quoted = !quoted;
-    } else if (!quoted && c.isSpace()) {
+      quote = pair;
+    } else if (c.isSpace()) {
       flush();
     } else {
       word.append(c);
@@ -67,6 +117,19 @@ SearchQuery ParseQuery(const QString& text) {
   std::sort(query.terms.begin(), query.terms.end());
   query.terms.erase(std::unique(query.terms.begin(), query.terms.end()), query.terms.end());
   return query;
+}
+
+QString WithoutOuterQuotes(const QString& text) {
+  const QString query = text.trimmed();
+  const QuotePair* pair = query.size() >= 2 ? Opening(query.front()) : nullptr;
+  if (pair == nullptr || pair->close.find(query.back().unicode()) == std::u16string_view::npos) {
+    return query;
+  }
+  // One phrase, nothing after it: the marks around it are all that is dropped.
+  const QString inside = query.mid(1, query.size() - 2);
+  const SearchQuery whole = ParseQuery(query);
+  if (whole.terms.size() != 1 || whole.terms.front() != inside.toCaseFolded()) return query;
+  return inside;
 }
 
 TextMatch MatchText(const QString& text, const SearchQuery& query) {

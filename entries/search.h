@@ -12,9 +12,10 @@
 #include "entries/entryfiles.h"
 
 // Search across the whole diary, straight from the entry files: no index that could break or go
-// stale. Every word of the query must occur in an entry, in any order; "double quotes" make a
-// phrase one word. Case is ignored by Unicode simple case folding; text without spaces
-// (Japanese) matches as substrings.
+// stale. Every word of the query must occur in an entry, in any order; quotation marks make a
+// phrase one word: "ASCII", „German“, “English”, «French», 「Japanese」 and their single forms.
+// Case is ignored by Unicode simple case folding; text without spaces (Japanese) matches as
+// substrings.
 namespace marrowleaf {
 
 struct SearchQuery {
@@ -22,6 +23,9 @@ struct SearchQuery {
 };
 
 SearchQuery ParseQuery(const QString& text);
+// The query as typed, without the quotation marks around it when it is one phrase alone: what a
+// message that quotes the query shows inside its own marks.
+QString WithoutOuterQuotes(const QString& text);
 
 struct TextMatch {
   bool found = false;

@@ -3,7 +3,7 @@
 #include "entries/spellwords.h"
 
 #include <QLocale>
-#include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace marrowleaf {
 namespace {
@@ -31,6 +31,11 @@ bool UnspacedScript(QChar::Script script) {
 
 bool Blank(QChar c) { return c.isSpace(); }
 
+constexpr char16_t kApostrophe = u'\'';
+constexpr char16_t kTypographicApostrophe = u'\u2019';
+
+bool Apostrophe(char32_t c) { return c == kApostrophe || c == kTypographicApostrophe; }
+
 // A run of text between blanks that is a web or e-mail address.
 bool IsAddress(QStringView run) {
   if (run.contains(u"://") || run.startsWith(u"www.", Qt::CaseInsensitive)) return true;
@@ -38,17 +43,31 @@ bool IsAddress(QStringView run) {
   return at > 0 && run.indexOf(u'.', at) > at + 1;
 }
 
-bool Judged(QStringView word) {
+// The character at `at` (a surrogate pair read as one) and how many units it takes.
+char32_t CodePointAt(QStringView text, qsizetype at, qsizetype& units) {
+  if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate()) {
+    units = 2;
+    return QChar::surrogateToUcs4(text[at], text[at + 1]);
+  }
+  units = 1;
+  return text[at].unicode();
+}
+
+// The units of the character that ends before `end`.
+qsizetype UnitsBefore(QStringView text, qsizetype end) {
+  return end >= 2 && text[end - 1].isLowSurrogate() && text[end - 2].isHighSurrogate() ? 2 : 1;
+}
+
+// Whether a word is one a dictionary can judge: a letter of some script (not only the marks all
+// scripts share, like the Japanese "ー"), not in capitals alone, no digit.
+bool IsCheckable(QStringView word) {
   bool letter = false;
   bool lower = false;
-  for (qsizetype i = 0; i < word.size(); ++i) {
-    const char32_t c = word[i].isHighSurrogate() && i + 1 < word.size()
-                           ? QChar::surrogateToUcs4(word[i], word[i + 1])
-                           : word[i].unicode();
-    if (c > 0xFFFF) ++i;
+  for (qsizetype i = 0, units = 1; i < word.size(); i += units) {
+    const char32_t c = CodePointAt(word, i, units);
     if (QChar::isDigit(c)) return false;
-    if (UnspacedScript(QChar::script(c))) return false;
-    if (QChar::isLetter(c)) {
+    const QChar::Script script = QChar::script(c);
+    if (QChar::isLetter(c) && script != QChar::Script_Common && script != QChar::Script_Inherited) {
       letter = true;
       lower = lower || !QChar::isUpper(c);
     }
@@ -58,34 +77,89 @@ bool Judged(QStringView word) {
 
 }  // namespace
 
-std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetype to) {
+bool WordCharacters::InWord(char32_t c, WordPlace place) const {
+  if (Apostrophe(c)) return place != WordPlace::kEnd;
+  switch (QChar::category(c)) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Number_DecimalDigit:
+    case QChar::Number_Letter:
+    case QChar::Number_Other:
+    case QChar::Punctuation_Connector:
+      return true;
+    case QChar::Punctuation_Dash:
+      return place == WordPlace::kMiddle;
+    default:
+      return false;
+  }
+}
+
+std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetype to,
+                                   const WordCharacters& characters) {
   std::vector<WordSpan> words;
   if (to < 0 || to > text.size()) to = text.size();
   from = std::clamp<qsizetype>(from, 0, text.size());
   // Start and end at blanks, so that a word or an address cut by [from, to) is taken whole.
   while (from > 0 && !Blank(text[from - 1])) --from;
   while (to < text.size() && !Blank(text[to])) ++to;
-  // The finder works out the boundaries of its whole text at once: only the part looked at.
-  const QStringView part = QStringView(text).mid(from, to - from);
-  QTextBoundaryFinder finder(QTextBoundaryFinder::Word, part);
+  const QStringView all(text);
+  // A script without spaces is no part of any word: "日記diary" holds the word "diary".
+  const auto in = [&](char32_t c, WordPlace place) {
+    return !UnspacedScript(QChar::script(c)) && characters.InWord(c, place);
+  };
   qsizetype runStart = from;
   while (runStart < to) {
     while (runStart < to && Blank(text[runStart])) ++runStart;
     qsizetype runEnd = runStart;
     while (runEnd < to && !Blank(text[runEnd])) ++runEnd;
-    if (runEnd > runStart && !IsAddress(QStringView(text).mid(runStart, runEnd - runStart))) {
-      finder.setPosition(runStart - from);
-      for (qsizetype start = runStart; start < runEnd;) {
-        qsizetype end = finder.toNextBoundary();
-        end = end < 0 ? runEnd : std::min(end + from, runEnd);
-        const QStringView word = QStringView(text).mid(start, end - start);
-        if (Judged(word)) words.push_back({start, end - start});
-        start = end;
+    if (runEnd > runStart && IsAddress(all.mid(runStart, runEnd - runStart))) {
+      runStart = runEnd;
+      continue;
+    }
+    qsizetype at = runStart;
+    while (at < runEnd) {
+      qsizetype units = 1;
+      char32_t c = CodePointAt(all, at, units);
+      // An apostrophe before a word is a quotation mark.
+      if (Apostrophe(c) || !in(c, WordPlace::kStart)) {
+        at += units;
+        continue;
+      }
+      const qsizetype start = at;
+      while (at < runEnd && in(c, WordPlace::kMiddle)) {
+        at += units;
+        if (at < runEnd) c = CodePointAt(all, at, units);
+      }
+      if (at == start) at += units;  // it may start a word but not go on in one
+      qsizetype end = at;
+      while (end > start) {
+        qsizetype last = 1;
+        const qsizetype step = UnitsBefore(all, end);
+        c = CodePointAt(all, end - step, last);
+        if (in(c, WordPlace::kEnd)) break;
+        end -= step;
+      }
+      if (end > start && IsCheckable(all.mid(start, end - start))) {
+        words.push_back({start, end - start});
       }
     }
     runStart = runEnd;
   }
   return words;
+}
+
+std::pair<QString, QString> ApostropheForms(const QString& word) {
+  QString ascii = word;
+  QString typographic = word;
+  ascii.replace(QChar(kTypographicApostrophe), QChar(kApostrophe));
+  typographic.replace(QChar(kApostrophe), QChar(kTypographicApostrophe));
+  return {ascii, typographic};
 }
 
 QString ChooseSpellLanguage(const QString& localeName, const QStringList& installed) {

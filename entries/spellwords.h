@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 // The rules of spell checking that need no window and no dictionary: which words of a text are
@@ -16,12 +17,32 @@ struct WordSpan {
   bool operator==(const WordSpan& o) const { return start == o.start && length == o.length; }
 };
 
-// The words of text[from, to) that a dictionary should judge, in order: words by Unicode's word
-// boundaries, an apostrophe inside a word belonging to it ("doesn't", "l'eau"). Left out are
-// numbers and words holding digits, words in capitals alone (acronyms), the pieces of a web
-// address or an e-mail address, and words in scripts written without spaces (Japanese, Chinese,
-// Thai...), which no word list covers. A word that runs over `from` or `to` is taken whole.
-std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from = 0, qsizetype to = -1);
+// Where a character stands in a word, as a spell checker cuts a text into words.
+enum class WordPlace { kStart, kMiddle, kEnd };
+
+// Which characters a dictionary takes as part of a word: each dictionary has its own (a German
+// one takes "-" and "." but no apostrophe, an English one the apostrophe and the digits). This
+// base is the rule of dictionaries that have none: letters, marks, digits and connectors
+// anywhere, an apostrophe anywhere but at the end, a dash only inside.
+class WordCharacters {
+ public:
+  virtual ~WordCharacters() = default;
+  virtual bool InWord(char32_t c, WordPlace place) const;
+};
+
+// The words of text[from, to) that a dictionary should judge, in order, cut as its own spell
+// checker cuts them: a word starts at a character that may start one, takes every character
+// that may stand inside one, and ends at the last that may end one. An apostrophe or quotation
+// mark before a word opens a quotation and is no part of it. Left out are words holding digits,
+// words in capitals alone (acronyms), web and e-mail addresses, and scripts written without
+// spaces (Japanese, Chinese, Thai...), which no word list covers. A word that runs over `from`
+// or `to` is taken whole.
+std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from = 0, qsizetype to = -1,
+                                   const WordCharacters& characters = WordCharacters());
+
+// The apostrophe is one character for the checker whichever way it is written: a word in its
+// two forms, with every ' and ’ as ' (first) and as ’ (second).
+std::pair<QString, QString> ApostropheForms(const QString& word);
 
 // The dictionary for a locale ("de_DE"): the one of that name, else one of the same language
 // (its language alone first, then other countries in order), else "en_US", else none (empty).

@@ -24,7 +24,6 @@ class TBookPages {
   bool Begin();  // false when the device cannot be painted on
   void Day(const marrowleaf::ExportDay& day);
   void End();
-  int Pages() const { return page; }
 
  private:
   void NewPage();

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "entries/calendar.h"
 #include "export/bookpages.h"
 #include "mainwindow/prompts.h"
 
@@ -171,12 +172,7 @@ void TExportWindow::CreateLayout() {
   for (QDateEdit* edit : {ExportFrom, ExportTo}) {
     edit->setCalendarPopup(true);
     edit->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    // The locale's short form, with the year in full: "01.12.26" could be any century.
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy"))) {
-      format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    }
-    edit->setDisplayFormat(format);
+    edit->setDisplayFormat(marrowleaf::ShortDateFormat(QLocale()));
   }
   ExportFrom->setObjectName(QStringLiteral("ExportFrom"));
   ExportTo->setObjectName(QStringLiteral("ExportTo"));
@@ -312,8 +308,8 @@ marrowleaf::ExportTexts TExportWindow::Texts() const {
   int tabs = 0;
   for (const bool on : range.tabs) tabs += on ? 1 : 0;
   return {tr("Marrowleaf diary"),
-          tr("%1 – %2").arg(locale.toString(range.from, QLocale::LongFormat),
-                            locale.toString(range.to, QLocale::LongFormat)),
+          tr("%1 – %2").arg(marrowleaf::LongDate(range.from, locale),
+                            marrowleaf::LongDate(range.to, locale)),
           locale, tabTitles, tabs > 1};
 }
 

@@ -103,10 +103,9 @@ class TFoundRows : public QAbstractListModel {
       case kHtml:
         return QString(Head(hit).toHtmlEscaped() + Marked(hit.line, hit.marks));
       case Qt::AccessibleTextRole:  // one sentence: the date in words, the tab, the line
-        return QString(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")) +
-                       TFindWindow::tr(", tab ") + Tab(hit) +
-                       (hit.unsaved ? TFindWindow::tr(", not saved yet") : QString()) +
-                       QStringLiteral(": ") + hit.line);
+        return (hit.unsaved ? TFindWindow::tr("%1, tab %2, not saved yet: %3")
+                            : TFindWindow::tr("%1, tab %2: %3"))
+            .arg(marrowleaf::LongDate(date, QLocale()), Tab(hit), hit.line);
       case kDate:
         return date;
       case kTab:
@@ -124,13 +123,12 @@ class TFoundRows : public QAbstractListModel {
   QString Tab(const marrowleaf::SearchHit& hit) const {
     return hit.key.tab < tabTitles.size() ? tabTitles[hit.key.tab] : QString::number(hit.key.tab);
   }
+  // The day as the entry's heading: the locale's long form, which names the weekday.
   QString Head(const marrowleaf::SearchHit& hit) const {
     const QDate date(hit.key.year, hit.key.month, hit.key.day);
-    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
-           marrowleaf::WeekdayName(marrowleaf::DayOfWeek(date.year(), date.month(), date.day()),
-                                   QLocale()) +
-           QStringLiteral(" · ") + Tab(hit) +
-           (hit.unsaved ? TFindWindow::tr(" · not saved yet") : QString()) + QStringLiteral(" · ");
+    QStringList fields{marrowleaf::LongDate(date, QLocale()), Tab(hit)};
+    if (hit.unsaved) fields << TFindWindow::tr("not saved yet");
+    return fields.join(QStringLiteral(" · ")) + QStringLiteral(" · ");
   }
 
   QStringList tabTitles;
@@ -166,7 +164,7 @@ void TFindWindow::CreateLayout() {
   FindCount->setObjectName(QStringLiteral("FindCount"));
   FindQuery->setAccessibleName(tr("Find"));
   FindQuery->setAccessibleDescription(
-      tr("Words to find in every entry; double quotes make a phrase"));
+      tr("Words to find in every entry; quotation marks make a phrase"));
   FindResults->setAccessibleName(tr("Entries found"));
   FindResults->setAccessibleDescription(
       tr("Newest first; Enter shows the entry with the words selected"));
@@ -239,7 +237,8 @@ void TFindWindow::SearchNow(const QString& query) {
         this,
         [this, mine, query] {
           if (mine != generation || rows->rowCount(QModelIndex()) > 0) return;
-          FindCount->setText(tr("No entry holds \"%1\".").arg(query));
+          FindCount->setText(
+              tr("No entry holds \"%1\".").arg(marrowleaf::WithoutOuterQuotes(query)));
         },
         Qt::QueuedConnection);
   });

@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "entries/calendar.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
 
@@ -32,6 +34,11 @@ QString FirstLine(const QString& text) {
 
 QString Bytes(int64_t size) {
   return size == 1 ? THistoryWindow::tr("1 byte") : THistoryWindow::tr("%1 bytes").arg(size);
+}
+
+QString When(int64_t microsUtc) {
+  return marrowleaf::ShortDateTime(QDateTime::fromMSecsSinceEpoch(microsUtc / 1000).toLocalTime(),
+                                   QLocale());
 }
 
 }  // namespace
@@ -105,13 +112,11 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
   }
   if (draft != nullptr) {
     texts.append(TextOf(draft->bytes));
-    const QDateTime when = QDateTime::fromMSecsSinceEpoch(draft->microsUtc / 1000).toLocalTime();
-    AddRow(tr("unsaved text from %1").arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) +
-           QStringLiteral(" · ") + FirstLine(texts.back()));
+    AddRow(tr("unsaved text from %1").arg(When(draft->microsUtc)) + QStringLiteral(" · ") +
+           FirstLine(texts.back()));
   }
   for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {
     texts.append(TextOf(marrowleaf::ReadVersion(version.path)));
-    const QDateTime when = QDateTime::fromMSecsSinceEpoch(version.microsUtc / 1000).toLocalTime();
     QString origin;
     if (version.kind == marrowleaf::VersionKind::kElsewhere) {
       origin = QStringLiteral(" · ") + tr("written by another program");
@@ -121,8 +126,8 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
                tr("copy made by a sync tool: %1")
                    .arg(QFile::decodeName(QByteArray::fromStdString(version.copyName)));
     }
-    AddRow(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + origin + QStringLiteral(" · ") +
-           Bytes(version.size) + QStringLiteral(" · ") + FirstLine(texts.back()));
+    AddRow(When(version.microsUtc) + origin + QStringLiteral(" · ") + Bytes(version.size) +
+           QStringLiteral(" · ") + FirstLine(texts.back()));
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <vector>
 
+#include "entries/calendar.h"
 #include "mainwindow/diarycalendar.h"
 
 namespace {
@@ -54,7 +55,7 @@ class TDayCell : public QAccessibleInterface {
     if (t != QAccessible::Name) return {};
     const QDate date = Date();
     if (!date.isValid()) return view->model()->index(row, column).data().toString();
-    QString name = QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    QString name = marrowleaf::LongDate(date, QLocale());
     const TDiaryCalendar* calendar = CalendarOf(view);
     const QString more = calendar != nullptr ? calendar->DayDescription(date) : QString();
     if (!more.isEmpty()) name += QStringLiteral(", ") + more;

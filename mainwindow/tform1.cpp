@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "config/settings.h"
@@ -50,9 +51,6 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent, marrowleaf::SettingsF
   selectedDay = static_cast<uint16_t>(now.day());
   RefreshForDate();
   ConnectEvents();
-  // Drafts an earlier run left are told of once the window is up.
-  QMetaObject::invokeMethod(
-      this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
 }
 
 TForm1::~TForm1() {
@@ -66,6 +64,8 @@ void TForm1::FormDestroy() {
   if (destroyed) return;
   destroyed = true;
   Guard([this] { SaveEntryIfModified(); });
+  // No at the end gives the change up; nobody there to answer keeps it in its draft.
+  if (saveDeclined && !unattended) Guard([this] { DropDraft(); });
   Guard([this] { SaveSettings(); });
   if (draftWrite.valid()) draftWrite.wait();
 }
@@ -256,6 +256,15 @@ void TForm1::ConnectEvents() {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // Drafts an earlier run left are told of once the window is on screen: a window manager places
+  // it only then, and a message box raised before would open where the window had no place yet
+  // (the screen's corner), away from the diary.
+  if (type == QEvent::Expose && !draftsAnnounced && watched == windowHandle() &&
+      windowHandle()->isExposed()) {
+    draftsAnnounced = true;
+    QMetaObject::invokeMethod(
+        this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
+  }
   if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -287,7 +296,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::inputareaChange() {
   textModified = true;
-  ScheduleDraft();
+  // A draft keeps what the user changed. The program's own texts (a load, "create") are no
+  // change of the user's, and setting one reports the emptied text area on its way.
+  if (!settingText) ScheduleDraft();
 }
 
 void TForm1::tabheaderChange() { ReloadEntry(); }

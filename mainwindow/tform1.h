@@ -111,6 +111,8 @@ class TForm1 : public QMainWindow {
   const marrowleaf::EntryFormat& ShownFormat() const { return entryFormat; }
   // Where drafts go; empty keeps none (for measuring typing without them).
   void SetDraftFolder(const std::string& dir) { draftDir = dir; }
+  // How long a draft waits after a change, and at most while changes go on (2 s and 10 s).
+  void SetDraftDelays(int pauseMs, int atMostMs);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -144,13 +146,16 @@ class TForm1 : public QMainWindow {
   void RestoreText(const QString& text);
   void WatchShownEntry();
   void ScheduleDraft();
+  void StopDraftTimers();
   void DropDraft();
   void AnnounceDrafts();
   std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
   void ShowExport(bool print);
-  QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
-  QString EntryName() const;         // "2004/3/7, tab "Diary""
+  QString EntryDescription() const;  // "the entry of 7 Mar 2004, tab "Diary""
+  // "7 Mar 2004, tab "Diary"", the date in the locale's short form: the shown entry, or another.
+  QString EntryName() const;
+  QString EntryName(const marrowleaf::EntryKey& key) const;
 
   TPrompts& prompts;
   TClock today;
@@ -199,6 +204,11 @@ class TForm1 : public QMainWindow {
   std::string draftDir;     // where drafts of typed text are kept
   QTimer* draftPause = nullptr;  // a draft once typing pauses
   QElapsedTimer draftDue;        // since the first change not in a draft yet
+  int draftPauseMs = 2000;       // after typing pauses
+  int draftAtMostMs = 10000;     // while typing goes on
+  // The text the shown entry's file holds (up to its NUL), as loaded or saved: a text typed back
+  // to it needs no draft.
+  uint64_t savedTextHash = 0;
   std::future<void> draftWrite;  // the draft writer at work
   bool watchingFile = false;     // false once a notice says its file may be gone
   std::string editorCommand;
@@ -209,6 +219,8 @@ class TForm1 : public QMainWindow {
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
+  bool settingText = false;   // the program sets the text area's text: no typing of the user's
+  bool saveDeclined = false;  // the last "save?" was answered No
   // During a date refresh, the bytes a failed save of it kept in a recovery file.
   bool refreshing = false;
   std::optional<std::string> keptInRefresh;
@@ -220,6 +232,7 @@ class TForm1 : public QMainWindow {
   bool editorRunning = false;     // the window takes no input until the editor exits
   bool editorReturnTold = false;  // an editor that returned at once is told of once a run
   bool unattended = false;        // ending with nobody there to answer a question
+  bool draftsAnnounced = false;   // the drafts of an earlier run were told of
   bool destroyed = false;
   int pendingOuterWidth = 0;  // the stored outer size, applied once the frame is known
   int pendingOuterHeight = 0;

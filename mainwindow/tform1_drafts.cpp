@@ -15,26 +15,29 @@
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 
-namespace {
-
-constexpr int kDraftPauseMs = 2000;    // after typing pauses
-constexpr int kDraftAtMostMs = 10000;  // while typing goes on
-
-}  // namespace
-
 std::string TForm1::DraftEntryPath() const {
   if (!entryPath.empty() && entryPath.front() == '/') return entryPath;
   return QFile::encodeName(QDir::currentPath()).toStdString() + '/' + entryPath;
 }
 
+void TForm1::SetDraftDelays(int pauseMs, int atMostMs) {
+  draftPauseMs = pauseMs;
+  draftAtMostMs = atMostMs;
+}
+
 void TForm1::ScheduleDraft() {
-  if (!entryLoaded || draftDir.empty()) return;
+  if (!entryLoaded || !textModified || draftDir.empty()) return;
   if (!draftDue.isValid()) draftDue.start();
-  if (draftDue.elapsed() >= kDraftAtMostMs) {
+  if (draftDue.elapsed() >= draftAtMostMs) {
     WriteDraftNow();
   } else {
-    draftPause->start(kDraftPauseMs);
+    draftPause->start(draftPauseMs);
   }
+}
+
+void TForm1::StopDraftTimers() {
+  draftPause->stop();
+  draftDue.invalidate();
 }
 
 void TForm1::WriteDraftNow(bool wait) {
@@ -44,7 +47,7 @@ void TForm1::WriteDraftNow(bool wait) {
     if (wait) {
       draftWrite.wait();
     } else if (draftWrite.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-      draftPause->start(kDraftPauseMs / 4);  // the last one is still at the disk: soon again
+      draftPause->start(draftPauseMs / 4);  // the last one is still at the disk: soon again
       return;
     }
   }
@@ -55,15 +58,15 @@ void TForm1::WriteDraftNow(bool wait) {
   marrowleaf::EntryFormat format = entryFormat;
   const std::string dir = draftDir;
   const std::string entry = DraftEntryPath();
-  draftWrite = std::async(std::launch::async, [text, format, dir, entry]() mutable {
-    marrowleaf::WriteDraft(dir, entry, marrowleaf::EntryTextToBytes(text, format));
+  const uint64_t saved = savedTextHash;
+  draftWrite = std::async(std::launch::async, [text, format, dir, entry, saved]() mutable {
+    marrowleaf::UpdateDraft(dir, entry, marrowleaf::EntryTextToBytes(text, format), saved);
   });
   if (wait) draftWrite.wait();
 }
 
 void TForm1::DropDraft() {
-  draftPause->stop();
-  draftDue.invalidate();
+  StopDraftTimers();
   if (draftWrite.valid()) draftWrite.wait();  // a write under way would bring it back
   if (!draftDir.empty() && !entryPath.empty()) marrowleaf::RemoveDraft(draftDir, DraftEntryPath());
 }
@@ -89,7 +92,8 @@ void TForm1::AnnounceDrafts() {
     // Drafts of other diaries stay for those diaries.
     if (draft.entryPath.rfind(diary + '/', 0) != 0) continue;
     const marrowleaf::EntryRead now = marrowleaf::ReadEntryFile(draft.entryPath);
-    if (now.ok && now.text + '\0' == draft.bytes) {
+    // A draft is the entry's bytes without their NUL; one an earlier version wrote may hold it.
+    if (now.ok && now.text == std::string_view(draft.bytes).substr(0, draft.bytes.find('\0'))) {
       marrowleaf::RemoveFile(draft.path);  // the entry holds that text already
       continue;
     }
@@ -97,12 +101,7 @@ void TForm1::AnnounceDrafts() {
         marrowleaf::ParseEntryPath(std::string_view(draft.entryPath).substr(diary.size()));
     // No entry of this diary: its draft stays for whoever made it.
     if (!key || marrowleaf::EntryPath(diary, *key) != draft.entryPath) continue;
-    const QString name =
-        key->tab < tabTitles.size() ? tabTitles[key->tab] : QString::number(key->tab);
-    entries << tr("%1-%2-%3, tab \"%4\"")
-                   .arg(QString::number(key->year),
-                        QStringLiteral("%1").arg(key->month, 2, 10, QLatin1Char('0')),
-                        QStringLiteral("%1").arg(key->day, 2, 10, QLatin1Char('0')), name);
+    entries << EntryName(*key);
   }
   if (entries.isEmpty()) return;
   prompts.ShowWarning(this, tr("Text typed in an earlier run was never saved, for:\n%1\n\nIt is "

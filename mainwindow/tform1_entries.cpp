@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -15,6 +16,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "entries/calendar.h"
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -51,6 +53,7 @@ void TForm1::CreateEntry(int tab) {
   // Typed text whose file vanished meanwhile stays: the new file is where it will be saved.
   const bool keepTyped = created && entryLoaded && textModified &&
                          entryPath == marrowleaf::EntryPath(saveDir, entryKey);
+  if (created) savedTextHash = marrowleaf::HashBytes({});
   if (created && !keepTyped) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
@@ -66,6 +69,7 @@ void TForm1::CreateEntry(int tab) {
 
 void TForm1::LoadEntry(int tab) {
   if (entryLoaded && textModified) DropDraft();  // the change is given up: the load replaces it
+  StopDraftTimers();                             // nothing of the new entry is changed yet
   ComputeEntryPath(tab);
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
@@ -79,6 +83,7 @@ void TForm1::LoadEntry(int tab) {
     return;
   }
   entryState = read.state;
+  savedTextHash = marrowleaf::HashBytes(read.text);
   marrowleaf::EntryText shown = marrowleaf::EntryBytesToText(read.text);
   SetInputText(shown.text);
   entryFormat = shown.format;
@@ -98,20 +103,25 @@ void TForm1::LoadEntry(int tab) {
 }
 
 void TForm1::SaveEntryIfModified() {
+  saveDeclined = false;
   if (!entryLoaded || !textModified) return;
   // Nobody there to answer: without autosave the typed text waits in its draft for a Yes.
   if (unattended && !CheckBox_autosave->isChecked()) {
     WriteDraftNow(true);
     return;
   }
-  if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) return;  // No: stays modified
+  if (!CheckBox_autosave->isChecked() && !prompts.AskSave(this)) {
+    saveDeclined = true;  // No: stays modified
+    return;
+  }
   marrowleaf::EntryFormat format = entryFormat;
   // An entry deleted meanwhile by another program is made again for the user's text.
   if (!marrowleaf::IsFile(entryPath)) marrowleaf::CreateMissingEntry(saveDir, entryKey);
   // The bytes the save replaces go into the entry's history first; bytes another program wrote
   // since the load are kept there as written elsewhere.
-  const marrowleaf::EntrySave saved = marrowleaf::SaveEntryKeepingHistory(
-      saveDir, entryKey, marrowleaf::EntryTextToBytes(InputText(), format), &entryState);
+  const std::string bytes = marrowleaf::EntryTextToBytes(InputText(), format);
+  const marrowleaf::EntrySave saved =
+      marrowleaf::SaveEntryKeepingHistory(saveDir, entryKey, bytes, &entryState);
   if (saved.displaced) {
     prompts.ShowWarning(this, tr("Another program had changed %1 since it was shown.\nYour text "
                                  "was saved; the other version is in the entry's history (File, "
@@ -126,6 +136,7 @@ void TForm1::SaveEntryIfModified() {
   if (saved.entry.ok) {
     entryFormat = format;  // a fall back to UTF-8 holds from now on
     entryState = saved.state;
+    savedTextHash = marrowleaf::HashBytes(bytes);
     inputarea->setAccessibleDescription(
         tr("The text of the shown entry, saved; the text it replaced is in its history"));
     textModified = false;
@@ -138,6 +149,7 @@ void TForm1::SaveEntryIfModified() {
 
 void TForm1::ReloadEntry() {
   SaveEntryIfModified();
+  if (entryLoaded && textModified) DropDraft();  // the change is given up: the load replaces it
   const int tab = tabheader->currentIndex();
   entryLoaded = EntryExists(tab);
   LoadEntry(tab);
@@ -172,6 +184,7 @@ void TForm1::SetInputText(const QString& text) {
   // its characters (a line break as one, plus one at its end) without building its text, so a
   // text of another length needs no comparison.
   if (inputarea->document()->characterCount() - 1 == text.size() && InputText() == text) return;
+  const QScopedValueRollback<bool> program(settingText, true);
   inputarea->setPlainText(text);
 }
 
@@ -191,12 +204,13 @@ void TForm1::SetEntryLoaded(bool loaded) {
   if (spelling != nullptr) spelling->SetActive(loaded);
 }
 
-QString TForm1::EntryName() const {
-  const size_t tab = static_cast<size_t>(entryKey.tab);
-  const QString name = tab < tabNames.size() ? tabTitles[static_cast<qsizetype>(tab)] : QString();
-  return tr("%1/%2/%3, tab \"%4\"")
-      .arg(QString::number(entryKey.year), QString::number(entryKey.month),
-           QString::number(entryKey.day), name);
+QString TForm1::EntryName() const { return EntryName(entryKey); }
+
+QString TForm1::EntryName(const marrowleaf::EntryKey& key) const {
+  const QString name =
+      key.tab >= 0 && key.tab < tabTitles.size() ? tabTitles[key.tab] : QString::number(key.tab);
+  return tr("%1, tab \"%2\"")
+      .arg(marrowleaf::ShortDate(QDate(key.year, key.month, key.day), QLocale()), name);
 }
 
 QString TForm1::EntryDescription() const { return tr("the entry of %1").arg(EntryName()); }
@@ -238,8 +252,10 @@ void TForm1::Hist1Click() {
 
 void TForm1::RestoreText(const QString& text) {
   // As if typed: the text area's change marks the entry modified, and only the save step
-  // writes it (keeping the text it replaces in the history).
-  if (entryLoaded) SetInputText(text);
+  // writes it (keeping the text it replaces in the history); its draft keeps it meanwhile.
+  if (!entryLoaded) return;
+  SetInputText(text);
+  ScheduleDraft();
 }
 
 void TForm1::WatchShownEntry() {

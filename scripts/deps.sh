@@ -19,9 +19,10 @@ marrowleaf_install_missing() {
 # What building needs.
 MARROWLEAF_BUILD_PACKAGES="cmake ninja-build make g++ ccache qt6-base-dev libxxhash-dev \
   libenchant-2-dev pkg-config qt6-l10n-tools qt6-translations-l10n"
-# What the tests and benchmarks add to that (the default preset builds both).
+# What the tests and benchmarks add to that (the default preset builds both); the spelling tests
+# compare the marks with Enchant's own checker on the German and English dictionaries.
 MARROWLEAF_TEST_BUILD_PACKAGES="googletest libgtest-dev libbenchmark-dev qt6-base-private-dev \
-  libinih-dev libsimpleini-dev libboost-dev libx11-dev"
+  libinih-dev libsimpleini-dev libboost-dev libx11-dev enchant-2 hunspell-de-de hunspell-en-us"
 
 # The program alone, optimised, in build/release: what the run command starts and the scripts
 # that look at the window use. Needs $top.

@@ -64,8 +64,20 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     // on its own it would format every block of a new text at once, which for a long entry
     // costs as much as setting the text.
     setDocument(edit->document());
-    QObject::disconnect(edit->document(), SIGNAL(contentsChange(int, int, int)), this,
-                        SLOT(_q_reformatBlocks(int, int, int)));
+    // The toolkit offers no way to turn that off but its private slot, named here as a string.
+    // Should a version of it name the slot otherwise, nothing is lost but speed: every change
+    // then reformats its blocks first, and the marks made after it are the same.
+    if (!QObject::disconnect(edit->document(), SIGNAL(contentsChange(int, int, int)), this,
+                             SLOT(_q_reformatBlocks(int, int, int)))) {
+      static bool told = false;
+      if (!told) {
+        told = true;
+        std::fputs(
+            "marrowleaf: spelling: the toolkit reformats the text on every change; spelling "
+            "marks may be slower in long entries\n",
+            stderr);
+      }
+    }
     QObject::connect(edit->document(), &QTextDocument::contentsChange, checker,
                      [this](int position, int removed, int added) {
                        if (checker->Marking()) Edited(position, removed, added);
@@ -108,9 +120,9 @@ class TSpellHighlighter : public QSyntaxHighlighter {
       // costs what the marks cost, where a reformat would go over every character of it.
       auto* marks = static_cast<BlockMarks*>(first.userData());
       if (marks != nullptr && first.length() > kLongBlock &&
-          Follow(*marks, first.text(), position - first.position())) {
+          UpdateMarksForEdit(*marks, first.text(), position - first.position())) {
         QList<QTextLayout::FormatRange> ranges;
-        for (const WordSpan& s : Drawn(*marks, first)) {
+        for (const WordSpan& s : MarksToDraw(*marks, first)) {
           ranges.append({static_cast<int>(s.start), static_cast<int>(s.length), mark});
         }
         first.layout()->setFormats(ranges);
@@ -169,7 +181,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     }
   }
   void Rehighlight(const QTextBlock& block) {
-    const Quiet quiet(*this);
+    const OwnReformat own(*this);
     rehighlightBlock(block);
   }
   void Schedule() {
@@ -181,7 +193,11 @@ class TSpellHighlighter : public QSyntaxHighlighter {
       auto* marks = static_cast<BlockMarks*>(b.userData());
       if (marks == nullptr) continue;
       const QString text = b.text();
-      const auto same = [&](const WordSpan& s) { return text.mid(s.start, s.length) == word; };
+      // Right with either apostrophe.
+      const QString form = marrowleaf::ApostropheForms(word).first;
+      const auto same = [&](const WordSpan& s) {
+        return marrowleaf::ApostropheForms(text.mid(s.start, s.length)).first == form;
+      };
       if (std::any_of(marks->misspelt.begin(), marks->misspelt.end(), same)) {
         marks->misspelt.erase(std::remove_if(marks->misspelt.begin(), marks->misspelt.end(), same),
                               marks->misspelt.end());
@@ -200,7 +216,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     auto* marks = static_cast<BlockMarks*>(currentBlockUserData());
     const qsizetype local = change.position - block.position();
     const bool edited = change.position >= 0 && local >= 0 && local <= text.size();
-    if (marks != nullptr && edited && Follow(*marks, text, local)) {
+    if (marks != nullptr && edited && UpdateMarksForEdit(*marks, text, local)) {
       change.position = -1;
     } else if (marks == nullptr || marks->length != text.size() || edited) {
       if (edited) change.position = -1;
@@ -214,7 +230,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
       marks->length = text.size();
       setCurrentBlockUserData(marks);
     }
-    for (const WordSpan& s : Drawn(*marks, block)) {
+    for (const WordSpan& s : MarksToDraw(*marks, block)) {
       setFormat(static_cast<int>(s.start), static_cast<int>(s.length), mark);
     }
   }
@@ -222,7 +238,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
  private:
   // One edit within the block's text as last checked: marks after it move along, the words
   // around it are checked again. False for an edit that is not of that text.
-  bool Follow(BlockMarks& marks, const QString& text, qsizetype local) {
+  bool UpdateMarksForEdit(BlockMarks& marks, const QString& text, qsizetype local) {
     if (local + change.removed > marks.length ||
         text.size() != marks.length + change.added - change.removed) {
       return false;
@@ -250,7 +266,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
 
   // The marks to draw: all, or in a long block those near the screen and the cursor; the word
   // under a key just typed waits until the cursor leaves it.
-  std::vector<WordSpan> Drawn(BlockMarks& marks, const QTextBlock& block) {
+  std::vector<WordSpan> MarksToDraw(BlockMarks& marks, const QTextBlock& block) {
     const QTextCursor cursor = edit->textCursor();
     const qsizetype at = cursor.block() == block ? cursor.position() - block.position() : -1;
     marks.drawnFrom = 0;
@@ -283,9 +299,9 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     int added = 0;
   };
   // Reformatting of our own: no edit to note.
-  struct Quiet {
-    explicit Quiet(TSpellHighlighter& h) : owner(h) { owner.change.position = -1; }
-    ~Quiet() { owner.change.position = -1; }
+  struct OwnReformat {
+    explicit OwnReformat(TSpellHighlighter& h) : owner(h) { owner.change.position = -1; }
+    ~OwnReformat() { owner.change.position = -1; }
     TSpellHighlighter& owner;
   };
 

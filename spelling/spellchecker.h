@@ -45,7 +45,6 @@ class TSpellChecker : public QObject {
   bool Loaded() const { return dictionary != nullptr; }
   bool Loading() const { return loading->isRunning(); }
   QString Language() const { return dictionary ? dictionary->Tag() : QString(); }
-  const QStringList& Installed() const { return installed; }
   // The misspelt word at `position` of the text, as [start, end); false where there is none.
   bool MisspeltAt(int position, int& start, int& end) const;
   // The run of the text around `position` as the screen shows it, for the accessible text: a

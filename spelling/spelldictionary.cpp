@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -33,6 +35,37 @@ bool PersonalListHolds(const QString& tag, const QByteArray& word) {
 }
 
 }  // namespace
+
+// The dictionary's own word characters, as Enchant tells them for each place in a word. Asked
+// once per character of the Basic Multilingual Plane and remembered; other planes are asked
+// each time.
+class TSpellDictionary::Characters : public marrowleaf::WordCharacters {
+ public:
+  explicit Characters(EnchantDict* d) : dict(d) {}
+  bool InWord(char32_t c, marrowleaf::WordPlace place) const override {
+    const auto bit = static_cast<uint8_t>(1u << static_cast<unsigned>(place));
+    if (c > 0xFFFF) return Ask(c, place);
+    uint8_t& known = places[c];
+    if (known == 0) {
+      known = kKnown;
+      for (const auto at : {marrowleaf::WordPlace::kStart, marrowleaf::WordPlace::kMiddle,
+                            marrowleaf::WordPlace::kEnd}) {
+        if (Ask(c, at)) known |= static_cast<uint8_t>(1u << static_cast<unsigned>(at));
+      }
+    }
+    return (known & bit) != 0;
+  }
+
+ private:
+  static constexpr uint8_t kKnown = 0x80;
+  bool Ask(char32_t c, marrowleaf::WordPlace place) const {
+    return enchant_dict_is_word_character(dict, c, static_cast<size_t>(place)) != 0;
+  }
+  EnchantDict* dict;
+  mutable std::vector<uint8_t> places = std::vector<uint8_t>(0x10000, 0);
+};
+
+TSpellDictionary::TSpellDictionary() = default;
 
 TSpellDictionary::~TSpellDictionary() {
   if (dict != nullptr) enchant_broker_free_dict(broker, dict);
@@ -71,6 +104,7 @@ std::unique_ptr<TSpellDictionary> TSpellDictionary::Load(const QString& tag, QSt
     error = why != nullptr ? QString::fromUtf8(why) : QStringLiteral("it is not installed");
     return nullptr;
   }
+  loaded->characters = std::make_unique<Characters>(loaded->dict);
   // Enchant goes on without a word list it cannot read: the user's own words would be marked.
   QFile personal(PersonalListPath(tag));
   if (personal.exists() && !personal.open(QIODevice::ReadOnly)) {
@@ -89,12 +123,23 @@ std::unique_ptr<TSpellDictionary> TSpellDictionary::Load(const QString& tag, QSt
   return loaded;
 }
 
+bool TSpellDictionary::MisspeltAsWritten(const QString& word) {
+  const QByteArray utf8 = word.toUtf8();
+  // Negative: the checker failed on the word. A word that cannot be judged is not marked.
+  return enchant_dict_check(dict, utf8.constData(), utf8.size()) > 0;
+}
+
 bool TSpellDictionary::Misspelt(const QString& word) {
   const auto found = known.constFind(word);
   if (found != known.constEnd()) return *found;
-  const QByteArray utf8 = word.toUtf8();
-  // Negative: the checker failed on the word. A word that cannot be judged is not marked.
-  const bool misspelt = enchant_dict_check(dict, utf8.constData(), utf8.size()) > 0;
+  bool misspelt = MisspeltAsWritten(word);
+  if (misspelt) {
+    // A word added or ignored with one apostrophe is right with the other, and so is a word the
+    // dictionary holds with only one of them.
+    const auto [ascii, typographic] = marrowleaf::ApostropheForms(word);
+    misspelt = (ascii == word || MisspeltAsWritten(ascii)) &&
+               (typographic == word || MisspeltAsWritten(typographic));
+  }
   known.insert(word, misspelt);
   return misspelt;
 }
@@ -102,7 +147,7 @@ bool TSpellDictionary::Misspelt(const QString& word) {
 std::vector<marrowleaf::WordSpan> TSpellDictionary::MisspeltWords(const QString& text,
                                                                   qsizetype from, qsizetype to) {
   std::vector<marrowleaf::WordSpan> misspelt;
-  for (const marrowleaf::WordSpan& word : marrowleaf::CheckedWords(text, from, to)) {
+  for (const marrowleaf::WordSpan& word : marrowleaf::CheckedWords(text, from, to, *characters)) {
     if (Misspelt(text.mid(word.start, word.length))) misspelt.push_back(word);
   }
   return misspelt;
@@ -123,12 +168,17 @@ bool TSpellDictionary::Add(const QString& word) {
   enchant_dict_add(dict, utf8.constData(), utf8.size());
   const bool added = enchant_dict_get_error(dict) == nullptr && PersonalListHolds(tag, utf8);
   if (!added) Ignore(word);
-  known.insert(word, false);
+  Known(word);
   return added;
 }
 
 void TSpellDictionary::Ignore(const QString& word) {
   const QByteArray utf8 = word.toUtf8();
   enchant_dict_add_to_session(dict, utf8.constData(), utf8.size());
-  known.insert(word, false);
+  Known(word);
+}
+
+void TSpellDictionary::Known(const QString& word) {
+  const auto [ascii, typographic] = marrowleaf::ApostropheForms(word);
+  for (const QString& form : {word, ascii, typographic}) known.insert(form, false);
 }

@@ -205,28 +205,12 @@ Ohne sie drucken?</translation>
 <context>
     <name>TFindWindow</name>
     <message>
-        <source>, tab </source>
-        <translation>, Reiter </translation>
-    </message>
-    <message>
-        <source>, not saved yet</source>
-        <translation>, noch nicht gespeichert</translation>
-    </message>
-    <message>
-        <source> · not saved yet</source>
-        <translation> · noch nicht gespeichert</translation>
-    </message>
-    <message>
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
     <message>
         <source>Words to find, &quot;a phrase&quot; in quotes</source>
         <translation>Gesuchte Wörter, „eine Wortgruppe“ in Anführungszeichen</translation>
-    </message>
-    <message>
-        <source>Words to find in every entry; double quotes make a phrase</source>
-        <translation>In allen Einträgen gesuchte Wörter; doppelte Anführungszeichen bilden eine Wortgruppe</translation>
     </message>
     <message>
         <source>Entries found</source>
@@ -256,13 +240,25 @@ Ohne sie drucken?</translation>
         <source>%1 entries found</source>
         <translation>%1 Einträge gefunden</translation>
     </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, Reiter %2, noch nicht gespeichert: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, Reiter %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation>In allen Einträgen gesuchte Wörter; Anführungszeichen bilden eine Wortgruppe</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
-    <message>
-        <source>%1-%2-%3, tab &quot;%4&quot;</source>
-        <translation>%1-%2-%3, Reiter „%4“</translation>
-    </message>
     <message>
         <source>Text typed in an earlier run was never saved, for:
 %1
@@ -346,10 +342,6 @@ Ihr Text wurde gespeichert; die andere Fassung liegt im Verlauf des Eintrags (Da
     <message>
         <source>The text of the shown entry, saved; the text it replaced is in its history</source>
         <translation>Der Text des angezeigten Eintrags, gespeichert; der ersetzte Text liegt im Verlauf</translation>
-    </message>
-    <message>
-        <source>%1/%2/%3, tab &quot;%4&quot;</source>
-        <translation>%3.%2.%1, Reiter „%4“</translation>
     </message>
     <message>
         <source>the entry of %1</source>
@@ -486,6 +478,10 @@ Ihr Text wurde gespeichert; die andere Fassung liegt im Verlauf des Eintrags (Da
     <message>
         <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
         <translation>Der Editor „%1“ wurde mit dem Status %2 beendet; der Eintrag blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation>%1, Reiter „%2“</translation>
     </message>
 </context>
 <context>

@@ -204,28 +204,12 @@ Print without them?</source>
 <context>
     <name>TFindWindow</name>
     <message>
-        <source>, tab </source>
-        <translation>、タブ </translation>
-    </message>
-    <message>
-        <source>, not saved yet</source>
-        <translation>、未保存</translation>
-    </message>
-    <message>
-        <source> · not saved yet</source>
-        <translation> · 未保存</translation>
-    </message>
-    <message>
         <source>Find</source>
         <translation>検索</translation>
     </message>
     <message>
         <source>Words to find, &quot;a phrase&quot; in quotes</source>
         <translation>検索する語句 (&quot;語句&quot; のように引用符で囲むとフレーズ)</translation>
-    </message>
-    <message>
-        <source>Words to find in every entry; double quotes make a phrase</source>
-        <translation>すべての日記から探す語句。二重引用符で囲むとフレーズになります</translation>
     </message>
     <message>
         <source>Entries found</source>
@@ -255,13 +239,25 @@ Print without them?</source>
         <source>%1 entries found</source>
         <translation>日記が %1 件見つかりました</translation>
     </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1、タブ %2、未保存: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1、タブ %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation>すべての日記から探す語句。引用符で囲むとフレーズになります</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
-    <message>
-        <source>%1-%2-%3, tab &quot;%4&quot;</source>
-        <translation>%1-%2-%3、タブ「%4」</translation>
-    </message>
     <message>
         <source>Text typed in an earlier run was never saved, for:
 %1
@@ -345,10 +341,6 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
     <message>
         <source>The text of the shown entry, saved; the text it replaced is in its history</source>
         <translation>表示中の日記の文章 (保存済み)。置き換えられた文章は履歴にあります</translation>
-    </message>
-    <message>
-        <source>%1/%2/%3, tab &quot;%4&quot;</source>
-        <translation>%1/%2/%3、タブ「%4」</translation>
     </message>
     <message>
         <source>the entry of %1</source>
@@ -485,6 +477,10 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
     <message>
         <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
         <translation>エディタ「%1」が終了コード %2 で終了しました。日記は変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation>%1、タブ「%2」</translation>
     </message>
 </context>
 <context>

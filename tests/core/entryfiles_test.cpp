@@ -290,6 +290,31 @@ TEST(EntryChanges, TheStateCheckTellsTouchedFromChanged) {
   EXPECT_EQ(HashBytes(""), 0x2D06800538D394C2ull);
 }
 
+// Outside the main window's label a date is written in the locale's own forms, the year always
+// in full, a moment to the second without its time zone.
+TEST(Calendar, DatesAreWrittenAsTheLocaleWritesThem) {
+  const QDate date(2026, 12, 9);
+  const QDateTime moment(date, QTime(14, 5, 9));
+  const struct {
+    const char* locale;
+    const char* longDate;
+    const char* shortDate;
+    const char* shortMoment;
+  } rows[] = {
+      {"C", "Wednesday, 9 December 2026", "9 Dec 2026", "9 Dec 2026 14:05:09"},
+      {"en_US", "Wednesday, December 9, 2026", "12/9/2026", "12/9/2026 2:05:09 PM"},
+      {"de_DE", "Mittwoch, 9. Dezember 2026", "09.12.2026", "09.12.2026 14:05:09"},
+      {"ja_JP", "2026年12月9日水曜日", "2026/12/09", "2026/12/09 14時05分09秒"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.locale);
+    const QLocale locale(QString::fromLatin1(row.locale));
+    EXPECT_EQ(LongDate(date, locale).toStdString(), row.longDate);
+    EXPECT_EQ(ShortDate(date, locale).toStdString(), row.shortDate);
+    EXPECT_EQ(ShortDateTime(moment, locale).toStdString(), row.shortMoment);
+  }
+}
+
 TEST(Calendar, WeekdaysAndMonthLengths) {
   EXPECT_EQ(DayOfWeek(2004, 2, 4), 3);
   EXPECT_STREQ(WeekdayName(DayOfWeek(2004, 2, 4)), "Wed");

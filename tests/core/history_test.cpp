@@ -156,6 +156,12 @@ TEST(Drafts, ADraftIsNamedFromItsEntryAndFoundAgainUntilRemoved) {
   RemoveDraft(drafts, rows[0].entry);
   EXPECT_TRUE(FindDraft(drafts, rows[0].entry).path.empty());
   EXPECT_EQ(ListDrafts(drafts).size(), std::size(rows) - 1);
+  // A changed text has its draft; typed back to what the entry holds, it has none.
+  const std::string entry = rows[1].entry;
+  ASSERT_TRUE(UpdateDraft(drafts, entry, "typed", HashBytes("saved")).ok);
+  EXPECT_EQ(FindDraft(drafts, entry).bytes, "typed");
+  ASSERT_TRUE(UpdateDraft(drafts, entry, "saved", HashBytes("saved")).ok);
+  EXPECT_TRUE(FindDraft(drafts, entry).path.empty());
 }
 
 }  // namespace

@@ -31,6 +31,21 @@ TEST(Search, EveryWordOfTheQueryMustOccur) {
       {"", "anything", false},  // an empty query finds nothing
       {"   ", "anything", false},
       {"\"\n\nb", "a\n\nb", true},  // a phrase that begins with a line break
+      // The quotation marks of the user's language make a phrase as ASCII ones do.
+      {"„walked along“", "We walked along the river.", true},
+      {"„along walked“", "We walked along the river.", false},
+      {"“walked along”", "We walked along the river.", true},
+      {"«walked along»", "We walked along the river.", true},
+      {"»along walked«", "We walked along the river.", false},
+      {"「雨の日」", "今日は雨の日でした", true},
+      {"‚walked along‘ river", "We walked along the river.", true},
+      {"‘along walked’", "We walked along the river.", false},
+      {"‹walked along›", "We walked along the river.", true},
+      // A single mark inside a word is an apostrophe, in the query and in the phrase.
+      {"don’t", "I don’t know", true},
+      {"‘don’t know’", "I don’t know", true},
+      {"‘know don’t’", "I don’t know", false},
+      {"geht‘s", "Wie geht‘s?", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.query);
@@ -48,6 +63,27 @@ TEST(Search, EveryWordOfTheQueryMustOccur) {
   EXPECT_EQ(match.lineStart, 11);
   EXPECT_EQ(match.lineLength, 18);
   EXPECT_EQ(match.marks, (std::vector<std::pair<qsizetype, qsizetype>>{{4, 4}, {14, 4}}));
+}
+
+// A message that quotes the query quotes it once: the marks around a lone phrase are dropped.
+TEST(Search, AMessageQuotesTheQueryOnce) {
+  const struct {
+    const char* query;
+    const char* shown;
+  } rows[] = {
+      {"„walked along“", "walked along"},
+      {" \"walked along\" ", "walked along"},
+      {"「雨の日」", "雨の日"},
+      {"walked along", "walked along"},
+      {"„a“ „b“", "„a“ „b“"},
+      {"„a“ b", "„a“ b"},
+      {"‘don’t’", "don’t"},
+      {"\"", "\""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.query);
+    EXPECT_EQ(WithoutOuterQuotes(QString::fromUtf8(row.query)).toStdString(), row.shown);
+  }
 }
 
 // The whole diary: only its entries, each decoded as the window does, newest first.

@@ -8,13 +8,22 @@ namespace {
 
 using namespace marrowleaf;
 
-std::vector<std::string> Words(const char* text, qsizetype from = 0, qsizetype to = -1) {
+std::vector<std::string> Words(const char* text, qsizetype from = 0, qsizetype to = -1,
+                               const WordCharacters& characters = WordCharacters()) {
   const QString s = QString::fromUtf8(text);
   std::vector<std::string> out;
-  for (const WordSpan& w : CheckedWords(s, from, to))
+  for (const WordSpan& w : CheckedWords(s, from, to, characters))
     out.push_back(s.mid(w.start, w.length).toStdString());
   return out;
 }
+
+// Word characters like those of Debian's German dictionary: letters, "-" and "." anywhere, and no
+// apostrophe.
+struct GermanCharacters : WordCharacters {
+  bool InWord(char32_t c, WordPlace) const override {
+    return QChar::isLetter(c) || c == U'-' || c == U'.';
+  }
+};
 
 using V = std::vector<std::string>;
 
@@ -33,6 +42,8 @@ TEST(SpellWords, OnlyWordsADictionaryCanJudgeAreLookedUp) {
       {"日記：かな、カタカナ漢字。", {}},
       {"日記diary かなkana", {"diary", "kana"}},
       {"Stra\u00dfe \u00fcber na\u00efve", {"Stra\u00dfe", "\u00fcber", "na\u00efve"}},
+      {"dogs' \u2019tis rock-'n'-roll -dash-", {"dogs", "tis", "rock-'n'-roll", "dash"}},
+      {"\u30b3\u30fc\u30d2\u30fc coffee", {"coffee"}},  // a mark all scripts share
       {"", {}},
   };
   for (const auto& row : rows) {
@@ -42,6 +53,16 @@ TEST(SpellWords, OnlyWordsADictionaryCanJudgeAreLookedUp) {
   // A part of the text: the words it touches, each whole.
   EXPECT_EQ(Words("one two three four", 5, 9), (V{"two", "three"}));
   EXPECT_EQ(Words("see www.exmple.com now", 10, 11), V{});
+  // Each dictionary cuts by its own word characters: a German one at every apostrophe.
+  EXPECT_EQ(Words("Wie geht's? Gibt\u2019s z.B. Mutter-Kind.", 0, -1, GermanCharacters()),
+            (V{"Wie", "geht", "s", "Gibt", "s", "z.B.", "Mutter-Kind."}));
+}
+
+TEST(SpellWords, BothApostrophesAreOne) {
+  const auto forms = ApostropheForms(QString::fromUtf8("rock'n\u2019roll"));
+  EXPECT_EQ(forms.first, QStringLiteral("rock'n'roll"));
+  EXPECT_EQ(forms.second, QString::fromUtf8("rock\u2019n\u2019roll"));
+  EXPECT_EQ(ApostropheForms(QStringLiteral("plain")).first, QStringLiteral("plain"));
 }
 
 TEST(SpellWords, TheDictionaryFollowsTheLocale) {

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLocale>
 
+#include "entries/calendar.h"
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "windowtest.h"
@@ -145,9 +146,12 @@ class DatesTest : public WindowTest {
     WriteBytes(Path(QDate(2025, 8, 1), 0), QByteArray("first line\r\nRain all day\0", 26));
     WriteBytes(Path(QDate(2025, 8, 2), 0), QByteArray("sun\0", 4));
     auto form = Start();
+    form->show();
     form->findChild<QAction*>(QStringLiteral("Find1"))->trigger();
     auto* find = form->findChild<TFindWindow*>(QStringLiteral("FindWindow"));
     QVERIFY(find && find->isVisible());
+    // It opens beside the diary, or over it where the screen has no room beside.
+    QVERIFY(form->frameGeometry().adjusted(-1, -1, 1, 1).intersects(find->frameGeometry()));
     auto* results = find->findChild<QListView*>(QStringLiteral("FindResults"));
     const auto row = [&](int i, int role = Qt::DisplayRole) {
       return results->model()->index(i, 0).data(role).toString();
@@ -158,16 +162,17 @@ class DatesTest : public WindowTest {
     QTRY_VERIFY(!find->Searching());
     QCoreApplication::sendPostedEvents();
     QCOMPARE(results->model()->rowCount(), 1);
-    QVERIFY(row(0).startsWith(QStringLiteral("2025-08-02 Sat · Diary · sun")));
+    QVERIFY(row(0).startsWith(marrowleaf::LongDate(QDate(2025, 8, 2), QLocale()) +
+                              QStringLiteral(" · Diary · sun")));
     find->SearchNow(QStringLiteral("rain"));
     QTRY_COMPARE(results->model()->rowCount(), 2);
-    QVERIFY2(row(0).startsWith(QStringLiteral("2025-08-01 Fri")), qPrintable(row(0)));
+    QVERIFY2(row(0).startsWith(marrowleaf::LongDate(QDate(2025, 8, 1), QLocale())),
+             qPrintable(row(0)));
     QCOMPARE(find->findChild<QLabel*>(QStringLiteral("FindCount"))->text(),
              QStringLiteral("2 entries found"));
     // A row reads as a sentence: the date in words, the tab, the line.
-    QCOMPARE(row(0, Qt::AccessibleTextRole),
-             QLocale().toString(QDate(2025, 8, 1), QStringLiteral("dddd d MMMM yyyy")) +
-                 QStringLiteral(", tab Diary: Rain all day"));
+    QCOMPARE(row(0, Qt::AccessibleTextRole), marrowleaf::LongDate(QDate(2025, 8, 1), QLocale()) +
+                                                 QStringLiteral(", tab Diary: Rain all day"));
     Type(*form, QStringLiteral("?"));  // nothing to save: today's placeholder takes no typing
     results->setCurrentIndex(results->model()->index(0, 0));
     QTest::keyClick(results, Qt::Key_Return);
@@ -175,10 +180,12 @@ class DatesTest : public WindowTest {
     auto* area = Child<QPlainTextEdit>(*form, "inputarea");
     QCOMPARE(area->textCursor().selectedText(), QStringLiteral("Rain"));
     QVERIFY(find->isVisible());  // it stays open for the next row
-    find->SearchNow(QStringLiteral("snow"));
-    QTRY_VERIFY(find->findChild<QLabel*>(QStringLiteral("FindCount"))
-                    ->text()
-                    .startsWith(QStringLiteral("No entry holds")));
+    // Typographic quotation marks make a phrase, and the message quotes it once.
+    find->SearchNow(QStringLiteral("„all day“"));
+    QTRY_COMPARE(results->model()->rowCount(), 1);
+    find->SearchNow(QStringLiteral("„day all“"));
+    QTRY_COMPARE(find->findChild<QLabel*>(QStringLiteral("FindCount"))->text(),
+                 QStringLiteral("No entry holds \"day all\"."));
     // Text on screen is found before it is saved, and the row says so.
     Type(*form, QStringLiteral("\nsnow by the river"));
     find->SearchNow(QStringLiteral("snow"));
@@ -203,9 +210,7 @@ class DatesTest : public WindowTest {
     QStringList names;
     for (int i = 0; i < grid->childCount(); ++i) names << grid->child(i)->text(QAccessible::Name);
     const QLocale locale;
-    const auto named = [&](const QDate& date) {
-      return locale.toString(date, QStringLiteral("dddd d MMMM yyyy"));
-    };
+    const auto named = [&](const QDate& date) { return marrowleaf::LongDate(date, locale); };
     QVERIFY2(names.contains(named(QDate(2026, 12, 8)) + QStringLiteral(", 2 entries")),
              qPrintable(names.join(QLatin1Char('|'))));
     QVERIFY(names.contains(named(QDate(2026, 12, 10))));  // nothing on that day

@@ -13,6 +13,7 @@
 
 #include "app/messageboxprompts.h"
 #include "app/translations.h"
+#include "entries/calendar.h"
 #include "entries/drafts.h"
 #include "windowtest.h"
 
@@ -262,8 +263,10 @@ class EditingTest : public WindowTest {
                 .ok);
     auto form = Start();
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(prompts.warnings.size(), 1);
-    QVERIFY2(prompts.warnings.first().contains(kToday.toString(QStringLiteral("yyyy-MM-dd")) +
+    QVERIFY(prompts.warnings.isEmpty());  // told once the window is on screen, over it
+    form->show();
+    QTRY_COMPARE(prompts.warnings.size(), 1);
+    QVERIFY2(prompts.warnings.first().contains(marrowleaf::ShortDate(kToday, QLocale()) +
                                                QStringLiteral(", tab \"Diary\"")),
              qPrintable(prompts.warnings.first()));
     QCOMPARE(Text(*form), QStringLiteral("saved"));  // nothing restored without the user

@@ -5,11 +5,13 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include "spelling/spellchecker.h"
+#include "spelling/spelldictionary.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -22,7 +24,8 @@ class SpellingTest : public WindowTest {
     // Enchant reads its configuration folder once per process: a hunspell word list of our own.
     const QString folder = words.filePath(QStringLiteral("hunspell"));
     QDir().mkpath(folder);
-    WriteBytes(folder + QStringLiteral("/xx_TEST.aff"), "SET UTF-8\nTRY eiarnhtwsoTEIARN\n");
+    WriteBytes(folder + QStringLiteral("/xx_TEST.aff"),
+               "SET UTF-8\nTRY eiarnhtwsoTEIARN\nWORDCHARS '\n");
     WriteBytes(folder + QStringLiteral("/xx_TEST.dic"),
                "7\nThe\nriver\nwas\nhigh\nafter\nrain\nx\n");
     // A damaged dictionary of a real language: it loads and knows nothing.
@@ -35,9 +38,10 @@ class SpellingTest : public WindowTest {
   QTemporaryDir words;
 
   std::unique_ptr<TForm1> StartSpelling(const QByteArray& text,
-                                        const QByteArray& language = "xx_TEST") {
+                                        const QByteArray& language = "xx_TEST",
+                                        const QByteArray& general = "N_TABS=2\n") {
     WriteBytes(QStringLiteral("config.ini"),
-               "[GENERAL]\nN_TABS=2\n[SPELLING]\nLANGUAGE=" + language + "\n");
+               "[GENERAL]\n" + general + "[SPELLING]\nLANGUAGE=" + language + "\n");
     if (!text.isNull()) WriteBytes(Path(kToday, 0), text);
     auto form = Start();
     TSpellChecker* spelling = Spelling(*form);
@@ -161,12 +165,15 @@ class SpellingTest : public WindowTest {
   }
 
   void words_added_ignored_and_the_language_choice_are_kept() {
-    auto form = StartSpelling("Teh rivr was hihg");
+    auto form = StartSpelling("Teh rivr was hihg; Ed's Ed\xe2\x80\x99s Al\xe2\x80\x99s Al's");
     QVERIFY(form);
-    QTRY_COMPARE(Marked(*form).size(), 3);
+    QTRY_COMPARE(Marked(*form).size(), 7);
     TSpellChecker* spelling = Spelling(*form);
     spelling->AddWord(QStringLiteral("hihg"));
     spelling->IgnoreWord(QStringLiteral("Teh"));
+    // One apostrophe, whichever way it is written: added one way, right both ways.
+    spelling->AddWord(QStringLiteral("Ed's"));
+    spelling->AddWord(QString::fromUtf8("Al\u2019s"));
     QCOMPARE(Marked(*form), QStringList{QStringLiteral("rivr")});
     QVERIFY(ReadBytes(words.filePath(QStringLiteral("xx_TEST.dic"))).contains("hihg\n"));
     QVERIFY(prompts.warnings.isEmpty());
@@ -174,6 +181,97 @@ class SpellingTest : public WindowTest {
     QVERIFY(Marked(*form).isEmpty());
     form.reset();
     QVERIFY(ReadBytes(QStringLiteral("config.ini")).contains("[SPELLING]\r\nLANGUAGE = off\r\n"));
+  }
+
+  // Days looked at with the keyboard leave no draft: a draft holds only text the user changed,
+  // and goes once the text is saved, given up or typed back to what the entry holds.
+  void browsing_days_with_the_keyboard_leaves_no_draft_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<bool>("autosave");
+    QTest::newRow("one tab") << 1 << false;
+    QTest::newRow("one tab, autosave") << 1 << true;
+    QTest::newRow("three tabs") << 3 << false;
+    QTest::newRow("three tabs, autosave") << 3 << true;
+  }
+  void browsing_days_with_the_keyboard_leaves_no_draft() {
+    QFETCH(int, tabs);
+    QFETCH(bool, autosave);
+    // A diary of some years: every day of the last three months, the first of each month before.
+    for (QDate day = kToday.addYears(-3); day <= kToday; day = day.addDays(1)) {
+      if (day.day() != 1 && day < kToday.addMonths(-3)) continue;
+      for (int tab = 0; tab < tabs; ++tab) {
+        WriteBytes(Path(day, tab), "Teh rivr wass hiigh after rain " +
+                                       day.toString(Qt::ISODate).toUtf8() + QByteArray(1, '\0'));
+      }
+    }
+    auto form = StartSpelling(QByteArray(), "xx_TEST",
+                              "N_TABS=" + QByteArray::number(tabs) +
+                                  "\nAUTOSAVE=" + QByteArray(autosave ? "1" : "0") + "\n");
+    QVERIFY(form);
+    QTemporaryDir drafts;
+    const auto draftCount = [&] { return QDir(drafts.path()).entryList(QDir::Files).size(); };
+    form->SetDraftFolder(drafts.path().toStdString());
+    form->SetDraftDelays(0, 0);  // a change of the user's is kept at once
+    Child<QTabBar>(*form, "tabheader")->setCurrentIndex(tabs - 1);
+    QTRY_COMPARE(Marked(*form).size(), 4);
+    // A key typed is kept; typed back, the text is the entry's again and needs no draft.
+    auto* area = Child<QPlainTextEdit>(*form, "inputarea");
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClick(area, Qt::Key_X);
+    QTRY_COMPARE(draftCount(), 1);
+    QTest::keyClick(area, Qt::Key_Backspace);
+    QTRY_COMPARE(draftCount(), 0);
+    prompts.answers = {false, false};  // without autosave: No, and No again, gives it up
+    QWidget* days = Child<QCalendarWidget>(*form, "calender")
+                        ->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"));
+    for (int back = 1; back <= 60; ++back) {
+      QTest::keyClick(days, Qt::Key_Left);
+      QCOMPARE(Shown(*form), kToday.addDays(-back));
+      QCOMPARE(Text(*form), QStringLiteral("Teh rivr wass hiigh after rain ") +
+                                kToday.addDays(-back).toString(Qt::ISODate));
+      QVERIFY(!form->TextModified());
+    }
+    QTRY_COMPARE(Marked(*form).size(), 4);  // the marks are drawn on the days looked at
+    form.reset();                           // waits for the draft writer
+    QCOMPARE(prompts.questions, autosave ? 0 : 2);
+    QCOMPARE(draftCount(), 0);
+  }
+
+  // The words marked are the words Enchant's own checker lists for the same text with the same
+  // dictionary, apostrophes written either way.
+  void the_marked_words_are_those_enchant_lists_data() {
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("German") << QByteArray("de_DE")
+                            << QString::fromUtf8(
+                                   "Wie geht's? Gibt\u2019s heute Regen? Das Hauss ist sch\u00f6n, "
+                                   "aber der Fehller bleibt. Er sagt\u2019s nicht, z.B. im "
+                                   "Mutter-Kind-Haus.");
+    QTest::newRow("English") << QByteArray("en_US")
+                             << QString::fromUtf8(
+                                    "It doesn't rain, it\u2019s snowing. Teh river isn't hihg; we "
+                                    "can\u2019t say it's wrongg, e.g. the dog's bowl.");
+  }
+  void the_marked_words_are_those_enchant_lists() {
+    QFETCH(QByteArray, language);
+    QFETCH(QString, text);
+    if (!TSpellDictionary::Installed().contains(QString::fromLatin1(language))) {
+      QSKIP("the dictionary is not installed (hunspell-de-de, hunspell-en-us)");
+    }
+    QProcess enchant;
+    enchant.start(QStringLiteral("enchant-2"),
+                  {QStringLiteral("-d"), QString::fromLatin1(language), QStringLiteral("-l")});
+    QVERIFY2(enchant.waitForStarted(), "enchant-2 (Debian's enchant-2) is not installed");
+    enchant.write(text.toUtf8() + '\n');
+    enchant.closeWriteChannel();
+    QVERIFY(enchant.waitForFinished());
+    QCOMPARE(enchant.exitCode(), 0);
+    const QStringList listed =
+        QString::fromUtf8(enchant.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(!listed.isEmpty());  // the text holds misspelt words
+    auto form = StartSpelling(text.toUtf8(), language);
+    QVERIFY(form);
+    QTRY_COMPARE(Marked(*form), listed);
   }
 
   // A dictionary that loads but knows nothing, a word list that cannot be read, or another
