@@ -163,9 +163,17 @@ TExportWindow::~TExportWindow() {
 
 void TExportWindow::CreateLayout() {
   auto* form = new QFormLayout;
-  const auto labelled = [&](QWidget* field, const QString& label) {
-    field->setAccessibleName(QString(label).remove(QLatin1Char('&')));
-    form->addRow(label, field);
+  // A label as wide as its text's advance cuts a glyph that reaches past it: the "o" of "To",
+  // kerned under the "T", lost its right side. Half a character more keeps every glyph whole.
+  const auto label = [this](const QString& text, QWidget* buddy) {
+    auto* made = new QLabel(text, this);
+    made->setBuddy(buddy);
+    made->setContentsMargins(0, 0, made->fontMetrics().averageCharWidth() / 2 + 1, 0);
+    return made;
+  };
+  const auto labelled = [&](QWidget* field, const QString& text) {
+    field->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    form->addRow(label(text, field), field);
   };
   ExportFrom = new QDateEdit(this);
   ExportTo = new QDateEdit(this);
@@ -215,9 +223,7 @@ void TExportWindow::CreateLayout() {
     labelled(ExportFormat, tr("F&ormat"));
     ExportFile->setAccessibleName(tr("File"));
     // A row of two widgets has no field for the label's shortcut to find: it goes to the path.
-    auto* fileLabel = new QLabel(tr("F&ile"), this);
-    fileLabel->setBuddy(ExportFile);
-    form->addRow(fileLabel, fileRow);
+    form->addRow(label(tr("F&ile"), ExportFile), fileRow);
     ExportFile->setText(QDir(DefaultFolder()).filePath(tr("diary") + QStringLiteral(".pdf")));
   } else {
     ExportFormat->hide();
