@@ -163,12 +163,14 @@ TExportWindow::~TExportWindow() {
 
 void TExportWindow::CreateLayout() {
   auto* form = new QFormLayout;
-  // A label as wide as its text's advance cuts a glyph that reaches past it: the "o" of "To",
-  // kerned under the "T", lost its right side. Half a character more keeps every glyph whole.
+  // The "o" of "To", kerned under the "T", lost its right side at a scale of 1.5 (the mnemonic's
+  // underline sets the two letters as separate runs): the labels are set without kerning.
   const auto label = [this](const QString& text, QWidget* buddy) {
     auto* made = new QLabel(text, this);
     made->setBuddy(buddy);
-    made->setContentsMargins(0, 0, made->fontMetrics().averageCharWidth() / 2 + 1, 0);
+    QFont font = made->font();
+    font.setKerning(false);
+    made->setFont(font);
     return made;
   };
   const auto labelled = [&](QWidget* field, const QString& text) {
