@@ -90,6 +90,7 @@ class TForm1 : public QMainWindow {
   void Find1Click();
   void Expo1Click();
   void Prin1Click();
+  void Tmpl1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -146,6 +147,15 @@ class TForm1 : public QMainWindow {
   std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
   void ShowExport(bool print);
+  // "create" where a template applies: what became of the new entry.
+  enum class TemplateStart {
+    kNoTemplate,  // none applies, or it could not be used: the entry is made as without one
+    kWritten,     // the new entry holds the filled template
+    kEmpty,       // the new entry was made without its text (a warning said why)
+    kExisted,     // another program made the entry meanwhile: nothing was created
+  };
+  TemplateStart CreateFromTemplate(const marrowleaf::EntryKey& key);
+  void PlaceCursorAtFirstEmptyLine();
   QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
   QString EntryName() const;         // "2004/3/7, tab "Diary""
 
@@ -175,6 +185,7 @@ class TForm1 : public QMainWindow {
   QAction* Hist1 = nullptr;
   QAction* Expo1 = nullptr;
   QAction* Prin1 = nullptr;
+  QAction* Tmpl1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

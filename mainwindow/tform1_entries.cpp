@@ -45,13 +45,21 @@ bool TForm1::EntryExists(int tab) {
 
 void TForm1::CreateEntry(int tab) {
   ReadSelectedDate();
-  const bool created =
-      marrowleaf::CreateMissingEntry(saveDir, {selectedYear, selectedMonth, selectedDay, tab});
-  ComputeEntryPath(tab);
+  const marrowleaf::EntryKey key{selectedYear, selectedMonth, selectedDay, tab};
   // Typed text whose file vanished meanwhile stays: the new file is where it will be saved.
-  const bool keepTyped = created && entryLoaded && textModified &&
-                         entryPath == marrowleaf::EntryPath(saveDir, entryKey);
-  if (created && !keepTyped) {
+  const bool typed = entryLoaded && textModified;
+  const TemplateStart start = typed ? TemplateStart::kNoTemplate : CreateFromTemplate(key);
+  const bool created = start == TemplateStart::kNoTemplate
+                           ? marrowleaf::CreateMissingEntry(saveDir, key)
+                           : start != TemplateStart::kExisted;
+  ComputeEntryPath(tab);
+  const bool keepTyped = created && typed;
+  if (start == TemplateStart::kWritten) {
+    // What the file now holds is shown, as any loaded entry: unmodified, ready for the answers.
+    entryLoaded = true;
+    LoadEntry(tab);
+    PlaceCursorAtFirstEmptyLine();
+  } else if (created && !keepTyped) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());
