@@ -46,7 +46,8 @@ bool TForm1::EntryExists(int tab) {
 void TForm1::CreateEntry(int tab) {
   ReadSelectedDate();
   const marrowleaf::EntryKey key{selectedYear, selectedMonth, selectedDay, tab};
-  // Typed text whose file vanished meanwhile stays: the new file is where it will be saved.
+  // Typed text whose file vanished meanwhile stays, and no template replaces it: the new, empty
+  // file is where it will be saved.
   const bool typed = entryLoaded && textModified;
   const TemplateStart start = typed ? TemplateStart::kNoTemplate : CreateFromTemplate(key);
   const bool created = start == TemplateStart::kNoTemplate
