@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -20,6 +21,9 @@
 #include "mainwindow/prompts.h"
 
 namespace {
+
+// Up to this many tabs, the window says for each what a new entry of the day starts from.
+constexpr qsizetype kEveryTabUpTo = 6;
 
 QString FromPath(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
@@ -110,7 +114,12 @@ void TTemplatesWindow::CreateLayout() {
   layout->addLayout(row, 1);
   layout->addWidget(CreatePlaceholders());
   layout->addWidget(buttons);
-  resize(720, 540);
+  // Room for the rows and a few lines of text, but never more than the screen has.
+  QSize size(680, 520);
+  if (const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen()) {
+    size = size.boundedTo(shown->availableSize() * 9 / 10);
+  }
+  resize(size);
 
   connect(TemplatesList, &QListWidget::currentRowChanged, this, [this](int current) {
     if (current == chosen) return;
@@ -156,11 +165,13 @@ QWidget* TTemplatesWindow::CreatePlaceholders() {
 }
 
 void TTemplatesWindow::ShowState() {
-  // Which template each tab's new entry starts from on the calendar's day.
+  // Which template each tab's new entry starts from on the calendar's day; of a long row of tabs,
+  // the shown tab's alone.
   const QLocale locale;
   QStringList lines{tr("New entries of %1:").arg(locale.toString(day, QLocale::LongFormat))};
   std::vector<marrowleaf::TemplateSlot> applying;
   for (qsizetype tab = 0; tab < tabTitles.size(); ++tab) {
+    if (tabTitles.size() > kEveryTabUpTo && tab != shownTab) continue;
     const marrowleaf::TemplateChoice choice =
         marrowleaf::ApplyingTemplate(saveDir, day, static_cast<int>(tab));
     if (!choice.found) {

@@ -628,7 +628,7 @@ Der neue Eintrag beginnt leer.</translation>
     </message>
     <message>
         <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
-        <translation>Die Daten sind immer die des neuen Eintrags, an welchem Tag er auch angelegt wird. Alles andere in geschweiften Klammern bleibt, wie es geschrieben ist.</translation>
+        <translation>Die Datumsangaben sind immer die des neuen Eintrags, an welchem Tag er auch angelegt wird. Alles andere in geschweiften Klammern bleibt, wie es geschrieben ist.</translation>
     </message>
     <message>
         <source>New entries of %1:</source>
