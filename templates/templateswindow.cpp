@@ -167,8 +167,9 @@ QWidget* TTemplatesWindow::CreatePlaceholders() {
 void TTemplatesWindow::ShowState() {
   // Which template each tab's new entry starts from on the calendar's day; of a long row of tabs,
   // the shown tab's alone.
-  const QLocale locale;
-  QStringList lines{tr("New entries of %1:").arg(locale.toString(day, QLocale::LongFormat))};
+  // The day written as a template's {date} would write it: one home for the dates' formats.
+  const QString date = marrowleaf::TemplateValuesFor(day, QString(), QLocale()).date;
+  QStringList lines{tr("New entries of %1:").arg(date)};
   std::vector<marrowleaf::TemplateSlot> applying;
   for (qsizetype tab = 0; tab < tabTitles.size(); ++tab) {
     if (tabTitles.size() > kEveryTabUpTo && tab != shownTab) continue;
@@ -197,7 +198,7 @@ void TTemplatesWindow::ShowState() {
     font.setItalic(!there);
     item->setFont(font);
     QString said = item->text();
-    if (applies) said += QStringLiteral(", ") + tr("applies on %1").arg(locale.toString(day));
+    if (applies) said += QStringLiteral(", ") + tr("applies on %1").arg(date);
     if (!there) said += QStringLiteral(", ") + tr("not written yet");
     item->setData(Qt::AccessibleTextRole, said);
   }
