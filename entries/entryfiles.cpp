@@ -12,15 +12,60 @@ namespace marrowleaf {
 
 void CreateEmptyEntryFile(const std::string& path) { CreateEmptyPrivateFile(path); }
 
-bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key) {
+namespace {
+
+// The year and the month folder where missing, one level each, private; failures are ignored.
+void MakeEntryFolders(const std::string& saveDir, const EntryKey& key) {
   const std::string yearDir = YearDirectory(saveDir, key.year);
   if (!IsDirectory(yearDir)) MakePrivateDirectory(yearDir);
   const std::string monthDir = MonthDirectory(saveDir, key.year, key.month);
   if (!IsDirectory(monthDir)) MakePrivateDirectory(monthDir);
+}
+
+}  // namespace
+
+bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key) {
+  MakeEntryFolders(saveDir, key);
   const std::string path = EntryPath(saveDir, key);
   if (IsFile(path)) return false;
   CreateEmptyEntryFile(path);
   return true;
+}
+
+NewEntry CreateEntryWithText(const std::string& saveDir, const EntryKey& key,
+                             std::string_view text) {
+  MakeEntryFolders(saveDir, key);
+  const std::string path = EntryPath(saveDir, key);
+  NewEntry made;
+  if (IsFile(path)) return made;
+  if (!CreateEmptyPrivateFile(path)) {
+    made.created = !IsFile(path);  // else another program made the entry a moment ago
+    made.text = {false, "cannot create \"" + path + "\""};
+    return made;
+  }
+  made.created = true;
+  // The empty file is ours until its text is in: held, and checked to be the same empty file.
+  const FileState empty = RegularFileState(path);
+  ExclusiveFile held(path, ExclusiveFile::Access::kWrite);
+  if (!held.IsOpen()) {
+    made.text = {false, "cannot write \"" + path + "\": " + held.Error()};
+    return made;
+  }
+  const FileState now = held.State();
+  if (!empty.known || now.device != empty.device || now.inode != empty.inode || now.size != 0) {
+    made.text = {false, "another program wrote \"" + path + "\" meanwhile"};
+    return made;
+  }
+  std::string bytes;
+  bytes.reserve(text.size() + 1);
+  bytes.append(text);
+  bytes.push_back('\0');
+  // The file exists, so the writer keeps its private permissions.
+  made.text = ReplaceFileContents(path, bytes);
+  if (!held.Close() && made.text.ok) {
+    made.text = {false, "cannot write \"" + path + "\": closing the entry failed: " + held.Error()};
+  }
+  return made;
 }
 
 // XXH3 takes its state on the heap: it is 576 bytes, aligned to 64.

@@ -25,6 +25,17 @@ void CreateEmptyEntryFile(const std::string& path);
 // as a new, empty entry whether or not the file could be made.
 bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key);
 
+// "create" with a first text (a filled template): as CreateMissingEntry, then the text and its
+// NUL replace the empty file through the atomic writer, while it is held and only if it is still
+// the empty file made here. A kill in between leaves the empty entry that "create" makes without
+// a text; an entry that appeared meanwhile is never touched.
+struct NewEntry {
+  bool created = false;  // no entry file was there: the window shows a new entry
+  SaveOutcome text;      // whether the file holds the text
+};
+NewEntry CreateEntryWithText(const std::string& saveDir, const EntryKey& key,
+                             std::string_view text);
+
 // Whether the entry file is a symbolic link to a file outside the save directory (both resolved,
 // as the save directory may be a link itself). Such an entry is shown, never written: a synced
 // folder can carry links from another device, and a save would land wherever they point.

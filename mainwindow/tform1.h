@@ -93,6 +93,7 @@ class TForm1 : public QMainWindow {
   void Find1Click();
   void Expo1Click();
   void Prin1Click();
+  void Tmpl1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -152,6 +153,15 @@ class TForm1 : public QMainWindow {
   std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
   void ShowExport(bool print);
+  // "create" where a template applies: what became of the new entry.
+  enum class TemplateStart {
+    kNoTemplate,  // none applies, or it could not be used: the entry is made as without one
+    kWritten,     // the new entry holds the filled template
+    kEmpty,       // the new entry was made without its text (a warning said why)
+    kExisted,     // another program made the entry meanwhile: nothing was created
+  };
+  TemplateStart CreateFromTemplate(const marrowleaf::EntryKey& key);
+  void PlaceCursorAtFirstEmptyLine();
   QString EntryDescription() const;  // "the entry of 7 Mar 2004, tab "Diary""
   // "7 Mar 2004, tab "Diary"", the date in the locale's short form: the shown entry, or another.
   QString EntryName() const;
@@ -183,6 +193,7 @@ class TForm1 : public QMainWindow {
   QAction* Hist1 = nullptr;
   QAction* Expo1 = nullptr;
   QAction* Prin1 = nullptr;
+  QAction* Tmpl1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

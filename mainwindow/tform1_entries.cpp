@@ -47,14 +47,23 @@ bool TForm1::EntryExists(int tab) {
 
 void TForm1::CreateEntry(int tab) {
   ReadSelectedDate();
-  const bool created =
-      marrowleaf::CreateMissingEntry(saveDir, {selectedYear, selectedMonth, selectedDay, tab});
+  const marrowleaf::EntryKey key{selectedYear, selectedMonth, selectedDay, tab};
+  // Typed text whose file vanished meanwhile stays, and no template replaces it: the new, empty
+  // file is where it will be saved.
+  const bool typed = entryLoaded && textModified;
+  const TemplateStart start = typed ? TemplateStart::kNoTemplate : CreateFromTemplate(key);
+  const bool created = start == TemplateStart::kNoTemplate
+                           ? marrowleaf::CreateMissingEntry(saveDir, key)
+                           : start != TemplateStart::kExisted;
   ComputeEntryPath(tab);
-  // Typed text whose file vanished meanwhile stays: the new file is where it will be saved.
-  const bool keepTyped = created && entryLoaded && textModified &&
-                         entryPath == marrowleaf::EntryPath(saveDir, entryKey);
+  const bool keepTyped = created && typed && entryPath == marrowleaf::EntryPath(saveDir, entryKey);
   if (created) savedTextHash = marrowleaf::HashBytes({});
-  if (created && !keepTyped) {
+  if (start == TemplateStart::kWritten) {
+    // What the file now holds is shown, as any loaded entry: unmodified, ready for the answers.
+    entryLoaded = true;
+    LoadEntry(tab);
+    PlaceCursorAtFirstEmptyLine();
+  } else if (created && !keepTyped) {
     // Even if the file could not be made the entry counts as loaded: its saves then fail, and a
     // failed save keeps the text in a recovery file.
     SetInputText(QString());

@@ -49,6 +49,10 @@ FileState RegularFileState(const std::string& path);
 
 bool IsFile(const std::string& path);  // a regular file; directories and devices do not count
 bool IsDirectory(const std::string& path);
+// Whether anything at all has this name (a folder, a device, a link that leads nowhere). A name
+// that cannot be looked at (its folder may not be searched) counts as taken: only "no such name"
+// is its absence.
+bool NameIsTaken(const std::string& path);
 
 // One level, private to the user whatever the process's default permissions; failures ignored.
 void MakePrivateDirectory(const std::string& path);

@@ -138,6 +138,11 @@ bool IsDirectory(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool NameIsTaken(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
 void MakePrivateDirectory(const std::string& path) {
   if (::mkdir(path.c_str(), kPrivateDirMode) == 0) ::chmod(path.c_str(), kPrivateDirMode);
 }

@@ -13,7 +13,7 @@ marrowleaf_install_missing cmake ninja-build clang libclang-rt-14-dev qt6-base-d
 cmake --preset fuzz -S "$top" > /dev/null
 cmake --build "$top/build/fuzz"
 status=0
-for target in ini entry; do
+for target in ini entry template; do
   corpus="$top/build/fuzz/corpus/$target"
   mkdir -p "$corpus"
   echo "== fuzzing $target for $seconds s"

@@ -483,6 +483,30 @@ Ihr Text wurde gespeichert; die andere Fassung liegt im Verlauf des Eintrags (Da
         <source>%1, tab &quot;%2&quot;</source>
         <translation>%1, Reiter „%2“</translation>
     </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation>V&amp;orlagen…</translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation>Die Vorlage %1 ist nicht verwendbar:
+%2
+
+Der neue Eintrag beginnt leer.</translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation>Die Vorlage %1 konnte nicht in den neuen Eintrag geschrieben werden:
+%2
+
+Der neue Eintrag beginnt leer.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -595,6 +619,119 @@ Ihr Text wurde gespeichert; die andere Fassung liegt im Verlauf des Eintrags (Da
     <message>
         <source>No dictionaries installed</source>
         <translation>Keine Wörterbücher installiert</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation>Die allgemeine Vorlage, eine je Wochentag und eine je Reiter; es gilt die speziellste vorhandene</translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation>Jeder neue Eintrag</translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation>Reiter „%1“</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>Vorlagentext</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation>Den Text der gewählten Vorlage speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation>Die Datei der gewählten Vorlage entfernen, sodass die nächst allgemeinere gilt</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation>das Datum des neuen Eintrags, lang: %1</translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation>das Datum des neuen Eintrags, kurz: %1</translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation>sein Wochentag: %1</translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation>der Name seines Reiters: %1</translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation>Die Datumsangaben sind immer die des neuen Eintrags, an welchem Tag er auch angelegt wird. Alles andere in geschweiften Klammern bleibt, wie es geschrieben ist.</translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation>Neue Einträge vom %1:</translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation>Reiter „%1“ beginnt leer: keine Vorlage gilt</translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation>Reiter „%1“ beginnt mit %2</translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation>Reiter „%1“ beginnt leer: %2 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation>gilt am %1</translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation>noch nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation>%1 gibt es noch nicht: Speichern legt sie an.</translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation>Diese Vorlage ist nicht verwendbar und wird hier nicht überschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation>Die Vorlage %1 konnte nicht gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation>Die Vorlage %1 konnte nicht entfernt werden:
+%2</translation>
     </message>
 </context>
 </TS>

@@ -482,6 +482,30 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
         <source>%1, tab &quot;%2&quot;</source>
         <translation>%1、タブ「%2」</translation>
     </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation>テンプレート(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation>テンプレート %1 は使えません:
+%2
+
+新しい日記は空で始まります。</translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation>テンプレート %1 を新しい日記に書き込めませんでした:
+%2
+
+新しい日記は空で始まります。</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -594,6 +618,119 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
     <message>
         <source>No dictionaries installed</source>
         <translation>辞書がインストールされていません</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation>テンプレート</translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation>共通のテンプレート、曜日ごと、タブごとのテンプレート。存在するうち最も限定的なものが使われます</translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation>すべての新しい日記</translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation>タブ「%1」</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>テンプレートの本文</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation>選んだテンプレートの本文を保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation>選んだテンプレートのファイルを削除し、次に一般的なものが使われるようにします</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>差し込み項目</translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation>新しい日記の日付(長い形式): %1</translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation>新しい日記の日付(短い形式): %1</translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation>その曜日: %1</translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation>そのタブの名前: %1</translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation>日付は、作成した日ではなく常に新しい日記自身の日付です。ほかの波かっこの語は書いたまま残ります。</translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation>%1 の新しい日記:</translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation>タブ「%1」は空で始まります: 使われるテンプレートはありません</translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation>タブ「%1」は %2 から始まります</translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation>タブ「%1」は空で始まります: %2 を読めません</translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation>%1 に使われます</translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation>まだ作成されていません</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation>%1 はまだありません。保存すると作成されます。</translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation>このテンプレートは使えないため、ここでは上書きしません:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation>テンプレート %1 を保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation>テンプレート %1 を削除できませんでした:
+%2</translation>
     </message>
 </context>
 </TS>

@@ -130,7 +130,7 @@ TEST_F(MonthListing, AMissingOrUnusableFolderHasNoDays) {
 // The walk over the diary's months: only folders named as entry paths name them.
 TEST_F(MonthListing, TheDiaryIsWalkedMonthByMonthInEitherOrder) {
   for (const char* folder : {"2004/12", "1999/1", "2004/02", "2004/13", "02004/5",
-                             ".history/2004/6", "2010/x", "10000/1"}) {
+                             ".history/2004/6", "2010/x", "10000/1", "templates/3"}) {
     std::filesystem::create_directories(dir / folder);
   }
   testutil::WriteFile(dir / "2005", "not a folder");
