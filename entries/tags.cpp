@@ -145,6 +145,45 @@ bool TagBelongsTo(QStringView key, QStringView wanted) {
   return key.startsWith(wanted) && (key.size() == wanted.size() || key[wanted.size()] == kNest);
 }
 
+namespace {
+
+// `to` in the case `written` has, where that is one of small letters, capitals or a capital first.
+QString InCaseOf(QStringView written, QStringView to) {
+  const QString lower = written.toString().toLower();
+  const QString upper = written.toString().toUpper();
+  if (lower == upper) return to.toString();  // no case: CJK, digits
+  if (written == lower) return to.toString().toLower();
+  if (written == upper) return to.toString().toUpper();
+  if (written.sliced(0, 1) == upper.left(1) && written.sliced(1) == lower.mid(1)) {
+    return to.sliced(0, 1).toString().toUpper() + to.sliced(1).toString();
+  }
+  return to.toString();
+}
+
+}  // namespace
+
+QString RenameTag(const QString& text, QStringView key, QStringView shown, QStringView to,
+                  int* renamed) {
+  const bool caseOnly = TagKey(to) == key;
+  QString out;
+  qsizetype copied = 0;
+  int count = 0;
+  for (const TagSpan& t : FindTags(text)) {
+    const QStringView name = QStringView(text).sliced(t.start + 1, t.length - 1);
+    // Simple case folding keeps every character's length, so the key's length is the part's.
+    if (name.size() < key.size() || !TagBelongsTo(TagKey(name), key)) continue;
+    const QStringView part = name.sliced(0, key.size());
+    out += QStringView(text).sliced(copied, t.start + 1 - copied);
+    out += caseOnly || part == shown ? to.toString() : InCaseOf(part, to);
+    copied = t.start + 1 + key.size();
+    ++count;
+  }
+  if (renamed != nullptr) *renamed = count;
+  if (count == 0) return text;
+  out += QStringView(text).sliced(copied);
+  return out;
+}
+
 QString TagTextFromName(const QString& name) {
   // Levels of nesting, each a run of usable characters joined by '_'.
   QString body;

@@ -38,6 +38,16 @@ QString TagKey(QStringView tag);
 // "trip", "tripod" does not. Both are keys.
 bool TagBelongsTo(QStringView key, QStringView wanted);
 
+// The text with every tag of `key`, and every tag nested under it, renamed to `to` (a name, no
+// '#'); nothing else of the text changes. `shown` is the form the tag list shows (the one used
+// most): a tag written so becomes `to` as it is; one written otherwise keeps its own case where
+// that is all small letters, all capitals or a capital first ("#River" becomes "#Stream" when
+// "river" is renamed to "stream"), so that renaming back gives the text it had. A change of case
+// alone ("river" to "River") writes `to` as it is everywhere. `renamed`, when given, counts the
+// tags renamed.
+QString RenameTag(const QString& text, QStringView key, QStringView shown, QStringView to,
+                  int* renamed = nullptr);
+
 // A tag name from another program ("my trip", "Work", "home" of "@home", "2024") as this
 // program's tag text: "#my_trip", "#Work", "#home". Every run of blanks and of characters a tag
 // cannot hold becomes one '_' between the parts around it (none at either end); '/' nests as
