@@ -74,14 +74,14 @@ bool Ascii(std::string_view bytes) {
 }  // namespace
 
 void TallyTags(const QString& text, TagTallies& tallies) {
-  QHash<QString, bool> seen;  // each key counts one entry
+  std::vector<QString> seen;  // each tag counts one entry; an entry holds a few
   for (const TagSpan& t : FindTags(text)) {
     const QString form = text.mid(t.start + 1, t.length - 1);
-    const QString key = TagKey(form);
+    QString key = TagKey(form);
     TagTally& tally = tallies[key];
     ++tally.forms[form];
-    if (!seen.contains(key)) {
-      seen.insert(key, true);
+    if (std::find(seen.begin(), seen.end(), key) == seen.end()) {
+      seen.push_back(std::move(key));
       ++tally.entries;
     }
   }
