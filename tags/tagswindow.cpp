@@ -48,7 +48,10 @@ TTagsWindow::TTagsWindow(std::string dir, QStringList titles, TFindWindow::TUnsa
   CreateLayout();
 }
 
-TTagsWindow::~TTagsWindow() { Stop(); }
+TTagsWindow::~TTagsWindow() {
+  Stop();
+  if (rename) rename->plan.waitForFinished();
+}
 
 void TTagsWindow::CreateLayout() {
   auto* layout = new QVBoxLayout(this);
@@ -168,17 +171,28 @@ void TTagsWindow::Refresh() {
 void TTagsWindow::Watch() {
   // The diary's folder, its years and its months: a save, a sync tool's or an editor's new
   // file, a removal or a rename shows there.
-  QStringList folders{Folder(saveDir)};
+  QStringList paths{Folder(saveDir)};
   uint16_t year = 0;
+  int newest = 3;
   for (const auto& [y, m] : marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kNewestFirst)) {
-    if (y != year) folders.append(Folder(marrowleaf::YearDirectory(saveDir, y)));
+    if (y != year) paths.append(Folder(marrowleaf::YearDirectory(saveDir, y)));
     year = y;
-    folders.append(Folder(marrowleaf::MonthDirectory(saveDir, y, m)));
+    const std::string month = marrowleaf::MonthDirectory(saveDir, y, m);
+    paths.append(Folder(month));
+    // An editor that writes an entry in place tells only its file: the entries of the newest
+    // months, where writing happens, are watched one by one.
+    if (newest-- <= 0) continue;
+    marrowleaf::ListMonthEntries(saveDir, y, m, static_cast<int>(tabTitles.size()),
+                                 [&](const marrowleaf::EntryName& name, bool regular) {
+                                   if (regular && !name.conflict) {
+                                     paths.append(Folder(month + '/' + std::string(name.file)));
+                                   }
+                                 });
   }
-  const QStringList watched = watcher->directories();
+  const QStringList watched = watcher->directories() + watcher->files();
   QStringList added;
-  for (const QString& folder : folders) {
-    if (!watched.contains(folder)) added.append(folder);
+  for (const QString& path : paths) {
+    if (!watched.contains(path)) added.append(path);
   }
   if (!added.isEmpty()) watcher->addPaths(added);
 }
@@ -227,7 +241,7 @@ QString TTagsWindow::ChosenKey() const {
 
 void TTagsWindow::Chosen() {
   const QString key = ChosenKey();
-  TagsRename->setEnabled(!key.isEmpty());
+  TagsRename->setEnabled(!key.isEmpty() && !Renaming());
   if (key.isEmpty() || key == shownEntriesOf) return;
   shownEntriesOf = key;
   TagEntries->SearchNow(QLatin1Char('#') + key);
@@ -264,7 +278,7 @@ void TTagsWindow::AskRename() {
 
 void TTagsWindow::RenameChosen(const QString& typed) {
   const QModelIndex current = TagsList->currentIndex();
-  if (!current.isValid()) return;
+  if (!current.isValid() || Renaming()) return;
   const QString key = current.siblingAtColumn(0).data(kKey).toString();
   const QString shown = current.siblingAtColumn(0).data(kShown).toString();
   const QString to = typed.startsWith(QLatin1Char('#')) ? typed.mid(1) : typed;
@@ -276,48 +290,70 @@ void TTagsWindow::RenameChosen(const QString& typed) {
   }
   if (to == shown) return;
   Stop();
+  TagsRename->setEnabled(false);
+  rename = std::make_unique<Rename>();
+  rename->from = shown;
+  rename->to = to;
+  // The entries are read off the window's thread; then each is saved in a turn of the event loop
+  // of its own, so that the window never waits for more than one entry.
   const std::optional<marrowleaf::EntryKey> held = modifiedEntry ? modifiedEntry() : std::nullopt;
-  const std::atomic<bool> never{false};
-  marrowleaf::TagRenamePlan plan = marrowleaf::PlanTagRename(
-      saveDir, static_cast<int>(tabTitles.size()), key, shown, to, never, held ? &*held : nullptr);
-  const auto name = [this](const marrowleaf::EntryKey& entry) {
-    const QString tab =
-        entry.tab < tabTitles.size() ? tabTitles[entry.tab] : QString::number(entry.tab);
-    return tr("%1, tab \"%2\"")
-        .arg(QLocale().toString(QDate(entry.year, entry.month, entry.day), QLocale::LongFormat),
-             tab);
-  };
-  QStringList left;
-  for (const auto& [entry, why] : plan.skipped) {
-    left.append(why == marrowleaf::RenameSkip::kModifiedInWindow
-                    ? tr("%1: its changes in the window are not saved").arg(name(entry))
-                    : tr("%1: its encoding cannot hold the new name").arg(name(entry)));
-  }
-  int changed = 0;
-  // One entry at a time, each through the save step; the one the window now holds unsaved is
-  // left alone, as is one another program wrote since the rename read it.
-  for (const marrowleaf::PlannedRename& entry : plan.entries) {
+  rename->plan = QtConcurrent::run(
+      [dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key, shown, to, held] {
+        const std::atomic<bool> never{false};
+        return marrowleaf::PlanTagRename(dir, tabs, key, shown, to, never, held ? &*held : nullptr);
+      });
+  auto* planned = new QFutureWatcher<marrowleaf::TagRenamePlan>(this);
+  connect(planned, &QFutureWatcher<marrowleaf::TagRenamePlan>::finished, this, [this, planned] {
+    planned->deleteLater();
+    rename->entries = planned->result();
+    for (const auto& [entry, why] : rename->entries.skipped) {
+      rename->left.append(why == marrowleaf::RenameSkip::kModifiedInWindow
+                              ? tr("%1: its changes in the window are not saved").arg(Name(entry))
+                              : tr("%1: its encoding cannot hold the new name").arg(Name(entry)));
+    }
+    RenameNext();
+  });
+  planned->setFuture(rename->plan);
+}
+
+QString TTagsWindow::Name(const marrowleaf::EntryKey& entry) const {
+  const QString tab =
+      entry.tab < tabTitles.size() ? tabTitles[entry.tab] : QString::number(entry.tab);
+  return tr("%1, tab \"%2\"")
+      .arg(QLocale().toString(QDate(entry.year, entry.month, entry.day), QLocale::LongFormat), tab);
+}
+
+void TTagsWindow::RenameNext() {
+  if (rename->next < rename->entries.entries.size()) {
+    const marrowleaf::PlannedRename& entry = rename->entries.entries[rename->next++];
+    // The entry the main window holds unsaved now is left alone, as is one another program
+    // wrote since the rename read it.
     const std::optional<marrowleaf::EntryKey> now = modifiedEntry ? modifiedEntry() : std::nullopt;
     if (now && *now == entry.key) {
-      left.append(tr("%1: its changes in the window are not saved").arg(name(entry.key)));
-      continue;
-    }
-    const marrowleaf::EntrySave save = marrowleaf::ApplyTagRename(saveDir, entry);
-    if (save.entry.ok) {
-      ++changed;
-    } else if (save.displaced) {
-      left.append(tr("%1: another program changed it meanwhile").arg(name(entry.key)));
+      rename->left.append(tr("%1: its changes in the window are not saved").arg(Name(entry.key)));
     } else {
-      left.append(tr("%1: %2").arg(name(entry.key), QString::fromStdString(save.entry.error)));
+      const marrowleaf::EntrySave save = marrowleaf::ApplyTagRename(saveDir, entry);
+      if (save.entry.ok) {
+        ++rename->changed;
+      } else if (save.displaced) {
+        rename->left.append(tr("%1: another program changed it meanwhile").arg(Name(entry.key)));
+      } else {
+        rename->left.append(
+            tr("%1: %2").arg(Name(entry.key), QString::fromStdString(save.entry.error)));
+      }
     }
+    QMetaObject::invokeMethod(this, &TTagsWindow::RenameNext, Qt::QueuedConnection);
+    return;
   }
-  QString report = tr("#%1 was renamed to #%2 in %n entries.", nullptr, changed).arg(shown, to);
-  if (!left.isEmpty()) {
+  QString report = tr("#%1 was renamed to #%2 in %n entries.", nullptr, rename->changed)
+                       .arg(rename->from, rename->to);
+  if (!rename->left.isEmpty()) {
     report += QStringLiteral("\n\n") + tr("Not renamed:") + QLatin1Char('\n') +
-              left.join(QLatin1Char('\n'));
+              rename->left.join(QLatin1Char('\n'));
   }
+  pendingChoice = marrowleaf::TagKey(rename->to);  // the renamed tag stays chosen
+  rename.reset();
   shownEntriesOf.clear();
   Refresh();
-  pendingChoice = marrowleaf::TagKey(to);  // the renamed tag stays chosen
   prompts.ShowWarning(this, report);
 }

@@ -48,7 +48,10 @@ class TTagsWindow : public QWidget {
   // Chooses the tag of `key` (its entries are listed); false where the list has none.
   bool ChooseTag(const QString& key);
   // Renames the chosen tag to `to` (a name, with or without its '#') in every entry.
+  // The entries are read off the window's thread and saved one in each turn of the event loop;
+  // the report comes through the prompts at the end.
   void RenameChosen(const QString& to);
+  bool Renaming() const { return rename != nullptr; }
 
  Q_SIGNALS:
   void showRequested(const QDate& date, int tab, qsizetype start, qsizetype length);
@@ -66,6 +69,19 @@ class TTagsWindow : public QWidget {
   void Chosen();
   void AskRename();
   QString ChosenKey() const;
+  QString Name(const marrowleaf::EntryKey& entry) const;
+  void RenameNext();
+
+  struct Rename {
+    QString from;  // as shown
+    QString to;
+    QFuture<marrowleaf::TagRenamePlan> plan;
+    marrowleaf::TagRenamePlan entries;
+    size_t next = 0;
+    int changed = 0;
+    QStringList left;  // entries not renamed, and why
+  };
+  std::unique_ptr<Rename> rename;
 
   std::string saveDir;
   QStringList tabTitles;
