@@ -98,6 +98,36 @@ inline std::string SearchDiaryFolder(bool shiftJis) {
   return root;
 }
 
+// The same 20 years of entries, each holding two or three tags of a few hundred, some nested
+// and some in capitals, as a diary kept with tags holds them.
+inline std::string TaggedDiaryFolder() {
+  const std::string root = Folder() + "/tagged";
+  static bool made = false;
+  if (made) return root;
+  made = true;
+  static const char* const kTags[] = {"#walk", "#River",  "#river", "#trip/kyoto", "#Anna",
+                                      "#work", "#garden", "#日記",  "#books",      "#rain"};
+  int n = 0;
+  for (int y = 2006; y < 2026; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      const std::string month = root + '/' + std::to_string(y) + '/' + std::to_string(m);
+      marrowleaf::MakePrivateDirectories(month);
+      for (int d = 1; d <= 30 + (m % 2); ++d) {
+        if (m == 2 && d > 28) continue;
+        for (int t = 0; t < 3; ++t) {
+          ++n;
+          std::string text = "diary entry " + std::to_string(y) + '-' + std::to_string(m) + '-' +
+                             std::to_string(d) + "\r\nwent out " + kTags[n % 10] + " with " +
+                             kTags[(n / 10) % 10] + ", #project" + std::to_string(n % 300) +
+                             " C# #fff";
+          Write(month + '/' + std::to_string(d) + '_' + std::to_string(t) + ".txt", text + '\0');
+        }
+      }
+    }
+  }
+  return root;
+}
+
 // Diary prose of about `size` bytes: sentences of common words, one in forty misspelt, a line
 // break every `paragraph` bytes (0: one paragraph). The same text on every run.
 inline std::string Prose(size_t size, size_t paragraph) {

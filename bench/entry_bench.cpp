@@ -14,6 +14,7 @@
 #include "entries/entrytext.h"
 #include "entries/history.h"
 #include "entries/search.h"
+#include "entries/tagdiary.h"
 
 namespace {
 
@@ -131,6 +132,22 @@ void SearchGrep(benchmark::State& state, const char* word, bool shiftJis) {
   }
 }
 
+// The tag list of the tagged 20-year diary, against grep's count of the same words.
+void TagListOurs(benchmark::State& state) {
+  const std::string root = benchinputs::TaggedDiaryFolder();
+  const std::atomic<bool> cancelled{false};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(marrowleaf::ListDiaryTags(root, 3, cancelled).size());
+  }
+}
+
+void TagListGrep(benchmark::State& state) {
+  const std::string root = benchinputs::TaggedDiaryFolder();
+  const std::string command =
+      "cd '" + root + "' && grep -arhoE '#[[:alnum:]_/-]+' . | sort | uniq -c > /dev/null";
+  for (auto _ : state) benchmark::DoNotOptimize(std::system(command.c_str()));
+}
+
 // The time until the first row: the newest entry holds the word.
 void SearchFirstRow(benchmark::State& state) {
   const std::string root = benchinputs::SearchDiaryFolder(false);
@@ -192,6 +209,8 @@ BENCHMARK_CAPTURE(SearchGrep, sjis, "", true)
     ->Name("search/grep/shift_jis")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(SearchFirstRow)->Name("search/first_row")->Unit(benchmark::kMillisecond);
+BENCHMARK(TagListOurs)->Name("tags/list/marrowleaf")->Unit(benchmark::kMillisecond);
+BENCHMARK(TagListGrep)->Name("tags/list/grep_sort_uniq")->Unit(benchmark::kMillisecond);
 BENCHMARK(EntryRead)->Name("entry_io/read/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(RawRead)->Name("entry_io/read/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(EntryWrite)->Name("entry_io/write/marrowleaf")->Unit(benchmark::kMillisecond);

@@ -134,6 +134,11 @@ row("Find window's memory above its idle state, a search finding every entry (%s
     "{:,}".format(int(found)), "%.1f MiB" % (int(kib) / 1024), "", "", "< 16 MiB",
     int(kib) < 16 * 1024)
 
+# The tag list of the tagged 20-year diary against grep -o | sort | uniq -c on the same folder.
+o, g = ms(entry["tags/list/marrowleaf"]), ms(entry["tags/list/grep_sort_uniq"])
+row("Tag list of 21,840 tagged entries", "%.1f ms" % o, "grep -arhoE \\| sort \\| uniq -c %.1f ms" % g,
+    "%.2f x" % (o / g), "<= 0.5 x", o / g <= 0.5)
+
 # Export of the whole 20-year diary against the peers on the same days.
 def named(prefix):
     return next((b for name, b in window.items() if name.startswith(prefix)), None)
@@ -158,6 +163,11 @@ row("PDF export of the whole diary, peak memory above the idle window", "%.1f Mi
 o, b = ms(window["typing/key/with_drafts"]), ms(window["typing/key/without_drafts"])
 row("A key typed into a 100 KiB entry, drafts kept", "%.1f us" % (o * 1000),
     "without drafts %.1f us" % (b * 1000), "%.2f x" % (o / b), "<= 1.05 x", o / b <= 1.05)
+
+# A key in an entry full of tags, their colours shown against not shown.
+o, b = ms(window["typing/tagged_key/tags_shown"]), ms(window["typing/tagged_key/tags_not_shown"])
+row("A key typed into a 100 KiB entry full of tags, tag colours shown", "%.1f us" % (o * 1000),
+    "not shown %.1f us" % (b * 1000), "%.2f x" % (o / b), "<= 1.1 x", o / b <= 1.1)
 
 # Spelling: a key and a load with spelling on against off, and words checked per second.
 o, b = ms(window["typing/prose_key/spelling_on"]), ms(window["typing/prose_key/spelling_off"])

@@ -208,6 +208,29 @@ void Typing(benchmark::State& state, bool drafts, const char* spelling) {
   form.SetDraftFolder(std::string());  // leaves no draft behind
 }
 
+// A key typed into a 100 KiB entry of lines full of tags, their colours shown and not.
+void TypingTags(benchmark::State& state, bool shown) {
+  Diary diary(1);
+  QByteArray text;
+  while (text.size() < (100 << 10)) text += "went out #walk with #Anna, #trip/kyoto #River C#\r\n";
+  WriteFile(EntryPath(QDate::currentDate(), 0), text + '\0');
+  TForm1 form(prompts);
+  form.SetDraftFolder(std::string());
+  form.show();
+  form.findChild<TSpellChecker*>(QStringLiteral("Spelling"))->ShowTags(shown);
+  auto* area = form.findChild<QPlainTextEdit*>(QStringLiteral("inputarea"));
+  QCoreApplication::processEvents();
+  QTextCursor middle = area->textCursor();
+  middle.setPosition(50 << 10);
+  area->setTextCursor(middle);
+  for (auto _ : state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(area, &press);
+    QApplication::sendEvent(area, &release);
+  }
+}
+
 // Words checked per second over 1 MB of diary prose, loading the dictionary included, against
 // the hunspell command line (`hunspell -l`) on the same text and dictionary.
 void SpellingThroughput(benchmark::State& state) {
@@ -347,6 +370,12 @@ BENCHMARK_CAPTURE(Typing, spelling_on, false, "en_US")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Typing, spelling_off, false, "off")
     ->Name("typing/prose_key/spelling_off")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TypingTags, shown, true)
+    ->Name("typing/tagged_key/tags_shown")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TypingTags, not_shown, false)
+    ->Name("typing/tagged_key/tags_not_shown")
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(SpellingThroughput)->Name("spelling/check_1MB/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(HunspellCommand)->Name("spelling/check_1MB/hunspell_l")->Unit(benchmark::kMillisecond);

@@ -140,17 +140,20 @@ EntryRead ReadEntryFile(const std::string& path) {
 
 SaveOutcome WriteEntryFile(
     const std::string& path, std::string_view text,
-    const std::function<void(const std::string& target, std::string_view bytes)>& beforeReplace) {
+    const std::function<bool(const std::string& target, std::string_view bytes)>& beforeReplace,
+    std::string_view end) {
   const std::string target = ResolveSymlinks(path);
   // The entry must already exist and be writable by us: the lock is held on the old file while
   // the new content replaces it.
   ExclusiveFile held(target, ExclusiveFile::Access::kWrite);
   if (!held.IsOpen()) return {false, "cannot write \"" + path + "\": " + held.Error()};
   std::string bytes;
-  bytes.reserve(text.size() + 1);
+  bytes.reserve(text.size() + end.size());
   bytes.append(text);
-  bytes.push_back('\0');
-  if (beforeReplace) beforeReplace(target, bytes);
+  bytes.append(end);
+  if (beforeReplace && !beforeReplace(target, bytes)) {
+    return {false, "\"" + path + "\" was changed by another program"};
+  }
   SaveOutcome outcome = ReplaceFileContents(target, bytes);
   // Closing releases the lock; like every call of a save, its failure is not kept quiet.
   if (!held.Close() && outcome.ok) {

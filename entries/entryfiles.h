@@ -93,10 +93,13 @@ EntryRead ReadEntryFile(const std::string& path);
 // Writes text and its terminating NUL over the existing entry, atomically. The entry must exist,
 // be a regular file writable by us and not be held by another copy; otherwise nothing changes.
 // `beforeReplace`, if given, runs while the entry is held, just before its bytes are replaced,
-// with the path the bytes really go to and the bytes that will be written.
+// with the path the bytes really go to and the bytes that will be written; when it says false,
+// the entry is left as it is and the outcome says why. `end` follows the text: its NUL, or
+// for a rewrite that changes an entry in place and nothing else, whatever followed its text.
 SaveOutcome WriteEntryFile(const std::string& path, std::string_view text,
-                           const std::function<void(const std::string& target,
-                                                    std::string_view bytes)>& beforeReplace = {});
+                           const std::function<bool(const std::string& target,
+                                                    std::string_view bytes)>& beforeReplace = {},
+                           std::string_view end = std::string_view("\0", 1));
 
 // Keeps a text whose save failed: a new private file `name` in `dir` (created if missing).
 SaveOutcome WriteRecoveryFile(const std::string& dir, const std::string& name,

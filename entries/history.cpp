@@ -211,7 +211,8 @@ void PruneVersions(const std::string& saveDir, const EntryKey& key, size_t limit
 }
 
 EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& key,
-                                  std::string_view text, const EntryState* loaded) {
+                                  std::string_view text, const EntryState* loaded,
+                                  const InPlace* inPlace) {
   EntrySave save{{}, {true, {}}, false, {}};
   if (EntryLeavesDiary(saveDir, EntryPath(saveDir, key))) {
     save.entry = {false,
@@ -221,11 +222,17 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
   std::string linked;  // a version that is the replaced file itself, under a second name
   const std::string folder = HistoryFolder(saveDir, key);
   save.entry = WriteEntryFile(
-      EntryPath(saveDir, key), text, [&](const std::string& target, std::string_view bytes) {
+      EntryPath(saveDir, key), text,
+      [&](const std::string& target, std::string_view bytes) {
         const WholeFile old = ReadWholeFile(target);
         if (!old.complete) {
           save.version = {false, "cannot read the text it replaces: " + old.error};
-          return;
+          return inPlace == nullptr;
+        }
+        if (inPlace != nullptr && loaded != nullptr &&
+            HashBytes(std::string_view(old.bytes.get(), old.size)) != loaded->hash) {
+          save.displaced = true;
+          return false;
         }
         // One listing of the history folder serves the comparison, the keeping and the pruning,
         // all while the entry is held, so no other save of it is under way.
@@ -270,12 +277,14 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
           }
         }
         PruneIn(listing, kHistoryLimit);
-      });
+        return true;
+      },
+      inPlace != nullptr ? inPlace->end : std::string_view("\0", 1));
   if (save.entry.ok) {
     const std::string target = ResolveSymlinks(EntryPath(saveDir, key));
     ByteHash written;  // the text and its NUL, as the save wrote them, without a copy of both
     written.Add(text);
-    written.Add(std::string_view("\0", 1));
+    written.Add(inPlace != nullptr ? inPlace->end : std::string_view("\0", 1));
     save.state = {RegularFileState(target), written.Value()};
   }
   if (!linked.empty()) {

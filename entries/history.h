@@ -68,7 +68,16 @@ struct EntrySave {
 // does, after keeping the bytes it replaces (when they differ) as a version. When `loaded` is
 // given and the file no longer is what it describes, the bytes on disk are kept as written
 // elsewhere. A version that cannot be kept does not stop the save; the caller hears of both.
+//
+// A rewrite of an entry that changes a part of its text and nothing else (a tag's rename) says
+// `inPlace`: an entry that is no longer what `loaded` says is left as it is (`displaced`, and
+// the save not ok), and what followed the text in the file (its NUL and any remains of an older
+// text after it, or nothing) stays.
+struct InPlace {
+  std::string_view end;  // what followed the text
+};
 EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& key,
-                                  std::string_view text, const EntryState* loaded = nullptr);
+                                  std::string_view text, const EntryState* loaded = nullptr,
+                                  const InPlace* inPlace = nullptr);
 
 }  // namespace marrowleaf

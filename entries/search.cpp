@@ -9,8 +9,10 @@
 #include <cstring>
 #include <deque>
 #include <string_view>
+#include <tuple>
 
 #include "entries/entrytext.h"
+#include "entries/tags.h"
 
 namespace marrowleaf {
 namespace {
@@ -116,6 +118,9 @@ SearchQuery ParseQuery(const QString& text) {
   // Equal terms count once.
   std::sort(query.terms.begin(), query.terms.end());
   query.terms.erase(std::unique(query.terms.begin(), query.terms.end()), query.terms.end());
+  for (const QString& term : query.terms) {
+    if (IsTag(term)) query.tags.push_back(term);
+  }
   return query;
 }
 
@@ -132,18 +137,57 @@ QString WithoutOuterQuotes(const QString& text) {
   return inside;
 }
 
+namespace {
+
+// Where `term` occurs in the folded text: as a tag (the tag itself or one nested under it) when
+// it is one, else anywhere. `tags` are the text's, found once.
+std::vector<std::pair<qsizetype, qsizetype>> Occurrences(const QString& folded, const QString& term,
+                                                         bool tag, const std::vector<TagSpan>& tags,
+                                                         qsizetype from, qsizetype to) {
+  std::vector<std::pair<qsizetype, qsizetype>> out;
+  if (tag) {
+    const QStringView wanted = QStringView(term).sliced(1);
+    for (const TagSpan& t : tags) {
+      if (t.start < from || t.start >= to) continue;
+      if (TagBelongsTo(QStringView(folded).sliced(t.start + 1, t.length - 1), wanted)) {
+        out.emplace_back(t.start, t.length);
+      }
+    }
+    return out;
+  }
+  for (qsizetype at = folded.indexOf(term, from); at >= 0 && at + term.size() <= to;
+       at = folded.indexOf(term, at + term.size())) {
+    out.emplace_back(at, term.size());
+  }
+  return out;
+}
+
+}  // namespace
+
 TextMatch MatchText(const QString& text, const SearchQuery& query) {
   TextMatch match;
   if (query.terms.empty()) return match;
   // Simple case folding keeps every character's length, so positions in the folded text are
   // positions in the text.
   const QString folded = text.toCaseFolded();
+  const auto isTag = [&](const QString& term) {
+    return std::find(query.tags.begin(), query.tags.end(), term) != query.tags.end();
+  };
+  const std::vector<TagSpan> tags = query.tags.empty() ? std::vector<TagSpan>() : FindTags(text);
   for (const QString& term : query.terms) {
-    const qsizetype at = folded.indexOf(term);
+    const bool tag = isTag(term);
+    qsizetype at = -1;
+    qsizetype length = term.size();
+    if (tag) {
+      const auto found = Occurrences(folded, term, true, tags, 0, folded.size());
+      if (!found.empty()) std::tie(at, length) = found.front();
+    } else {
+      at = folded.indexOf(term);
+    }
     if (at < 0) return match;
     if (match.start < 0 || at < match.start) {
       match.start = at;
-      match.length = term.size();
+      match.length = length;
     }
   }
   match.found = true;
@@ -151,10 +195,10 @@ TextMatch MatchText(const QString& text, const SearchQuery& query) {
   match.lineStart = match.start == 0 ? 0 : text.lastIndexOf(QLatin1Char('\n'), match.start - 1) + 1;
   const qsizetype end = text.indexOf(QLatin1Char('\n'), match.start);
   match.lineLength = (end < 0 ? text.size() : end) - match.lineStart;
-  const QString line = folded.mid(match.lineStart, match.lineLength);
   for (const QString& term : query.terms) {
-    for (qsizetype at = line.indexOf(term); at >= 0; at = line.indexOf(term, at + term.size())) {
-      match.marks.emplace_back(at, term.size());
+    for (const auto& [at, length] : Occurrences(folded, term, isTag(term), tags, match.lineStart,
+                                                match.lineStart + match.lineLength)) {
+      match.marks.emplace_back(at - match.lineStart, length);
     }
   }
   std::sort(match.marks.begin(), match.marks.end());

@@ -15,11 +15,13 @@
 // stale. Every word of the query must occur in an entry, in any order; quotation marks make a
 // phrase one word: "ASCII", „German“, “English”, «French», 「Japanese」 and their single forms.
 // Case is ignored by Unicode simple case folding; text without spaces (Japanese) matches as
-// substrings.
+// substrings. A word that is a tag ("#trip") finds that tag and the tags nested under it
+// ("#Trip", "#trip/kyoto"), never a longer one ("#tripod").
 namespace marrowleaf {
 
 struct SearchQuery {
   std::vector<QString> terms;  // case-folded, none empty
+  std::vector<QString> tags;   // those of the terms that are tags, as written there ("#trip")
 };
 
 SearchQuery ParseQuery(const QString& text);

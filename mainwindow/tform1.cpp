@@ -215,6 +215,7 @@ void TForm1::ConnectEvents() {
   on(Button_create, &TForm1::Button_createClick);
   on(Button_launch_editor, &TForm1::Button_launch_editorClick);
   connect(Find1, &QAction::triggered, this, [this] { Guard([this] { Find1Click(); }); });
+  connect(Tags1, &QAction::triggered, this, [this] { Guard([this] { Tags1Click(); }); });
   connect(PrevEntryDay, &QAction::triggered, this,
           [this] { Guard([this] { MoveToDayWithEntry(-1); }); });
   connect(NextEntryDay, &QAction::triggered, this,

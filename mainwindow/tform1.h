@@ -33,6 +33,7 @@ class QTimer;
 class TDiaryCalendar;
 struct TExportChoices;
 class TFindWindow;
+class TTagsWindow;
 class TPrompts;
 class TSpellChecker;
 
@@ -91,6 +92,7 @@ class TForm1 : public QMainWindow {
   void Button_launch_editorClick();
   void Hist1Click();
   void Find1Click();
+  void Tags1Click();
   void Expo1Click();
   void Prin1Click();
   void Tmpl1Click();
@@ -188,6 +190,7 @@ class TForm1 : public QMainWindow {
   QStatusBar* StatusBar1 = nullptr;
   QMenu* N1 = nullptr;
   QAction* Find1 = nullptr;
+  QAction* Tags1 = nullptr;
   QAction* PrevEntryDay = nullptr;  // Alt+Left, on the window, not in the menu
   QAction* NextEntryDay = nullptr;  // Alt+Right
   QAction* Hist1 = nullptr;
@@ -206,6 +209,7 @@ class TForm1 : public QMainWindow {
   QFileSystemWatcher* watcher = nullptr;  // the shown entry's file and its month folder
   QTimer* recheck = nullptr;              // one look after a burst of notices
   TFindWindow* findWindow = nullptr;      // made on first use
+  TTagsWindow* tagsWindow = nullptr;      // made on first use
   TSpellChecker* spelling = nullptr;      // the text area's spelling
   bool spellingStarted = false;
   // The last export's file and format, which the next one of this run starts from.

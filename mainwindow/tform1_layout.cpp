@@ -127,6 +127,8 @@ void TForm1::CreateMenu() {
   Find1 = N1->addAction(tr("&Find…"));
   Find1->setObjectName(QStringLiteral("Find1"));
   Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  Tags1 = N1->addAction(tr("&Tags…"));
+  Tags1->setObjectName(QStringLiteral("Tags1"));
   Hist1 = N1->addAction(tr("&History…"));
   Hist1->setObjectName(QStringLiteral("Hist1"));
   Hist1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -21,6 +21,7 @@
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "tags/tagswindow.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
   const QDate date(year, month, day);
@@ -108,6 +109,29 @@ void TForm1::Find1Click() {
   findWindow->show();
   findWindow->raise();
   findWindow->activateWindow();
+}
+
+void TForm1::Tags1Click() {
+  if (tagsWindow == nullptr) {
+    tagsWindow = new TTagsWindow(
+        saveDir, tabTitles,
+        [this]() -> std::optional<marrowleaf::UnsavedEntry> {
+          if (!entryLoaded || !textModified) return std::nullopt;
+          return marrowleaf::UnsavedEntry{entryKey, InputText()};
+        },
+        [this]() -> std::optional<marrowleaf::EntryKey> {
+          if (!entryLoaded || !textModified) return std::nullopt;
+          return entryKey;
+        },
+        prompts, this);
+    connect(tagsWindow, &TTagsWindow::showRequested, this,
+            [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
+              Guard([&] { ShowFound(date, tab, start, length); });
+            });
+  }
+  tagsWindow->show();
+  tagsWindow->raise();
+  tagsWindow->activateWindow();
 }
 
 void TForm1::Expo1Click() { ShowExport(false); }

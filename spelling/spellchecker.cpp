@@ -20,6 +20,7 @@
 
 #include "config/settings.h"
 #include "entries/spellwords.h"
+#include "entries/tags.h"
 
 using marrowleaf::WordSpan;
 
@@ -57,6 +58,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
       : QSyntaxHighlighter(static_cast<QObject*>(nullptr)), edit(text), checker(owner) {
     mark.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
     mark.setUnderlineColor(Qt::red);
+    ColourTags();
     idle.setSingleShot(true);
     idle.setInterval(0);
     QObject::connect(&idle, &QTimer::timeout, checker, [this] { CheckIdle(); });
@@ -80,7 +82,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     }
     QObject::connect(edit->document(), &QTextDocument::contentsChange, checker,
                      [this](int position, int removed, int added) {
-                       if (checker->Marking()) Edited(position, removed, added);
+                       if (Working()) Edited(position, removed, added);
                      });
     QObject::connect(edit, &QPlainTextEdit::cursorPositionChanged, checker, [this] {
       const QTextCursor cursor = edit->textCursor();
@@ -125,6 +127,9 @@ class TSpellHighlighter : public QSyntaxHighlighter {
         for (const WordSpan& s : MarksToDraw(*marks, first)) {
           ranges.append({static_cast<int>(s.start), static_cast<int>(s.length), mark});
         }
+        for (const marrowleaf::TagSpan& t : DrawnTags(*marks, first.text())) {
+          ranges.append({static_cast<int>(t.start), static_cast<int>(t.length), tag});
+        }
         first.layout()->setFormats(ranges);
       } else {
         rehighlightBlock(first);
@@ -134,7 +139,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     }
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
       const auto* marks = static_cast<const BlockMarks*>(b.userData());
-      const bool drawn = marks != nullptr && !marks->misspelt.empty();
+      const bool drawn = marks != nullptr && (!marks->misspelt.empty() || Tagged(b));
       if (marks != nullptr) b.setUserData(nullptr);
       if (drawn) Rehighlight(b);  // its old marks are in the wrong places
       if (b == last) break;
@@ -150,7 +155,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
       const auto* marks = static_cast<const BlockMarks*>(b.userData());
       if (marks == nullptr) continue;
-      const bool drawn = !marks->misspelt.empty();
+      const bool drawn = !marks->misspelt.empty() || Tagged(b);
       b.setUserData(nullptr);
       if (drawn) Rehighlight(b);
     }
@@ -185,8 +190,12 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     rehighlightBlock(block);
   }
   void Schedule() {
-    if (checker->Marking()) idle.start();
+    if (Working()) idle.start();
   }
+  // Tags take the palette's link colour, which each theme makes legible on the text's background.
+  void ColourTags() { tag.setForeground(edit->palette().color(QPalette::Link)); }
+  // Spelling marks or tag colours are drawn.
+  bool Working() const { return checker->Marking() || checker->tags; }
   // Drops the marks of `word` everywhere: it is right now.
   void Forget(const QString& word) {
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
@@ -209,7 +218,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
  protected:
   void highlightBlock(const QString& text) override {
     const QTextBlock block = currentBlock();
-    if (!checker->Marking()) {
+    if (!Working()) {
       if (currentBlockUserData() != nullptr) setCurrentBlockUserData(nullptr);
       return;
     }
@@ -226,12 +235,15 @@ class TSpellHighlighter : public QSyntaxHighlighter {
         return;
       }
       marks = new BlockMarks;
-      marks->misspelt = checker->dictionary->MisspeltWords(text);
+      marks->misspelt = Misspelt(text);
       marks->length = text.size();
       setCurrentBlockUserData(marks);
     }
     for (const WordSpan& s : MarksToDraw(*marks, block)) {
       setFormat(static_cast<int>(s.start), static_cast<int>(s.length), mark);
+    }
+    for (const marrowleaf::TagSpan& t : DrawnTags(*marks, text)) {
+      setFormat(static_cast<int>(t.start), static_cast<int>(t.length), tag);
     }
   }
 
@@ -252,16 +264,46 @@ class TSpellHighlighter : public QSyntaxHighlighter {
         kept.push_back(s);
       }
     }
-    for (const WordSpan& w :
-         checker->dictionary->MisspeltWords(text, local, local + change.added)) {
+    for (const WordSpan& w : Misspelt(text, local, local + change.added)) {
       if (std::find(kept.begin(), kept.end(), w) == kept.end()) kept.push_back(w);
     }
     std::sort(kept.begin(), kept.end(),
               [](const WordSpan& a, const WordSpan& b) { return a.start < b.start; });
+    DropTagged(kept, text);  // a '#' typed before a word makes it a tag
     marks.misspelt = std::move(kept);
     marks.length = text.size();
     marks.typedAt = local + change.added;
     return true;
+  }
+
+  // The misspelt words of text[from, to), none of them in a tag: a tag is a name, no word.
+  std::vector<WordSpan> Misspelt(const QString& text, qsizetype from = 0, qsizetype to = -1) {
+    if (!checker->Marking()) return {};
+    std::vector<WordSpan> words = checker->dictionary->MisspeltWords(text, from, to);
+    DropTagged(words, text);
+    return words;
+  }
+  static void DropTagged(std::vector<WordSpan>& words, const QString& text) {
+    if (words.empty() || !text.contains(QLatin1Char('#'))) return;
+    const std::vector<marrowleaf::TagSpan> tags = marrowleaf::FindTags(text);
+    words.erase(std::remove_if(words.begin(), words.end(),
+                               [&](const WordSpan& w) {
+                                 return std::any_of(tags.begin(), tags.end(), [&](const auto& t) {
+                                   return w.start < t.start + t.length &&
+                                          t.start < w.start + w.length;
+                                 });
+                               }),
+                words.end());
+  }
+  static bool Tagged(const QTextBlock& block) { return block.text().contains(QLatin1Char('#')); }
+  // The tags to colour: those of the marks drawn (in a long block, near the screen).
+  std::vector<marrowleaf::TagSpan> DrawnTags(const BlockMarks& marks, const QString& text) const {
+    std::vector<marrowleaf::TagSpan> drawn;
+    if (!checker->tags) return drawn;
+    for (const marrowleaf::TagSpan& t : marrowleaf::FindTags(text)) {
+      if (t.start + t.length >= marks.drawnFrom && t.start <= marks.drawnTo) drawn.push_back(t);
+    }
+    return drawn;
   }
 
   // The marks to draw: all, or in a long block those near the screen and the cursor; the word
@@ -313,7 +355,7 @@ class TSpellHighlighter : public QSyntaxHighlighter {
   }
 
   void CheckIdle() {
-    if (!checker->Marking()) return;
+    if (!Working()) return;
     QElapsedTimer slice;
     slice.start();
     Measure();
@@ -343,15 +385,16 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     auto* marks = static_cast<BlockMarks*>(block.userData());
     if (marks != nullptr && marks->length == block.length() - 1) return;
     auto* fresh = new BlockMarks;
-    fresh->misspelt = checker->dictionary->MisspeltWords(block.text());
+    fresh->misspelt = Misspelt(block.text());
     fresh->length = block.length() - 1;
     QTextBlock(block).setUserData(fresh);
-    if (!fresh->misspelt.empty()) Rehighlight(block);
+    if (!fresh->misspelt.empty() || Tagged(block)) Rehighlight(block);
   }
 
   QPlainTextEdit* edit;
   TSpellChecker* checker;
   QTextCharFormat mark;
+  QTextCharFormat tag;
   QTimer idle;
   QTextBlock next;  // where the idle checking goes on
   Change change;
@@ -426,6 +469,12 @@ void TSpellChecker::SetActive(bool on) {
 }
 
 void TSpellChecker::Remark() { highlighter->Reset(); }
+
+void TSpellChecker::ShowTags(bool on) {
+  if (on == tags) return;
+  tags = on;
+  highlighter->Reset();
+}
 
 bool TSpellChecker::MisspeltAt(int position, int& start, int& end) const {
   if (!Marking()) return false;
@@ -569,6 +618,10 @@ QMenu* TSpellChecker::CreateContextMenu(const QContextMenuEvent& event) {
 
 bool TSpellChecker::eventFilter(QObject* watched, QEvent* event) {
   // Only pointers are compared: the text area may be on its way out.
+  if (watched == edit && event->type() == QEvent::PaletteChange) {
+    highlighter->ColourTags();  // a change of theme: the tags' colour follows
+    highlighter->Reset();
+  }
   if (watched == viewport && event->type() == QEvent::Resize) {
     highlighter->Measure();
     highlighter->Schedule();

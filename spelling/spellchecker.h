@@ -60,6 +60,10 @@ class TSpellChecker : public QObject {
   void IgnoreWord(const QString& word);
   void SetEnabled(bool on);
   void ChooseLanguage(const QString& tag);
+  // Tags are coloured as well (on at the start): one highlighter draws both, as a text takes
+  // only one, and no misspelt word is marked inside a tag.
+  void ShowTags(bool on);
+  bool ShowingTags() const { return tags; }
 
  Q_SIGNALS:
   // A dictionary is loaded (or none could be) and the marks are being made.
@@ -89,5 +93,6 @@ class TSpellChecker : public QObject {
   QFutureWatcher<std::shared_ptr<LoadResult>>* loading = nullptr;
   bool enabled = true;
   bool active = false;
+  bool tags = true;
   bool toldAddFailed = false;
 };

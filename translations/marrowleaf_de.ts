@@ -507,6 +507,10 @@ The new entry starts empty.</source>
 
 Der neue Eintrag beginnt leer.</translation>
     </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation>&amp;Tags…</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -619,6 +623,106 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>No dictionaries installed</source>
         <translation>Keine Wörterbücher installiert</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation>Tags mit diesen Buchstaben zeigen</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>Tags filtern</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation>Jeder Tag des Tagebuchs mit der Zahl seiner Einträge; ein gewählter Tag listet unten seine Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation>Benennt den gewählten Tag in jedem Eintrag um oder führt ihn mit einem anderen zusammen</translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation>Tags werden gelesen…</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation>
+            <numerusform>#%1, %n Eintrag</numerusform>
+            <numerusform>#%1, %n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation>Kein Eintrag enthält einen Tag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tags</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation>Tag umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation>Neuer Name von #%1 in jedem Eintrag (der Name eines vorhandenen Tags führt beide zusammen):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation>„%1“ kann kein Name eines Tags sein: Ein Name besteht aus Buchstaben, Ziffern, &apos;_&apos;, &apos;-&apos; und &apos;/&apos; und enthält mindestens einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation>%1: Seine Änderungen im Fenster sind nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation>%1: Seine Kodierung kann den neuen Namen nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation>%1, Reiter „%2“</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation>%1: Ein anderes Programm hat ihn inzwischen geändert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 wurde in %n Eintrag in #%2 umbenannt.</numerusform>
+            <numerusform>#%1 wurde in %n Einträgen in #%2 umbenannt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation>Nicht umbenannt:</translation>
     </message>
 </context>
 <context>

@@ -506,6 +506,10 @@ The new entry starts empty.</source>
 
 新しい日記は空で始まります。</translation>
     </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation>タグ(&amp;T)…</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -618,6 +622,103 @@ The new entry starts empty.</source>
     <message>
         <source>No dictionaries installed</source>
         <translation>辞書がインストールされていません</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation>この文字を含むタグを表示</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>タグを絞り込む</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>日記数</translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation>日記のすべてのタグと、それを含む日記の数。選ぶと下にその日記を一覧します</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>名前の変更(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation>選んだタグをすべての日記で名前を変えるか、別のタグと統合します</translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation>タグを読み込み中…</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation>
+            <numerusform>#%1、%n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation>タグのある日記はありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation>
+            <numerusform>%n 個のタグ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation>タグの名前の変更</translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation>すべての日記での #%1 の新しい名前（既存のタグの名前にすると統合します）:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation>「%1」はタグの名前にできません。名前は文字、数字、&apos;_&apos;、&apos;-&apos;、&apos;/&apos; からなり、文字を一つ以上含みます。</translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation>%1: ウィンドウでの変更が保存されていません</translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation>%1: その文字コードでは新しい名前を書けません</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation>%1、タブ「%2」</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation>%1: その間に別のプログラムが変更しました</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation>
+            <numerusform>%n 件の日記で #%1 を #%2 に変更しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation>変更されなかった日記:</translation>
     </message>
 </context>
 <context>

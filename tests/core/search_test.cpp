@@ -46,6 +46,11 @@ TEST(Search, EveryWordOfTheQueryMustOccur) {
       {"‘don’t know’", "I don’t know", true},
       {"‘know don’t’", "I don’t know", false},
       {"geht‘s", "Wie geht‘s?", true},
+      {"\"\n\nb", "a\n\nb", true},        // a phrase that begins with a line break
+      {"#trip", "A #Trip.", true},        // a tag: its own, in any case
+      {"#trip", "on #trip/kyoto", true},  // and those nested under it
+      {"#trip", "#tripod, a trip, C#trip", false},
+      {"#trip walk", "a walk\n#trip", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.query);
@@ -63,6 +68,11 @@ TEST(Search, EveryWordOfTheQueryMustOccur) {
   EXPECT_EQ(match.lineStart, 11);
   EXPECT_EQ(match.lineLength, 18);
   EXPECT_EQ(match.marks, (std::vector<std::pair<qsizetype, qsizetype>>{{4, 4}, {14, 4}}));
+  const TextMatch tag = MatchText(QStringLiteral("#tripod\nby #Trip/kyoto and #trip."),
+                                  ParseQuery(QStringLiteral("#trip")));
+  EXPECT_EQ(tag.start, 11);
+  EXPECT_EQ(tag.length, 11);
+  EXPECT_EQ(tag.marks, (std::vector<std::pair<qsizetype, qsizetype>>{{3, 11}, {19, 5}}));
 }
 
 // A message that quotes the query quotes it once: the marks around a lone phrase are dropped.

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QFuture>
+#include <QStringList>
+#include <QWidget>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "entries/tagdiary.h"
+#include "find/findwindow.h"
+
+class QFileSystemWatcher;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTimer;
+class QTreeView;
+class TPrompts;
+
+// Every tag of the diary with the number of entries holding it, sorted by that number or by
+// name, and below it the entries of the chosen tag as Find lists them (Find's own list, given
+// the tag). Read from the entry files off the window's thread, again whenever another program
+// changes the diary's folders while the window is open. "Rename…" renames a tag in every entry
+// through the save step.
+class TTagsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `modified` names the entry whose text the main window holds unsaved, if any: a rename
+  // leaves it alone.
+  using TModifiedEntry = std::function<std::optional<marrowleaf::EntryKey>()>;
+  TTagsWindow(std::string saveDir, QStringList tabTitles, TFindWindow::TUnsavedText unsaved,
+              TModifiedEntry modified, TPrompts& prompts, QWidget* parent = nullptr);
+  ~TTagsWindow() override;
+
+  // Reads the diary's tags again.
+  void Refresh();
+  bool Reading() const { return reading.isRunning(); }
+  // Chooses the tag of `key` (its entries are listed); false where the list has none.
+  bool ChooseTag(const QString& key);
+  // Renames the chosen tag to `to` (a name, with or without its '#') in every entry.
+  // The entries are read off the window's thread and saved one in each turn of the event loop;
+  // the report comes through the prompts at the end.
+  void RenameChosen(const QString& to);
+  bool Renaming() const { return rename != nullptr; }
+
+ Q_SIGNALS:
+  void showRequested(const QDate& date, int tab, qsizetype start, qsizetype length);
+
+ protected:
+  void closeEvent(class QCloseEvent* event) override;
+  void showEvent(class QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateLayout();
+  void Stop();
+  void Show(const marrowleaf::TagTallies& tallies);
+  void Watch();
+  void Chosen();
+  void AskRename();
+  QString ChosenKey() const;
+  QString Name(const marrowleaf::EntryKey& entry) const;
+  void RenameNext();
+
+  struct Rename {
+    QString from;  // as shown
+    QString to;
+    QFuture<marrowleaf::TagRenamePlan> plan;
+    marrowleaf::TagRenamePlan entries;
+    size_t next = 0;
+    int changed = 0;
+    QStringList left;  // entries not renamed, and why
+  };
+  std::unique_ptr<Rename> rename;
+
+  std::string saveDir;
+  QStringList tabTitles;
+  TFindWindow::TUnsavedText unsavedText;
+  TModifiedEntry modifiedEntry;
+  TPrompts& prompts;
+  QLineEdit* TagsFilter = nullptr;
+  QTreeView* TagsList = nullptr;
+  QStandardItemModel* tags = nullptr;
+  QSortFilterProxyModel* sorted = nullptr;
+  QPushButton* TagsRename = nullptr;
+  QLabel* TagsCount = nullptr;
+  TFindWindow* TagEntries = nullptr;
+  QFileSystemWatcher* watcher = nullptr;
+  QTimer* again = nullptr;  // one reading after a burst of changes
+  QFuture<marrowleaf::TagTallies> reading;
+  std::shared_ptr<std::atomic<bool>> cancelled;
+  int generation = 0;
+  QString shownEntriesOf;  // the key whose entries are listed
+  QString pendingChoice;   // a tag to choose once the list is read
+};

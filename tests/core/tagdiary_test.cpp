@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entries/tagdiary.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "entries/tags.h"
+#include "testutil.h"
+
+namespace {
+
+using namespace marrowleaf;
+
+class TagDiary : public ::testing::Test {
+ protected:
+  void Entry(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(dir / name).parent_path());
+    testutil::WriteFile(dir / name, bytes);
+  }
+  std::string Read(const std::string& name) { return testutil::ReadFile(dir / name); }
+  std::vector<std::string> Rows(const UnsavedEntry* unsaved = nullptr) {
+    std::vector<std::string> out;
+    for (const DiaryTag& t : TagRows(ListDiaryTags(dir.path(), 2, cancelled, unsaved))) {
+      out.push_back(t.shown.toStdString() + " " + std::to_string(t.entries));
+    }
+    return out;
+  }
+  testutil::TempDir dir;
+  std::atomic<bool> cancelled{false};
+};
+
+TEST_F(TagDiary, EveryTagIsListedWithTheEntriesHoldingItInTheFormWrittenMost) {
+  Entry("2026/3/1_0.txt", std::string("#river and # Heading, #fff, C#\0#old", 35));
+  Entry("2026/3/2_0.txt", "#River #river #trip/kyoto");
+  Entry("2026/3/2_1.txt", "\x81u#\x93\xfa\x8bL\x81v");  // Shift-JIS 「#日記」
+  Entry("2026/3/2_5.txt", "#beyond the tabs");
+  Entry(".history/2026/3/2_0/20260302-101010.000000Z-abcdefghij.txt", "#history");
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"river 2", "trip/kyoto 1", "日記 1"}));
+  const UnsavedEntry typed{{2026, 4, 1, 0}, QStringLiteral("#Typed")};
+  EXPECT_EQ(Rows(&typed),
+            (std::vector<std::string>{"river 2", "trip/kyoto 1", "Typed 1", "日記 1"}));
+}
+
+TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
+  const std::string first("went up the #river.\r\n#River/source\0remains", 42);
+  const std::string second = "#River, no NUL";
+  const std::string sjis = "#river \x93\xfa\x8bL";  // Shift-JIS stays Shift-JIS
+  Entry("2026/3/1_0.txt", first);
+  Entry("2026/3/2_0.txt", second);
+  Entry("2026/3/3_0.txt", sjis);
+  Entry("2026/3/4_0.txt", "#river, typed over in the window");
+  Entry("2026/3/5_0.txt", "#river changed behind the rename's back");
+  const EntryKey modified{2026, 3, 4, 0};
+  TagRenamePlan plan =
+      PlanTagRename(dir.path(), 1, QStringLiteral("river"), QStringLiteral("river"),
+                    QStringLiteral("stream"), cancelled, &modified);
+  ASSERT_EQ(plan.entries.size(), 4u);
+  ASSERT_EQ(plan.skipped.size(), 1u);
+  EXPECT_EQ(plan.skipped[0].second, RenameSkip::kModifiedInWindow);
+  Entry("2026/3/5_0.txt", "#river, another program's text");
+  int changed = 0;
+  for (const PlannedRename& entry : plan.entries) {
+    const EntrySave save = ApplyTagRename(dir.path(), entry);
+    EXPECT_EQ(save.entry.ok, entry.key.day != 5);
+    EXPECT_EQ(save.displaced, entry.key.day == 5);
+    changed += save.entry.ok;
+  }
+  EXPECT_EQ(changed, 3);
+  EXPECT_EQ(Read("2026/3/1_0.txt"),
+            std::string("went up the #stream.\r\n#Stream/source\0remains", 44));
+  EXPECT_EQ(Read("2026/3/2_0.txt"), "#Stream, no NUL");
+  EXPECT_EQ(Read("2026/3/3_0.txt"), "#stream \x93\xfa\x8bL");
+  EXPECT_EQ(Read("2026/3/5_0.txt"), "#river, another program's text");
+  const std::vector<Version> versions = ListVersions(dir.path(), {2026, 3, 1, 0});
+  ASSERT_EQ(versions.size(), 1u);
+  EXPECT_EQ(ReadVersion(versions[0].path), first);
+
+  plan = PlanTagRename(dir.path(), 1, QStringLiteral("stream"), QStringLiteral("stream"),
+                       QStringLiteral("river"), cancelled);
+  for (const PlannedRename& entry : plan.entries)
+    EXPECT_TRUE(ApplyTagRename(dir.path(), entry).entry.ok);
+  EXPECT_EQ(Read("2026/3/1_0.txt"), first);
+  EXPECT_EQ(Read("2026/3/2_0.txt"), second);
+  EXPECT_EQ(Read("2026/3/3_0.txt"), sjis);
+}
+
+TEST(TagRename, EachTagKeepsItsCaseAndANestedTagMovesWithItsParent) {
+  const struct {
+    const char* text;
+    const char* shown;
+    const char* to;
+    const char* out;
+  } rows[] = {
+      {"#river #River #RIVER #rIver", "river", "stream", "#stream #Stream #STREAM #stream"},
+      {"#River #river", "River", "Stream", "#Stream #stream"},
+      {"#river #River", "river", "River", "#River #River"},  // a change of case alone
+      {"#river/kyoto #rivers river #river", "river", "nature/river",
+       "#nature/river/kyoto #rivers river #nature/river"},
+      {"#日記 #日記/旅", "日記", "diary", "#diary #diary/旅"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    const QString shown = QString::fromUtf8(row.shown);
+    EXPECT_EQ(
+        RenameTag(QString::fromUtf8(row.text), TagKey(shown), shown, QString::fromUtf8(row.to))
+            .toStdString(),
+        row.out);
+  }
+}
+
+}  // namespace
