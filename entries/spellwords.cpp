@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace marrowleaf {
 namespace {
@@ -58,8 +59,14 @@ bool Judged(QStringView word) {
 
 }  // namespace
 
-std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetype to) {
-  std::vector<WordSpan> words;
+namespace {
+
+// The words of text[from, to) as a spell checker finds them: runs between blanks, a run that is a
+// web or e-mail address taken whole (`address`), every other run cut at Unicode's word
+// boundaries. `each(start, end, address)` hears of every piece in order, words or not: what
+// makes a piece a word is the caller's rule. A word that runs over `from` or `to` is taken whole.
+template <typename Each>
+void ForEachPiece(const QString& text, qsizetype from, qsizetype to, Each each) {
   if (to < 0 || to > text.size()) to = text.size();
   from = std::clamp<qsizetype>(from, 0, text.size());
   // Start and end at blanks, so that a word or an address cut by [from, to) is taken whole.
@@ -73,19 +80,69 @@ std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetyp
     while (runStart < to && Blank(text[runStart])) ++runStart;
     qsizetype runEnd = runStart;
     while (runEnd < to && !Blank(text[runEnd])) ++runEnd;
-    if (runEnd > runStart && !IsAddress(QStringView(text).mid(runStart, runEnd - runStart))) {
+    if (runEnd > runStart && IsAddress(QStringView(text).mid(runStart, runEnd - runStart))) {
+      each(runStart, runEnd, true);
+    } else if (runEnd > runStart) {
       finder.setPosition(runStart - from);
       for (qsizetype start = runStart; start < runEnd;) {
         qsizetype end = finder.toNextBoundary();
         end = end < 0 ? runEnd : std::min(end + from, runEnd);
-        const QStringView word = QStringView(text).mid(start, end - start);
-        if (Judged(word)) words.push_back({start, end - start});
+        each(start, end, false);
         start = end;
       }
     }
     runStart = runEnd;
   }
+}
+
+// Scripts written without blanks in which every character counts as a word: Chinese and
+// Japanese (with the kana's prolonged sound mark, which belongs to no script of its own).
+bool CountedByCharacter(char32_t c) {
+  switch (QChar::script(c)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+      return true;
+    default:
+      return c == 0x30FC || c == 0xFF70;
+  }
+}
+
+}  // namespace
+
+std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetype to) {
+  std::vector<WordSpan> words;
+  ForEachPiece(text, from, to, [&](qsizetype start, qsizetype end, bool address) {
+    if (!address && Judged(QStringView(text).mid(start, end - start))) {
+      words.push_back({start, end - start});
+    }
+  });
   return words;
+}
+
+int64_t CountWords(const QString& text) {
+  int64_t count = 0;
+  ForEachPiece(text, 0, -1, [&](qsizetype start, qsizetype end, bool address) {
+    if (address) {
+      ++count;
+      return;
+    }
+    bool word = false;  // a letter or a digit of a script written with blanks
+    for (qsizetype i = start; i < end; ++i) {
+      char32_t c = text[i].unicode();
+      if (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) {
+        c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        ++i;
+      }
+      if (CountedByCharacter(c)) {
+        ++count;
+      } else if (QChar::isLetterOrNumber(c)) {
+        word = true;
+      }
+    }
+    if (word) ++count;
+  });
+  return count;
 }
 
 QString ChooseSpellLanguage(const QString& localeName, const QStringList& installed) {
