@@ -32,6 +32,7 @@ class QTimer;
 class TDiaryCalendar;
 struct TExportChoices;
 class TFindWindow;
+class TLookBackWindow;
 class TPrompts;
 class TSpellChecker;
 
@@ -90,6 +91,7 @@ class TForm1 : public QMainWindow {
   void Find1Click();
   void Expo1Click();
   void Prin1Click();
+  void Look1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -175,6 +177,7 @@ class TForm1 : public QMainWindow {
   QAction* Hist1 = nullptr;
   QAction* Expo1 = nullptr;
   QAction* Prin1 = nullptr;
+  QAction* Look1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.
@@ -188,6 +191,7 @@ class TForm1 : public QMainWindow {
   TFindWindow* findWindow = nullptr;      // made on first use
   TSpellChecker* spelling = nullptr;      // the text area's spelling
   bool spellingStarted = false;
+  TLookBackWindow* lookBackWindow = nullptr;  // made on first use
   // The last export's file and format, which the next one of this run starts from.
   std::shared_ptr<TExportChoices> exportChoices;
   std::string spellChoice;  // a language chosen in the menu this run, or "off": kept at the end
