@@ -234,7 +234,7 @@ std::vector<PastEntry> OnThisDay(const std::string& saveDir, int tabCount, const
       if (day > DaysInMonth(year, month)) continue;
       std::string_view bytes;
       if (!reader.Read(EntryFileName(static_cast<uint16_t>(day), tab), bytes)) continue;
-      const QString opening = Opening(EntryBytesToText(UpToNul(bytes)).text, lines, 300);
+      const QString opening = Opening(EntryBytesToText(UpToNul(bytes)).text, lines, 160);
       if (opening.isEmpty()) continue;
       found.push_back(
           {{year, month, static_cast<uint16_t>(day), tab}, date.year() - year, opening});

@@ -94,7 +94,7 @@ struct PastEntry {
 };
 
 // Every earlier year's entries of the day of `date`, newest first (days, then tabs in order),
-// each with at most `lines` of its first lines (and at most a few hundred characters of each).
+// each with at most `lines` of its first lines (each cut at 160 characters).
 // 29 February, in a year that has none, shows on 28 February; entries that hold no text are
 // left out. Ends early once `cancelled` is set.
 std::vector<PastEntry> OnThisDay(const std::string& saveDir, int tabCount, const QDate& date,

@@ -72,8 +72,11 @@ QWidget* TLookBackWindow::CreateOnThisDay() {
   OnThisDayTitle->setFont(bold);
   OnThisDayRows = new QListWidget(page);
   OnThisDayRows->setObjectName(QStringLiteral("OnThisDayRows"));
-  OnThisDayRows->setWordWrap(false);
-  OnThisDayRows->setTextElideMode(Qt::ElideRight);
+  // A long first line wraps within the window instead of running off its side.
+  OnThisDayRows->setWordWrap(true);
+  OnThisDayRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  OnThisDayRows->setResizeMode(QListView::Adjust);
+  OnThisDayRows->setSpacing(1);
   OnThisDayRows->setAlternatingRowColors(true);
   OnThisDayRows->setAccessibleName(tr("Entries of this day in earlier years"));
   OnThisDayRows->setAccessibleDescription(
@@ -139,7 +142,8 @@ QWidget* TLookBackWindow::CreateStatistics() {
   column->addLayout(yearRow);
   Heatmap = new TYearHeatmap(page);
   Heatmap->setAccessibleDescription(
-      tr("A cell per day, darker the more words; the arrow keys move, Enter shows the day"));
+      tr("A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the "
+         "day"));
   column->addWidget(Heatmap);
   MonthChart = new TMonthChart(page);
   column->addWidget(MonthChart, 1);
@@ -392,7 +396,7 @@ void TLookBackWindow::ShowTally() {
   const QLocale locale;
   const auto number = [&](int64_t n) { return locale.toString(static_cast<qlonglong>(n)); };
   const auto day = [&](const QDate& d) {
-    return d.isValid() ? lookback::LongDate(d) : QString(QChar(0x2014));
+    return d.isValid() ? lookback::ShortDate(d) : QString(QChar(0x2014));
   };
   figures[QStringLiteral("StatEntries")]->setText(number(s.entries));
   figures[QStringLiteral("StatDays")]->setText(number(s.daysWritten));
