@@ -76,7 +76,7 @@ class LookBackTest : public WindowTest {
     QCOMPARE(Figure(*window, "StatEntries"), QStringLiteral("2"));
     QCOMPARE(Figure(*window, "StatLongestStreak"),
              QStringLiteral("2 days, to ") +
-                 QLocale().toString(QDate(2026, 12, 2), QLocale::LongFormat));
+                 QLocale().toString(QDate(2026, 12, 2), QLocale::ShortFormat));
     QCOMPARE(Figure(*window, "StatCurrentStreak"), QStringLiteral("0 days"));  // today is the 8th
     auto* heatmap = window->findChild<TYearHeatmap*>(QStringLiteral("Heatmap"));
     QCOMPARE(heatmap->Year(), 2026);
