@@ -155,7 +155,9 @@ QWidget* TLookBackWindow::CreateStatistics() {
   return page;
 }
 
-bool TLookBackWindow::Reading() const { return rowsRead.isRunning() || tallyRead.isRunning(); }
+bool TLookBackWindow::Reading() const {
+  return tallyPending || rowsRead.isRunning() || tallyRead.isRunning();
+}
 
 void TLookBackWindow::SetDate(const QDate& shown) {
   if (!shown.isValid()) return;
@@ -217,13 +219,15 @@ void TLookBackWindow::Open() {
   anchor = date;
   OnThisDayTitle->setText(lookback::LongDate(anchor));
   for (auto& [name, label] : figures) label->setText(QString(QChar(0x2026)));
-  Watch();
+  // The rows first, alone: they are what the window shows first. The whole diary's reading
+  // follows once they are in.
+  tallyPending = true;
   ReadRows();
-  ReadTally({});
 }
 
 void TLookBackWindow::Close() {
   open = false;
+  tallyPending = false;
   Stop();
   settle->stop();
   if (!watcher->files().isEmpty()) watcher->removePaths(watcher->files());
@@ -287,7 +291,7 @@ void TLookBackWindow::Changed(const QString& path) {
 void TLookBackWindow::ApplyChanges() {
   if (!open) return;
   ReadRows();
-  if (tallyRead.isRunning()) {
+  if (tallyPending || tallyRead.isRunning()) {
     settle->start();  // the changes wait for the read under way
     return;
   }
@@ -350,6 +354,12 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
   if (!rowFiles.isEmpty()) watcher->removePaths(rowFiles);
   rowFiles = files;
   if (!rowFiles.isEmpty()) watcher->addPaths(rowFiles);
+  if (tallyPending) {
+    // Watched before the whole diary is read, so that no change escapes both.
+    tallyPending = false;
+    Watch();
+    ReadTally({});
+  }
 }
 
 void TLookBackWindow::Choose(QListWidgetItem* item) {

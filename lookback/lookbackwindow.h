@@ -108,5 +108,6 @@ class TLookBackWindow : public QWidget {
   int tallyGeneration = 0;
   marrowleaf::DiaryTally tally;
   bool tallyKnown = false;
+  bool tallyPending = false;  // the whole diary is read once the first rows are in
   int shownYear = 0;
 };
