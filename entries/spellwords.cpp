@@ -134,6 +134,7 @@ int64_t CountWords(const QString& text) {
         c = QChar::surrogateToUcs4(text[i], text[i + 1]);
         ++i;
       }
+      if (c == 0xFF9E || c == 0xFF9F) continue;  // half-width voiced marks: part of the kana before
       if (CountedByCharacter(c)) {
         ++count;
       } else if (QChar::isLetterOrNumber(c)) {

@@ -64,6 +64,7 @@ TEST(SpellWords, WordsAreCountedAsTheSpellCheckerFindsThemAndCjkByCharacter) {
       {"Korean is written with blanks", "안녕 하세요", 2},
       {"CRLF", "one two\r\nthree\r\n\r\nfour", 4},
       {"Shift-JIS", "\x93\xfa\x8b\x4c entry", 3},
+      {"half-width kana with voiced marks", "\xcc\xde\xd8\xdd", 3},  // ﾌﾞﾘﾝ
       {"capitals, addresses", "NASA met me@example.org at www.example.com", 5},
       {"punctuation alone", "-- ... !!", 0},
       {"empty", "", 0},
