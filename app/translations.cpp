@@ -12,8 +12,11 @@ void InstallTranslations(const QLocale& locale) {
   static QTranslator toolkit;
   QCoreApplication::removeTranslator(&program);
   QCoreApplication::removeTranslator(&toolkit);
+  // Where the locale's language has no translation the texts stay English, and English takes
+  // its plural forms ("1 year ago", "2 years ago") from a file of those alone.
   if (program.load(locale, QStringLiteral("marrowleaf"), QStringLiteral("_"),
-                   QStringLiteral(":/i18n"))) {
+                   QStringLiteral(":/i18n")) ||
+      program.load(QStringLiteral("marrowleaf_en"), QStringLiteral(":/i18n"))) {
     QCoreApplication::installTranslator(&program);
   }
   if (toolkit.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -171,4 +171,53 @@ inline std::string Prose(size_t size, size_t paragraph) {
   return text;
 }
 
+// The look back's diary: every day of the twenty years 2006 to 2025 with 3 tabs (21,915
+// entries), each 100 to 1,300 bytes of prose, or one to twelve lines of Japanese: in UTF-8 in one
+// entry of ten, in Shift-JIS in one of forty. The same files on every run.
+inline std::string YearsDiaryFolder() {
+  const std::string root = Folder() + "/years";
+  static bool made = false;
+  if (made) return root;
+  made = true;
+  static const std::string prose = Prose(1 << 20, 400);
+  // 今日は雨。駅まで歩いて、本屋で新しい小説を買った。 in UTF-8 and in Shift-JIS.
+  const std::string japanese =
+      "\xe4\xbb\x8a\xe6\x97\xa5\xe3\x81\xaf\xe9\x9b\xa8\xe3\x80\x82\xe9\xa7\x85\xe3\x81\xbe"
+      "\xe3\x81\xa7\xe6\xad\xa9\xe3\x81\x84\xe3\x81\xa6\xe3\x80\x81\xe6\x9c\xac\xe5\xb1\x8b"
+      "\xe3\x81\xa7\xe6\x96\xb0\xe3\x81\x97\xe3\x81\x84\xe5\xb0\x8f\xe8\xaa\xac\xe3\x82\x92"
+      "\xe8\xb2\xb7\xe3\x81\xa3\xe3\x81\x9f\xe3\x80\x82";
+  const std::string shiftJis =
+      "\x8d\xa1\x93\xfa\x82\xcd\x89\x4a\x81\x42\x89\x77\x82\xdc\x82\xc5\x95\xe0\x82\xa2\x82"
+      "\xc4\x81\x41\x96\x7b\x89\xae\x82\xc5\x90\x56\x82\xb5\x82\xa2\x8f\xac\x90\xe0\x82\xf0"
+      "\x94\x83\x82\xc1\x82\xbd\x81\x42";
+  uint32_t seed = 2006;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 8;
+  };
+  for (int y = 2006; y <= 2025; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      const std::string month = root + '/' + std::to_string(y) + '/' + std::to_string(m);
+      marrowleaf::MakePrivateDirectories(month);
+      const int days =
+          m == 2 ? (y % 4 == 0 ? 29 : 28) : (m == 4 || m == 6 || m == 9 || m == 11 ? 30 : 31);
+      for (int d = 1; d <= days; ++d) {
+        for (int t = 0; t < 3; ++t) {
+          std::string text;
+          const uint32_t kind = next() % 40;
+          const std::string& line = kind == 0 ? shiftJis : japanese;
+          if (kind < 5) {
+            for (size_t n = 1 + next() % 12; n > 0; --n) text += line + "\r\n";
+          } else {
+            const size_t size = 100 + next() % 1200;
+            text = prose.substr(next() % (prose.size() - size), size);
+          }
+          Write(month + '/' + std::to_string(d) + '_' + std::to_string(t) + ".txt", text + '\0');
+        }
+      }
+    }
+  }
+  return root;
+}
+
 }  // namespace benchinputs

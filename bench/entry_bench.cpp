@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <atomic>
 #include <cstdlib>
 #include <string>
@@ -13,6 +14,7 @@
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
+#include "entries/lookback.h"
 #include "entries/search.h"
 #include "entries/tagdiary.h"
 
@@ -159,6 +161,45 @@ void SearchFirstRow(benchmark::State& state) {
   }
 }
 
+// The look back's statistics of the twenty-year diary (every entry read, its words and
+// characters counted, the days and streaks worked out).
+void StatisticsOurs(benchmark::State& state) {
+  const std::string root = benchinputs::YearsDiaryFolder();
+  std::atomic<bool> cancelled{false};
+  marrowleaf::DiaryStatistics s;
+  for (auto _ : state) {
+    s = marrowleaf::DiaryTally::Read(root, 3, cancelled).Statistics(QDate(2025, 12, 31));
+  }
+  state.counters["entries"] = static_cast<double>(s.entries);
+  state.counters["words"] = static_cast<double>(s.words);
+}
+
+// The same files through cat into wc -w, in the locale given (wc counts multibyte characters
+// only in a UTF-8 one).
+void StatisticsCatWc(benchmark::State& state, const char* locale) {
+  const std::string root = benchinputs::YearsDiaryFolder();
+  const std::string command = std::string("cd '") + root + "' && find . -name '*.txt' -print0 | " +
+                              "LC_ALL=" + locale + " xargs -0 cat | LC_ALL=" + locale +
+                              " wc -w > /dev/null";
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError("cat | wc -w failed");
+  }
+}
+
+// On this day for every 29th day of the twenty years (29 February among them), straight from
+// the files.
+void OnThisDayOurs(benchmark::State& state) {
+  const std::string root = benchinputs::YearsDiaryFolder();
+  std::atomic<bool> cancelled{false};
+  QDate date(2026, 1, 1);
+  size_t rows = 0;
+  for (auto _ : state) {
+    rows += marrowleaf::OnThisDay(root, 3, date, 3, cancelled).size();
+    date = date.addDays(29);
+  }
+  state.counters["rows"] = static_cast<double>(rows) / static_cast<double>(state.iterations());
+}
+
 std::string MegabyteOf(const std::string& unit) {
   std::string bytes;
   while (bytes.size() < (1u << 20)) bytes += unit;
@@ -208,6 +249,14 @@ BENCHMARK_CAPTURE(SearchOurs, sjis, "雨", true)
 BENCHMARK_CAPTURE(SearchGrep, sjis, "", true)
     ->Name("search/grep/shift_jis")
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsOurs)->Name("lookback/statistics/marrowleaf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsCatWc, c, "C")
+    ->Name("lookback/statistics/cat_wc_c")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsCatWc, utf8, "C.UTF-8")
+    ->Name("lookback/statistics/cat_wc_utf8")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(OnThisDayOurs)->Name("lookback/on_this_day")->Unit(benchmark::kMillisecond);
 BENCHMARK(SearchFirstRow)->Name("search/first_row")->Unit(benchmark::kMillisecond);
 BENCHMARK(TagListOurs)->Name("tags/list/marrowleaf")->Unit(benchmark::kMillisecond);
 BENCHMARK(TagListGrep)->Name("tags/list/grep_sort_uniq")->Unit(benchmark::kMillisecond);

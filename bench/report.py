@@ -138,6 +138,15 @@ row("Find window's memory above its idle state, a search finding every entry (%s
 o, g = ms(entry["tags/list/marrowleaf"]), ms(entry["tags/list/grep_sort_uniq"])
 row("Tag list of 21,840 tagged entries", "%.1f ms" % o, "grep -arhoE \\| sort \\| uniq -c %.1f ms" % g,
     "%.2f x" % (o / g), "<= 0.5 x", o / g <= 0.5)
+# The look back: the statistics of the 20-year diary against cat | wc -w on the same files (the
+# faster of the C and the UTF-8 locale), and on this day from the menu's command to its rows.
+o = ms(entry["lookback/statistics/marrowleaf"])
+c = min(ms(entry["lookback/statistics/cat_wc_c"]), ms(entry["lookback/statistics/cat_wc_utf8"]))
+row("Statistics of the 20-year diary (21,915 entries)", "%.0f ms" % o, "cat | wc -w %.0f ms" % c,
+    "%.2f x" % (o / c), "<= 1.0 x", o <= c)
+t = window["lookback/open_to_rows"]
+row("Look Back, from the command to the rows of on this day (worst %.1f ms)" % t["worst_ms"],
+    "%.1f ms" % ms(t), "", "", "< 50 ms", t["worst_ms"] < 50)
 
 # Export of the whole 20-year diary against the peers on the same days.
 def named(prefix):

@@ -14,9 +14,11 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QListView>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -28,6 +30,7 @@
 #include "export/exportwindow.h"
 #include "find/findwindow.h"
 #include "history/historywindow.h"
+#include "lookback/lookbackwindow.h"
 #include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 #include "spelling/spellchecker.h"
@@ -338,8 +341,44 @@ void PeerCommand(benchmark::State& state, marrowleaf::ExportFormat format, const
   }
 }
 
+// File, Look Back… on the twenty-year diary: from the menu's command to the rows of earlier
+// years, for a day 37 days on each time (29 February among them), while the statistics are read
+// beside it. The window is closed again between rounds, untimed.
+void LookBackOpen(benchmark::State& state) {
+  Diary diary(3);
+  WriteFile(QStringLiteral("config.ini"),
+            "[GENERAL]\nN_TABS=3\nSAVE_DIR=" +
+                QByteArray::fromStdString(benchinputs::YearsDiaryFolder()) +
+                "\n[SPELLING]\nLANGUAGE=off\n");
+  TForm1 form(prompts);
+  form.show();
+  auto* calendar = form.findChild<QCalendarWidget*>(QStringLiteral("calender"));
+  auto* look = form.findChild<QAction*>(QStringLiteral("Look1"));
+  QDate date(2026, 2, 28);
+  double worst = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    calendar->setSelectedDate(date);
+    date = date.addDays(37);
+    state.ResumeTiming();
+    QElapsedTimer clock;
+    clock.start();
+    look->trigger();
+    auto* window = form.findChild<TLookBackWindow*>(QStringLiteral("LookBackWindow"));
+    auto* rows = window->findChild<QListWidget*>(QStringLiteral("OnThisDayRows"));
+    while (rows->count() == 0 && clock.elapsed() < 10000) QCoreApplication::processEvents();
+    worst = std::max(worst, static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    state.PauseTiming();
+    if (rows->count() == 0) state.SkipWithError("no rows");
+    window->close();
+    state.ResumeTiming();
+  }
+  state.counters["worst_ms"] = worst;
+}
+
 }  // namespace
 
+BENCHMARK(LookBackOpen)->Name("lookback/open_to_rows")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ExportWhole, html, marrowleaf::ExportFormat::kHtml, "html")
     ->Name("export/whole_diary/html")
     ->Unit(benchmark::kMillisecond);

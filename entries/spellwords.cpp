@@ -154,6 +154,56 @@ std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from, qsizetyp
   return words;
 }
 
+namespace {
+
+// Scripts written without blanks in which every character counts as a word: Chinese and
+// Japanese (with the kana's prolonged sound mark, which belongs to no script of its own).
+bool CountedByCharacter(char32_t c) {
+  switch (QChar::script(c)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+      return true;
+    default:
+      return c == 0x30FC || c == 0xFF70;
+  }
+}
+
+}  // namespace
+
+int64_t CountWords(const QString& text) {
+  int64_t count = 0;
+  const QStringView all(text);
+  const WordCharacters characters;
+  qsizetype at = 0;
+  while (at < all.size()) {
+    while (at < all.size() && Blank(all[at])) ++at;
+    qsizetype runEnd = at;
+    while (runEnd < all.size() && !Blank(all[runEnd])) ++runEnd;
+    if (runEnd > at && IsAddress(all.mid(at, runEnd - at))) {
+      ++count;
+      at = runEnd;
+      continue;
+    }
+    bool inWord = false;
+    for (qsizetype units = 1; at < runEnd; at += units) {
+      const char32_t c = CodePointAt(all, at, units);
+      if (c == 0xFF9E || c == 0xFF9F) continue;  // half-width voiced marks: part of the kana before
+      if (CountedByCharacter(c)) {
+        ++count;
+        inWord = false;
+        continue;
+      }
+      // An apostrophe before a word is a quotation mark, as for the checker.
+      const bool in = inWord ? characters.InWord(c, WordPlace::kMiddle)
+                             : !Apostrophe(c) && characters.InWord(c, WordPlace::kStart);
+      if (in && !inWord) ++count;
+      inWord = in;
+    }
+  }
+  return count;
+}
+
 std::pair<QString, QString> ApostropheForms(const QString& word) {
   QString ascii = word;
   QString typographic = word;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,14 @@ class WordCharacters {
 // or `to` is taken whole.
 std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from = 0, qsizetype to = -1,
                                    const WordCharacters& characters = WordCharacters());
+
+// The words of a text, the one word count of the diary. In scripts written without blanks
+// between words, Chinese and Japanese (Han, Hiragana, Katakana), each character is a word:
+// "一二三四五 six seven eight" is 8 words. Elsewhere a word is what the spell checker takes as one
+// (CheckedWords, by the rule of dictionaries that have none), with numbers, words in capitals
+// and other scripts (Korean is written with blanks) counted as well, and a web or e-mail address
+// as one word. Punctuation is no word.
+int64_t CountWords(const QString& text);
 
 // The apostrophe is one character for the checker whichever way it is written: a word in its
 // two forms, with every ' and ’ as ' (first) and as ’ (second).

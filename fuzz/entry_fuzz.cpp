@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as an entry file. Besides not crashing: the text is the bytes up to the first
 // NUL; shown and turned back into bytes it is the same text; saved and read again it is too. The
-// text is also taken as a query and as an entry's name.
+// text is also taken as a query and as an entry's name, and its words and characters counted.
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
+#include "entries/lookback.h"
 #include "entries/search.h"
 #include "fuzzfile.h"
 
@@ -36,6 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QString& term : query.terms) FUZZ_CHECK(!term.isEmpty() && folded.contains(term));
     FUZZ_CHECK(match.lineStart <= match.start && match.start + match.length <= shown.text.size());
   }
+
+  // Counted for the look back: every word holds a character, and only text that holds more than
+  // blanks holds words.
+  const marrowleaf::TextCount count = marrowleaf::CountText(read.text);
+  FUZZ_CHECK(count.words >= 0 && count.words <= count.characters);
+  FUZZ_CHECK(count.written || count.words == 0);
 
   // The same bytes as a name a diary folder may hold: a name taken as an entry's is the name its
   // key is written as.

@@ -34,6 +34,7 @@ class TDiaryCalendar;
 struct TExportChoices;
 class TFindWindow;
 class TTagsWindow;
+class TLookBackWindow;
 class TPrompts;
 class TSpellChecker;
 
@@ -96,6 +97,7 @@ class TForm1 : public QMainWindow {
   void Expo1Click();
   void Prin1Click();
   void Tmpl1Click();
+  void Look1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -197,6 +199,7 @@ class TForm1 : public QMainWindow {
   QAction* Expo1 = nullptr;
   QAction* Prin1 = nullptr;
   QAction* Tmpl1 = nullptr;
+  QAction* Look1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.
@@ -212,6 +215,7 @@ class TForm1 : public QMainWindow {
   TTagsWindow* tagsWindow = nullptr;      // made on first use
   TSpellChecker* spelling = nullptr;      // the text area's spelling
   bool spellingStarted = false;
+  TLookBackWindow* lookBackWindow = nullptr;  // made on first use
   // The last export's file and format, which the next one of this run starts from.
   std::shared_ptr<TExportChoices> exportChoices;
   std::string spellChoice;  // a language chosen in the menu this run, or "off": kept at the end

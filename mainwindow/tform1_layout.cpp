@@ -139,6 +139,8 @@ void TForm1::CreateMenu() {
   Prin1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   Tmpl1 = N1->addAction(tr("Te&mplates…"));
   Tmpl1->setObjectName(QStringLiteral("Tmpl1"));
+  Look1 = N1->addAction(tr("&Look Back…"));
+  Look1->setObjectName(QStringLiteral("Look1"));
   Exi1 = N1->addAction(tr("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
   PrevEntryDay = new QAction(tr("Previous day with an entry"), this);

@@ -21,7 +21,12 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-ts-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cp "$top"/translations/*.ts "$work/"
 # shellcheck disable=SC2086
-(cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete $folders -ts "$work"/*.ts)
+(cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete $folders \
+  -ts $(ls "$work"/*.ts | grep -v '_en\.ts$'))
+# English, the language of the sources, needs its plural forms alone.
+# shellcheck disable=SC2086
+(cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete -pluralonly $folders \
+  -ts "$work"/marrowleaf_en.ts)
 status=0
 for ts in "$work"/*.ts; do
   name=$(basename "$ts")

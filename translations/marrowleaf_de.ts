@@ -511,6 +511,10 @@ Der neue Eintrag beginnt leer.</translation>
         <source>&amp;Tags…</source>
         <translation>&amp;Tags…</translation>
     </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation>&amp;Rückblick…</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -581,6 +585,120 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>Kopie eines Synchronisationsprogramms: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation>Rückblick</translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation>An diesem Tag</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation>Einträge dieses Tages in früheren Jahren</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation>Neueste zuerst; Eingabe zeigt den Eintrag im Tagebuchfenster</translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation>An diesem Tag wurde in keinem früheren Jahr etwas geschrieben.</translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation>Einträge:</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>Tage mit Einträgen:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation>Zeichen:</translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation>Wörter pro Tag mit Eintrag:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Aktuelle Serie:</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>Längste Serie:</translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation>Erster Eintrag:</translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation>Letzter Eintrag:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation>Ein Feld pro Tag, je mehr Wörter, desto kräftiger die Farbe; die Pfeiltasten bewegen, Eingabe zeigt den Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation>
+            <numerusform>vor %n Jahr</numerusform>
+            <numerusform>vor %n Jahren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation>%1, %2, Reiter %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln Tag</numerusform>
+            <numerusform>%Ln Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation>
+            <numerusform>%Ln Tag, bis %1</numerusform>
+            <numerusform>%Ln Tage, bis %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation>Wörter pro Tag im Jahr %1</translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation>Wörter pro Monat im Jahr %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation>
+            <numerusform>%1: %Ln Wort</numerusform>
+            <numerusform>%1: %Ln Wörter</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -836,6 +954,31 @@ Der neue Eintrag beginnt leer.</translation>
 %2</source>
         <translation>Die Vorlage %1 konnte nicht entfernt werden:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation>
+            <numerusform>%1: %Ln Wort</numerusform>
+            <numerusform>%1: %Ln Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation>
+            <numerusform>%Ln Wort im Jahr %1</numerusform>
+            <numerusform>%Ln Wörter im Jahr %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
     </message>
 </context>
 </TS>

@@ -510,6 +510,10 @@ The new entry starts empty.</source>
         <source>&amp;Tags…</source>
         <translation>タグ(&amp;T)…</translation>
     </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation>振り返り(&amp;L)…</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -580,6 +584,116 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>同期ツールが作ったコピー: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation>振り返り</translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation>この日</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation>以前の年のこの日の日記</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation>新しい順。Enter で日記のウィンドウに表示します</translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation>以前の年のこの日には何も書かれていません。</translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation>日記の数:</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>書いた日数:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>語数:</translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation>文字数:</translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation>書いた日の平均語数:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>現在の連続日数:</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>最長の連続日数:</translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation>最初の日記:</translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation>最新の日記:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>年(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation>1日 1 マス、語数が多いほど濃い色。矢印キーで移動し、Enter でその日を表示します</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation>
+            <numerusform>%n 年前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation>%1、%2、タブ %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation>
+            <numerusform>%Ln 日、%1 まで</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation>%1 年の日ごとの語数</translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation>%1 年の月ごとの語数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation>
+            <numerusform>%1: %Ln 語</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -832,6 +946,29 @@ The new entry starts empty.</source>
 %2</source>
         <translation>テンプレート %1 を削除できませんでした:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation>
+            <numerusform>%1: %Ln 語</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation>
+            <numerusform>%1 年に %Ln 語</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>少</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>多</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "entries/entrytext.h"
+
 namespace {
 
 using namespace marrowleaf;
@@ -63,6 +65,35 @@ TEST(SpellWords, BothApostrophesAreOne) {
   EXPECT_EQ(forms.first, QStringLiteral("rock'n'roll"));
   EXPECT_EQ(forms.second, QString::fromUtf8("rock\u2019n\u2019roll"));
   EXPECT_EQ(ApostropheForms(QStringLiteral("plain")).first, QStringLiteral("plain"));
+}
+
+// The diary's word count: each character of Chinese and Japanese a word, other words as the
+// spell checker finds them, numbers and capitals included. Entries as bytes, decoded as the
+// window decodes them.
+TEST(SpellWords, WordsAreCountedAsTheSpellCheckerFindsThemAndCjkByCharacter) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    int64_t words;
+  } rows[] = {
+      {"English", "It doesn't rain; we walked 3 miles.", 7},
+      {"German", "Straße über Brücken, naïv!", 4},
+      {"Japanese", "今日は晴れ。", 5},
+      {"katakana and its long vowel", "ラーメン", 4},
+      {"mixed", "一二三四五 six seven eight", 8},
+      {"mixed without blanks", "日記diary", 3},
+      {"Korean is written with blanks", "안녕 하세요", 2},
+      {"CRLF", "one two\r\nthree\r\n\r\nfour", 4},
+      {"Shift-JIS", "\x93\xfa\x8b\x4c entry", 3},
+      {"half-width kana with voiced marks", "\xcc\xde\xd8\xdd", 3},  // ﾌﾞﾘﾝ
+      {"capitals, addresses", "NASA met me@example.org at www.example.com", 5},
+      {"punctuation alone", "-- ... !!", 0},
+      {"empty", "", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(CountWords(DecodeText(row.bytes)), row.words);
+  }
 }
 
 TEST(SpellWords, TheDictionaryFollowsTheLocale) {

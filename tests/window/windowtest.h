@@ -29,6 +29,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/translations.h"
 #include "entrysamples.h"
 #include "mainwindow/editorlaunch.h"
 #include "mainwindow/prompts.h"
@@ -169,7 +170,10 @@ class WindowTest : public QObject {
   }
 
  private Q_SLOTS:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    InstallTranslations(QLocale::c());  // the program's English, with its plural forms
+  }
   void init() {
     dir = std::make_unique<QTemporaryDir>();
     oldCwd = QDir::currentPath();

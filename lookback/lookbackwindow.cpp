@@ -1,0 +1,448 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lookback/lookbackwindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileSystemWatcher>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+#include "entries/entrykey.h"
+#include "lookback/lookbackdates.h"
+#include "lookback/monthchart.h"
+#include "lookback/yearheatmap.h"
+
+namespace {
+
+enum Role { kDate = Qt::UserRole, kTab };
+
+constexpr int kOpeningLines = 2;
+
+}  // namespace
+
+TLookBackWindow::TLookBackWindow(std::string dir, QStringList titles, TClock clock, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      saveDir(std::move(dir)),
+      tabTitles(std::move(titles)),
+      today(std::move(clock)),
+      rowsStop(std::make_shared<std::atomic<bool>>(false)),
+      tallyStop(std::make_shared<std::atomic<bool>>(false)) {
+  setObjectName(QStringLiteral("LookBackWindow"));
+  setWindowTitle(tr("Look Back"));
+  CreateLayout();
+  watcher = new QFileSystemWatcher(this);
+  settle = new QTimer(this);
+  settle->setSingleShot(true);
+  settle->setInterval(150);  // a sync tool writes many files at once: one read after them
+  connect(watcher, &QFileSystemWatcher::directoryChanged, this, &TLookBackWindow::Changed);
+  connect(watcher, &QFileSystemWatcher::fileChanged, this, &TLookBackWindow::Changed);
+  connect(settle, &QTimer::timeout, this, &TLookBackWindow::ApplyChanges);
+}
+
+TLookBackWindow::~TLookBackWindow() { Stop(); }
+
+void TLookBackWindow::CreateLayout() {
+  auto* layout = new QVBoxLayout(this);
+  LookBackParts = new QTabWidget(this);
+  LookBackParts->setObjectName(QStringLiteral("LookBackParts"));
+  LookBackParts->addTab(CreateOnThisDay(), tr("On this day"));
+  LookBackParts->addTab(CreateStatistics(), tr("Statistics"));
+  layout->addWidget(LookBackParts);
+}
+
+QWidget* TLookBackWindow::CreateOnThisDay() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("OnThisDay"));
+  auto* column = new QVBoxLayout(page);
+  OnThisDayTitle = new QLabel(page);
+  OnThisDayTitle->setObjectName(QStringLiteral("OnThisDayTitle"));
+  QFont bold = OnThisDayTitle->font();
+  bold.setBold(true);
+  OnThisDayTitle->setFont(bold);
+  OnThisDayRows = new QListWidget(page);
+  OnThisDayRows->setObjectName(QStringLiteral("OnThisDayRows"));
+  // A long first line wraps within the window instead of running off its side.
+  OnThisDayRows->setWordWrap(true);
+  OnThisDayRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  OnThisDayRows->setResizeMode(QListView::Adjust);
+  OnThisDayRows->setSpacing(1);
+  OnThisDayRows->setAlternatingRowColors(true);
+  OnThisDayRows->setAccessibleName(tr("Entries of this day in earlier years"));
+  OnThisDayRows->setAccessibleDescription(
+      tr("Newest first; Enter shows the entry in the diary window"));
+  OnThisDayEmpty = new QLabel(tr("Nothing was written on this day in any earlier year."), page);
+  OnThisDayEmpty->setObjectName(QStringLiteral("OnThisDayEmpty"));
+  OnThisDayEmpty->setWordWrap(true);
+  OnThisDayEmpty->setAlignment(Qt::AlignCenter);
+  OnThisDayEmpty->hide();
+  column->addWidget(OnThisDayTitle);
+  column->addWidget(OnThisDayRows, 1);
+  column->addWidget(OnThisDayEmpty, 1);
+  connect(OnThisDayRows, &QListWidget::itemActivated, this, &TLookBackWindow::Choose);
+  return page;
+}
+
+QWidget* TLookBackWindow::CreateStatistics() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("Statistics"));
+  auto* column = new QVBoxLayout(page);
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(12);
+  grid->setVerticalSpacing(2);
+  const std::pair<const char*, QString> named[] = {
+      {"StatEntries", tr("Entries:")},
+      {"StatDays", tr("Days written:")},
+      {"StatWords", tr("Words:")},
+      {"StatCharacters", tr("Characters:")},
+      {"StatWordsPerDay", tr("Words per day written:")},
+      {"StatCurrentStreak", tr("Current streak:")},
+      {"StatLongestStreak", tr("Longest streak:")},
+      {"StatFirst", tr("First entry:")},
+      {"StatLatest", tr("Latest entry:")},
+  };
+  int at = 0;
+  for (const auto& [name, caption] : named) {
+    auto* label = new QLabel(caption, page);
+    auto* value = new QLabel(page);
+    value->setObjectName(QString::fromLatin1(name));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setBuddy(value);
+    value->setAccessibleName(QString(caption).remove(QLatin1Char(':')));
+    // Two figures a row; the streaks and the first and latest entry side by side.
+    const int row = at < 4 ? at / 2 : (at == 4 ? 2 : (at + 1) / 2);
+    const int pair = at < 4 ? at % 2 : (at == 4 ? 0 : (at + 1) % 2);
+    grid->addWidget(label, row, pair * 2);
+    grid->addWidget(value, row, pair * 2 + 1);
+    figures[value->objectName()] = value;
+    ++at;
+  }
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(3, 1);
+  column->addLayout(grid);
+
+  auto* yearRow = new QHBoxLayout;
+  auto* yearLabel = new QLabel(tr("&Year:"), page);
+  LookBackYear = new QComboBox(page);
+  LookBackYear->setObjectName(QStringLiteral("LookBackYear"));
+  yearLabel->setBuddy(LookBackYear);
+  yearRow->addWidget(yearLabel);
+  yearRow->addWidget(LookBackYear);
+  yearRow->addStretch(1);
+  column->addLayout(yearRow);
+  Heatmap = new TYearHeatmap(page);
+  Heatmap->setAccessibleDescription(
+      tr("A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the "
+         "day"));
+  column->addWidget(Heatmap);
+  MonthChart = new TMonthChart(page);
+  column->addWidget(MonthChart, 1);
+  setTabOrder(LookBackYear, Heatmap);
+  connect(LookBackYear, &QComboBox::activated, this,
+          [this](int index) { ShowYear(LookBackYear->itemData(index).toInt()); });
+  connect(Heatmap, &TYearHeatmap::dayChosen, this,
+          [this](const QDate& day) { Q_EMIT showRequested(day, -1); });
+  return page;
+}
+
+bool TLookBackWindow::Reading() const {
+  return tallyPending || rowsRead.isRunning() || tallyRead.isRunning();
+}
+
+void TLookBackWindow::SetDate(const QDate& shown) {
+  if (!shown.isValid()) return;
+  date = shown;
+  const auto chosen = std::find_if(rows.begin(), rows.end(), [&](const marrowleaf::PastEntry& r) {
+    return QDate(r.key.year, r.key.month, r.key.day) == shown;
+  });
+  if (chosen == rows.end() || !anchor.isValid()) {
+    anchor = shown;
+    OnThisDayTitle->setText(lookback::LongDate(anchor));
+    if (open) ReadRows();
+  } else {
+    OnThisDayRows->setCurrentRow(static_cast<int>(chosen - rows.begin()));
+  }
+  if (open && tallyKnown && shown.year() != shownYear) ShowYear(shown.year());
+  Heatmap->SetCurrent(shown);
+}
+
+void TLookBackWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!placed && parentWidget() != nullptr) {
+    // Over the diary window, within its screen.
+    placed = true;
+    QSize size = QSize(700, 520).expandedTo(minimumSizeHint());
+    const QRect owner = parentWidget()->window()->frameGeometry();
+    if (const QScreen* screen = parentWidget()->window()->screen()) {
+      const QRect room = screen->availableGeometry();
+      size = size.boundedTo(room.size() - QSize(40, 60));
+      QRect frame(QPoint(), size);
+      frame.moveCenter(owner.center());
+      frame.moveTop(std::max(frame.top(), room.top() + 30));
+      frame.moveLeft(std::clamp(frame.left(), room.left(), room.right() - size.width()));
+      frame.moveTop(std::min(frame.top(), room.bottom() - size.height() - 30));
+      resize(size);
+      move(frame.topLeft());
+    } else {
+      resize(size);
+    }
+  }
+  if (!open) Open();
+}
+
+void TLookBackWindow::closeEvent(QCloseEvent* event) {
+  Close();
+  QWidget::closeEvent(event);
+}
+
+void TLookBackWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TLookBackWindow::Open() {
+  open = true;
+  if (!date.isValid()) SetDate(today());
+  anchor = date;
+  OnThisDayTitle->setText(lookback::LongDate(anchor));
+  for (auto& [name, label] : figures) label->setText(QString(QChar(0x2026)));
+  // The rows first, alone: they are what the window shows first. The whole diary's reading
+  // follows once they are in.
+  tallyPending = true;
+  ReadRows();
+}
+
+void TLookBackWindow::Close() {
+  open = false;
+  tallyPending = false;
+  Stop();
+  settle->stop();
+  if (!watcher->files().isEmpty()) watcher->removePaths(watcher->files());
+  if (!watcher->directories().isEmpty()) watcher->removePaths(watcher->directories());
+  watched.clear();
+  rowFiles.clear();
+  changedMonths.clear();
+  changedAll = false;
+  // Nothing of the diary is kept while the window is closed.
+  tally = marrowleaf::DiaryTally();
+  tallyKnown = false;
+  shownYear = 0;
+  rows.clear();
+  OnThisDayRows->clear();
+}
+
+void TLookBackWindow::Stop() {
+  rowsStop->store(true);
+  tallyStop->store(true);
+  rowsRead.waitForFinished();
+  tallyRead.waitForFinished();
+}
+
+void TLookBackWindow::Watch() {
+  // The diary's folder, its year folders and its month folders: a name made, replaced or
+  // removed in any of them (a sync tool, an import, a save) is a change.
+  QStringList folders{QString::fromStdString(saveDir)};
+  for (const auto& [year, month] :
+       marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kOldestFirst)) {
+    const QString yearFolder = QString::fromStdString(marrowleaf::YearDirectory(saveDir, year));
+    if (folders.last() != yearFolder) folders.append(yearFolder);
+    const QString monthFolder =
+        QString::fromStdString(marrowleaf::MonthDirectory(saveDir, year, month));
+    folders.append(monthFolder);
+    watched[monthFolder] = {year, month};
+  }
+  const QStringList already = watcher->directories();
+  QStringList added;
+  for (const QString& folder : folders) {
+    if (!already.contains(folder)) added.append(folder);
+  }
+  if (!added.isEmpty()) watcher->addPaths(added);
+}
+
+void TLookBackWindow::Changed(const QString& path) {
+  if (!open) return;
+  const auto month = watched.find(path);
+  if (month != watched.end()) {
+    changedMonths.insert(month->second);
+  } else if (rowFiles.contains(path)) {
+    // A row's entry written in place: its month, and the rows.
+    if (const auto key = marrowleaf::ParseEntryPath(path.toStdString())) {
+      changedMonths.insert({key->year, key->month});
+    }
+  } else {
+    changedAll = true;  // the diary's folder or a year folder: months came or went
+  }
+  settle->start();
+}
+
+void TLookBackWindow::ApplyChanges() {
+  if (!open) return;
+  ReadRows();
+  if (tallyPending || tallyRead.isRunning()) {
+    settle->start();  // the changes wait for the read under way
+    return;
+  }
+  if (changedAll) {
+    Watch();
+    ReadTally({});
+  } else if (!changedMonths.empty()) {
+    ReadTally(std::vector<Month>(changedMonths.begin(), changedMonths.end()));
+  }
+  changedAll = false;
+  changedMonths.clear();
+}
+
+void TLookBackWindow::ReadRows() {
+  // The read under way stops at its next month: waiting for it keeps every read this window
+  // started known to it until it ends.
+  rowsStop->store(true);
+  rowsRead.waitForFinished();
+  rowsStop = std::make_shared<std::atomic<bool>>(false);
+  const int mine = ++rowsGeneration;
+  rowsRead =
+      QtConcurrent::run([this, mine, dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
+                         day = anchor, stop = rowsStop] {
+        std::vector<marrowleaf::PastEntry> found =
+            marrowleaf::OnThisDay(dir, tabs, day, kOpeningLines, *stop);
+        if (stop->load()) return;
+        QMetaObject::invokeMethod(
+            this, [this, mine, found = std::move(found)]() mutable { ShowRows(mine, found); },
+            Qt::QueuedConnection);
+      });
+}
+
+void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& found) {
+  if (mine != rowsGeneration || !open) return;
+  rows = std::move(found);
+  OnThisDayRows->clear();
+  QStringList files;
+  for (const marrowleaf::PastEntry& row : rows) {
+    const QDate day(row.key.year, row.key.month, row.key.day);
+    const QString tab =
+        row.key.tab < tabTitles.size() ? tabTitles[row.key.tab] : QString::number(row.key.tab);
+    const QString ago = tr("%n years ago", nullptr, row.yearsAgo);
+    // The year says which day it was, but for 29 February shown on the 28th.
+    const QString when =
+        day.day() == anchor.day() ? QString::number(day.year()) : lookback::LongDate(day);
+    auto* item = new QListWidgetItem(when + QStringLiteral(" · ") + ago + QStringLiteral(" · ") +
+                                         tab + QLatin1Char('\n') + row.opening,
+                                     OnThisDayRows);
+    item->setData(Qt::AccessibleTextRole, tr("%1, %2, tab %3: %4")
+                                              .arg(lookback::LongDate(day), ago, tab,
+                                                   row.opening.section(QLatin1Char('\n'), 0, 0)));
+    item->setData(kDate, day);
+    item->setData(kTab, row.key.tab);
+    if (day == date) OnThisDayRows->setCurrentItem(item);
+    files.append(QString::fromStdString(marrowleaf::EntryPath(saveDir, row.key)));
+  }
+  OnThisDayRows->setVisible(!rows.empty());
+  OnThisDayEmpty->setVisible(rows.empty());
+  if (OnThisDayRows->currentRow() < 0 && !rows.empty()) OnThisDayRows->setCurrentRow(0);
+  if (!rowFiles.isEmpty()) watcher->removePaths(rowFiles);
+  rowFiles = files;
+  if (!rowFiles.isEmpty()) watcher->addPaths(rowFiles);
+  if (tallyPending) {
+    // Watched before the whole diary is read, so that no change escapes both.
+    tallyPending = false;
+    Watch();
+    ReadTally({});
+  }
+}
+
+void TLookBackWindow::Choose(QListWidgetItem* item) {
+  if (item != nullptr) Q_EMIT showRequested(item->data(kDate).toDate(), item->data(kTab).toInt());
+}
+
+void TLookBackWindow::ReadTally(std::vector<Month> months) {
+  tallyStop = std::make_shared<std::atomic<bool>>(false);
+  const int mine = ++tallyGeneration;
+  tallyRead = QtConcurrent::run([this, mine, months = std::move(months), dir = saveDir,
+                                 tabs = static_cast<int>(tabTitles.size()), stop = tallyStop] {
+    if (months.empty()) {
+      marrowleaf::DiaryTally read = marrowleaf::DiaryTally::Read(dir, tabs, *stop);
+      if (stop->load()) return;
+      QMetaObject::invokeMethod(
+          this,
+          [this, mine, read = std::move(read)]() mutable {
+            if (mine != tallyGeneration || !open) return;
+            tally = std::move(read);
+            tallyKnown = true;
+            ShowTally();
+          },
+          Qt::QueuedConnection);
+      return;
+    }
+    std::vector<marrowleaf::MonthTally> read;
+    for (const auto& [year, month] : months) {
+      read.push_back(marrowleaf::TallyMonth(dir, tabs, year, month, *stop));
+    }
+    if (stop->load()) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, mine, read = std::move(read)]() mutable {
+          if (mine != tallyGeneration || !open) return;
+          for (marrowleaf::MonthTally& month : read) tally.Put(std::move(month));
+          ShowTally();
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void TLookBackWindow::ShowTally() {
+  const marrowleaf::DiaryStatistics s = tally.Statistics(today());
+  const QLocale locale;
+  const auto number = [&](int64_t n) { return locale.toString(static_cast<qlonglong>(n)); };
+  const auto day = [&](const QDate& d) {
+    return d.isValid() ? lookback::ShortDate(d) : QString(QChar(0x2014));
+  };
+  figures[QStringLiteral("StatEntries")]->setText(number(s.entries));
+  figures[QStringLiteral("StatDays")]->setText(number(s.daysWritten));
+  figures[QStringLiteral("StatWords")]->setText(number(s.words));
+  figures[QStringLiteral("StatCharacters")]->setText(number(s.characters));
+  figures[QStringLiteral("StatWordsPerDay")]->setText(
+      locale.toString(s.wordsPerDay, 'f', s.wordsPerDay < 10 ? 1 : 0));
+  figures[QStringLiteral("StatCurrentStreak")]->setText(tr("%Ln days", nullptr, s.currentStreak));
+  figures[QStringLiteral("StatLongestStreak")]->setText(
+      s.longestStreak == 0
+          ? tr("%Ln days", nullptr, 0)
+          : tr("%Ln days, to %1", nullptr, s.longestStreak).arg(day(s.longestStreakEnd)));
+  figures[QStringLiteral("StatFirst")]->setText(day(s.first));
+  figures[QStringLiteral("StatLatest")]->setText(day(s.latest));
+  // The years to choose from: those written, the calendar's and this one.
+  std::vector<int> years = tally.Years();
+  years.push_back(date.year());
+  years.push_back(today().year());
+  std::sort(years.begin(), years.end(), std::greater<>());
+  years.erase(std::unique(years.begin(), years.end()), years.end());
+  const int keep = shownYear != 0 ? shownYear : date.year();
+  LookBackYear->clear();
+  for (const int year : years) LookBackYear->addItem(QString::number(year), year);
+  ShowYear(keep);
+}
+
+void TLookBackWindow::ShowYear(int year) {
+  shownYear = year;
+  if (LookBackYear->findData(year) < 0) {  // a year of the calendar's with nothing written
+    int at = 0;
+    while (at < LookBackYear->count() && LookBackYear->itemData(at).toInt() > year) ++at;
+    LookBackYear->insertItem(at, QString::number(year), year);
+  }
+  LookBackYear->setCurrentIndex(LookBackYear->findData(year));
+  Heatmap->SetYear(year, tally.DayWords(year));
+  Heatmap->SetCurrent(date);
+  Heatmap->setAccessibleName(tr("Words per day of %1").arg(year));
+  MonthChart->SetYear(year, tally.MonthWords(year));
+}

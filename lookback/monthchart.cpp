@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lookback/monthchart.h"
+
+#include <QHelpEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+
+TMonthChart::TMonthChart(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("MonthChart"));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void TMonthChart::SetYear(int shown, const std::array<int64_t, 12>& monthWords) {
+  year = shown;
+  words = monthWords;
+  setAccessibleName(tr("Words per month of %1").arg(year));
+  QStringList months;
+  for (int month = 1; month <= 12; ++month) months.append(MonthName(month));
+  setAccessibleDescription(months.join(QStringLiteral("; ")));
+  update();
+}
+
+QString TMonthChart::MonthName(int month) const {
+  const int64_t n = words[static_cast<size_t>(std::clamp(month, 1, 12) - 1)];
+  return tr("%1: %Ln words", nullptr, static_cast<int>(std::min<int64_t>(n, INT32_MAX)))
+      .arg(QLocale().standaloneMonthName(month, QLocale::LongFormat));
+}
+
+QSize TMonthChart::sizeHint() const { return {12 * 44, 6 * fontMetrics().height() + 40}; }
+
+QSize TMonthChart::minimumSizeHint() const { return {12 * 26, 3 * fontMetrics().height() + 30}; }
+
+QRect TMonthChart::Column(int month) const {
+  const int width = std::max(1, (this->width() - 2) / 12);
+  return {1 + (month - 1) * width, 0, width, height()};
+}
+
+QRect TMonthChart::BarRect(int month, int64_t most) const {
+  const QRect column = Column(month);
+  const int line = fontMetrics().height();
+  const int top = line + 4;                // room for the words above the tallest bar
+  const int bottom = height() - line - 4;  // and for the month's name below
+  const int room = std::max(1, bottom - top);
+  const int64_t n = words[static_cast<size_t>(month - 1)];
+  const int tall =
+      most > 0 ? static_cast<int>(static_cast<double>(n) / static_cast<double>(most) * room) : 0;
+  const int inset = std::max(2, column.width() / 6);
+  return {column.left() + inset, bottom - tall, column.width() - 2 * inset, tall};
+}
+
+void TMonthChart::paintEvent(QPaintEvent*) {
+  if (year == 0) return;
+  QPainter painter(this);
+  const QLocale locale;
+  const QFontMetrics metrics = fontMetrics();
+  const QColor text = palette().color(QPalette::WindowText);
+  const int64_t most = *std::max_element(words.begin(), words.end());
+  const int bottom = height() - metrics.height() - 4;
+  painter.setPen(QPen(text, 1));
+  painter.drawLine(1, bottom, width() - 2, bottom);
+  for (int month = 1; month <= 12; ++month) {
+    const QRect column = Column(month);
+    const QRect bar = BarRect(month, most);
+    painter.fillRect(bar, palette().color(QPalette::Highlight));
+    painter.setPen(text);
+    painter.drawText(QRect(column.left(), bottom + 2, column.width(), metrics.height() + 2),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     metrics.elidedText(locale.standaloneMonthName(month, QLocale::ShortFormat),
+                                        Qt::ElideRight, column.width()));
+    const int64_t n = words[static_cast<size_t>(month - 1)];
+    const QString count = locale.toString(static_cast<qlonglong>(n));
+    // The words above the bar, where the column is wide enough for them.
+    if (n > 0 && metrics.horizontalAdvance(count) <= column.width()) {
+      painter.drawText(
+          QRect(column.left(), bar.top() - metrics.height() - 2, column.width(), metrics.height()),
+          Qt::AlignHCenter | Qt::AlignBottom, count);
+    }
+  }
+}
+
+bool TMonthChart::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && year != 0) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int month =
+        std::clamp((help->pos().x() - 1) / std::max(1, (width() - 2) / 12) + 1, 1, 12);
+    QToolTip::showText(help->globalPos(), MonthName(month), this, Column(month));
+    return true;
+  }
+  return QWidget::event(event);
+}
