@@ -54,11 +54,9 @@ class TDayCell : public QAccessibleInterface {
     if (t != QAccessible::Name) return {};
     const QDate date = Date();
     if (!date.isValid()) return view->model()->index(row, column).data().toString();
-    QString name = QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
     const TDiaryCalendar* calendar = CalendarOf(view);
-    const QString more = calendar != nullptr ? calendar->DayDescription(date) : QString();
-    if (!more.isEmpty()) name += QStringLiteral(", ") + more;
-    return name;
+    return calendar != nullptr ? calendar->SpokenDay(date)
+                               : QLocale().toString(date, QLocale::LongFormat);
   }
   void setText(QAccessible::Text, const QString&) override {}
 
