@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -24,6 +25,28 @@
 
 namespace {
 
+// The design font and its stand-ins are Japanese: they set Chinese in Japanese glyph forms,
+// have no Hangul, and set Cyrillic full-width, too wide for every caption of the left panel. In
+// those languages a face made for the language comes first, the design font after it.
+QStringList LanguageFaces(const QLocale& locale) {
+  if (locale.language() == QLocale::Chinese) {
+    if (locale.script() == QLocale::TraditionalHanScript) {
+      return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW")};
+    }
+    return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+            QStringLiteral("WenQuanYi Zen Hei")};
+  }
+  if (locale.language() == QLocale::Korean) {
+    return {QStringLiteral("Noto Sans CJK KR"), QStringLiteral("NanumGothic"),
+            QStringLiteral("UnDotum")};
+  }
+  if (locale.script() == QLocale::CyrillicScript) {
+    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+            QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
+  }
+  return {};
+}
+
 // The design font, with a metric-compatible stand-in where it is missing.
 QFont DesignFont(int pixelSize) {
   static const QString kFamily = QString::fromUtf8("ＭＳ Ｐゴシック");
@@ -34,6 +57,8 @@ QFont DesignFont(int pixelSize) {
   }();
   (void)substituted;
   QFont font(kFamily);
+  const QStringList faces = LanguageFaces(QLocale());
+  if (!faces.isEmpty()) font.setFamilies(faces + QStringList{kFamily});
   font.setPixelSize(pixelSize);
   return font;
 }
