@@ -445,7 +445,7 @@ Su texto se guardó; la otra versión está en el historial de la entrada (Archi
     </message>
     <message>
         <source>History of %1</source>
-        <translation>Historial del %1</translation>
+        <translation>Historial de %1</translation>
     </message>
     <message>
         <source>No entry is shown, so there is no history to show.</source>

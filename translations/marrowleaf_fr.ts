@@ -445,7 +445,7 @@ Votre texte a été enregistré&#xa0;; l&apos;autre version est dans l&apos;hist
     </message>
     <message>
         <source>History of %1</source>
-        <translation>Historique du %1</translation>
+        <translation>Historique de %1</translation>
     </message>
     <message>
         <source>No entry is shown, so there is no history to show.</source>

@@ -445,7 +445,7 @@ Il testo è stato salvato; l&apos;altra versione è nella cronologia della voce 
     </message>
     <message>
         <source>History of %1</source>
-        <translation>Cronologia della voce %1</translation>
+        <translation>Cronologia della %1</translation>
     </message>
     <message>
         <source>No entry is shown, so there is no history to show.</source>

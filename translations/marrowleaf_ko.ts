@@ -443,7 +443,7 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
     </message>
     <message>
         <source>History of %1</source>
-        <translation>%1 일기의 기록</translation>
+        <translation>%1의 기록</translation>
     </message>
     <message>
         <source>No entry is shown, so there is no history to show.</source>

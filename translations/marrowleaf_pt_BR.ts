@@ -445,7 +445,7 @@ Seu texto foi salvo; a outra versão está no histórico da entrada (Arquivo, Hi
     </message>
     <message>
         <source>History of %1</source>
-        <translation>Histórico de %1</translation>
+        <translation>Histórico da %1</translation>
     </message>
     <message>
         <source>No entry is shown, so there is no history to show.</source>
