@@ -22,7 +22,7 @@ MARROWLEAF_BUILD_PACKAGES="cmake ninja-build g++ ccache qt6-base-dev libxxhash-d
 # The faces each language of the diary is drawn in, for the scripts that look at the window:
 # Japanese (the design font's stand-in), Chinese and Korean, and Latin and Cyrillic metric-
 # compatible with the desktop's usual sans-serif.
-MARROWLEAF_LANGUAGE_FONTS="fonts-ipafont-gothic fonts-noto-cjk fonts-liberation2"
+MARROWLEAF_LANGUAGE_FONTS="fonts-ipafont-gothic fonts-wqy-microhei fonts-nanum fonts-liberation2"
 # What the tests and benchmarks add to that (the default preset builds both).
 MARROWLEAF_TEST_BUILD_PACKAGES="googletest libgtest-dev libbenchmark-dev qt6-base-private-dev \
   libinih-dev libsimpleini-dev libboost-dev libx11-dev"
