@@ -12,8 +12,9 @@ void InstallTranslations(const QLocale& locale) {
   static QTranslator toolkit;
   QCoreApplication::removeTranslator(&program);
   QCoreApplication::removeTranslator(&toolkit);
-  // Where the locale's language has no translation the texts stay English, and English takes
-  // its plural forms ("1 year ago", "2 years ago") from a file of those alone.
+  // The sources speak English but for the plural forms ("1 entry", "2 entries"), which only a
+  // translation knows: English's holds nothing else, and it serves every locale the diary has
+  // no translation for, C among them.
   if (program.load(locale, QStringLiteral("marrowleaf"), QStringLiteral("_"),
                    QStringLiteral(":/i18n")) ||
       program.load(QStringLiteral("marrowleaf_en"), QStringLiteral(":/i18n"))) {

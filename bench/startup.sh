@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up against the floor, interleaved under one Xvfb: the bare Qt window, the diary on an
 # empty folder (spelling on, as by default, and off) and the diary on 20 years of entries in 3
-# tabs. Prints "kind map_ms rss_kib" lines.
+# tabs, all under the C locale; and the diary with spelling off in each of its languages
+# ("lang_fr_FR"), against the same under C. Prints "kind map_ms rss_kib" lines.
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -eu
 build=$(realpath "$1")
@@ -28,8 +29,11 @@ awk -v root="$work/full" 'BEGIN {
 cat > "$work/run.sh" <<RUN
 #!/bin/sh
 set -eu
+export LANG=C.UTF-8 LANGUAGE= LC_ALL=
 start() {
   case "\$1" in
+    lang_*) (cd "$work/nospelling" && LANG=\${1#lang_}.UTF-8 \
+      "$build/bench/mapwait" 2000 "$build/marrowleaf") ;;
     bare) (cd "$work/empty" && "$build/bench/mapwait" 2000 "$build/bench/bare_window") ;;
     diary_empty) (cd "$work/empty" && "$build/bench/mapwait" 2000 "$build/marrowleaf") ;;
     diary_spelling_off) (cd "$work/nospelling" && "$build/bench/mapwait" 2000 "$build/marrowleaf") ;;
@@ -39,6 +43,9 @@ start() {
 # Each round starts with the next kind: a start right after another is slower than the others,
 # and no kind should always take that place.
 set -- bare diary_empty diary_spelling_off diary_22000_files
+for lang in ja_JP de_DE fr_FR es_ES it_IT pt_BR nl_NL ru_RU zh_CN ko_KR; do
+  set -- "\$@" "lang_\$lang"
+done
 for i in \$(seq 1 $runs); do
   for kind in "\$@"; do printf '%s ' "\$kind"; start "\$kind"; done
   first=\$1; shift; set -- "\$@" "\$first"

@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <cstring>
 
+#include "entries/calendar.h"
+#include "entries/calendar.h"
 #include "entries/entryfiles.h"
 
 namespace marrowleaf {
@@ -87,7 +89,7 @@ TemplateText ReadTemplate(const std::string& path) {
 
 // The one place where a template's dates are written out: in the locale's own formats.
 TemplateValues TemplateValuesFor(const QDate& date, const QString& tabName, const QLocale& locale) {
-  return {locale.toString(date, QLocale::LongFormat), locale.toString(date, QLocale::ShortFormat),
+  return {LongDate(date, locale), ShortDate(date, locale),
           date.isValid() ? locale.dayName(date.dayOfWeek(), QLocale::LongFormat) : QString(),
           tabName};
 }

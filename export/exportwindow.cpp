@@ -398,8 +398,8 @@ void TExportWindow::Finished() {
 QString TExportWindow::NothingInRange() const {
   const marrowleaf::ExportRange range = Range();
   const QLocale locale;
-  const QString from = locale.toString(range.from, QLocale::LongFormat);
-  const QString to = locale.toString(range.to, QLocale::LongFormat);
+  const QString from = marrowleaf::LongDate(range.from, locale);
+  const QString to = marrowleaf::LongDate(range.to, locale);
   return mode == Mode::kExport
              ? tr("No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.")
                    .arg(from, to)

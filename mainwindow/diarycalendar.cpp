@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/diarycalendar.h"
 
+#include <QLocale>
 #include <QTextCharFormat>
 #include <algorithm>
 
+#include "entries/calendar.h"
 #include "entries/monthlisting.h"
 
 TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
@@ -75,18 +77,18 @@ void TDiaryCalendar::RefreshMarks() {
   conflicts = std::move(underlined);
 }
 
-QString TDiaryCalendar::DayDescription(const QDate& date) const {
+QString TDiaryCalendar::SpokenDay(const QDate& date) const {
+  const QString day = marrowleaf::LongDate(date, QLocale());
   const qint64 at = countsStart.daysTo(date);
-  QString words;
-  if (at >= 0 && at < static_cast<qint64>(counts.size())) {
-    const int count = counts[static_cast<size_t>(at)];
-    if (count == 1) words = tr("1 entry");
-    if (count > 1) words = tr("%1 entries").arg(count);
-  }
+  const int count =
+      at >= 0 && at < static_cast<qint64>(counts.size()) ? counts[static_cast<size_t>(at)] : 0;
+  // Each combination one sentence, so that every language orders and inflects it its own way.
   if (std::find(conflicts.begin(), conflicts.end(), date) != conflicts.end()) {
-    words += (words.isEmpty() ? QString() : tr(", ")) + tr("a sync tool's conflict copy");
+    return (count > 0 ? tr("%1, %n entries, a sync tool's conflict copy", nullptr, count)
+                      : tr("%1, a sync tool's conflict copy"))
+        .arg(day);
   }
-  return words;
+  return count > 0 ? tr("%1, %n entries", nullptr, count).arg(day) : day;
 }
 
 QDate TDiaryCalendar::PageStart() const {

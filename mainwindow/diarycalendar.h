@@ -13,7 +13,7 @@
 // The month calendar (objectName "calender") with the diary's marks: the days of the shown page
 // that hold an entry are bold, a day with a sync tool's conflict copy is underlined. It owns
 // those marks, the entries counted per day, and what a screen reader hears of each day cell
-// ("Tuesday 8 December 2026, 2 entries"). The window tells it which diary it shows and when to
+// ("Tuesday, 8 December 2026, 2 entries"). The window tells it which diary it shows and when to
 // look again; its own page changes look again by themselves.
 class TDiaryCalendar : public QCalendarWidget {
   Q_OBJECT
@@ -25,8 +25,9 @@ class TDiaryCalendar : public QCalendarWidget {
   // Lists the months of the shown page again and redraws the marks that changed.
   void RefreshMarks();
 
-  // The words after a day's date: "2 entries", a conflict copy, or nothing.
-  QString DayDescription(const QDate& date) const;
+  // What a screen reader hears of a day cell: the locale's long date, then how many entries the
+  // day holds and whether a sync tool left a conflict copy of one.
+  QString SpokenDay(const QDate& date) const;
   // The first day of the six weeks the page shows.
   QDate PageStart() const;
   // The date a cell of the day grid shows (row and column of the view, headers included); an

@@ -55,11 +55,8 @@ class TDayCell : public QAccessibleInterface {
     if (t != QAccessible::Name) return {};
     const QDate date = Date();
     if (!date.isValid()) return view->model()->index(row, column).data().toString();
-    QString name = marrowleaf::LongDate(date, QLocale());
     const TDiaryCalendar* calendar = CalendarOf(view);
-    const QString more = calendar != nullptr ? calendar->DayDescription(date) : QString();
-    if (!more.isEmpty()) name += QStringLiteral(", ") + more;
-    return name;
+    return calendar != nullptr ? calendar->SpokenDay(date) : marrowleaf::LongDate(date, QLocale());
   }
   void setText(QAccessible::Text, const QString&) override {}
 

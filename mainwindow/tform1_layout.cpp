@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -24,8 +25,36 @@
 
 namespace {
 
+// The design font and its stand-ins are Japanese: they set Chinese in Japanese glyph forms,
+// have no Hangul, and set Cyrillic full-width, too wide for every caption of the left panel. In
+// those languages a face made for the language comes first, the design font after it (the
+// small TrueType faces before Noto Sans CJK's large collection, less to load at start-up). Chinese
+// and Korean faces stand taller than the design font, more than the calendar's fixed rows and
+// columns take: the calendar keeps the design font, whose day and month names read alike, the
+// Hangul coming from the system's fallback within the design font's height.
+enum class Faces { kLanguage, kCalendar };
+QStringList LanguageFaces(const QLocale& locale, Faces use) {
+  if (locale.script() == QLocale::CyrillicScript) {
+    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+            QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
+  }
+  if (use == Faces::kCalendar) return {};
+  if (locale.language() == QLocale::Chinese) {
+    if (locale.script() == QLocale::TraditionalHanScript) {
+      return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW")};
+    }
+    return {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("WenQuanYi Zen Hei")};
+  }
+  if (locale.language() == QLocale::Korean) {
+    return {QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR"),
+            QStringLiteral("UnDotum")};
+  }
+  return {};
+}
+
 // The design font, with a metric-compatible stand-in where it is missing.
-QFont DesignFont(int pixelSize) {
+QFont DesignFont(int pixelSize, Faces use = Faces::kLanguage) {
   static const QString kFamily = QString::fromUtf8("ＭＳ Ｐゴシック");
   static const bool substituted = [] {
     QFont::insertSubstitutions(kFamily,
@@ -34,6 +63,8 @@ QFont DesignFont(int pixelSize) {
   }();
   (void)substituted;
   QFont font(kFamily);
+  const QStringList faces = LanguageFaces(QLocale(), use);
+  if (!faces.isEmpty()) font.setFamilies(faces + QStringList{kFamily});
   font.setPixelSize(pixelSize);
   return font;
 }
@@ -167,6 +198,7 @@ void TForm1::CreateLeftPanel() {
   Label_date->setFont(DesignFont(16));
 
   calender = new TDiaryCalendar(Panel1);
+  calender->setFont(DesignFont(12, Faces::kCalendar));
   calender->setGeometry(8, 72, 177, 154);
 
   Button_prev_year = MakeButton(Panel1, "Button_prev_year", QStringLiteral("<<"), 8, 48, 25, 17);

@@ -20,13 +20,13 @@ done)
 work=$(mktemp -d "${TMPDIR:-/tmp}/marrowleaf-ts-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cp "$top"/translations/*.ts "$work/"
+# English, the sources' own language, holds only the plural forms ("1 entry"): -pluralonly.
 # shellcheck disable=SC2086
 (cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete $folders \
-  -ts $(ls "$work"/*.ts | grep -v '_en\.ts$'))
-# English, the language of the sources, needs its plural forms alone.
+  -ts $(ls "$work"/*.ts | grep -v '/marrowleaf_en\.ts$'))
 # shellcheck disable=SC2086
 (cd "$top" && "$lupdate" -silent -I . -locations none -no-obsolete -pluralonly $folders \
-  -ts "$work"/marrowleaf_en.ts)
+  -ts "$work/marrowleaf_en.ts")
 status=0
 for ts in "$work"/*.ts; do
   name=$(basename "$ts")

@@ -19,6 +19,10 @@ marrowleaf_install_missing() {
 # What building needs.
 MARROWLEAF_BUILD_PACKAGES="cmake ninja-build make g++ ccache qt6-base-dev libxxhash-dev \
   libenchant-2-dev pkg-config qt6-l10n-tools qt6-translations-l10n"
+# The faces each language of the diary is drawn in, for the scripts that look at the window:
+# Japanese (the design font's stand-in), Chinese and Korean, and Latin and Cyrillic metric-
+# compatible with the desktop's usual sans-serif.
+MARROWLEAF_LANGUAGE_FONTS="fonts-ipafont-gothic fonts-wqy-microhei fonts-nanum fonts-liberation2"
 # What the tests and benchmarks add to that (the default preset builds both); the spelling tests
 # compare the marks with Enchant's own checker on the German and English dictionaries.
 MARROWLEAF_TEST_BUILD_PACKAGES="googletest libgtest-dev libbenchmark-dev qt6-base-private-dev \

@@ -2,15 +2,16 @@
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the real window under a window manager, as users see it: the default theme, a
-# dark one, a 1.5x scale and, with LOOK_LANGS, other languages. For looking, not for tests.
+# dark one, a 1.5x scale and, with LOOK_LANGS, other languages (e.g. "fr_FR.UTF-8 ru_RU.UTF-8
+# zh_CN.UTF-8 ko_KR.UTF-8"). For looking, not for tests.
 #   ./scripts/look.sh [OUT_DIR] [EXTRA_SCRIPT]
 # EXTRA_SCRIPT, if given, is sourced under Xvfb after the window is up, with $win, $pid, $out and
 # $name set, to open a menu or a dialog and shoot it too.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
-marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagemagick openbox \
-  fonts-ipafont-gothic qt6-gtk-platformtheme gnome-themes-extra
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_LANGUAGE_FONTS xvfb xauth \
+  xdotool imagemagick openbox qt6-gtk-platformtheme gnome-themes-extra
 out=$(realpath -m "${1:-$top/build/look}")
 extra=${2:+$(realpath "$2")}
 mkdir -p "$out"

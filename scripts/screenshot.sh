@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png: the real window under Xvfb, on a small sample diary of this month;
-# and docs/screenshot-ja.png and docs/screenshot-de.png, the same window in Japanese and German.
+# and docs/screenshot-ja.png, docs/screenshot-de.png and docs/screenshot-ru.png, the same window in
+# Japanese, German and Russian: one for each script the diary writes in.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/deps.sh"
-marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES xvfb xauth xdotool imagemagick \
-  fonts-ipafont-gothic
+marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_LANGUAGE_FONTS xvfb xauth \
+  xdotool imagemagick
 marrowleaf_build_release > /dev/null
 marrowleaf_shot_work shot
 printf '[GENERAL]\r\nN_TABS = 3\r\nTAB0 = Diary\r\nTAB1 = Work\r\nTAB2 = Dreams\r\n\r\n[SPELLING]\r\nLANGUAGE = en_US\r\n' > "$work/diary/config.ini"
@@ -22,7 +23,8 @@ cat > "$work/shoot.sh" <<'SHOOT'
 set -eu
 . "$1/x11.sh"
 cd "$1/diary"
-for shot in "C.UTF-8:$3" "ja_JP.UTF-8:${3%.png}-ja.png" "de_DE.UTF-8:${3%.png}-de.png"; do
+for shot in "C.UTF-8:$3" "ja_JP.UTF-8:${3%.png}-ja.png" "de_DE.UTF-8:${3%.png}-de.png" \
+  "ru_RU.UTF-8:${3%.png}-ru.png"; do
   LANG=${shot%%:*} LANGUAGE= LC_ALL= "$2" > "$1/program.log" 2>&1 &
   pid=$!
   win=$(marrowleaf_wait_for_window 'Marrowleaf v0.02a') || { cat "$1/program.log"; exit 1; }
@@ -36,4 +38,4 @@ chmod +x "$work/shoot.sh"
 . "$top/tests/e2e/x11.sh"
 marrowleaf_xvfb_run "$work/shoot.sh" "$work" "$top/build/release/marrowleaf" \
   "$top/docs/screenshot.png"
-echo "wrote docs/screenshot.png, docs/screenshot-ja.png and docs/screenshot-de.png"
+echo "wrote docs/screenshot.png and docs/screenshot-ja.png, -de.png and -ru.png"

@@ -15,21 +15,23 @@
         <source>Next month</source>
         <translation>Nächster Monat</translation>
     </message>
-    <message>
-        <source>1 entry</source>
-        <translation>1 Eintrag</translation>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, %n Eintrag, eine Konfliktkopie eines Synchronisationsprogramms</numerusform>
+            <numerusform>%1, %n Einträge, eine Konfliktkopie eines Synchronisationsprogramms</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>%1 Einträge</translation>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1, eine Konfliktkopie eines Synchronisationsprogramms</translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>a sync tool&apos;s conflict copy</source>
-        <translation>eine Konfliktkopie eines Synchronisationsprogramms</translation>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, %n Eintrag</numerusform>
+            <numerusform>%1, %n Einträge</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>TDiaryCalendar</name>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, %n entry, a sync tool&apos;s conflict copy</numerusform>
+            <numerusform>%1, %n entries, a sync tool&apos;s conflict copy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, %n entry</numerusform>
+            <numerusform>%1, %n entries</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message numerus="yes">
         <source>and %n more</source>
@@ -16,7 +33,7 @@
     <message numerus="yes">
         <source>%n years ago</source>
         <translation>
-            <numerusform>%n year ago</numerusform>
+            <numerusform>%n years ago</numerusform>
             <numerusform>%n years ago</numerusform>
         </translation>
     </message>
@@ -30,7 +47,7 @@
     <message numerus="yes">
         <source>%Ln days, to %1</source>
         <translation>
-            <numerusform>%Ln day, to %1</numerusform>
+            <numerusform>%Ln days, to %1</numerusform>
             <numerusform>%Ln days, to %1</numerusform>
         </translation>
     </message>
@@ -81,7 +98,7 @@
     <message numerus="yes">
         <source>%Ln words in %1</source>
         <translation>
-            <numerusform>%Ln word in %1</numerusform>
+            <numerusform>%Ln words in %1</numerusform>
             <numerusform>%Ln words in %1</numerusform>
         </translation>
     </message>

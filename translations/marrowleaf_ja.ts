@@ -15,21 +15,21 @@
         <source>Next month</source>
         <translation>次の月</translation>
     </message>
-    <message>
-        <source>1 entry</source>
-        <translation>日記 1 件</translation>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1、日記 %n 件、同期ツールの競合コピーあり</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>日記 %1 件</translation>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1、同期ツールの競合コピーあり</translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>、</translation>
-    </message>
-    <message>
-        <source>a sync tool&apos;s conflict copy</source>
-        <translation>同期ツールの競合コピーあり</translation>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1、日記 %n 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLocale>
 
+#include "app/translations.h"
 #include "entries/calendar.h"
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"
@@ -194,12 +195,17 @@ class DatesTest : public WindowTest {
              qPrintable(row(0)));
   }
 
-  // Each day cell reads its full date and what it holds, as a screen reader hears it.
+  // Each day cell reads its full date and what it holds, as a screen reader hears it: one
+  // sentence in the locale's long date, its count in the language's plural forms.
   void day_cells_read_their_date_and_entries() {
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nN_TABS=2\n");
     WriteBytes(Path(QDate(2026, 12, 8), 0), "a");
     WriteBytes(Path(QDate(2026, 12, 8), 1), "b");
+    WriteBytes(Path(QDate(2026, 12, 11), 1), "d");
+    WriteBytes(Path(QDate(2026, 12, 12), 0), "e");
     WriteBytes(QStringLiteral("2026/12/9_0.sync-conflict-20261209-101530-ABCDEFG.txt"), "c");
+    WriteBytes(QStringLiteral("2026/12/12_0.sync-conflict-20261212-101530-ABCDEFG.txt"), "f");
+    InstallTranslations(QLocale::c());  // as the program starts under C: English plurals
     auto form = Start();
     auto* calendar = Child<TDiaryCalendar>(*form, "calender");
     calendar->setFirstDayOfWeek(Qt::Monday);
@@ -209,13 +215,15 @@ class DatesTest : public WindowTest {
     QVERIFY(grid);
     QStringList names;
     for (int i = 0; i < grid->childCount(); ++i) names << grid->child(i)->text(QAccessible::Name);
-    const QLocale locale;
-    const auto named = [&](const QDate& date) { return marrowleaf::LongDate(date, locale); };
-    QVERIFY2(names.contains(named(QDate(2026, 12, 8)) + QStringLiteral(", 2 entries")),
+    const auto named = [](const QDate& date) { return marrowleaf::LongDate(date, QLocale()); };
+    QVERIFY2(names.contains(QStringLiteral("Tuesday, 8 December 2026, 2 entries")),
              qPrintable(names.join(QLatin1Char('|'))));
+    QVERIFY(names.contains(QStringLiteral("Friday, 11 December 2026, 1 entry")));
     QVERIFY(names.contains(named(QDate(2026, 12, 10))));  // nothing on that day
     QVERIFY(names.contains(named(QDate(2026, 12, 9)) +
                            QStringLiteral(", a sync tool's conflict copy")));
+    QVERIFY(names.contains(named(QDate(2026, 12, 12)) +
+                           QStringLiteral(", 1 entry, a sync tool's conflict copy")));
     QVERIFY(names.contains(named(QDate(2026, 11, 30))));  // the month before, on the same page
     for (const char* arrow : {"qt_calendar_prevmonth", "qt_calendar_nextmonth"}) {
       QVERIFY(

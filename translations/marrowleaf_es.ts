@@ -1,0 +1,970 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>El calendario del mes; los días con entradas están en negrita, Alt+Izquierda y Alt+Derecha van al día anterior y al siguiente con una entrada</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, %n entrada, una copia en conflicto de una herramienta de sincronización</numerusform>
+            <numerusform>%1, %n entradas, una copia en conflicto de una herramienta de sincronización</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1, una copia en conflicto de una herramienta de sincronización</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, %n entrada</numerusform>
+            <numerusform>%1, %n entradas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texto sin formato</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>No se pudo exportar a %1:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Desde</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Hasta</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>&amp;Todo el diario</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>Todo el diario</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Pestañas</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>E&amp;xaminar…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormato</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>diario</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>Un día por &amp;página</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>Un día por página</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Diario de Marrowleaf</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>Elija el archivo al que exportar.</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Exportando…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished">&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>Palabras que buscar, &quot;una frase&quot; entre comillas</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entradas encontradas</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Las más recientes primero; Intro muestra la entrada con las palabras seleccionadas</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Cuántas entradas se encontraron</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Ninguna entrada contiene «%1».</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 entrada encontrada</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 entradas encontradas</translation>
+    </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>Hay texto escrito en una sesión anterior que nunca se guardó, en:
+%1
+
+Se conserva como texto sin guardar en el historial de cada entrada (Archivo, Historial), desde donde se puede restaurar.</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>El editor se configura con la clave EDITOR de la sección [GENERAL] de
+%1
+El editor debe permanecer abierto hasta que termine con la entrada, por ejemplo
+EDITOR = gedit --wait, kate --block, gvim -f o code --wait.</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>No hay ningún editor configurado.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>El archivo de %1 es un enlace a un archivo fuera del diario. La entrada se muestra en modo de solo lectura y no se pasa a ningún editor.</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>No se pudo conservar en el historial el texto de %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>El editor «%1» terminó de forma anómala y dejó la entrada sin cambios.</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>El editor «%1» terminó con el código de salida %2 y dejó la entrada sin cambios.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>El editor volvió enseguida; puede que siga abierto en una ventana propia.
+El diario muestra lo que se guarde allí en cuanto se guarde.</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>No se encontró ningún programa llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>No se pudo iniciar el editor «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>Entrada del %1</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>El archivo no existe. Pulse el botón «crear».</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>Aún no hay entrada para el %1</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>Entrada del %1, solo lectura: un enlace a un archivo fuera del diario</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>Entrada del %1, solo lectura</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>Otro programa había cambiado %1 después de mostrarse.
+Su texto se guardó; la otra versión está en el historial de la entrada (Archivo, Historial).</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>No se pudo conservar en el historial el texto que tenía antes %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>El texto de la entrada mostrada, guardado; el texto al que sustituyó está en su historial</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>la entrada del %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>No se pudo guardar %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>El texto se conservó en
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>El texto de la entrada mostrada, sin guardar; conservado en un archivo de recuperación</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>Tampoco se pudo conservar el texto (%1). Cópielo fuera de la ventana antes de que se muestre otra entrada.</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Buscar…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Historial…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>Día anterior con una entrada</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>Día siguiente con una entrada</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>crear</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>guardar sin preguntar</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Año anterior</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Año siguiente</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Mostrar hoy</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>Abrir esta entrada en el editor externo</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>Crear la entrada de este día</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>Guardar sin preguntar</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>La fecha de hoy</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>Una pestaña por tipo de entrada; un signo más marca las pestañas cuya entrada existe</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>El texto de la entrada mostrada</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>Fecha no válida: año %1, mes %2, día %3</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>El calendario no puede mostrar esta fecha</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3/%2/%1, pestaña «%4» {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historial de %1</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>No se muestra ninguna entrada, así que no hay historial que mostrar.</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>Esta entrada aún no tiene versiones anteriores.</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>1 versión anterior</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>%1 versiones anteriores</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versiones</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>Los textos de la entrada, los más recientes primero: el archivo actual, el texto sin guardar, las versiones anteriores</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>El texto de la versión elegida</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>Pone el texto elegido en la entrada, que se guardará como lo escrito</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>Ahora en el archivo de la entrada</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>texto sin guardar del %1</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>escrito por otro programa</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>copia hecha por una herramienta de sincronización: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>Texto modificado</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>¿Guardar?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>No se pudo añadir la palabra «%1» a su diccionario personal. Se considera correcta hasta que se cierre el diario.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Sin sugerencias</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Añadir al diccionario</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>Ignorar todas</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Revisar la ortografía</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>No hay diccionarios instalados</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3/%2/%1, pestaña «%4» {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

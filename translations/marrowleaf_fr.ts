@@ -1,0 +1,970 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>Le calendrier du mois&#xa0;; les jours qui ont des entrées sont en gras, Alt+Gauche et Alt+Droite vont au jour précédent ou suivant qui a une entrée</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, %n entrée, une copie de conflit d&apos;un outil de synchronisation</numerusform>
+            <numerusform>%1, %n entrées, une copie de conflit d&apos;un outil de synchronisation</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1, une copie de conflit d&apos;un outil de synchronisation</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, %n entrée</numerusform>
+            <numerusform>%1, %n entrées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texte brut</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>Impossible d&apos;exporter vers %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Du</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Au</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>&amp;Tout le journal</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>Tout le journal</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Onglets</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>F&amp;ichier</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>journal</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>Un &amp;jour par page</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>Un jour par page</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Journal Marrowleaf</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>Choisissez le fichier vers lequel exporter.</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Exportation…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished">&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>Mots à chercher, &quot;une expression&quot; entre guillemets</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entrées trouvées</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Les plus récentes d&apos;abord&#xa0;; Entrée affiche l&apos;entrée avec les mots sélectionnés</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Nombre d&apos;entrées trouvées</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Aucune entrée ne contient «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 entrée trouvée</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 entrées trouvées</translation>
+    </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>Du texte saisi lors d&apos;une session précédente n&apos;a jamais été enregistré, pour&#xa0;:
+%1
+
+Il est conservé comme texte non enregistré dans l&apos;historique de chaque entrée (Fichier, Historique), d&apos;où il peut être restauré.</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>L&apos;éditeur se règle par la clé EDITOR de la section [GENERAL] de
+%1
+L&apos;éditeur doit rester ouvert jusqu&apos;à ce que vous ayez fini avec l&apos;entrée, par exemple
+EDITOR = gedit --wait, kate --block, gvim -f ou code --wait.</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>Aucun éditeur n&apos;est réglé.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>Le fichier de %1 est un lien vers un fichier hors du journal. L&apos;entrée est affichée en lecture seule et n&apos;est pas transmise à un éditeur.</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>Le texte de %1 n&apos;a pas pu être conservé dans son historique&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>L&apos;éditeur «&#xa0;%1&#xa0;» s&apos;est terminé anormalement et n&apos;a pas modifié l&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>L&apos;éditeur «&#xa0;%1&#xa0;» s&apos;est terminé avec le code de sortie %2 et n&apos;a pas modifié l&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>L&apos;éditeur a rendu la main aussitôt&#xa0;; il est peut-être encore ouvert dans une fenêtre à lui.
+Le journal affiche ce qu&apos;il y enregistre dès que c&apos;est enregistré.</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>Aucun programme nommé «&#xa0;%1&#xa0;» n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>Impossible de lancer l&apos;éditeur «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>Entrée du %1</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>Le fichier n&apos;existe pas. Appuyez sur le bouton «&#xa0;créer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>Pas encore d&apos;entrée pour le %1</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>Entrée du %1, en lecture seule&#xa0;: un lien vers un fichier hors du journal</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>Entrée du %1, en lecture seule</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>Un autre programme a modifié %1 depuis son affichage.
+Votre texte a été enregistré&#xa0;; l&apos;autre version est dans l&apos;historique de l&apos;entrée (Fichier, Historique).</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>Le texte que contenait %1 n&apos;a pas pu être conservé dans son historique&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>Le texte de l&apos;entrée affichée, enregistré&#xa0;; le texte qu&apos;il remplace est dans son historique</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>l&apos;entrée du %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>Le texte a été conservé dans
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>Le texte de l&apos;entrée affichée, non enregistré&#xa0;; conservé dans un fichier de récupération</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>Le texte n&apos;a pas pu être conservé non plus (%1). Copiez-le hors de la fenêtre avant qu&apos;une autre entrée ne soit affichée.</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Historique…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>Jour précédent avec une entrée</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>Jour suivant avec une entrée</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>auj.</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>éditeur</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>créer</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>enregistrer sans demander</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Afficher aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>Ouvrir cette entrée dans l&apos;éditeur externe</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>Créer l&apos;entrée de ce jour</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>Enregistrer sans demander</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>La date du jour</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>Un onglet par type d&apos;entrée&#xa0;; un signe plus marque les onglets dont l&apos;entrée existe</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>Le texte de l&apos;entrée affichée</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>Date invalide&#xa0;: année %1, mois %2, jour %3</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>Le calendrier ne peut pas afficher cette date</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3/%2/%1, onglet «&#xa0;%4&#xa0;» {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 octet</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>Aucune entrée n&apos;est affichée, il n&apos;y a donc pas d&apos;historique à afficher.</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>Cette entrée n&apos;a pas encore de version antérieure.</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>1 version antérieure</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>%1 versions antérieures</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>Les textes de l&apos;entrée, du plus récent au plus ancien&#xa0;: le fichier actuel, le texte non enregistré, les versions antérieures</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>Le texte de la version choisie</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>Met le texte choisi dans l&apos;entrée, où il sera enregistré comme une saisie</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>Actuellement dans le fichier</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>texte non enregistré du %1</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>écrit par un autre programme</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>copie faite par un outil de synchronisation&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>Texte modifié</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>Enregistrer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>Le mot «&#xa0;%1&#xa0;» n&apos;a pas pu être ajouté à votre dictionnaire personnel. Il est tenu pour correct jusqu&apos;à la fermeture du journal.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Aucune suggestion</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>Tout ignorer</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Vérifier l&apos;orthographe</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>Aucun dictionnaire installé</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3/%2/%1, onglet «&#xa0;%4&#xa0;» {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

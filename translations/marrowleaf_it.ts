@@ -1,0 +1,970 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>Il calendario del mese; i giorni con voci sono in grassetto, Alt+Sinistra e Alt+Destra vanno al giorno precedente e al successivo con una voce</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mese precedente</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mese successivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, %n voce, una copia in conflitto di uno strumento di sincronizzazione</numerusform>
+            <numerusform>%1, %n voci, una copia in conflitto di uno strumento di sincronizzazione</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1, una copia in conflitto di uno strumento di sincronizzazione</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, %n voce</numerusform>
+            <numerusform>%1, %n voci</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Testo semplice</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>Impossibile esportare in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Dal</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Al</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>&amp;Tutto il diario</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>Tutto il diario</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Schede</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormato</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>F&amp;ile</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>diario</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>Un &amp;giorno per pagina</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>Un giorno per pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Esporta</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Diario di Marrowleaf</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>Scegliere il file in cui esportare.</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Esportazione…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished">&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>Parole da trovare, &quot;una frase&quot; tra virgolette</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Voci trovate</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Prima le più recenti; Invio mostra la voce con le parole selezionate</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Quante voci sono state trovate</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Ricerca in corso…</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Nessuna voce contiene «%1».</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 voce trovata</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 voci trovate</translation>
+    </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>Del testo scritto in una sessione precedente non è mai stato salvato, per:
+%1
+
+È conservato come testo non salvato nella cronologia di ciascuna voce (File, Cronologia), da cui si può ripristinare.</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>L&apos;editor si imposta con la chiave EDITOR nella sezione [GENERAL] di
+%1
+L&apos;editor deve restare aperto finché non si è finito con la voce, per esempio
+EDITOR = gedit --wait, kate --block, gvim -f o code --wait.</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>Nessun editor impostato.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>La %1 è un collegamento a un file fuori dal diario. È mostrata in sola lettura e non viene passata a un editor.</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>Impossibile conservare nella cronologia il testo della %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>L&apos;editor «%1» è terminato in modo anomalo e ha lasciato la voce invariata.</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>L&apos;editor «%1» è terminato con il codice di uscita %2 e ha lasciato la voce invariata.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>L&apos;editor è tornato subito; potrebbe essere ancora aperto in una finestra sua.
+Il diario mostra ciò che vi si salva non appena è salvato.</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>Nessun programma chiamato «%1» è stato trovato.</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>Impossibile avviare l&apos;editor «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>Voce %1</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>Il file non esiste. Premere il pulsante «crea».</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>Ancora nessuna voce per %1</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>Voce %1, sola lettura: un collegamento a un file fuori dal diario</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>Voce %1, sola lettura</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>Un altro programma ha modificato la %1 dopo che era stata mostrata.
+Il testo è stato salvato; l&apos;altra versione è nella cronologia della voce (File, Cronologia).</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>Impossibile conservare nella cronologia il testo che la %1 conteneva prima:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>Il testo della voce mostrata, salvato; il testo che ha sostituito è nella sua cronologia</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>voce %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Impossibile salvare la %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>Il testo è stato conservato in
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>Il testo della voce mostrata, non salvato; conservato in un file di recupero</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>Non è stato possibile conservare neanche il testo (%1). Copiarlo dalla finestra prima che venga mostrata un&apos;altra voce.</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Trova…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Cronologia…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>Es&amp;porta…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>Giorno precedente con una voce</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>Giorno successivo con una voce</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>crea</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>salva senza chiedere</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Anno precedente</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Anno successivo</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mese precedente</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mese successivo</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Mostra oggi</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>Apri questa voce nell&apos;editor esterno</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>Crea la voce di questo giorno</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>Salva senza chiedere</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>La data di oggi</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>Una scheda per tipo di voce; un segno più indica le schede la cui voce esiste</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>Il testo della voce mostrata</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>Data non valida: anno %1, mese %2, giorno %3</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>Il calendario non può mostrare questa data</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3/%2/%1, scheda «%4» {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Cronologia della %1</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>Non è mostrata nessuna voce, quindi non c&apos;è una cronologia da mostrare.</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>Questa voce non ha ancora versioni precedenti.</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>1 versione precedente</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>%1 versioni precedenti</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versioni</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>I testi della voce, prima i più recenti: il file attuale, il testo non salvato, le versioni precedenti</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>Il testo della versione scelta</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>Mette il testo scelto nella voce, dove sarà salvato come ciò che si digita</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>Ora nel file della voce</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>testo non salvato del %1</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>scritto da un altro programma</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>copia fatta da uno strumento di sincronizzazione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>Testo modificato</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>Salvare?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>Impossibile aggiungere la parola «%1» al dizionario personale. È considerata corretta fino alla chiusura del diario.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Nessun suggerimento</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Aggiungi al dizionario</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>Ignora tutte</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Controlla ortografia</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>Nessun dizionario installato</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3/%2/%1, scheda «%4» {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

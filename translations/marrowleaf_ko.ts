@@ -1,0 +1,958 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>월 달력. 일기가 있는 날은 굵게 표시되며, Alt+왼쪽 화살표와 Alt+오른쪽 화살표로 일기가 있는 이전 날과 다음 날로 이동합니다</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>이전 달</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>다음 달</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, 일기 %n개, 동기화 도구의 충돌 사본 있음</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1, 동기화 도구의 충돌 사본 있음</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, 일기 %n개</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>일반 텍스트</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>%1(으)로 내보낼 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>시작(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>끝(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>일기장 전체(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>일기장 전체</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>탭</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>찾아보기(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>형식(&amp;O)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>파일(&amp;I)</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>일기</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>한 페이지에 하루씩(&amp;D)</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>한 페이지에 하루씩</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>내보내기(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Marrowleaf 일기</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 ~ %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>내보낼 파일을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>내보내는 중…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished">인쇄(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>찾을 단어, &quot;구절&quot;은 따옴표로 묶기</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>찾은 일기</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>최신 순. Enter 키를 누르면 단어가 선택된 상태로 일기를 보여 줍니다</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>찾은 일기 수</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>찾는 중…</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>“%1”이(가) 들어 있는 일기가 없습니다.</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>일기 1개를 찾았습니다</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>일기 %1개를 찾았습니다</translation>
+    </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>지난번 실행에서 입력한 텍스트가 저장되지 않았습니다. 해당 일기:
+%1
+
+각 일기의 기록(파일 → 기록)에 저장되지 않은 텍스트로 보관되어 있으며, 거기서 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>편집기는 다음 파일의 [GENERAL] 섹션에 있는 EDITOR 키로 설정합니다:
+%1
+편집기는 일기 편집을 마칠 때까지 열려 있어야 합니다. 예:
+EDITOR = gedit --wait, kate --block, gvim -f 또는 code --wait</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>편집기가 설정되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>%1은(는) 일기장 밖의 파일을 가리키는 링크입니다. 읽기 전용으로 표시되며 편집기에 넘기지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>%1의 텍스트를 기록에 보관할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>편집기 “%1”이(가) 비정상적으로 끝났으며 일기는 바뀌지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>편집기 “%1”이(가) 종료 상태 %2(으)로 끝났으며 일기는 바뀌지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>편집기가 바로 돌아왔습니다. 별도의 창에서 아직 열려 있을 수 있습니다.
+거기서 저장한 내용은 저장되는 즉시 일기에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>“%1”(이)라는 프로그램을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>편집기 “%1”을(를) 시작할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>%1 일기</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>파일이 없습니다. ‘만들기’ 버튼을 누르십시오.</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>%1 일기가 아직 없습니다</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>%1 일기, 읽기 전용: 일기장 밖의 파일을 가리키는 링크</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>%1 일기, 읽기 전용</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>%1이(가) 표시된 뒤에 다른 프로그램이 변경했습니다.
+입력한 텍스트는 저장했습니다. 다른 버전은 일기의 기록(파일 → 기록)에 있습니다.</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>%1의 이전 텍스트를 기록에 보관할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>표시된 일기의 텍스트, 저장됨. 바뀌기 전 텍스트는 기록에 있습니다</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>%1 일기</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>%1을(를) 저장할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>텍스트를 다음 위치에 보관했습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>표시된 일기의 텍스트, 저장 안 됨. 복구 파일에 보관됨</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>텍스트를 보관할 수도 없었습니다(%1). 다른 일기가 표시되기 전에 창에서 텍스트를 복사해 두십시오.</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>찾기(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>기록(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>내보내기(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>인쇄(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>일기가 있는 이전 날</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>일기가 있는 다음 날</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>오늘</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>편집기</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>확인 없이 자동 저장</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>이전 해</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>다음 해</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>이전 달</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>다음 달</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>오늘 보기</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>이 일기를 외부 편집기에서 열기</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>이 날의 일기 만들기</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>묻지 않고 저장</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>오늘 날짜</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>일기 종류마다 탭 하나. 더하기 기호는 일기가 있는 탭을 나타냅니다</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>표시된 일기의 텍스트</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>잘못된 날짜: %1년 %2월 %3일</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>달력에서 이 날짜를 표시할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%1. %2. %3. “%4” 탭 {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1바이트</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1바이트</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>%1의 기록</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>표시된 일기가 없으므로 보여 줄 기록이 없습니다.</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>이 일기에는 아직 이전 버전이 없습니다.</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>이전 버전 1개</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>이전 버전 %1개</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>복원(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>일기의 텍스트, 최신 순: 현재 파일, 저장되지 않은 텍스트, 이전 버전</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>선택한 버전의 텍스트</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>선택한 텍스트를 일기에 넣습니다. 직접 입력한 텍스트처럼 저장됩니다</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>현재 일기 파일의 내용</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>%1의 저장되지 않은 텍스트</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>다른 프로그램이 씀</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>동기화 도구가 만든 사본: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>텍스트 수정됨</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>저장하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>“%1” 단어를 개인 사전에 추가할 수 없습니다. 일기장을 닫을 때까지는 맞는 단어로 취급합니다.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>추천 단어 없음</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>사전에 추가</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>모두 무시</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>맞춤법 검사</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>설치된 사전 없음</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%1. %2. %3. “%4” 탭 {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

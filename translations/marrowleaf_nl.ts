@@ -1,0 +1,970 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>TDiaryCalendar</name>
+    <message>
+        <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
+        <translation>De maandkalender; dagen met notities zijn vet, Alt+Links en Alt+Rechts gaan naar de vorige en volgende dag met een notitie</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorige maand</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Volgende maand</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries, a sync tool&apos;s conflict copy</source>
+        <translation>
+            <numerusform>%1, %n notitie, een conflictkopie van een synchronisatieprogramma</numerusform>
+            <numerusform>%1, %n notities, een conflictkopie van een synchronisatieprogramma</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, a sync tool&apos;s conflict copy</source>
+        <translation>%1, een conflictkopie van een synchronisatieprogramma</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n entries</source>
+        <translation>
+            <numerusform>%1, %n notitie</numerusform>
+            <numerusform>%1, %n notities</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TExportWindow</name>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Platte tekst</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Could not export to %1:
+%2</source>
+        <translation>Kan niet exporteren naar %1:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Van</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Tot en met</translation>
+    </message>
+    <message>
+        <source>&amp;Whole diary</source>
+        <translation>Het &amp;hele dagboek</translation>
+    </message>
+    <message>
+        <source>Whole diary</source>
+        <translation>Het hele dagboek</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Tabbladen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Bladeren…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;Indeling</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>F&amp;ile</source>
+        <translation>Be&amp;stand</translation>
+    </message>
+    <message>
+        <source>diary</source>
+        <translation>dagboek</translation>
+    </message>
+    <message>
+        <source>One &amp;day per page</source>
+        <translation>Eén &amp;dag per pagina</translation>
+    </message>
+    <message>
+        <source>One day per page</source>
+        <translation>Eén dag per pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporteren</translation>
+    </message>
+    <message>
+        <source>Marrowleaf diary</source>
+        <translation>Marrowleaf-dagboek</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Choose a file to export to.</source>
+        <translation>Kies een bestand om naar te exporteren.</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Bezig met exporteren…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished">Af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Export without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be read:
+%1
+
+Print without them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not print on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindWindow</name>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Words to find, &quot;a phrase&quot; in quotes</source>
+        <translation>Te zoeken woorden, &quot;een woordgroep&quot; tussen aanhalingstekens</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Gevonden notities</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Nieuwste eerst; Enter toont de notitie met de woorden geselecteerd</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Hoeveel notities er zijn gevonden</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Bezig met zoeken…</translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Geen enkele notitie bevat ‘%1’.</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 notitie gevonden</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 notities gevonden</translation>
+    </message>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every entry; quotation marks make a phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Text typed in an earlier run was never saved, for:
+%1
+
+It is kept as unsaved text in each entry&apos;s history (File, History), where it can be restored.</source>
+        <translation>Tekst die in een eerdere sessie is getypt, is nooit opgeslagen, voor:
+%1
+
+Deze is bewaard als niet-opgeslagen tekst in de geschiedenis van elke notitie (Bestand, Geschiedenis), waar hij kan worden teruggezet.</translation>
+    </message>
+    <message>
+        <source>The editor is set by the key EDITOR in the section [GENERAL] of
+%1
+The editor must stay open until you are done with the entry, for example
+EDITOR = gedit --wait, kate --block, gvim -f or code --wait.</source>
+        <translation>De editor wordt ingesteld met de sleutel EDITOR in de sectie [GENERAL] van
+%1
+De editor moet open blijven totdat u klaar bent met de notitie, bijvoorbeeld
+EDITOR = gedit --wait, kate --block, gvim -f of code --wait.</translation>
+    </message>
+    <message>
+        <source>No editor is set.</source>
+        <translation>Er is geen editor ingesteld.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file outside the diary. It is shown read-only and not handed to an editor.</source>
+        <translation>Het bestand van %1 is een koppeling naar een bestand buiten het dagboek. De notitie wordt alleen-lezen getoond en niet aan een editor doorgegeven.</translation>
+    </message>
+    <message>
+        <source>The text of %1 could not be kept in its history:
+%2</source>
+        <translation>De tekst van %1 kon niet in de geschiedenis worden bewaard:
+%2</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended abnormally and left the entry unchanged.</source>
+        <translation>De editor ‘%1’ is abnormaal beëindigd en heeft de notitie ongewijzigd gelaten.</translation>
+    </message>
+    <message>
+        <source>The editor &quot;%1&quot; ended with exit status %2 and left the entry unchanged.</source>
+        <translation>De editor ‘%1’ is beëindigd met afsluitstatus %2 en heeft de notitie ongewijzigd gelaten.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once; it may still be open in a window of its own.
+The diary shows what it saves there as soon as it is saved.</source>
+        <translation>De editor keerde meteen terug; misschien is hij nog geopend in een eigen venster.
+Het dagboek toont wat daar wordt opgeslagen zodra het is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>No program named &quot;%1&quot; was found.</source>
+        <translation>Er is geen programma met de naam ‘%1’ gevonden.</translation>
+    </message>
+    <message>
+        <source>Could not start the editor &quot;%1&quot;: %2</source>
+        <translation>Kan de editor ‘%1’ niet starten: %2</translation>
+    </message>
+    <message>
+        <source>Entry of %1</source>
+        <translation>Notitie van %1</translation>
+    </message>
+    <message>
+        <source>File does not exist. push &apos;create&apos; button.</source>
+        <translation>Het bestand bestaat niet. Klik op de knop ‘maken’.</translation>
+    </message>
+    <message>
+        <source>No entry yet for %1</source>
+        <translation>Nog geen notitie voor %1</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only: a link to a file outside the diary</source>
+        <translation>Notitie van %1, alleen-lezen: een koppeling naar een bestand buiten het dagboek</translation>
+    </message>
+    <message>
+        <source>Entry of %1, read-only</source>
+        <translation>Notitie van %1, alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Another program had changed %1 since it was shown.
+Your text was saved; the other version is in the entry&apos;s history (File, History).</source>
+        <translation>Een ander programma had %1 gewijzigd nadat deze werd getoond.
+Uw tekst is opgeslagen; de andere versie staat in de geschiedenis van de notitie (Bestand, Geschiedenis).</translation>
+    </message>
+    <message>
+        <source>The text that %1 held before could not be kept in its history:
+%2</source>
+        <translation>De tekst die %1 eerder bevatte, kon niet in de geschiedenis worden bewaard:
+%2</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, saved; the text it replaced is in its history</source>
+        <translation>De tekst van de getoonde notitie, opgeslagen; de vervangen tekst staat in de geschiedenis</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>de notitie van %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Kan %1 niet opslaan:
+%2</translation>
+    </message>
+    <message>
+        <source>The text was kept in
+%1</source>
+        <translation>De tekst is bewaard in
+%1</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry, not saved; kept in a recovery file</source>
+        <translation>De tekst van de getoonde notitie, niet opgeslagen; bewaard in een herstelbestand</translation>
+    </message>
+    <message>
+        <source>The text could not be kept either (%1). Copy it out of the window before another entry is shown.</source>
+        <translation>Ook het bewaren is mislukt (%1). Kopieer de tekst uit het venster voordat er een andere notitie wordt getoond.</translation>
+    </message>
+    <message>
+        <source>Marrowleaf v0.02a</source>
+        <translation>Marrowleaf v0.02a</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Zoeken…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Geschiedenis…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporteren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Previous day with an entry</source>
+        <translation>Vorige dag met een notitie</translation>
+    </message>
+    <message>
+        <source>Next day with an entry</source>
+        <translation>Volgende dag met een notitie</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>vandaag</translation>
+    </message>
+    <message>
+        <source>launch editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>maken</translation>
+    </message>
+    <message>
+        <source>autosave without confirm</source>
+        <translation>opslaan zonder vragen</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Vorig jaar</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Volgend jaar</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorige maand</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Volgende maand</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Vandaag tonen</translation>
+    </message>
+    <message>
+        <source>Open this entry in the external editor</source>
+        <translation>Deze notitie in de externe editor openen</translation>
+    </message>
+    <message>
+        <source>Create this day&apos;s entry</source>
+        <translation>De notitie van deze dag maken</translation>
+    </message>
+    <message>
+        <source>Save without asking</source>
+        <translation>Opslaan zonder te vragen</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date</source>
+        <translation>De datum van vandaag</translation>
+    </message>
+    <message>
+        <source>One tab per kind of entry; a plus sign marks a tab whose entry exists</source>
+        <translation>Eén tabblad per soort notitie; een plusteken markeert de tabbladen waarvan de notitie bestaat</translation>
+    </message>
+    <message>
+        <source>The text of the shown entry</source>
+        <translation>De tekst van de getoonde notitie</translation>
+    </message>
+    <message>
+        <source>Invalid date: year %1, month %2, day %3</source>
+        <translation>Ongeldige datum: jaar %1, maand %2, dag %3</translation>
+    </message>
+    <message>
+        <source>The calendar cannot show this date</source>
+        <translation>De kalender kan deze datum niet tonen</translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3-%2-%1, tabblad ‘%4’ {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>&amp;Tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Te&amp;mplates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Look Back…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be used:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 could not be written into the new entry:
+%2
+
+The new entry starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Geschiedenis van %1</translation>
+    </message>
+    <message>
+        <source>No entry is shown, so there is no history to show.</source>
+        <translation>Er wordt geen notitie getoond, dus er is geen geschiedenis om te tonen.</translation>
+    </message>
+    <message>
+        <source>This entry has no earlier versions yet.</source>
+        <translation>Deze notitie heeft nog geen eerdere versies.</translation>
+    </message>
+    <message>
+        <source>1 earlier version</source>
+        <translation>1 eerdere versie</translation>
+    </message>
+    <message>
+        <source>%1 earlier versions</source>
+        <translation>%1 eerdere versies</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Terugzetten</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versies</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s texts, newest first: the file now, unsaved text, earlier versions</source>
+        <translation>De teksten van de notitie, nieuwste eerst: het huidige bestand, niet-opgeslagen tekst, eerdere versies</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>The chosen version&apos;s text</source>
+        <translation>De tekst van de gekozen versie</translation>
+    </message>
+    <message>
+        <source>Put the chosen text into the entry, to be saved like typing</source>
+        <translation>Zet de gekozen tekst in de notitie, waar hij wordt opgeslagen als getypte tekst</translation>
+    </message>
+    <message>
+        <source>Now in the entry file</source>
+        <translation>Nu in het notitiebestand</translation>
+    </message>
+    <message>
+        <source>unsaved text from %1</source>
+        <translation>niet-opgeslagen tekst van %1</translation>
+    </message>
+    <message>
+        <source>written by another program</source>
+        <translation>geschreven door een ander programma</translation>
+    </message>
+    <message>
+        <source>copy made by a sync tool: %1</source>
+        <translation>kopie gemaakt door een synchronisatieprogramma: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLookBackWindow</name>
+    <message>
+        <source>Look Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries of this day in earlier years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry in the diary window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written on this day in any earlier year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words per day written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, tab %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days, to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Words per day of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMonthChart</name>
+    <message>
+        <source>Words per month of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPrompts</name>
+    <message>
+        <source>text modified</source>
+        <translation>Tekst gewijzigd</translation>
+    </message>
+    <message>
+        <source>save?</source>
+        <translation>Opslaan?</translation>
+    </message>
+</context>
+<context>
+    <name>TSpellChecker</name>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your personal word list. It counts as right until the diary is closed.</source>
+        <translation>Het woord ‘%1’ kon niet aan uw persoonlijke woordenlijst worden toegevoegd. Het geldt als juist totdat het dagboek wordt gesloten.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Geen suggesties</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Aan woordenboek toevoegen</translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation>Alles negeren</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Spelling controleren</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>No dictionaries installed</source>
+        <translation>Geen woordenboeken geïnstalleerd</translation>
+    </message>
+</context>
+<context>
+    <name>TTagsWindow</name>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tags holding these letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renames the chosen tag in every entry, or merges it with another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the tags…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1, %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds a tag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename a tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its changes in the window are not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its encoding cannot hold the new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tab &quot;%2&quot;</source>
+        <translation type="unfinished">%3-%2-%1, tabblad ‘%4’ {1,?} {2&quot;?}</translation>
+    </message>
+    <message>
+        <source>%1: another program changed it meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was renamed to #%2 in %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not renamed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatesWindow</name>
+    <message>
+        <source>Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every new entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chosen template&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, long: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new entry&apos;s date, short: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its day of the week: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of its tab: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entries of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: no template applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applies on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet: saving makes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template cannot be used, and is not written over here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove the template %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TYearHeatmap</name>
+    <message numerus="yes">
+        <source>%1: %Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words in %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
