@@ -18,7 +18,7 @@ marrowleaf_install_missing() {
 
 # What building needs.
 MARROWLEAF_BUILD_PACKAGES="cmake ninja-build g++ ccache qt6-base-dev libxxhash-dev \
-  libenchant-2-dev pkg-config qt6-l10n-tools qt6-translations-l10n"
+  libenchant-2-dev pkg-config qt6-l10n-tools qt6-translations-l10n libyaml-cpp-dev libzip-dev"
 # What the tests and benchmarks add to that (the default preset builds both).
 MARROWLEAF_TEST_BUILD_PACKAGES="googletest libgtest-dev libbenchmark-dev qt6-base-private-dev \
   libinih-dev libsimpleini-dev libboost-dev libx11-dev"
