@@ -51,3 +51,12 @@ void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
 }
 
 void MessageBoxPrompts::ShowDialog(QDialog& dialog) { dialog.exec(); }
+
+bool MessageBoxPrompts::AskYesNo(QWidget* owner, const QString& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Marrowleaf"), question,
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  FitToCaption(box);
+  return box.exec() == QMessageBox::Yes;
+}

@@ -26,6 +26,7 @@ class MessageBoxPrompts : public TPrompts {
   void ShowException(const QString& message) override;
   void ShowWarning(QWidget* owner, const QString& text) override;
   void ShowDialog(QDialog& dialog) override;
+  bool AskYesNo(QWidget* owner, const QString& question) override;
 
  private:
   std::function<void(const QString&)> exceptionDisplay;

@@ -41,6 +41,7 @@ class NoPrompts : public TPrompts {
   void ShowException(const QString&) override {}
   void ShowWarning(QWidget*, const QString&) override {}
   void ShowDialog(QDialog&) override {}
+  bool AskYesNo(QWidget*, const QString&) override { return false; }
 };
 
 void WriteFile(const QString& path, const QByteArray& bytes) {

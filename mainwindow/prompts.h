@@ -19,4 +19,7 @@ class TPrompts {
   virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
   // One of the program's own windows (the history), until the user closes it.
   virtual void ShowDialog(QDialog& dialog) = 0;
+  // A question of the program's own with the answers Yes and No (adding a tab for an import's
+  // journal); true for Yes.
+  virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
 };

@@ -222,6 +222,7 @@ void TForm1::ConnectEvents() {
   connect(Hist1, &QAction::triggered, this, [this] { Guard([this] { Hist1Click(); }); });
   connect(Expo1, &QAction::triggered, this, [this] { Guard([this] { Expo1Click(); }); });
   connect(Prin1, &QAction::triggered, this, [this] { Guard([this] { Prin1Click(); }); });
+  connect(Impo1, &QAction::triggered, this, [this] { Guard([this] { Impo1Click(); }); });
   connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
   connect(tabheader, &QTabBar::currentChanged, this,

@@ -90,6 +90,7 @@ class TForm1 : public QMainWindow {
   void Find1Click();
   void Expo1Click();
   void Prin1Click();
+  void Impo1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -146,6 +147,8 @@ class TForm1 : public QMainWindow {
   std::string DraftEntryPath() const;
   void ReloadKeepingPlace();
   void ShowExport(bool print);
+  void AddTabs(const QStringList& names);  // tabs just added to config.ini
+  void LookAgainAfterImport();
   QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
   QString EntryName() const;         // "2004/3/7, tab "Diary""
 
@@ -175,6 +178,7 @@ class TForm1 : public QMainWindow {
   QAction* Hist1 = nullptr;
   QAction* Expo1 = nullptr;
   QAction* Prin1 = nullptr;
+  QAction* Impo1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

@@ -135,6 +135,8 @@ void TForm1::CreateMenu() {
   Prin1 = N1->addAction(tr("&Print…"));
   Prin1->setObjectName(QStringLiteral("Prin1"));
   Prin1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  Impo1 = N1->addAction(tr("&Import…"));
+  Impo1->setObjectName(QStringLiteral("Impo1"));
   Exi1 = N1->addAction(tr("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
   PrevEntryDay = new QAction(tr("Previous day with an entry"), this);

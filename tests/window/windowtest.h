@@ -54,8 +54,18 @@ class ScriptedPrompts : public TPrompts {
     if (onDialog) onDialog(dialog);
   }
 
+  bool AskYesNo(QWidget*, const QString& question) override {
+    asked.append(question);
+    if (yesNo.empty()) return false;
+    const bool yes = yesNo.front();
+    yesNo.pop_front();
+    return yes;
+  }
+
   std::deque<bool> answers;
   int questions = 0;
+  std::deque<bool> yesNo;  // the answers to the program's own questions, in turn
+  QStringList asked;
   QStringList exceptions;
   QStringList warnings;
   int dialogs = 0;
