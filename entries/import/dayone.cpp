@@ -11,7 +11,10 @@
 #include <QJsonParseError>
 #include <QTimeZone>
 #include <map>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "entries/import/importsource.h"
 
@@ -57,6 +60,89 @@ std::string WeatherLine(const QJsonObject& weather) {
   return line.toStdString();
 }
 
+// The records of the export's "entries" list, as [begin, end) of each in the file, found by their
+// brackets alone: each is then parsed on its own. A whole export parsed at once would hold the
+// file, its parse and the entries read from it together, several times the file's size; and one
+// damaged record would lose the journal. False where the file is not an object with that list.
+bool EntryRecords(std::string_view json, std::vector<std::pair<size_t, size_t>>& records) {
+  size_t i = 0;
+  const auto blank = [&] {
+    while (i < json.size() &&
+           (json[i] == ' ' || json[i] == '\n' || json[i] == '\r' || json[i] == '\t')) {
+      ++i;
+    }
+  };
+  const auto string = [&] {  // at a '"': past the closing one
+    for (++i; i < json.size(); ++i) {
+      if (json[i] == '\\') {
+        ++i;
+      } else if (json[i] == '"') {
+        ++i;
+        return true;
+      }
+    }
+    return false;
+  };
+  const auto value = [&] {  // past one value of any kind
+    if (i >= json.size()) return false;
+    if (json[i] == '"') return string();
+    if (json[i] != '{' && json[i] != '[') {
+      while (i < json.size() && json[i] != ',' && json[i] != '}' && json[i] != ']') ++i;
+      return i < json.size();
+    }
+    int depth = 0;
+    while (i < json.size()) {
+      const char c = json[i];
+      if (c == '"') {
+        if (!string()) return false;
+        continue;
+      }
+      if (c == '{' || c == '[') ++depth;
+      if ((c == '}' || c == ']') && --depth == 0) {
+        ++i;
+        return true;
+      }
+      ++i;
+    }
+    return false;
+  };
+  if (json.substr(0, 3) == "\xEF\xBB\xBF") i = 3;  // a byte-order mark
+  blank();
+  if (i >= json.size() || json[i] != '{') return false;
+  ++i;
+  bool found = false;
+  for (;;) {
+    blank();
+    if (i < json.size() && json[i] == '}') return found;
+    if (i >= json.size() || json[i] != '"') return false;
+    const size_t key = i;
+    if (!string()) return false;
+    const bool entries = json.substr(key, i - key) == "\"entries\"";
+    blank();
+    if (i >= json.size() || json[i] != ':') return false;
+    ++i;
+    blank();
+    if (entries && i < json.size() && json[i] == '[') {
+      found = true;
+      ++i;
+      for (;;) {
+        blank();
+        if (i < json.size() && json[i] == ']') break;
+        const size_t begin = i;
+        if (!value()) return false;
+        records.emplace_back(begin, i);
+        blank();
+        if (i < json.size() && json[i] == ',') ++i;
+      }
+      ++i;
+    } else if (!value()) {
+      return false;
+    }
+    blank();
+    if (i < json.size() && json[i] == ',') ++i;
+  }
+}
+
 class Journal {
  public:
   Journal(Source& s, std::string file) : source(s), name(std::move(file)) {
@@ -76,32 +162,39 @@ class Journal {
       source.issues.push_back({Problem::kUnreadable, name, error});
       return;
     }
-    QJsonParseError parsed;
-    QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), &parsed);
-    std::string().swap(bytes);  // the document holds its own copy
-    if (parsed.error != QJsonParseError::NoError || !document.isObject()) {
+    const std::string journal = name.substr(0, name.size() - 5);  // without ".json"
+    std::vector<std::pair<size_t, size_t>> records;
+    if (!EntryRecords(bytes, records)) {
+      // Not the shape of an export: the whole file parsed once says why.
+      QJsonParseError parsed;
+      const QJsonDocument document = QJsonDocument::fromJson(
+          QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), &parsed);
       source.issues.push_back(
-          {Problem::kNotParsed, name,
+          {parsed.error != QJsonParseError::NoError ? Problem::kNotParsed : Problem::kBadRecord,
+           name,
            parsed.error != QJsonParseError::NoError
                ? parsed.errorString().toStdString() + " at byte " + std::to_string(parsed.offset)
-               : "not a JSON object"});
+           : document.isObject() ? "no \"entries\" list"
+                                 : "not a JSON object"});
       return;
     }
-    const QJsonValue entries = document.object().value(QLatin1String("entries"));
-    if (!entries.isArray()) {
-      source.issues.push_back({Problem::kBadRecord, name, "no \"entries\" list"});
-      return;
-    }
-    const std::string journal = name.substr(0, name.size() - 5);  // without ".json"
-    const QJsonArray list = entries.toArray();
-    for (qsizetype i = 0; i < list.size(); ++i) {
+    source.entries.reserve(source.entries.size() + records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
       const std::string where = name + ", entry " + std::to_string(i + 1);
-      if (!list[i].isObject()) {
+      if (bytes[records[i].first] != '{') {
         source.issues.push_back({Problem::kBadRecord, where, "not a JSON object"});
         continue;
       }
-      ReadEntry(list[i].toObject(), where, journal);
+      QJsonParseError parsed;
+      const QJsonDocument record = QJsonDocument::fromJson(
+          QByteArray::fromRawData(bytes.data() + records[i].first,
+                                  static_cast<qsizetype>(records[i].second - records[i].first)),
+          &parsed);
+      if (parsed.error != QJsonParseError::NoError) {
+        source.issues.push_back({Problem::kNotParsed, where, parsed.errorString().toStdString()});
+      } else {
+        ReadEntry(record.object(), where, journal);
+      }
     }
   }
 
@@ -130,7 +223,6 @@ class Journal {
     Entry entry;
     entry.date = when.date();
     entry.time = QTime(when.time().hour(), when.time().minute());
-    entry.where = where;
     entry.journal = journal;
     std::string text = NormalBreaks(Text(record.value(QLatin1String("text"))));
     // The first line of a Day One entry is its title, as a Markdown heading.
@@ -141,7 +233,7 @@ class Journal {
           end == std::string::npos ? text.size() : text.find_first_not_of('\n', end);
       text.erase(0, body == std::string::npos ? text.size() : body);
     }
-    entry.text = std::move(text);
+    entry.text = source.texts.Keep(text);
     for (const QJsonValue tag : record.value(QLatin1String("tags")).toArray()) {
       if (!tag.toString().isEmpty()) entry.tags.push_back(Text(tag));
     }

@@ -112,9 +112,8 @@ void ReadDiaro(Source& source) {
     Entry entry;
     entry.date = when.date();
     entry.time = QTime(when.time().hour(), when.time().minute());
-    entry.where = where;
     entry.title = NormalBreaks(Field(record, "title"));
-    entry.text = NormalBreaks(Field(record, "text"));
+    entry.text = source.texts.Keep(NormalBreaks(Field(record, "text")));
     // ",uid1,uid2,": each a tag of the tags table.
     const std::string tags = Field(record, "tags");
     for (size_t start = 0; start < tags.size();) {

@@ -4,8 +4,6 @@
 
 #include <zip.h>
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
 #include <mutex>
 #include <unordered_set>
@@ -24,6 +22,17 @@ constexpr zip_uint64_t kLargestMember = 1ull << 30;
 constexpr int kFolderDepth = 3;
 constexpr size_t kMostFiles = 200000;
 
+// Straight into the caller's string: an export of twenty years is read once, not copied.
+bool ReadInto(const std::string& path, std::string& bytes, std::string& error) {
+  ExclusiveFile file(path, ExclusiveFile::Access::kRead);
+  if (!file.IsOpen() || !file.ReadAll(bytes)) {
+    error = file.Error();
+    bytes.clear();
+    return false;
+  }
+  return true;
+}
+
 class FolderFiles : public SourceFiles {
  public:
   explicit FolderFiles(std::string path) : root(std::move(path)) {
@@ -34,13 +43,7 @@ class FolderFiles : public SourceFiles {
   const std::vector<std::string>& Names() const override { return names; }
   bool Has(const std::string& name) const override { return index.count(name) != 0; }
   bool Read(const std::string& name, std::string& bytes, std::string& error) const override {
-    const WholeFile file = ReadWholeFile(root + '/' + name);
-    if (!file.complete) {
-      error = file.error.empty() ? "cannot be read in full" : file.error;
-      return false;
-    }
-    bytes.assign(file.bytes.get(), file.size);
-    return true;
+    return ReadInto(root + '/' + name, bytes, error);
   }
 
  private:
@@ -74,13 +77,7 @@ class SingleFile : public SourceFiles {
       error = "no such file";
       return false;
     }
-    const WholeFile file = ReadWholeFile(path);
-    if (!file.complete) {
-      error = file.error.empty() ? "cannot be read in full" : file.error;
-      return false;
-    }
-    bytes.assign(file.bytes.get(), file.size);
-    return true;
+    return ReadInto(path, bytes, error);
   }
 
  private:
@@ -168,17 +165,17 @@ bool MonthFileName(const std::string& name) {
          ::isdigit(name[6]);
 }
 
-// A JSON object's top-level keys decide between Day One's export and jrnl's.
+// The first key of the JSON object decides: jrnl's export starts with its "tags", Day One's with
+// its "metadata" or "entries". (Parsing a whole export here would hold it twice over.)
 Format JsonFormat(const SourceFiles& files, const std::string& name) {
   std::string bytes;
   std::string error;
   if (!files.Read(name, bytes, error)) return Format::kUnknown;
-  const QJsonObject root =
-      QJsonDocument::fromJson(QByteArray::fromRawData(bytes.data(), static_cast<int>(bytes.size())))
-          .object();
-  if (root.contains(QLatin1String("metadata"))) return Format::kDayOne;
-  if (root.contains(QLatin1String("tags"))) return Format::kJrnl;
-  return root.contains(QLatin1String("entries")) ? Format::kDayOne : Format::kUnknown;
+  const size_t open = bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+  if (open == std::string::npos || bytes[open] != '{') return Format::kUnknown;
+  const size_t key = bytes.find_first_not_of(" \t\r\n", open + 1);
+  return key != std::string::npos && bytes.compare(key, 6, "\"tags\"") == 0 ? Format::kJrnl
+                                                                            : Format::kDayOne;
 }
 
 Format Detect(const SourceFiles& files) {
@@ -210,6 +207,20 @@ Format Detect(const SourceFiles& files) {
 }
 
 }  // namespace
+
+std::string_view TextStore::Keep(std::string_view text) {
+  constexpr size_t kBlock = 1 << 20;
+  if (text.empty()) return {};
+  if (room - used < text.size()) {
+    room = std::max(kBlock, text.size());
+    blocks.push_back(std::make_unique<char[]>(room));
+    used = 0;
+  }
+  char* at = blocks.back().get() + used;
+  std::copy(text.begin(), text.end(), at);
+  used += text.size();
+  return {at, text.size()};
+}
 
 std::string NormalBreaks(std::string text) {
   if (text.find('\r') == std::string::npos) return text;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Another diary program's entries, read into one shape that the import's writer maps onto entry
@@ -44,7 +45,7 @@ struct Entry {
   QDate date;                     // in the entry's own time zone
   QTime time;                     // invalid where the source keeps none
   std::string title;              // UTF-8, like every text here: half the memory of a QString
-  std::string text;               // line breaks '\n'
+  std::string_view text;          // line breaks '\n'; kept by the Source (Source::texts)
   std::vector<std::string> tags;  // the other program's names, without its tag sign
   bool tagsInText = false;        // the tags stand in the text itself (jrnl's @tags)
   bool starred = false;
@@ -53,7 +54,6 @@ struct Entry {
   std::vector<std::string> notes;  // further short lines the source keeps beside the text
   std::vector<Attachment> attachments;
   std::string journal;  // a Day One journal: the tab of that name; empty: the chosen tab
-  std::string where;    // where it is in the source, for messages
 };
 
 // Why part of a source could not be read.
@@ -83,12 +83,25 @@ enum class Unplaced {
 
 enum class Format { kUnknown, kDayOne, kJrnl, kRedNotebook, kDiaro };
 
+// The entries' texts, one after another in blocks of a megabyte: twenty years of a diary take
+// their own size in memory, not that and the allocator's gaps between a string per entry.
+class TextStore {
+ public:
+  std::string_view Keep(std::string_view text);
+
+ private:
+  std::vector<std::unique_ptr<char[]>> blocks;
+  size_t used = 0;  // of the last block
+  size_t room = 0;  // the last block's size
+};
+
 struct Source {
   Format format = Format::kUnknown;
   std::vector<Entry> entries;  // in the source's order
   std::vector<Issue> issues;
   std::array<int, static_cast<size_t>(Unplaced::kCount)> unplaced{};
   std::shared_ptr<const SourceFiles> files;  // where the attachments are copied from
+  TextStore texts;
   void Note(Unplaced what) { ++unplaced[static_cast<size_t>(what)]; }
 };
 

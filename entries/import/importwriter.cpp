@@ -17,7 +17,7 @@
 namespace marrowleaf::import {
 namespace {
 
-QString Utf8(const std::string& text) {
+QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -41,10 +41,11 @@ std::string TrimLines(const std::string& text) {
   return text.substr(first, last + 1 - first);
 }
 
-void Finish(Entry& entry, Source& source) {
-  entry.text = TrimLines(entry.text);
+void Finish(Entry& entry, const std::string& text, Source& source) {
+  const std::string body = TrimLines(text);
   FindTags(entry.title, entry.tags);
-  FindTags(entry.text, entry.tags);
+  FindTags(body, entry.tags);
+  entry.text = source.texts.Keep(body);
   entry.tagsInText = true;
   source.entries.push_back(std::move(entry));
 }
@@ -63,6 +64,7 @@ void TakeStar(Entry& entry) {
 void ReadText(Source& source, const std::string& name, const std::string& bytes) {
   const std::string text = NormalBreaks(bytes);
   Entry entry;
+  std::string body;
   bool open = false;      // an entry is being read
   bool skipping = false;  // the lines of an entry whose date does not exist
   size_t lineNumber = 0;
@@ -74,9 +76,10 @@ void ReadText(Source& source, const std::string& name, const std::string& bytes)
     start = end + 1;
     const QRegularExpressionMatch head = HeadLine().match(QString::fromStdString(line));
     if (head.hasMatch()) {
-      if (open) Finish(entry, source);
+      if (open) Finish(entry, body, source);
       open = false;
       entry = Entry();
+      body.clear();
       int hour = head.captured(5).toInt();
       const QString half = head.captured(8).toLower();
       if (half == QLatin1String("pm") && hour < 12) hour += 12;
@@ -84,9 +87,9 @@ void ReadText(Source& source, const std::string& name, const std::string& bytes)
       entry.date =
           QDate(head.captured(2).toInt(), head.captured(3).toInt(), head.captured(4).toInt());
       entry.time = QTime(hour, head.captured(6).toInt());
-      entry.where = name + ", line " + std::to_string(lineNumber);
       if (!entry.date.isValid() || !entry.time.isValid()) {
-        source.issues.push_back({Problem::kBadDate, entry.where, line.substr(0, 40)});
+        source.issues.push_back(
+            {Problem::kBadDate, name + ", line " + std::to_string(lineNumber), line.substr(0, 40)});
         skipping = true;
         continue;
       }
@@ -105,10 +108,10 @@ void ReadText(Source& source, const std::string& name, const std::string& bytes)
       }
       continue;
     }
-    entry.text += line;
-    entry.text += '\n';
+    body += line;
+    body += '\n';
   }
-  if (open) Finish(entry, source);
+  if (open) Finish(entry, body, source);
 }
 
 void ReadJson(Source& source, const std::string& name, const std::string& bytes) {
@@ -142,12 +145,12 @@ void ReadJson(Source& source, const std::string& name, const std::string& bytes)
       continue;
     }
     if (entry.time.isValid()) entry.time = QTime(entry.time.hour(), entry.time.minute());
-    entry.where = where;
     entry.title = NormalBreaks(record.value(QLatin1String("title")).toString().toStdString());
-    entry.text = NormalBreaks(record.value(QLatin1String("body")).toString().toStdString());
+    const std::string body =
+        NormalBreaks(record.value(QLatin1String("body")).toString().toStdString());
     entry.starred = record.value(QLatin1String("starred")).toBool();
     TakeStar(entry);
-    Finish(entry, source);
+    Finish(entry, body, source);
   }
 }
 

@@ -41,7 +41,6 @@ void ReadDay(Source& source, const std::string& name, int year, int month, const
     source.issues.push_back({Problem::kBadRecord, where, "not a mapping"});
     return;
   }
-  entry.where = where;
   for (const auto& item : record) {
     const std::string field = Scalar(item.first);
     if (field == "text") {
@@ -49,7 +48,7 @@ void ReadDay(Source& source, const std::string& name, int year, int month, const
         source.issues.push_back({Problem::kBadRecord, where, "its text is not a string"});
         return;
       }
-      entry.text = NormalBreaks(Scalar(item.second));
+      entry.text = source.texts.Keep(NormalBreaks(Scalar(item.second)));
       continue;
     }
     // A category: its entries, each once, on a line of its own after the text; the old
