@@ -158,13 +158,6 @@ bool EndsWith(const std::string& text, std::string_view end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// RedNotebook's month files: "2024-05.txt".
-bool MonthFileName(const std::string& name) {
-  if (name.size() != 11 || !EndsWith(name, ".txt") || name[4] != '-') return false;
-  return std::all_of(name.begin(), name.begin() + 4, ::isdigit) && ::isdigit(name[5]) &&
-         ::isdigit(name[6]);
-}
-
 // The first key of the JSON object decides: jrnl's export starts with its "tags", Day One's with
 // its "metadata" or "entries". (Parsing a whole export here would hold it twice over.)
 Format JsonFormat(const SourceFiles& files, const std::string& name) {
@@ -190,7 +183,7 @@ Format Detect(const SourceFiles& files) {
     }
   }
   if (any([](const std::string& n) {
-        return n.find('/') == std::string::npos && MonthFileName(n);
+        return n.find('/') == std::string::npos && RedNotebookMonthFile(n);
       })) {
     // A lone "2024-05.txt" may still be a jrnl journal: its first line says.
     if (names.size() != 1) return Format::kRedNotebook;

@@ -115,6 +115,9 @@ void ReadJrnl(Source& source);
 void ReadRedNotebook(Source& source);
 void ReadDiaro(Source& source);
 
+// RedNotebook's month files, "2024-05.txt", and none of its backups.
+bool RedNotebookMonthFile(const std::string& name);
+
 // Shared by the readers.
 // CR LF and lone CRs as '\n'.
 std::string NormalBreaks(std::string text);

@@ -14,12 +14,6 @@
 namespace marrowleaf::import {
 namespace {
 
-bool MonthFile(const std::string& name) {
-  return name.size() == 11 && name[4] == '-' && name.compare(7, 4, ".txt") == 0 &&
-         std::all_of(name.begin(), name.begin() + 4, [](char c) { return std::isdigit(c) != 0; }) &&
-         std::isdigit(name[5]) != 0 && std::isdigit(name[6]) != 0;
-}
-
 std::string Scalar(const YAML::Node& node) {
   return node.IsScalar() ? node.Scalar() : std::string();
 }
@@ -75,9 +69,15 @@ void ReadDay(Source& source, const std::string& name, int year, int month, const
 
 }  // namespace
 
+bool RedNotebookMonthFile(const std::string& name) {
+  return name.size() == 11 && name[4] == '-' && name.compare(7, 4, ".txt") == 0 &&
+         std::all_of(name.begin(), name.begin() + 4, [](char c) { return std::isdigit(c) != 0; }) &&
+         std::isdigit(name[5]) != 0 && std::isdigit(name[6]) != 0;
+}
+
 void ReadRedNotebook(Source& source) {
   for (const std::string& name : source.files->Names()) {
-    if (!MonthFile(name)) continue;
+    if (!RedNotebookMonthFile(name)) continue;
     const int year = std::stoi(name.substr(0, 4));
     const int month = std::stoi(name.substr(5, 2));
     std::string bytes;
