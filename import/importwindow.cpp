@@ -43,11 +43,13 @@ TImportWindow::TImportWindow(TPrompts& p, std::string dir, QStringList titles, Q
   connect(&examining, &QFutureWatcher<Examined>::finished, this, [this] {
     if (examineAgain) {
       examineAgain = false;
+      examiningSource = false;
       Examine();
       return;
     }
     examined = examining.result();
     ShowPlan();
+    examiningSource = false;
   });
   connect(&importing, &QFutureWatcher<Applied>::finished, this, &TImportWindow::Finished);
 }
@@ -72,7 +74,10 @@ void TImportWindow::CreateLayout() {
   connect(choices->addAction(tr("A &file…")), &QAction::triggered, this, [this] { Browse(false); });
   connect(choices->addAction(tr("A f&older…")), &QAction::triggered, this,
           [this] { Browse(true); });
-  ImportBrowse->setMenu(choices);
+  // Opened by the button itself: a menu button's arrow would take room its caption needs.
+  connect(ImportBrowse, &QPushButton::clicked, this, [this, choices] {
+    choices->exec(ImportBrowse->mapToGlobal(QPoint(0, ImportBrowse->height())));
+  });
   auto* sourceRow = new QHBoxLayout;
   sourceRow->addWidget(ImportSource, 1);
   sourceRow->addWidget(ImportBrowse);
@@ -92,7 +97,7 @@ void TImportWindow::CreateLayout() {
       tr("Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, "
          "RedNotebook's data folder or a Diaro backup (.zip)."));
   ImportSummary->setMinimumSize(ImportSummary->fontMetrics().averageCharWidth() * 64,
-                                ImportSummary->fontMetrics().lineSpacing() * 14);
+                                ImportSummary->fontMetrics().lineSpacing() * 18);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   ImportGo = buttons->addButton(tr("&Import"), QDialogButtonBox::ActionRole);
   ImportGo->setObjectName(QStringLiteral("ImportGo"));
@@ -133,11 +138,12 @@ std::vector<QString> TImportWindow::TabList() const {
 }
 
 void TImportWindow::Examine() {
-  if (importing.isRunning()) return;
-  if (examining.isRunning()) {
+  if (importingSource) return;
+  if (examiningSource) {
     examineAgain = true;
     return;
   }
+  examiningSource = true;
   ImportGo->setEnabled(false);
   ImportSummary->setPlainText(tr("Reading %1…").arg(examinedPath));
   // A source read once is planned again for another tab without reading it again.
@@ -284,6 +290,7 @@ void TImportWindow::Import() {
   }
   cancelled->store(false);
   ImportGo->setEnabled(false);
+  importingSource = true;
   const std::shared_ptr<const Source> source = examined.source;
   const int tab = std::max(0, ImportTab->currentIndex());
   importing.setFuture(QtConcurrent::run(
@@ -344,6 +351,7 @@ void TImportWindow::Finished() {
                               IssueLines(*examined.source));
   // The diary changed: a plan made before it is stale.
   examined.plan.days.clear();
+  importingSource = false;
   Q_EMIT imported();
 }
 

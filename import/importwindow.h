@@ -33,7 +33,8 @@ class TImportWindow : public QDialog {
   // What the controls do, also for tests.
   void SetSource(const QString& path);
   void Import();
-  bool Busy() const { return examining.isRunning() || importing.isRunning(); }
+  // A source being read or an import under way, until the window has shown its outcome.
+  bool Busy() const { return examiningSource || importingSource; }
   void Cancel() { cancelled->store(true); }
   QString Summary() const;
 
@@ -67,6 +68,8 @@ class TImportWindow : public QDialog {
   Examined examined;
   QString examinedPath;
   bool examineAgain = false;  // the source or tab changed while one was being read
+  bool examiningSource = false;
+  bool importingSource = false;
   std::shared_ptr<std::atomic<bool>> cancelled;
   QFutureWatcher<Examined> examining;
   QFutureWatcher<marrowleaf::import::Applied> importing;
