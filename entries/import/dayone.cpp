@@ -87,8 +87,9 @@ bool EntryRecords(std::string_view json, std::vector<std::pair<size_t, size_t>>&
     if (i >= json.size()) return false;
     if (json[i] == '"') return string();
     if (json[i] != '{' && json[i] != '[') {
+      const size_t start = i;
       while (i < json.size() && json[i] != ',' && json[i] != '}' && json[i] != ']') ++i;
-      return i < json.size();
+      return i > start && i < json.size();
     }
     int depth = 0;
     while (i < json.size()) {
@@ -132,14 +133,22 @@ bool EntryRecords(std::string_view json, std::vector<std::pair<size_t, size_t>>&
         if (!value()) return false;
         records.emplace_back(begin, i);
         blank();
-        if (i < json.size() && json[i] == ',') ++i;
+        if (i < json.size() && json[i] == ',') {
+          ++i;
+        } else if (i >= json.size() || json[i] != ']') {
+          return false;
+        }
       }
       ++i;
     } else if (!value()) {
       return false;
     }
     blank();
-    if (i < json.size() && json[i] == ',') ++i;
+    if (i < json.size() && json[i] == ',') {
+      ++i;
+    } else if (i >= json.size() || json[i] != '}') {
+      return false;
+    }
   }
 }
 

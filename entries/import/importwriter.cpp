@@ -128,7 +128,10 @@ QString Section(const Entry& entry, const std::vector<Copy>& copies) {
   if (lines.size() > 1) {
     while (lines.front().endsWith(QLatin1Char('\n'))) lines.front().chop(1);
   }
-  return section + lines.join(QLatin1Char('\n'));
+  // An entry's text ends at its first NUL: one in the source would cut off what follows it, and
+  // that text would be imported again every time. It is shown as the symbol for NUL.
+  section += lines.join(QLatin1Char('\n'));
+  return section.replace(QChar(u'\0'), QChar(0x2400));
 }
 
 // Sections and the text before them are a blank line apart.

@@ -273,3 +273,36 @@ TEST(Import, AJournalOfTheRealRedNotebookImportsWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// Found by the fuzzer: a NUL would end the entry's text early, and that text would be imported
+// again each time; a list closed by the wrong bracket must end the reading, not loop.
+TEST(Import, ANulInTheSourceIsShownAndTheImportStillHappensOnce) {
+  TempDir dir;
+  std::filesystem::create_directories(dir / "source");
+  WriteFile(dir / "source/2024-05.txt", "4: {text: \"before\\0after\"}\n");
+  const Source source = ReadSource(dir / "source");
+  ASSERT_EQ(source.entries.size(), 1u);
+  Plan plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
+  EXPECT_EQ(ApplyPlan(dir / "diary", source, plan).written, 1u);
+  EXPECT_EQ(ReadFile(dir / "diary/2024/5/4_0.txt"), std::string("before\xe2\x90\x80"
+                                                                "after\0",
+                                                                15));
+  plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
+  EXPECT_EQ(plan.daysImported, 1u);
+}
+
+TEST(Import, ADayOneListClosedByTheWrongBracketIsReported) {
+  TempDir dir;
+  for (const std::string json : {"{\"entries\": [1}", "{\"entries\": [{}, }", "{\"entries\": ["}) {
+    SCOPED_TRACE(json);
+    WriteFile(dir / "Journal.json", json);
+    const Source source = ReadSource(dir.path());
+    ASSERT_EQ(source.issues.size(), 1u);
+    EXPECT_EQ(source.issues[0].where, "Journal.json");
+    EXPECT_TRUE(source.entries.empty());
+  }
+}
+
+}  // namespace
