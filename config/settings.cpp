@@ -154,4 +154,30 @@ void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometr
                    autosave, spellLanguage);
 }
 
+bool AddTabsToFile(const std::string& fileName, const std::vector<std::string>& names) {
+  TINIFile ini;
+  ini.Load(fileName);
+  if (ini.Unreadable()) return false;
+  // The tabs as the window reads them, without recording a default: one tab "Diary" where
+  // N_TABS is missing or not above 0.
+  const int32_t n = ParseIniInt(ini.Find(kGeneral, "N_TABS").value_or("0"));
+  std::vector<std::string> tabs;
+  for (int32_t i = 0; i < std::min(n, kMaxTabs); ++i) {
+    const std::string index = std::to_string(i);
+    tabs.push_back(ini.Find(kGeneral, "TAB" + index).value_or("untitled" + index));
+  }
+  if (tabs.empty()) tabs.emplace_back("Diary");
+  tabs.insert(tabs.end(), names.begin(), names.end());
+  if (tabs.size() > static_cast<size_t>(kMaxTabs)) return false;
+  ini.SetInt(kGeneral, "N_TABS", static_cast<int32_t>(tabs.size()));
+  for (size_t i = 0; i < tabs.size(); ++i) {
+    ini.SetString(kGeneral, "TAB" + std::to_string(i), tabs[i]);
+  }
+  ini.Save();
+  // The store keeps quiet about a failed save: the file read back says whether it took.
+  TINIFile written;
+  written.Load(fileName);
+  return written.Find(kGeneral, "N_TABS") == std::to_string(tabs.size());
+}
+
 }  // namespace marrowleaf

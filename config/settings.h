@@ -91,5 +91,9 @@ void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometr
 Settings LoadSettingsFiles(const SettingsFiles& files);
 void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometry, bool autosave,
                        const std::string& spellLanguage = {});
+// Appends tabs of these names after the diary's tabs (the one tab "Diary" where it has no N_TABS),
+// writing N_TABS and every TABn and leaving the rest of the file as it is: a choice the user made
+// (an import's journals). False when the file could not be read or written.
+bool AddTabsToFile(const std::string& fileName, const std::vector<std::string>& names);
 
 }  // namespace marrowleaf

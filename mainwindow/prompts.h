@@ -21,7 +21,8 @@ class TPrompts {
   // A warning the program raises itself: a save that failed, an editor that did not start.
   virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
   // A question before a step the user may not want (a file replaced, an export without what
-  // could not be read); true for Yes. No is the default answer.
+  // could not be read, a tab added for an import's journal); true for Yes. No is the default
+  // answer.
   virtual bool Confirm(QWidget* owner, const QString& text) = 0;
   // One of the program's own windows (the history), until the user closes it.
   virtual void ShowDialog(QDialog& dialog) = 0;

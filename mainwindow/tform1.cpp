@@ -225,6 +225,7 @@ void TForm1::ConnectEvents() {
   connect(Prin1, &QAction::triggered, this, [this] { Guard([this] { Prin1Click(); }); });
   connect(Tmpl1, &QAction::triggered, this, [this] { Guard([this] { Tmpl1Click(); }); });
   connect(Look1, &QAction::triggered, this, [this] { Guard([this] { Look1Click(); }); });
+  connect(Impo1, &QAction::triggered, this, [this] { Guard([this] { Impo1Click(); }); });
   connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
   connect(tabheader, &QTabBar::currentChanged, this,

@@ -98,6 +98,7 @@ class TForm1 : public QMainWindow {
   void Prin1Click();
   void Tmpl1Click();
   void Look1Click();
+  void Impo1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -170,6 +171,10 @@ class TForm1 : public QMainWindow {
   // "7 Mar 2004, tab "Diary"", the date in the locale's short form: the shown entry, or another.
   QString EntryName() const;
   QString EntryName(const marrowleaf::EntryKey& key) const;
+  void AddTabs(const QStringList& names);  // tabs just added to config.ini
+  void LookAgainAfterImport();
+  QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
+  QString EntryName() const;         // "2004/3/7, tab "Diary""
 
   TPrompts& prompts;
   TClock today;
@@ -200,6 +205,7 @@ class TForm1 : public QMainWindow {
   QAction* Prin1 = nullptr;
   QAction* Tmpl1 = nullptr;
   QAction* Look1 = nullptr;
+  QAction* Impo1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

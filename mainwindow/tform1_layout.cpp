@@ -172,6 +172,8 @@ void TForm1::CreateMenu() {
   Tmpl1->setObjectName(QStringLiteral("Tmpl1"));
   Look1 = N1->addAction(tr("&Look Back…"));
   Look1->setObjectName(QStringLiteral("Look1"));
+  Impo1 = N1->addAction(tr("&Import…"));
+  Impo1->setObjectName(QStringLiteral("Impo1"));
   Exi1 = N1->addAction(tr("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
   PrevEntryDay = new QAction(tr("Previous day with an entry"), this);

@@ -517,6 +517,10 @@ Der neue Eintrag beginnt leer.</translation>
         <source>&amp;Look Back…</source>
         <translation>&amp;Rückblick…</translation>
     </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -587,6 +591,251 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>Kopie eines Synchronisationsprogramms: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TImportWindow</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>D&amp;urchsuchen…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>A &amp;file…</source>
+        <translation>Eine &amp;Datei…</translation>
+    </message>
+    <message>
+        <source>A f&amp;older…</source>
+        <translation>Einen &amp;Ordner…</translation>
+    </message>
+    <message>
+        <source>&amp;Source</source>
+        <translation>&amp;Quelle</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Reiter</translation>
+    </message>
+    <message>
+        <source>&amp;Tab</source>
+        <translation>&amp;Reiter</translation>
+    </message>
+    <message>
+        <source>What the import will do</source>
+        <translation>Was der Import tun wird</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
+        <translation>Wählen Sie ein Tagebuch zum Importieren: einen Day-One-Export (.zip, Ordner oder .json), ein jrnl-Journal, den Datenordner von RedNotebook oder eine Diaro-Sicherung (.zip).</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen …</translation>
+    </message>
+    <message>
+        <source>%1: not a diary that can be imported here</source>
+        <translation>%1: kein Tagebuch, das hier importiert werden kann</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: nicht lesbar (%2)</translation>
+    </message>
+    <message>
+        <source>%1: does not parse (%2)</source>
+        <translation>%1: nicht auswertbar (%2)</translation>
+    </message>
+    <message>
+        <source>%1: not an entry (%2)</source>
+        <translation>%1: kein Eintrag (%2)</translation>
+    </message>
+    <message>
+        <source>%1: a date that does not exist (%2)</source>
+        <translation>%1: ein Datum, das es nicht gibt (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 is missing; its link is kept</source>
+        <translation>%1: der Anhang %2 fehlt; sein Verweis bleibt erhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Coordinates of places: %n (the places&apos; names are kept)</source>
+        <translation>
+            <numerusform>Koordinaten von Orten: %n (die Ortsnamen bleiben erhalten)</numerusform>
+            <numerusform>Koordinaten von Orten: %n (die Ortsnamen bleiben erhalten)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
+        <translation>
+            <numerusform>Formatierung von Day-One-Einträgen: %n (ihr Markdown-Text bleibt erhalten)</numerusform>
+            <numerusform>Formatierung von Day-One-Einträgen: %n (ihr Markdown-Text bleibt erhalten)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moods of entries: %n</source>
+        <translation>
+            <numerusform>Stimmungen von Einträgen: %n</numerusform>
+            <numerusform>Stimmungen von Einträgen: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Folders of entries: %n (all go to the chosen tab)</source>
+        <translation>
+            <numerusform>Ordner von Einträgen: %n (alle kommen in den gewählten Reiter)</numerusform>
+            <numerusform>Ordner von Einträgen: %n (alle kommen in den gewählten Reiter)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No place in a plain entry:</source>
+        <translation>Kein Platz in einem schlichten Eintrag:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Nicht lesbar:</translation>
+    </message>
+    <message>
+        <source>A Day One export</source>
+        <translation>Ein Day-One-Export</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Ein jrnl-Journal</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Ein RedNotebook-Journal</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Eine Diaro-Sicherung</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Nichts zu importieren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries: %n</source>
+        <translation>
+            <numerusform>Einträge: %n</numerusform>
+            <numerusform>Einträge: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days: %n</source>
+        <translation>
+            <numerusform>Tage: %n</numerusform>
+            <numerusform>Tage: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Vom %1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
+        <translation>
+            <numerusform>Tage, die schon einen Eintrag haben: %n (er bleibt; der importierte Text kommt dahinter)</numerusform>
+            <numerusform>Tage, die schon einen Eintrag haben: %n (er bleibt; der importierte Text kommt dahinter)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that hold this import already: %n (left as they are)</source>
+        <translation>
+            <numerusform>Tage, die diesen Import schon enthalten: %n (bleiben, wie sie sind)</numerusform>
+            <numerusform>Tage, die diesen Import schon enthalten: %n (bleiben, wie sie sind)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (copied into the diary folder)</source>
+        <translation>
+            <numerusform>Anhänge: %n (werden in den Tagebuchordner kopiert)</numerusform>
+            <numerusform>Anhänge: %n (werden in den Tagebuchordner kopiert)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Journals without a tab of their name: %1</source>
+        <translation>Journale ohne Reiter ihres Namens: %1</translation>
+    </message>
+    <message>
+        <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
+        <translation>Kein Reiter trägt den Namen der Journale %1. Dem Tagebuch für jedes einen Reiter dieses Namens hinzufügen?</translation>
+    </message>
+    <message>
+        <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
+        <translation>Die neuen Reiter konnten nicht in config.ini geschrieben werden; diese Journale kommen in den gewählten Reiter.</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Wird importiert …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>Der Import wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The import is done.</source>
+        <translation>Der Import ist fertig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>New entries: %n</source>
+        <translation>
+            <numerusform>Neue Einträge: %n</numerusform>
+            <numerusform>Neue Einträge: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
+        <translation>
+            <numerusform>Behaltene Einträge mit dem importierten Text dahinter: %n (ihr bisheriger Text liegt im Verlauf)</numerusform>
+            <numerusform>Behaltene Einträge mit dem importierten Text dahinter: %n (ihr bisheriger Text liegt im Verlauf)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries that held the import already, left as they were: %n</source>
+        <translation>
+            <numerusform>Einträge, die den Import schon enthielten, unverändert: %n</numerusform>
+            <numerusform>Einträge, die den Import schon enthielten, unverändert: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments copied: %n</source>
+        <translation>
+            <numerusform>Kopierte Anhänge: %n</numerusform>
+            <numerusform>Kopierte Anhänge: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days from %1 on, left as they were: %n</source>
+        <translation>
+            <numerusform>Tage ab %1, unverändert: %n</numerusform>
+            <numerusform>Tage ab %1, unverändert: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not imported, left as it was: %1 (%2)</source>
+        <translation>Nicht importiert, unverändert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
+        <translation>Importiert, aber der bisherige Text konnte nicht im Verlauf aufbewahrt werden: %1 (%2)</translation>
     </message>
 </context>
 <context>

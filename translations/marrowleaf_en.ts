@@ -29,6 +29,107 @@
     </message>
 </context>
 <context>
+    <name>TImportWindow</name>
+    <message numerus="yes">
+        <source>Coordinates of places: %n (the places&apos; names are kept)</source>
+        <translation>
+            <numerusform>Coordinates of places: %n (the places&apos; names are kept)</numerusform>
+            <numerusform>Coordinates of places: %n (the places&apos; names are kept)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
+        <translation>
+            <numerusform>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</numerusform>
+            <numerusform>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moods of entries: %n</source>
+        <translation>
+            <numerusform>Moods of entries: %n</numerusform>
+            <numerusform>Moods of entries: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Folders of entries: %n (all go to the chosen tab)</source>
+        <translation>
+            <numerusform>Folders of entries: %n (all go to the chosen tab)</numerusform>
+            <numerusform>Folders of entries: %n (all go to the chosen tab)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries: %n</source>
+        <translation>
+            <numerusform>Entries: %n</numerusform>
+            <numerusform>Entries: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days: %n</source>
+        <translation>
+            <numerusform>Days: %n</numerusform>
+            <numerusform>Days: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
+        <translation>
+            <numerusform>Days that already hold an entry: %n (kept; the imported text is added after it)</numerusform>
+            <numerusform>Days that already hold an entry: %n (kept; the imported text is added after it)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that hold this import already: %n (left as they are)</source>
+        <translation>
+            <numerusform>Days that hold this import already: %n (left as they are)</numerusform>
+            <numerusform>Days that hold this import already: %n (left as they are)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (copied into the diary folder)</source>
+        <translation>
+            <numerusform>Attachments: %n (copied into the diary folder)</numerusform>
+            <numerusform>Attachments: %n (copied into the diary folder)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>New entries: %n</source>
+        <translation>
+            <numerusform>New entries: %n</numerusform>
+            <numerusform>New entries: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
+        <translation>
+            <numerusform>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</numerusform>
+            <numerusform>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries that held the import already, left as they were: %n</source>
+        <translation>
+            <numerusform>Entries that held the import already, left as they were: %n</numerusform>
+            <numerusform>Entries that held the import already, left as they were: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments copied: %n</source>
+        <translation>
+            <numerusform>Attachments copied: %n</numerusform>
+            <numerusform>Attachments copied: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days from %1 on, left as they were: %n</source>
+        <translation>
+            <numerusform>Days from %1 on, left as they were: %n</numerusform>
+            <numerusform>Days from %1 on, left as they were: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TLookBackWindow</name>
     <message numerus="yes">
         <source>%n years ago</source>
@@ -98,7 +199,7 @@
     <message numerus="yes">
         <source>%Ln words in %1</source>
         <translation>
-            <numerusform>%Ln words in %1</numerusform>
+            <numerusform>%Ln word in %1</numerusform>
             <numerusform>%Ln words in %1</numerusform>
         </translation>
     </message>

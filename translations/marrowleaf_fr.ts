@@ -504,6 +504,10 @@ The new entry starts empty.</source>
 The new entry starts empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -574,6 +578,251 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>copie faite par un outil de synchronisation&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TImportWindow</name>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation type="unfinished">&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation type="unfinished">Parcourir…</translation>
+    </message>
+    <message>
+        <source>A &amp;file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A f&amp;older…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the import will do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a diary that can be imported here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: does not parse (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not an entry (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a date that does not exist (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 is missing; its link is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Coordinates of places: %n (the places&apos; names are kept)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moods of entries: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Folders of entries: %n (all go to the chosen tab)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No place in a plain entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Day One export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that hold this import already: %n (left as they are)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (copied into the diary folder)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Journals without a tab of their name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>New entries: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries that held the import already, left as they were: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments copied: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days from %1 on, left as they were: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not imported, left as it was: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -514,6 +514,10 @@ The new entry starts empty.</source>
         <source>&amp;Look Back…</source>
         <translation>振り返り(&amp;L)…</translation>
     </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>インポート(&amp;I)…</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -584,6 +588,237 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>同期ツールが作ったコピー: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TImportWindow</name>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>取り込み元</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>参照(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>A &amp;file…</source>
+        <translation>ファイル(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>A f&amp;older…</source>
+        <translation>フォルダー(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Source</source>
+        <translation>取り込み元(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>&amp;Tab</source>
+        <translation>タブ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>What the import will do</source>
+        <translation>インポートで行われること</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
+        <translation>インポートする日記を選んでください: Day One のエクスポート (.zip、フォルダー、.json)、jrnl のジャーナル、RedNotebook のデータフォルダー、Diaro のバックアップ (.zip)。</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>インポート(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 を読み込み中…</translation>
+    </message>
+    <message>
+        <source>%1: not a diary that can be imported here</source>
+        <translation>%1: ここでインポートできる日記ではありません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: 読み込めません (%2)</translation>
+    </message>
+    <message>
+        <source>%1: does not parse (%2)</source>
+        <translation>%1: 解析できません (%2)</translation>
+    </message>
+    <message>
+        <source>%1: not an entry (%2)</source>
+        <translation>%1: エントリーではありません (%2)</translation>
+    </message>
+    <message>
+        <source>%1: a date that does not exist (%2)</source>
+        <translation>%1: 存在しない日付です (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 is missing; its link is kept</source>
+        <translation>%1: 添付ファイル %2 がありません。リンクはそのまま残します</translation>
+    </message>
+    <message numerus="yes">
+        <source>Coordinates of places: %n (the places&apos; names are kept)</source>
+        <translation>
+            <numerusform>場所の座標: %n (場所の名前は残します)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
+        <translation>
+            <numerusform>Day One のエントリーの書式: %n (Markdown のテキストは残します)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moods of entries: %n</source>
+        <translation>
+            <numerusform>エントリーの気分: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Folders of entries: %n (all go to the chosen tab)</source>
+        <translation>
+            <numerusform>エントリーのフォルダー: %n (すべて選んだタブに入ります)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No place in a plain entry:</source>
+        <translation>プレーンなエントリーに入らないもの:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>読み込めなかったもの:</translation>
+    </message>
+    <message>
+        <source>A Day One export</source>
+        <translation>Day One のエクスポート</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>jrnl のジャーナル</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>RedNotebook のジャーナル</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Diaro のバックアップ</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>インポートするものはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries: %n</source>
+        <translation>
+            <numerusform>エントリー: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days: %n</source>
+        <translation>
+            <numerusform>日数: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>%1 から %2 まで</translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
+        <translation>
+            <numerusform>すでにエントリーがある日: %n (残したまま、その後にインポートしたテキストを加えます)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days that hold this import already: %n (left as they are)</source>
+        <translation>
+            <numerusform>このインポートをすでに含む日: %n (そのままにします)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (copied into the diary folder)</source>
+        <translation>
+            <numerusform>添付ファイル: %n (日記フォルダーにコピーします)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Journals without a tab of their name: %1</source>
+        <translation>同じ名前のタブがないジャーナル: %1</translation>
+    </message>
+    <message>
+        <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
+        <translation>ジャーナル %1 と同じ名前のタブがありません。それぞれの名前のタブを日記に追加しますか?</translation>
+    </message>
+    <message>
+        <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
+        <translation>新しいタブを config.ini に書き込めませんでした。それらのジャーナルは選んだタブに入ります。</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>インポート中…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>インポートはキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>The import is done.</source>
+        <translation>インポートが完了しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>New entries: %n</source>
+        <translation>
+            <numerusform>新しいエントリー: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
+        <translation>
+            <numerusform>残したエントリー (後にインポートしたテキストを追加): %n (以前のテキストは履歴にあります)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries that held the import already, left as they were: %n</source>
+        <translation>
+            <numerusform>すでにインポート済みでそのままのエントリー: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments copied: %n</source>
+        <translation>
+            <numerusform>コピーした添付ファイル: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Days from %1 on, left as they were: %n</source>
+        <translation>
+            <numerusform>%1 以降のそのままの日: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not imported, left as it was: %1 (%2)</source>
+        <translation>インポートせず、そのままです: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
+        <translation>インポートしましたが、以前のテキストを履歴に残せませんでした: %1 (%2)</translation>
     </message>
 </context>
 <context>

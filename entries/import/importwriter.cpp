@@ -1,0 +1,348 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entries/import/importwriter.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "entries/entryfiles.h"
+#include "entries/entrytext.h"
+#include "entries/history.h"
+#include "entries/tags.h"
+#include "platform/files.h"
+
+namespace marrowleaf::import {
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The copies of a day's attachments: attachments/YEAR/MONTH/DAY_TAB/NAME, the names made unique
+// within the day from the source alone, so that a second import finds the same names.
+struct Copy {
+  const Attachment* from = nullptr;
+  std::string link;  // relative to the save directory
+};
+
+std::string AttachmentFolder(const EntryKey& key) { return "attachments/" + EntryStem(key); }
+
+std::vector<std::vector<Copy>> DayCopies(const Source& source, const PlannedDay& day) {
+  std::vector<std::vector<Copy>> copies;
+  std::map<std::string, std::string> taken;  // name → the member that has it
+  const std::string folder = AttachmentFolder(day.key) + '/';
+  for (const size_t index : day.entries) {
+    std::vector<Copy>& own = copies.emplace_back();
+    for (const Attachment& file : source.entries[index].attachments) {
+      std::string name = file.name;
+      for (int n = 2; taken.count(name) != 0 && taken[name] != file.member; ++n) {
+        const size_t dot = file.name.rfind('.');
+        name = dot == std::string::npos || dot == 0
+                   ? file.name + '-' + std::to_string(n)
+                   : file.name.substr(0, dot) + '-' + std::to_string(n) + file.name.substr(dot);
+      }
+      taken[name] = file.member;
+      own.push_back({&file, folder + name});
+    }
+  }
+  return copies;
+}
+
+// jrnl's "@tag" in the text, written as this diary writes a tag.
+QString RetagText(const QString& text, const std::vector<std::string>& tags) {
+  if (tags.empty() || !text.contains(QLatin1Char('@'))) return text;
+  QString out = text;
+  // Longer names first, so that "@work" does not eat the start of "@workshop".
+  std::vector<QString> names;
+  for (const std::string& tag : tags) names.push_back(Utf8(tag));
+  std::sort(names.begin(), names.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& name : names) {
+    const QRegularExpression at(QStringLiteral(R"((?<![^\s(\[{])@)") +
+                                QRegularExpression::escape(name) +
+                                QStringLiteral(R"((?![^\s@,.;:!?)\]}]))"));
+    // A name with nothing a tag can hold stays as the other program wrote it.
+    const QString tag = marrowleaf::TagTextFromName(name);
+    if (!tag.isEmpty()) out.replace(at, tag);
+  }
+  return out;
+}
+
+QString Section(const Entry& entry, const std::vector<Copy>& copies) {
+  QString section;
+  const QString title = Utf8(entry.title);
+  if (entry.time.isValid() || !title.isEmpty()) {
+    QString head = entry.time.isValid() ? entry.time.toString(QStringLiteral("HH:mm")) : QString();
+    if (!title.isEmpty()) {
+      if (!head.isEmpty()) head += QLatin1Char(' ');
+      head += entry.tagsInText ? RetagText(title, entry.tags) : title;
+    }
+    section = head + QLatin1Char('\n');
+  }
+  QString text = Utf8(entry.text);
+  if (entry.tagsInText) text = RetagText(text, entry.tags);
+  // The links of the source's own kind to each attachment now lead to its copy.
+  std::vector<bool> linked(copies.size(), false);
+  if (text.contains(QLatin1String("dayone-moment:"))) {
+    static const QRegularExpression moment(
+        QStringLiteral(R"(dayone-moment:/{1,2}(?:[A-Za-z]+/)?([0-9A-Za-z-]+))"));
+    QString replaced;
+    qsizetype done = 0;
+    auto it = moment.globalMatch(text);
+    while (it.hasNext()) {
+      const QRegularExpressionMatch m = it.next();
+      const std::string identifier = m.captured(1).toStdString();
+      for (size_t i = 0; i < copies.size(); ++i) {
+        if (copies[i].from->identifier != identifier) continue;
+        replaced += text.mid(done, m.capturedStart() - done) + Utf8(copies[i].link);
+        done = m.capturedEnd();
+        linked[i] = true;
+        break;
+      }
+    }
+    text = replaced + text.mid(done);
+  }
+  QStringList lines;
+  if (!text.isEmpty()) lines << text;
+  if (!entry.tagsInText && !entry.tags.empty()) {
+    QStringList tags;
+    for (const std::string& name : entry.tags) {
+      const QString tag = marrowleaf::TagTextFromName(Utf8(name));
+      if (!tag.isEmpty()) tags << tag;
+    }
+    if (!tags.isEmpty()) lines << tags.join(QLatin1Char(' '));
+  }
+  QStringList facts;
+  if (entry.starred) facts << QStringLiteral("★");
+  if (!entry.place.empty()) facts << Utf8(entry.place);
+  if (!entry.weather.empty()) facts << Utf8(entry.weather);
+  if (!facts.isEmpty()) lines << facts.join(QStringLiteral(" · "));
+  for (const std::string& note : entry.notes) lines << Utf8(note);
+  for (size_t i = 0; i < copies.size(); ++i) {
+    if (!linked[i]) lines << Utf8(copies[i].link);
+  }
+  // The text as written, its last line break kept where nothing follows it.
+  if (lines.size() > 1) {
+    while (lines.front().endsWith(QLatin1Char('\n'))) lines.front().chop(1);
+  }
+  // An entry's text ends at its first NUL: one in the source would cut off what follows it, and
+  // that text would be imported again every time. It is shown as the symbol for NUL.
+  section += lines.join(QLatin1Char('\n'));
+  return section.replace(QChar(u'\0'), QChar(0x2400));
+}
+
+// Sections and the text before them are a blank line apart.
+void Join(QString& text, const QString& section) {
+  if (!text.isEmpty()) {
+    text += text.endsWith(QLatin1Char('\n')) ? QStringLiteral("\n") : QStringLiteral("\n\n");
+  }
+  text += section;
+}
+
+struct Existing {
+  bool exists = false;
+  bool readable = false;
+  QString text;
+  EntryFormat format;
+  std::string error;
+};
+
+Existing ReadExisting(const std::string& path) {
+  Existing existing;
+  existing.exists = IsFile(path);
+  if (!existing.exists) return existing;
+  const EntryRead read = ReadEntryFile(path);
+  if (!read.ok) {
+    existing.error = read.error;
+    return existing;
+  }
+  EntryText shown = EntryBytesToText(read.text);
+  existing.readable = true;
+  existing.text = std::move(shown.text);
+  existing.format = shown.format;
+  return existing;
+}
+
+// The sections the entry does not hold yet, by their positions.
+std::vector<size_t> Missing(const Existing& existing, const std::vector<QString>& sections) {
+  std::vector<size_t> missing;
+  for (size_t i = 0; i < sections.size(); ++i) {
+    if (!existing.exists || !existing.text.contains(sections[i])) missing.push_back(i);
+  }
+  return missing;
+}
+
+// One copy in place: a file of that name with the same bytes counts as copied.
+bool CopyAttachment(const std::string& saveDir, const Source& source, const Copy& copy,
+                    bool& copied, std::string& error) {
+  std::string bytes;
+  if (!source.files->Read(copy.from->member, bytes, error)) {
+    error = copy.from->member + ": " + error;
+    return false;
+  }
+  const std::string target = saveDir + '/' + copy.link;
+  if (IsFile(target)) {
+    const WholeFile there = ReadWholeFile(target);
+    if (there.complete && std::string_view(there.bytes.get(), there.size) == bytes) return true;
+    error = copy.link + ": another file of that name is there already";
+    return false;
+  }
+  if (!MakePrivateDirectories(target.substr(0, target.rfind('/')))) {
+    error = copy.link + ": its folder cannot be made";
+    return false;
+  }
+  const SaveOutcome saved = ReplaceFileContents(target, bytes, NewFileAccess::kPrivate);
+  if (!saved.ok) {
+    error = copy.link + ": " + saved.error;
+    return false;
+  }
+  copied = true;
+  return true;
+}
+
+}  // namespace
+
+std::vector<QString> DaySections(const Source& source, const PlannedDay& day) {
+  const std::vector<std::vector<Copy>> copies = DayCopies(source, day);
+  std::vector<QString> sections;
+  sections.reserve(day.entries.size());
+  for (size_t i = 0; i < day.entries.size(); ++i) {
+    sections.push_back(Section(source.entries[day.entries[i]], copies[i]));
+  }
+  return sections;
+}
+
+Plan MakePlan(const std::string& saveDir, const Source& source,
+              const std::vector<QString>& tabNames, int chosenTab) {
+  Plan plan;
+  std::map<std::tuple<int, int, int, int>, std::vector<size_t>> days;
+  std::map<std::string, int> journalTabs;
+  for (size_t i = 0; i < source.entries.size(); ++i) {
+    const Entry& entry = source.entries[i];
+    if (!entry.date.isValid() || entry.date.year() < 1 || entry.date.year() > 9999) continue;
+    int tab = chosenTab;
+    if (!entry.journal.empty()) {
+      auto found = journalTabs.find(entry.journal);
+      if (found == journalTabs.end()) {
+        const auto named = std::find(tabNames.begin(), tabNames.end(), Utf8(entry.journal));
+        const int index = named == tabNames.end() ? -1 : static_cast<int>(named - tabNames.begin());
+        if (index < 0) plan.newTabs.push_back(entry.journal);
+        found = journalTabs.emplace(entry.journal, index).first;
+      }
+      if (found->second >= 0) tab = found->second;
+    }
+    days[{entry.date.year(), entry.date.month(), entry.date.day(), tab}].push_back(i);
+    ++plan.entries;
+    plan.attachments += entry.attachments.size();
+    if (!plan.first.isValid() || entry.date < plan.first) plan.first = entry.date;
+    if (!plan.last.isValid() || entry.date > plan.last) plan.last = entry.date;
+  }
+  plan.days.reserve(days.size());
+  for (auto& [key, entries] : days) {
+    // In time order; entries without a time keep their place in the source, first.
+    std::stable_sort(entries.begin(), entries.end(), [&](size_t a, size_t b) {
+      const QTime& ta = source.entries[a].time;
+      const QTime& tb = source.entries[b].time;
+      return ta.isValid() != tb.isValid() ? !ta.isValid() : ta.isValid() && ta < tb;
+    });
+    PlannedDay day{
+        {static_cast<uint16_t>(std::get<0>(key)), static_cast<uint16_t>(std::get<1>(key)),
+         static_cast<uint16_t>(std::get<2>(key)), std::get<3>(key)},
+        std::move(entries)};
+    const std::string path = EntryPath(saveDir, day.key);
+    if (IsFile(path)) {
+      ++plan.daysHoldingEntry;
+      const Existing existing = ReadExisting(path);
+      if (existing.readable && Missing(existing, DaySections(source, day)).empty()) {
+        ++plan.daysImported;
+      }
+    }
+    plan.days.push_back(std::move(day));
+  }
+  return plan;
+}
+
+Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& plan,
+                  const std::function<bool(size_t done, size_t total)>& progress) {
+  Applied applied;
+  const size_t total = plan.days.size();
+  for (size_t d = 0; d < total; ++d) {
+    if (progress && !progress(d, total)) {
+      applied.cancelled = true;
+      applied.notReached = total - d;
+      const EntryKey& key = plan.days[d].key;
+      applied.stoppedBefore = QDate(key.year, key.month, key.day);
+      return applied;
+    }
+    const PlannedDay& day = plan.days[d];
+    const std::string path = EntryPath(saveDir, day.key);
+    const std::vector<std::vector<Copy>> copies = DayCopies(source, day);
+    std::vector<QString> sections;
+    for (size_t i = 0; i < day.entries.size(); ++i) {
+      sections.push_back(Section(source.entries[day.entries[i]], copies[i]));
+    }
+    const Existing existing = ReadExisting(path);
+    if (existing.exists && !existing.readable) {
+      applied.failures.push_back({day.key, existing.error});
+      continue;
+    }
+    const std::vector<size_t> missing = Missing(existing, sections);
+    if (missing.empty()) {
+      ++applied.unchanged;
+      continue;
+    }
+    // The files first: an entry never links to a copy that is not there.
+    std::string error;
+    size_t copied = 0;
+    bool ok = true;
+    for (const size_t i : missing) {
+      for (const Copy& copy : copies[i]) {
+        bool made = false;
+        ok = CopyAttachment(saveDir, source, copy, made, error);
+        if (!ok) break;
+        copied += made ? 1 : 0;
+      }
+      if (!ok) break;
+    }
+    applied.attachments += copied;
+    if (!ok) {
+      applied.failures.push_back({day.key, error});
+      continue;
+    }
+    QString text = existing.exists ? existing.text : QString();
+    for (const size_t i : missing) Join(text, sections[i]);
+    if (!existing.exists) {
+      // A new entry: made whole by the atomic writer, private, in private folders.
+      EntryFormat format;
+      std::string bytes = EntryTextToBytes(text, format);
+      bytes.push_back('\0');
+      SaveOutcome saved{false, "its folder cannot be made"};
+      if (MakePrivateDirectories(MonthDirectory(saveDir, day.key.year, day.key.month))) {
+        saved = ReplaceFileContents(path, bytes, NewFileAccess::kPrivate);
+      }
+      if (!saved.ok) {
+        applied.failures.push_back({day.key, saved.error});
+        continue;
+      }
+      ++applied.written;
+      continue;
+    }
+    // An entry that was there: its text goes into its history, the imported text after it.
+    EntryFormat format = existing.format;
+    const EntrySave saved =
+        SaveEntryKeepingHistory(saveDir, day.key, EntryTextToBytes(text, format));
+    if (!saved.entry.ok) {
+      applied.failures.push_back({day.key, saved.entry.error});
+      continue;
+    }
+    if (!saved.version.ok) applied.historyFailures.push_back({day.key, saved.version.error});
+    ++applied.added;
+  }
+  if (progress) progress(total, total);
+  return applied;
+}
+
+}  // namespace marrowleaf::import

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reads any bytes as a diary to import: the first byte chooses what they are (a Day One journal,
+// a jrnl journal as text or JSON, a RedNotebook month, Diaro's backup XML, or a zip archive), the
+// rest is the file. Besides not crashing: every day of the plan holds entries, the import writes
+// each day whole or says why not, and importing the same source again changes nothing.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "entries/import/importwriter.h"
+#include "fuzzfile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  static const char* const kNames[] = {"Journal.json", "journal.txt",     "journal.json",
+                                       "2024-05.txt",  "DiaroBackup.xml", "export.zip"};
+  const std::string source = FuzzDir() + "/source";
+  const std::string diary = FuzzDir() + "/diary";
+  std::error_code ignored;
+  std::filesystem::remove_all(source, ignored);
+  std::filesystem::remove_all(diary, ignored);
+  std::filesystem::create_directories(source);
+  const std::string name = kNames[data[0] % std::size(kNames)];
+  WriteFuzzFile(source + '/' + name, data + 1, size - 1);
+  // A zip and a lone journal are chosen as files; the others in their folder.
+  const bool file = name == "export.zip" || name == "journal.txt" || name == "journal.json";
+  using namespace marrowleaf::import;
+  const Source read = ReadSource(file ? source + '/' + name : source);
+  const std::vector<QString> tabs{QStringLiteral("Diary")};
+  const Plan plan = MakePlan(diary, read, tabs, 0);
+  size_t planned = 0;
+  for (const PlannedDay& day : plan.days) {
+    FUZZ_CHECK(!day.entries.empty());
+    planned += day.entries.size();
+  }
+  FUZZ_CHECK(planned == plan.entries);
+  const Applied applied = ApplyPlan(diary, read, plan);
+  FUZZ_CHECK(applied.written + applied.added + applied.unchanged + applied.failures.size() ==
+             plan.days.size());
+  const Plan again = MakePlan(diary, read, tabs, 0);
+  FUZZ_CHECK(again.days.size() == plan.days.size());
+  FUZZ_CHECK(again.daysImported + applied.failures.size() >= plan.days.size());
+  return 0;
+}

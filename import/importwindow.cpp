@@ -1,0 +1,358 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/importwindow.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "config/settings.h"
+#include "mainwindow/prompts.h"
+
+namespace {
+
+using namespace marrowleaf::import;
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+QString LongDate(const QDate& date) { return QLocale().toString(date, QLocale::LongFormat); }
+
+}  // namespace
+
+TImportWindow::TImportWindow(TPrompts& p, std::string dir, QStringList titles, QWidget* parent)
+    : QDialog(parent),
+      prompts(p),
+      saveDir(std::move(dir)),
+      tabTitles(std::move(titles)),
+      cancelled(std::make_shared<std::atomic<bool>>(false)) {
+  setObjectName(QStringLiteral("ImportWindow"));
+  setWindowTitle(tr("Import"));
+  CreateLayout();
+  connect(&examining, &QFutureWatcher<Examined>::finished, this, [this] {
+    if (examineAgain) {
+      examineAgain = false;
+      examiningSource = false;
+      Examine();
+      return;
+    }
+    examined = examining.result();
+    ShowPlan();
+    examiningSource = false;
+  });
+  connect(&importing, &QFutureWatcher<Applied>::finished, this, &TImportWindow::Finished);
+}
+
+TImportWindow::~TImportWindow() {
+  cancelled->store(true);
+  examining.waitForFinished();
+  importing.waitForFinished();
+}
+
+void TImportWindow::CreateLayout() {
+  auto* form = new QFormLayout;
+  ImportSource = new QLineEdit(this);
+  ImportSource->setObjectName(QStringLiteral("ImportSource"));
+  ImportSource->setAccessibleName(tr("Source"));
+  ImportSource->setMinimumWidth(ImportSource->fontMetrics().averageCharWidth() * 44);
+  ImportBrowse = new QPushButton(tr("&Browse…"), this);
+  ImportBrowse->setObjectName(QStringLiteral("ImportBrowse"));
+  ImportBrowse->setAccessibleName(tr("Browse…"));
+  // A file (a journal, an export, a backup) or a folder (an unpacked export, a data folder).
+  auto* choices = new QMenu(ImportBrowse);
+  connect(choices->addAction(tr("A &file…")), &QAction::triggered, this, [this] { Browse(false); });
+  connect(choices->addAction(tr("A f&older…")), &QAction::triggered, this,
+          [this] { Browse(true); });
+  // Opened by the button itself: a menu button's arrow would take room its caption needs.
+  connect(ImportBrowse, &QPushButton::clicked, this, [this, choices] {
+    choices->exec(ImportBrowse->mapToGlobal(QPoint(0, ImportBrowse->height())));
+  });
+  auto* sourceRow = new QHBoxLayout;
+  sourceRow->addWidget(ImportSource, 1);
+  sourceRow->addWidget(ImportBrowse);
+  auto* sourceLabel = new QLabel(tr("&Source"), this);
+  sourceLabel->setBuddy(ImportSource);
+  form->addRow(sourceLabel, sourceRow);
+  ImportTab = new QComboBox(this);
+  ImportTab->setObjectName(QStringLiteral("ImportTab"));
+  ImportTab->addItems(tabTitles);
+  ImportTab->setAccessibleName(tr("Tab"));
+  form->addRow(tr("&Tab"), ImportTab);
+  ImportSummary = new QPlainTextEdit(this);
+  ImportSummary->setObjectName(QStringLiteral("ImportSummary"));
+  ImportSummary->setReadOnly(true);
+  ImportSummary->setAccessibleName(tr("What the import will do"));
+  ImportSummary->setPlaceholderText(
+      tr("Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, "
+         "RedNotebook's data folder or a Diaro backup (.zip)."));
+  ImportSummary->setMinimumSize(ImportSummary->fontMetrics().averageCharWidth() * 64,
+                                ImportSummary->fontMetrics().lineSpacing() * 18);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  ImportGo = buttons->addButton(tr("&Import"), QDialogButtonBox::ActionRole);
+  ImportGo->setObjectName(QStringLiteral("ImportGo"));
+  ImportGo->setAccessibleName(tr("Import"));
+  ImportGo->setDefault(true);
+  ImportGo->setEnabled(false);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(form);
+  column->addWidget(ImportSummary, 1);
+  column->addWidget(buttons);
+
+  connect(ImportSource, &QLineEdit::editingFinished, this,
+          [this] { SetSource(ImportSource->text()); });
+  connect(ImportTab, &QComboBox::currentIndexChanged, this, [this] {
+    if (!examinedPath.isEmpty()) Examine();
+  });
+  connect(ImportGo, &QPushButton::clicked, this, &TImportWindow::Import);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void TImportWindow::Browse(bool folder) {
+  const QString chosen =
+      folder ? QFileDialog::getExistingDirectory(this, tr("Import"), ImportSource->text())
+             : QFileDialog::getOpenFileName(this, tr("Import"), ImportSource->text());
+  if (!chosen.isEmpty()) SetSource(chosen);
+}
+
+void TImportWindow::SetSource(const QString& path) {
+  if (ImportSource->text() != path) ImportSource->setText(path);
+  if (path.trimmed().isEmpty() || (path == examinedPath && examined.source)) return;
+  examinedPath = path;
+  examined = {};
+  Examine();
+}
+
+std::vector<QString> TImportWindow::TabList() const {
+  return std::vector<QString>(tabTitles.begin(), tabTitles.end());
+}
+
+void TImportWindow::Examine() {
+  if (importingSource) return;
+  if (examiningSource) {
+    examineAgain = true;
+    return;
+  }
+  examiningSource = true;
+  ImportGo->setEnabled(false);
+  ImportSummary->setPlainText(tr("Reading %1…").arg(examinedPath));
+  // A source read once is planned again for another tab without reading it again.
+  std::shared_ptr<const Source> known = examined.source;
+  const std::string path = QFile::encodeName(examinedPath).toStdString();
+  examining.setFuture(QtConcurrent::run(
+      [known, path, dir = saveDir, tabs = TabList(), tab = std::max(0, ImportTab->currentIndex())] {
+        Examined result;
+        result.source = known ? known : std::make_shared<const Source>(ReadSource(path));
+        result.plan = MakePlan(dir, *result.source, tabs, tab);
+        return result;
+      }));
+}
+
+QString TImportWindow::IssueLines(const Source& source) const {
+  QStringList lines;
+  for (const Issue& issue : source.issues) {
+    const QString where = Utf8(issue.where);
+    const QString detail = Utf8(issue.detail);
+    switch (issue.problem) {
+      case Problem::kUnknownFormat:
+        lines << tr("%1: not a diary that can be imported here").arg(where);
+        break;
+      case Problem::kUnreadable:
+        lines << tr("%1: cannot be read (%2)").arg(where, detail);
+        break;
+      case Problem::kNotParsed:
+        lines << tr("%1: does not parse (%2)").arg(where, detail);
+        break;
+      case Problem::kBadRecord:
+        lines << tr("%1: not an entry (%2)").arg(where, detail);
+        break;
+      case Problem::kBadDate:
+        lines << tr("%1: a date that does not exist (%2)").arg(where, detail);
+        break;
+      case Problem::kMissingAttachment:
+        lines << tr("%1: the attachment %2 is missing; its link is kept").arg(where, detail);
+        break;
+    }
+  }
+  QStringList unplaced;
+  const auto count = [&](Unplaced what) { return source.unplaced[static_cast<size_t>(what)]; };
+  if (count(Unplaced::kCoordinates) > 0) {
+    unplaced << tr("Coordinates of places: %n (the places' names are kept)", nullptr,
+                   count(Unplaced::kCoordinates));
+  }
+  if (count(Unplaced::kRichText) > 0) {
+    unplaced << tr("Day One's formatting of entries: %n (their Markdown text is kept)", nullptr,
+                   count(Unplaced::kRichText));
+  }
+  if (count(Unplaced::kMood) > 0) {
+    unplaced << tr("Moods of entries: %n", nullptr, count(Unplaced::kMood));
+  }
+  if (count(Unplaced::kFolder) > 0) {
+    unplaced << tr("Folders of entries: %n (all go to the chosen tab)", nullptr,
+                   count(Unplaced::kFolder));
+  }
+  QString text;
+  if (!unplaced.isEmpty()) {
+    text += QLatin1Char('\n') + tr("No place in a plain entry:") + QLatin1Char('\n') +
+            unplaced.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  }
+  if (!lines.isEmpty()) {
+    text += QLatin1Char('\n') + tr("Could not be read:") + QLatin1Char('\n') +
+            lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  }
+  return text;
+}
+
+void TImportWindow::ShowPlan() {
+  const Source& source = *examined.source;
+  const Plan& plan = examined.plan;
+  QStringList lines;
+  switch (source.format) {
+    case Format::kDayOne:
+      lines << tr("A Day One export");
+      break;
+    case Format::kJrnl:
+      lines << tr("A jrnl journal");
+      break;
+    case Format::kRedNotebook:
+      lines << tr("A RedNotebook journal");
+      break;
+    case Format::kDiaro:
+      lines << tr("A Diaro backup");
+      break;
+    case Format::kUnknown:
+      break;
+  }
+  if (plan.days.empty()) {
+    lines << tr("Nothing to import.");
+  } else {
+    lines << tr("Entries: %n", nullptr, static_cast<int>(plan.entries));
+    lines << tr("Days: %n", nullptr, static_cast<int>(plan.days.size()));
+    lines << tr("From %1 to %2").arg(LongDate(plan.first), LongDate(plan.last));
+    if (plan.daysHoldingEntry > plan.daysImported) {
+      lines << tr(
+          "Days that already hold an entry: %n (kept; the imported text is added after "
+          "it)",
+          nullptr, static_cast<int>(plan.daysHoldingEntry - plan.daysImported));
+    }
+    if (plan.daysImported > 0) {
+      lines << tr("Days that hold this import already: %n (left as they are)", nullptr,
+                  static_cast<int>(plan.daysImported));
+    }
+    lines << tr("Attachments: %n (copied into the diary folder)", nullptr,
+                static_cast<int>(plan.attachments));
+    if (!plan.newTabs.empty()) {
+      QStringList journals;
+      for (const std::string& name : plan.newTabs) journals << Utf8(name);
+      lines << tr("Journals without a tab of their name: %1")
+                   .arg(journals.join(QStringLiteral(", ")));
+    }
+  }
+  ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                              IssueLines(source));
+  ImportGo->setEnabled(!plan.days.empty() && plan.daysImported < plan.days.size());
+}
+
+void TImportWindow::Import() {
+  if (Busy() || !examined.source || examined.plan.days.empty()) return;
+  std::vector<QString> tabs = TabList();
+  if (!examined.plan.newTabs.empty()) {
+    QStringList journals;
+    std::vector<std::string> names;
+    for (const std::string& name : examined.plan.newTabs) {
+      journals << Utf8(name);
+      names.push_back(name);
+    }
+    // A new tab is the user's choice; without it the journal goes to the chosen tab.
+    if (prompts.Confirm(this, tr("No tab is named after the journals %1. Add a tab of that "
+                                 "name for each to the diary?")
+                                  .arg(journals.join(QStringLiteral(", "))))) {
+      if (marrowleaf::AddTabsToFile(marrowleaf::kConfigFileName, names)) {
+        tabTitles += journals;
+        tabs = TabList();
+        ImportTab->addItems(journals);
+        Q_EMIT tabsAdded(journals);
+      } else {
+        prompts.ShowWarning(this, tr("The new tabs could not be written to config.ini; those "
+                                     "journals go to the chosen tab."));
+      }
+    }
+  }
+  cancelled->store(false);
+  ImportGo->setEnabled(false);
+  importingSource = true;
+  const std::shared_ptr<const Source> source = examined.source;
+  const int tab = std::max(0, ImportTab->currentIndex());
+  importing.setFuture(QtConcurrent::run(
+      [source, tabs, tab, dir = saveDir, stop = cancelled](QPromise<Applied>& promise) {
+        // Planned again: the diary may have changed since the summary.
+        const Plan plan = MakePlan(dir, *source, tabs, tab);
+        promise.setProgressRange(0, static_cast<int>(plan.days.size()));
+        promise.addResult(ApplyPlan(dir, *source, plan, [&](size_t done, size_t) {
+          promise.setProgressValue(static_cast<int>(done));
+          return !stop->load();
+        }));
+      }));
+  auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
+  progress->setObjectName(QStringLiteral("ImportProgress"));
+  progress->setAttribute(Qt::WA_DeleteOnClose);
+  progress->setWindowModality(Qt::WindowModal);
+  progress->setMinimumDuration(500);
+  connect(&importing, &QFutureWatcher<Applied>::progressRangeChanged, progress,
+          &QProgressDialog::setRange);
+  connect(&importing, &QFutureWatcher<Applied>::progressValueChanged, progress,
+          &QProgressDialog::setValue);
+  connect(&importing, &QFutureWatcher<Applied>::finished, progress, &QProgressDialog::close);
+  connect(progress, &QProgressDialog::canceled, this, &TImportWindow::Cancel);
+}
+
+void TImportWindow::Finished() {
+  const Applied applied = importing.result();
+  QStringList lines;
+  lines << (applied.cancelled ? tr("The import was cancelled.") : tr("The import is done."));
+  lines << tr("New entries: %n", nullptr, static_cast<int>(applied.written));
+  if (applied.added > 0) {
+    lines << tr(
+        "Entries kept, with the imported text added after them: %n (their earlier text "
+        "is in their history)",
+        nullptr, static_cast<int>(applied.added));
+  }
+  if (applied.unchanged > 0) {
+    lines << tr("Entries that held the import already, left as they were: %n", nullptr,
+                static_cast<int>(applied.unchanged));
+  }
+  lines << tr("Attachments copied: %n", nullptr, static_cast<int>(applied.attachments));
+  if (applied.cancelled) {
+    lines << tr("Days from %1 on, left as they were: %n", nullptr,
+                static_cast<int>(applied.notReached))
+                 .arg(LongDate(applied.stoppedBefore));
+  }
+  for (const Applied::Failure& failure : applied.failures) {
+    lines << tr("Not imported, left as it was: %1 (%2)")
+                 .arg(LongDate(QDate(failure.key.year, failure.key.month, failure.key.day)),
+                      Utf8(failure.error));
+  }
+  for (const Applied::Failure& failure : applied.historyFailures) {
+    lines << tr("Imported, but its earlier text could not be kept in its history: %1 (%2)")
+                 .arg(LongDate(QDate(failure.key.year, failure.key.month, failure.key.day)),
+                      Utf8(failure.error));
+  }
+  ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                              IssueLines(*examined.source));
+  // The diary changed: a plan made before it is stale.
+  examined.plan.days.clear();
+  importingSource = false;
+  Q_EMIT imported();
+}
+
+QString TImportWindow::Summary() const { return ImportSummary->toPlainText(); }

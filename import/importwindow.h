@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QStringList>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "entries/import/importwriter.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TPrompts;
+
+// File, Import…: another diary program's entries brought into this diary. "Source" (a file or a
+// folder, with "Browse…"), the "Tab" to import into, and, as soon as a source is chosen, what the
+// import will do; then "Import" with its progress and Cancel, and the report at its end. Reading
+// the source, planning and writing all run off the window's thread.
+class TImportWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  TImportWindow(TPrompts& prompts, std::string saveDir, QStringList tabTitles,
+                QWidget* parent = nullptr);
+  ~TImportWindow() override;
+
+  // What the controls do, also for tests.
+  void SetSource(const QString& path);
+  void Import();
+  // A source being read or an import under way, until the window has shown its outcome.
+  bool Busy() const { return examiningSource || importingSource; }
+  void Cancel() { cancelled->store(true); }
+  QString Summary() const;
+
+ Q_SIGNALS:
+  // Tabs added to config.ini for the source's journals: the main window shows them too.
+  void tabsAdded(const QStringList& names);
+  // Entry files were written: the main window looks at its calendar and shown entry again.
+  void imported();
+
+ private:
+  struct Examined {
+    std::shared_ptr<const marrowleaf::import::Source> source;
+    marrowleaf::import::Plan plan;
+  };
+  void CreateLayout();
+  void Browse(bool folder);
+  void Examine();
+  void ShowPlan();
+  void Finished();
+  std::vector<QString> TabList() const;
+  QString IssueLines(const marrowleaf::import::Source& source) const;
+
+  TPrompts& prompts;
+  std::string saveDir;
+  QStringList tabTitles;
+  QLineEdit* ImportSource = nullptr;
+  QPushButton* ImportBrowse = nullptr;
+  QComboBox* ImportTab = nullptr;
+  QPlainTextEdit* ImportSummary = nullptr;
+  QPushButton* ImportGo = nullptr;
+  Examined examined;
+  QString examinedPath;
+  bool examineAgain = false;  // the source or tab changed while one was being read
+  bool examiningSource = false;
+  bool importingSource = false;
+  std::shared_ptr<std::atomic<bool>> cancelled;
+  QFutureWatcher<Examined> examining;
+  QFutureWatcher<marrowleaf::import::Applied> importing;
+};

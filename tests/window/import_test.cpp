@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File, Import…: what it will do before it does it, then the entries, the tabs and Cancel.
+#include <QSemaphore>
+#include <QThreadPool>
+
+#include "import/importwindow.h"
+#include "windowtest.h"
+
+using namespace windowtest;
+
+class ImportTest : public WindowTest {
+  Q_OBJECT
+
+  // Opens the window, chooses `source` and waits for its summary; `then` works the window.
+  void Open(TForm1& form, const QString& source, const std::function<void(TImportWindow&)>& then) {
+    bool opened = false;
+    prompts.onDialog = [&](QDialog& dialog) {
+      auto& window = static_cast<TImportWindow&>(dialog);
+      QCOMPARE(window.parentWidget(), &form);
+      window.SetSource(source);
+      QTRY_VERIFY(!window.Busy());
+      then(window);
+      QTRY_VERIFY(!window.Busy());
+      QCoreApplication::processEvents();
+      opened = true;
+    };
+    form.findChild<QAction*>(QStringLiteral("Impo1"))->trigger();
+    QVERIFY(opened);
+  }
+  static void ClickImport(TImportWindow& window) {
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ImportGo")), Qt::LeftButton);
+  }
+  QString Journal() {
+    const QString path = dir->filePath(QStringLiteral("journal.txt"));
+    WriteBytes(path,
+               "[2026-12-08 07:00:00 PM] Evening @home\nTea.\n\n"
+               "[2026-12-08 08:00:00 AM] Morning\nRun.\n\n[2026-12-07 09:00:00 PM] Before\nx\n");
+    return path;
+  }
+
+ private Q_SLOTS:
+  void the_summary_comes_before_the_import_and_the_window_shows_its_entries() {
+    auto form = Start();
+    QVERIFY(!form->EntryLoaded());
+    Open(*form, Journal(), [&](TImportWindow& window) {
+      const QString summary = window.Summary();
+      QVERIFY2(summary.contains(QStringLiteral("Entries: 3")), qPrintable(summary));
+      QVERIFY(summary.contains(QStringLiteral("Days: 2")));
+      QVERIFY(summary.contains(QLocale().toString(QDate(2026, 12, 7), QLocale::LongFormat)));
+      QVERIFY(!QFile::exists(Path(kToday, 0)));  // nothing written before "Import"
+      ClickImport(window);
+      QTRY_VERIFY(!window.Busy());
+      QTRY_VERIFY(window.Summary().contains(QStringLiteral("New entries: 2")));
+    });
+    QCOMPARE(ReadBytes(Path(kToday, 0)),
+             QByteArray("08:00 Morning\r\nRun.\r\n\r\n19:00 Evening #home\r\nTea.\0", 49));
+    QVERIFY(Marked(*form).contains(QDate(2026, 12, 7)));
+    QVERIFY(form->EntryLoaded());
+    QCOMPARE(Text(*form), QStringLiteral("08:00 Morning\nRun.\n\n19:00 Evening #home\nTea."));
+    QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+  }
+
+  void typed_text_is_never_replaced_by_the_import() {
+    WriteBytes(Path(kToday, 0), QByteArray("mine\0", 5));
+    auto form = Start();
+    Type(*form, QStringLiteral(" typed"));
+    Open(*form, Journal(), [&](TImportWindow& window) {
+      QVERIFY(window.Summary().contains(QStringLiteral("already hold an entry: 1")));
+      ClickImport(window);
+    });
+    QVERIFY(ReadBytes(Path(kToday, 0)).startsWith("mine\r\n\r\n08:00 Morning"));
+    QCOMPARE(Text(*form), QStringLiteral("mine typed"));
+    QVERIFY(form->TextModified());
+  }
+
+  void journals_get_tabs_of_their_names_when_the_user_says_yes() {
+    WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nEDITOR = ed\n");
+    auto form = Start();
+    prompts.onConfirm = [](const QString&) { return true; };
+    Open(*form, QStringLiteral(MARROWLEAF_SOURCE_DIR "/tests/core/data/import/dayone"),
+         [&](TImportWindow& window) {
+           QVERIFY(window.Summary().contains(QStringLiteral("Journal, Travel")));
+           ClickImport(window);
+         });
+    QCOMPARE(prompts.confirmations.size(), 1);
+    QVERIFY(prompts.confirmations[0].contains(QStringLiteral("Journal, Travel")));
+    const QByteArray ini = ReadBytes(QStringLiteral("config.ini"));
+    QVERIFY2(ini.contains("N_TABS = 3\r\n") &&
+                 ini.contains("TAB0 = Diary\r\nTAB1 = Journal\r\nTAB2 = Travel\r\n"),
+             ini.constData());
+    QVERIFY(ini.contains("EDITOR = ed"));
+    QCOMPARE(form->TabNames(), (std::vector<std::string>{"Diary", "Journal", "Travel"}));
+    QCOMPARE(Child<QTabBar>(*form, "tabheader")->count(), 3);
+    QVERIFY(QFile::exists(Path(QDate(2024, 5, 5), 1)));
+    QVERIFY(QFile::exists(Path(QDate(2024, 5, 5), 2)));
+  }
+
+  void cancel_leaves_every_entry_as_it_was_and_says_so() {
+    auto form = Start();
+    Open(*form, Journal(), [&](TImportWindow& window) {
+      QSemaphore hold;  // the pool is busy: the import is cancelled before its first day
+      QThreadPool::globalInstance()->setMaxThreadCount(1);
+      QThreadPool::globalInstance()->start([&hold] { hold.acquire(); });
+      ClickImport(window);
+      window.Cancel();
+      hold.release();
+      QTRY_VERIFY(!window.Busy());
+      QTRY_VERIFY(window.Summary().contains(QStringLiteral("cancelled")));
+      QVERIFY(window.Summary().contains(QStringLiteral("left as they were: 2")));
+    });
+    QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
+    QVERIFY(!QFile::exists(Path(kToday, 0)));
+    QVERIFY(!QFile::exists(Path(QDate(2026, 12, 7), 0)));
+  }
+};
+
+QTEST_MAIN(ImportTest)
+#include "import_test.moc"
