@@ -137,7 +137,8 @@ void TINIFile::LoadFromBytes(std::string_view text) {
   attached = true;
   unreadable = false;
   std::unique_ptr<char[]> copy(new char[text.size() + 1]);
-  std::memcpy(copy.get(), text.data(), text.size());
+  // An empty view may have no storage at all, which memcpy must not be given.
+  if (!text.empty()) std::memcpy(copy.get(), text.data(), text.size());
   loaded = std::move(copy);
   loadedSize = text.size();
   Parse(std::string_view(loaded.get(), loadedSize));
