@@ -506,7 +506,7 @@ The new entry starts empty.</source>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;porter…</translation>
     </message>
 </context>
 <context>
@@ -584,245 +584,245 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Parcourir…</translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Parcourir…</translation>
+        <translation>Parcourir…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;fichier…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;dossier…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Source</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglet</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Onglet</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que fera l&apos;importation</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un journal à importer&#xa0;: un export Day One (.zip, dossier ou .json), un journal jrnl, le dossier de données de RedNotebook ou une sauvegarde Diaro (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas un journal importable ici</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: illisible (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: analyse impossible (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas une entrée (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: une date qui n&apos;existe pas (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la pièce jointe %2 est absente&#xa0;; son lien est conservé</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coordonnées de lieux&#xa0;: %n (les noms des lieux sont conservés)</numerusform>
+            <numerusform>Coordonnées de lieux&#xa0;: %n (les noms des lieux sont conservés)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mise en forme Day One des entrées&#xa0;: %n (leur texte Markdown est conservé)</numerusform>
+            <numerusform>Mise en forme Day One des entrées&#xa0;: %n (leur texte Markdown est conservé)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Humeurs des entrées&#xa0;: %n</numerusform>
+            <numerusform>Humeurs des entrées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dossiers d&apos;entrées&#xa0;: %n (tous vont dans l&apos;onglet choisi)</numerusform>
+            <numerusform>Dossiers d&apos;entrées&#xa0;: %n (tous vont dans l&apos;onglet choisi)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans équivalent dans une entrée en texte brut&#xa0;:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture impossible&#xa0;:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Un export Day One</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un journal jrnl</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un journal RedNotebook</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sauvegarde Diaro</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à importer.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entrées&#xa0;: %n</numerusform>
+            <numerusform>Entrées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours&#xa0;: %n</numerusform>
+            <numerusform>Jours&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %1 au %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours qui ont déjà une entrée&#xa0;: %n (elle est conservée&#xa0;; le texte importé est ajouté après)</numerusform>
+            <numerusform>Jours qui ont déjà une entrée&#xa0;: %n (elle est conservée&#xa0;; le texte importé est ajouté après)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours qui contiennent déjà cette importation&#xa0;: %n (laissés tels quels)</numerusform>
+            <numerusform>Jours qui contiennent déjà cette importation&#xa0;: %n (laissés tels quels)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pièces jointes&#xa0;: %n (copiées dans le dossier du journal)</numerusform>
+            <numerusform>Pièces jointes&#xa0;: %n (copiées dans le dossier du journal)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux sans onglet de leur nom&#xa0;: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun onglet ne porte le nom des journaux %1. Ajouter pour chacun un onglet de ce nom&#xa0;?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux onglets n&apos;ont pas pu être écrits dans config.ini&#xa0;; ces journaux vont dans l&apos;onglet choisi.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation a été annulée.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation est terminée.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nouvelles entrées&#xa0;: %n</numerusform>
+            <numerusform>Nouvelles entrées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entrées conservées, avec le texte importé ajouté après&#xa0;: %n (leur texte antérieur est dans leur historique)</numerusform>
+            <numerusform>Entrées conservées, avec le texte importé ajouté après&#xa0;: %n (leur texte antérieur est dans leur historique)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entrées qui contenaient déjà l&apos;importation, laissées telles quelles&#xa0;: %n</numerusform>
+            <numerusform>Entrées qui contenaient déjà l&apos;importation, laissées telles quelles&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pièces jointes copiées&#xa0;: %n</numerusform>
+            <numerusform>Pièces jointes copiées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours à partir du %1, laissés tels quels&#xa0;: %n</numerusform>
+            <numerusform>Jours à partir du %1, laissés tels quels&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importé, laissé tel quel&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importé, mais son texte antérieur n&apos;a pas pu être conservé dans son historique&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>
