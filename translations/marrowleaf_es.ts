@@ -506,7 +506,7 @@ The new entry starts empty.</source>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;ortar…</translation>
     </message>
 </context>
 <context>
@@ -584,245 +584,245 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">E&amp;xaminar…</translation>
+        <translation>E&amp;xaminar…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Examinar…</translation>
+        <translation>Examinar…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;archivo…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Una &amp;carpeta…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Origen</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestaña</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pestaña</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hará la importación</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un diario para importar: una exportación de Day One (.zip, carpeta o .json), un diario de jrnl, la carpeta de datos de RedNotebook o una copia de seguridad de Diaro (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un diario que se pueda importar aquí</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede interpretar (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una entrada (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una fecha que no existe (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falta el adjunto %2; se conserva su enlace</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coordenadas de lugares: %n (se conservan los nombres de los lugares)</numerusform>
+            <numerusform>Coordenadas de lugares: %n (se conservan los nombres de los lugares)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Formato de las entradas de Day One: %n (se conserva su texto Markdown)</numerusform>
+            <numerusform>Formato de las entradas de Day One: %n (se conserva su texto Markdown)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Estados de ánimo de las entradas: %n</numerusform>
+            <numerusform>Estados de ánimo de las entradas: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Carpetas de entradas: %n (todas van a la pestaña elegida)</numerusform>
+            <numerusform>Carpetas de entradas: %n (todas van a la pestaña elegida)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cabida en una entrada de texto simple:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Una exportación de Day One</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario de jrnl</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario de RedNotebook</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia de seguridad de Diaro</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que importar.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas: %n</numerusform>
+            <numerusform>Entradas: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días: %n</numerusform>
+            <numerusform>Días: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Del %1 al %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días que ya tienen una entrada: %n (se conserva; el texto importado se añade después)</numerusform>
+            <numerusform>Días que ya tienen una entrada: %n (se conserva; el texto importado se añade después)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días que ya contienen esta importación: %n (se dejan como están)</numerusform>
+            <numerusform>Días que ya contienen esta importación: %n (se dejan como están)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Adjuntos: %n (se copian en la carpeta del diario)</numerusform>
+            <numerusform>Adjuntos: %n (se copian en la carpeta del diario)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diarios sin una pestaña con su nombre: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna pestaña se llama como los diarios %1. ¿Añadir al diario una pestaña con ese nombre para cada uno?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir las pestañas nuevas en config.ini; esos diarios van a la pestaña elegida.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la importación.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación ha terminado.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas nuevas: %n</numerusform>
+            <numerusform>Entradas nuevas: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas conservadas, con el texto importado añadido después: %n (su texto anterior está en su historial)</numerusform>
+            <numerusform>Entradas conservadas, con el texto importado añadido después: %n (su texto anterior está en su historial)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas que ya contenían la importación, dejadas como estaban: %n</numerusform>
+            <numerusform>Entradas que ya contenían la importación, dejadas como estaban: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Adjuntos copiados: %n</numerusform>
+            <numerusform>Adjuntos copiados: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días a partir del %1, dejados como estaban: %n</numerusform>
+            <numerusform>Días a partir del %1, dejados como estaban: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No importado, se dejó como estaba: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importado, pero su texto anterior no se pudo conservar en su historial: %1 (%2)</translation>
     </message>
 </context>
 <context>
