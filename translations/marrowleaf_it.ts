@@ -506,7 +506,7 @@ The new entry starts empty.</source>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa…</translation>
     </message>
 </context>
 <context>
@@ -584,245 +584,245 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Sfoglia…</translation>
+        <translation>&amp;Sfoglia…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Sfoglia…</translation>
+        <translation>Sfoglia…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;file…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Una &amp;cartella…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Origine</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cheda</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa farà l&apos;importazione</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un diario da importare: un&apos;esportazione di Day One (.zip, cartella o .json), un diario di jrnl, la cartella dei dati di RedNotebook o un backup di Diaro (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura di %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un diario importabile qui</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile leggere (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile interpretare (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è una voce (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una data che non esiste (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: manca l&apos;allegato %2; il suo collegamento è mantenuto</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coordinate di luoghi: %n (i nomi dei luoghi sono mantenuti)</numerusform>
+            <numerusform>Coordinate di luoghi: %n (i nomi dei luoghi sono mantenuti)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Formattazione delle voci di Day One: %n (il loro testo Markdown è mantenuto)</numerusform>
+            <numerusform>Formattazione delle voci di Day One: %n (il loro testo Markdown è mantenuto)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Stati d&apos;animo delle voci: %n</numerusform>
+            <numerusform>Stati d&apos;animo delle voci: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cartelle di voci: %n (vanno tutte nella scheda scelta)</numerusform>
+            <numerusform>Cartelle di voci: %n (vanno tutte nella scheda scelta)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza posto in una voce di testo semplice:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;esportazione di Day One</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario di jrnl</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario di RedNotebook</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Un backup di Diaro</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da importare.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voci: %n</numerusform>
+            <numerusform>Voci: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni: %n</numerusform>
+            <numerusform>Giorni: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal %1 al %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni che hanno già una voce: %n (mantenuta; il testo importato viene aggiunto dopo)</numerusform>
+            <numerusform>Giorni che hanno già una voce: %n (mantenuta; il testo importato viene aggiunto dopo)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni che contengono già questa importazione: %n (lasciati come sono)</numerusform>
+            <numerusform>Giorni che contengono già questa importazione: %n (lasciati come sono)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Allegati: %n (copiati nella cartella del diario)</numerusform>
+            <numerusform>Allegati: %n (copiati nella cartella del diario)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diari senza una scheda con il loro nome: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna scheda ha il nome dei diari %1. Aggiungere al diario una scheda con quel nome per ciascuno?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere le nuove schede in config.ini; quei diari vanno nella scheda scelta.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione è stata annullata.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione è terminata.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nuove voci: %n</numerusform>
+            <numerusform>Nuove voci: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voci mantenute, con il testo importato aggiunto dopo: %n (il loro testo precedente è nella loro cronologia)</numerusform>
+            <numerusform>Voci mantenute, con il testo importato aggiunto dopo: %n (il loro testo precedente è nella loro cronologia)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voci che contenevano già l&apos;importazione, lasciate come erano: %n</numerusform>
+            <numerusform>Voci che contenevano già l&apos;importazione, lasciate come erano: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Allegati copiati: %n</numerusform>
+            <numerusform>Allegati copiati: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni dal %1 in poi, lasciati come erano: %n</numerusform>
+            <numerusform>Giorni dal %1 in poi, lasciati come erano: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importato, lasciato com&apos;era: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importato, ma il testo precedente non è stato mantenuto nella cronologia: %1 (%2)</translation>
     </message>
 </context>
 <context>
