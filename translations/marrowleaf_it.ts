@@ -822,7 +822,7 @@ The new entry starts empty.</source>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation>Importato, ma il testo precedente non è stato mantenuto nella cronologia: %1 (%2)</translation>
+        <translation>Importato, ma non è stato possibile conservare il testo precedente nella cronologia: %1 (%2)</translation>
     </message>
 </context>
 <context>

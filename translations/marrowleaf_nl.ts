@@ -632,7 +632,7 @@ The new entry starts empty.</source>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation>%1 lezen…</translation>
+        <translation>Bezig met lezen van %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
