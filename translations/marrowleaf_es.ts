@@ -144,38 +144,39 @@
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Imprimir…</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa…</translation>
     </message>
     <message>
         <source>Preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa…</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún día del %1 al %2 contiene una entrada de las pestañas elegidas: no se exportó nada.</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún día del %1 al %2 contiene una entrada de las pestañas elegidas: no se imprimió nada.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
         </translation>
     </message>
     <message>
@@ -183,18 +184,24 @@ Do you want to replace it?</source>
 %1
 
 Export without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer lo siguiente:
+%1
+
+¿Exportar sin ello?</translation>
     </message>
     <message>
         <source>These could not be read:
 %1
 
 Print without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer lo siguiente:
+%1
+
+¿Imprimir sin ello?</translation>
     </message>
     <message>
         <source>Could not print on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir en %1.</translation>
     </message>
 </context>
 <context>
@@ -237,19 +244,19 @@ Print without them?</source>
     </message>
     <message>
         <source>%1, tab %2, not saved yet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pestaña %2, aún sin guardar: %3</translation>
     </message>
     <message>
         <source>%1, tab %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pestaña %2: %3</translation>
     </message>
     <message>
         <source>not saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún sin guardar</translation>
     </message>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras que buscar en todas las entradas; las comillas forman una frase</translation>
     </message>
 </context>
 <context>
@@ -476,37 +483,43 @@ Su texto se guardó; la otra versión está en el historial de la entrada (Archi
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3/%2/%1, pestaña «%4» {1,?} {2&quot;?}</translation>
+        <translation>%1, pestaña «%2»</translation>
     </message>
     <message>
         <source>&amp;Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;tiquetas…</translation>
     </message>
     <message>
         <source>Te&amp;mplates…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plantillas…</translation>
     </message>
     <message>
         <source>&amp;Look Back…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retrospectiva…</translation>
     </message>
     <message>
         <source>The template %1 cannot be used:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la plantilla %1:
+%2
+
+La nueva entrada empieza vacía.</translation>
     </message>
     <message>
         <source>The template %1 could not be written into the new entry:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la plantilla %1 en la nueva entrada:
+%2
+
+La nueva entrada empieza vacía.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;ortar…</translation>
     </message>
 </context>
 <context>
@@ -584,358 +597,358 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">E&amp;xaminar…</translation>
+        <translation>E&amp;xaminar…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Examinar…</translation>
+        <translation>Examinar…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;archivo…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Una &amp;carpeta…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Origen</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestaña</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pestaña</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hará la importación</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un diario para importar: una exportación de Day One (.zip, carpeta o .json), un diario de jrnl, la carpeta de datos de RedNotebook o una copia de seguridad de Diaro (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un diario que se pueda importar aquí</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede interpretar (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una entrada (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una fecha que no existe (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falta el adjunto %2; se conserva su enlace</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coordenadas de lugares: %n (se conservan los nombres de los lugares)</numerusform>
+            <numerusform>Coordenadas de lugares: %n (se conservan los nombres de los lugares)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Formato de las entradas de Day One: %n (se conserva su texto Markdown)</numerusform>
+            <numerusform>Formato de las entradas de Day One: %n (se conserva su texto Markdown)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Estados de ánimo de las entradas: %n</numerusform>
+            <numerusform>Estados de ánimo de las entradas: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Carpetas de entradas: %n (todas van a la pestaña elegida)</numerusform>
+            <numerusform>Carpetas de entradas: %n (todas van a la pestaña elegida)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cabida en una entrada de texto simple:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Una exportación de Day One</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario de jrnl</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario de RedNotebook</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia de seguridad de Diaro</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que importar.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas: %n</numerusform>
+            <numerusform>Entradas: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días: %n</numerusform>
+            <numerusform>Días: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Del %1 al %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días que ya tienen una entrada: %n (se conserva; el texto importado se añade después)</numerusform>
+            <numerusform>Días que ya tienen una entrada: %n (se conserva; el texto importado se añade después)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días que ya contienen esta importación: %n (se dejan como están)</numerusform>
+            <numerusform>Días que ya contienen esta importación: %n (se dejan como están)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Adjuntos: %n (se copian en la carpeta del diario)</numerusform>
+            <numerusform>Adjuntos: %n (se copian en la carpeta del diario)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diarios sin una pestaña con su nombre: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna pestaña se llama como los diarios %1. ¿Añadir al diario una pestaña con ese nombre para cada uno?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir las pestañas nuevas en config.ini; esos diarios van a la pestaña elegida.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la importación.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación ha terminado.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas nuevas: %n</numerusform>
+            <numerusform>Entradas nuevas: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas conservadas, con el texto importado añadido después: %n (su texto anterior está en su historial)</numerusform>
+            <numerusform>Entradas conservadas, con el texto importado añadido después: %n (su texto anterior está en su historial)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entradas que ya contenían la importación, dejadas como estaban: %n</numerusform>
+            <numerusform>Entradas que ya contenían la importación, dejadas como estaban: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Adjuntos copiados: %n</numerusform>
+            <numerusform>Adjuntos copiados: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Días a partir del %1, dejados como estaban: %n</numerusform>
+            <numerusform>Días a partir del %1, dejados como estaban: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No importado, se dejó como estaba: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importado, pero su texto anterior no se pudo conservar en su historial: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>TLookBackWindow</name>
     <message>
         <source>Look Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrospectiva</translation>
     </message>
     <message>
         <source>On this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Este día</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Entries of this day in earlier years</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas de este día en años anteriores</translation>
     </message>
     <message>
         <source>Newest first; Enter shows the entry in the diary window</source>
-        <translation type="unfinished"></translation>
+        <translation>Las más recientes primero; Intro muestra la entrada en la ventana del diario</translation>
     </message>
     <message>
         <source>Nothing was written on this day in any earlier year.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió nada en este día en ningún año anterior.</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas:</translation>
     </message>
     <message>
         <source>Days written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Días escritos:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras:</translation>
     </message>
     <message>
         <source>Characters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres:</translation>
     </message>
     <message>
         <source>Words per day written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras por día escrito:</translation>
     </message>
     <message>
         <source>Current streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha actual:</translation>
     </message>
     <message>
         <source>Longest streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha más larga:</translation>
     </message>
     <message>
         <source>First entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera entrada:</translation>
     </message>
     <message>
         <source>Latest entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Última entrada:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Año:</translation>
     </message>
     <message>
         <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Una casilla por día, de color más intenso cuantas más palabras; las flechas mueven, Intro muestra el día</translation>
     </message>
     <message numerus="yes">
         <source>%n years ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hace %n año</numerusform>
+            <numerusform>hace %n años</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, tab %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, pestaña %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln día</numerusform>
+            <numerusform>%Ln días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days, to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln día, hasta el %1</numerusform>
+            <numerusform>%Ln días, hasta el %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Words per day of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras por día en %1</translation>
     </message>
 </context>
 <context>
     <name>TMonthChart</name>
     <message>
         <source>Words per month of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras por mes en %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln palabra</numerusform>
+            <numerusform>%1: %Ln palabras</numerusform>
         </translation>
     </message>
 </context>
@@ -985,235 +998,238 @@ The new entry starts empty.</source>
     <name>TTagsWindow</name>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas</translation>
     </message>
     <message>
         <source>Show the tags holding these letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las etiquetas que contienen estas letras</translation>
     </message>
     <message>
         <source>Filter the tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar las etiquetas</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las etiquetas del diario con el número de entradas que las contienen; al elegir una se listan sus entradas debajo</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar nombre…</translation>
     </message>
     <message>
         <source>Renames the chosen tag in every entry, or merges it with another</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el nombre de la etiqueta elegida en todas las entradas, o la fusiona con otra</translation>
     </message>
     <message>
         <source>Reading the tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo las etiquetas…</translation>
     </message>
     <message numerus="yes">
         <source>#%1, %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1, %n entrada</numerusform>
+            <numerusform>#%1, %n entradas</numerusform>
         </translation>
     </message>
     <message>
         <source>No entry holds a tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna entrada contiene una etiqueta.</translation>
     </message>
     <message numerus="yes">
         <source>%n tags</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etiqueta</numerusform>
+            <numerusform>%n etiquetas</numerusform>
         </translation>
     </message>
     <message>
         <source>Rename a tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre de una etiqueta</translation>
     </message>
     <message>
         <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de #%1 en todas las entradas (el nombre de una etiqueta existente fusiona ambas):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no puede ser el nombre de una etiqueta: un nombre contiene letras, cifras, &apos;_&apos;, &apos;-&apos; y &apos;/&apos;, y al menos una letra.</translation>
     </message>
     <message>
         <source>%1: its changes in the window are not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sus cambios en la ventana no están guardados</translation>
     </message>
     <message>
         <source>%1: its encoding cannot hold the new name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: su codificación no admite el nuevo nombre</translation>
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3/%2/%1, pestaña «%4» {1,?} {2&quot;?}</translation>
+        <translation>%1, pestaña «%2»</translation>
     </message>
     <message>
         <source>%1: another program changed it meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: otro programa la modificó mientras tanto</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>#%1 was renamed to #%2 in %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1 se renombró a #%2 en %n entrada.</numerusform>
+            <numerusform>#%1 se renombró a #%2 en %n entradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not renamed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin renombrar:</translation>
     </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
     <message>
         <source>Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantillas</translation>
     </message>
     <message>
         <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla general, una para cada día de la semana y una para cada pestaña; se aplica la más específica que exista</translation>
     </message>
     <message>
         <source>Every new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda entrada nueva</translation>
     </message>
     <message>
         <source>Tab &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestaña «%1»</translation>
     </message>
     <message>
         <source>Template text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la plantilla</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the chosen template&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el texto de la plantilla elegida</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el archivo de la plantilla elegida, para que se aplique la siguiente menos específica</translation>
     </message>
     <message>
         <source>Placeholders</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcadores de posición</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, long: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de la nueva entrada, larga: %1</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de la nueva entrada, corta: %1</translation>
     </message>
     <message>
         <source>its day of the week: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>su día de la semana: %1</translation>
     </message>
     <message>
         <source>the name of its tab: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de su pestaña: %1</translation>
     </message>
     <message>
         <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fechas son siempre las de la nueva entrada, sea cual sea el día en que se crea. Todo lo demás entre llaves queda tal como está escrito.</translation>
     </message>
     <message>
         <source>New entries of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas nuevas del %1:</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: no template applies</source>
-        <translation type="unfinished"></translation>
+        <translation>la pestaña «%1» empieza vacía: no se aplica ninguna plantilla</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la pestaña «%1» empieza con %2</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la pestaña «%1» empieza vacía: no se puede leer %2</translation>
     </message>
     <message>
         <source>applies on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se aplica el %1</translation>
     </message>
     <message>
         <source>not written yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no escrita</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1</translation>
     </message>
     <message>
         <source>%1 does not exist yet: saving makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aún no existe: al guardar se crea.</translation>
     </message>
     <message>
         <source>This template cannot be used, and is not written over here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta plantilla no se puede usar y aquí no se sobrescribe:
+%1</translation>
     </message>
     <message>
         <source>Could not save the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la plantilla %1:
+%2</translation>
     </message>
     <message>
         <source>Could not remove the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar la plantilla %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>TYearHeatmap</name>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln palabra</numerusform>
+            <numerusform>%1: %Ln palabras</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln palabra en %1</numerusform>
+            <numerusform>%Ln palabras en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Less</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Más</translation>
     </message>
 </context>
 </TS>

@@ -144,38 +144,39 @@
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Imprimer…</translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu…</translation>
     </message>
     <message>
         <source>Preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu…</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jour du %1 au %2 ne contient d&apos;entrée des onglets choisis&#xa0;: rien n&apos;a été exporté.</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jour du %1 au %2 ne contient d&apos;entrée des onglets choisis&#xa0;: rien n&apos;a été imprimé.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
         </translation>
     </message>
     <message>
@@ -183,18 +184,24 @@ Do you want to replace it?</source>
 %1
 
 Export without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments suivants n&apos;ont pas pu être lus&#xa0;:
+%1
+
+Exporter sans eux&#xa0;?</translation>
     </message>
     <message>
         <source>These could not be read:
 %1
 
 Print without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments suivants n&apos;ont pas pu être lus&#xa0;:
+%1
+
+Imprimer sans eux&#xa0;?</translation>
     </message>
     <message>
         <source>Could not print on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer sur %1.</translation>
     </message>
 </context>
 <context>
@@ -237,19 +244,19 @@ Print without them?</source>
     </message>
     <message>
         <source>%1, tab %2, not saved yet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, onglet %2, pas encore enregistré&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1, tab %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, onglet %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>not saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore enregistré</translation>
     </message>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots à chercher dans toutes les entrées&#xa0;; les guillemets forment une expression</translation>
     </message>
 </context>
 <context>
@@ -476,37 +483,43 @@ Votre texte a été enregistré&#xa0;; l&apos;autre version est dans l&apos;hist
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3/%2/%1, onglet «&#xa0;%4&#xa0;» {1,?} {2&quot;?}</translation>
+        <translation>%1, onglet «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>&amp;Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tiquettes…</translation>
     </message>
     <message>
         <source>Te&amp;mplates…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modèles…</translation>
     </message>
     <message>
         <source>&amp;Look Back…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétros&amp;pective…</translation>
     </message>
     <message>
         <source>The template %1 cannot be used:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle %1 ne peut pas être utilisé&#xa0;:
+%2
+
+La nouvelle entrée commence vide.</translation>
     </message>
     <message>
         <source>The template %1 could not be written into the new entry:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle %1 n&apos;a pas pu être écrit dans la nouvelle entrée&#xa0;:
+%2
+
+La nouvelle entrée commence vide.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;porter…</translation>
     </message>
 </context>
 <context>
@@ -584,358 +597,358 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Parcourir…</translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Parcourir…</translation>
+        <translation>Parcourir…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;fichier…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;dossier…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Source</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglet</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Onglet</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que fera l&apos;importation</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un journal à importer&#xa0;: un export Day One (.zip, dossier ou .json), un journal jrnl, le dossier de données de RedNotebook ou une sauvegarde Diaro (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas un journal importable ici</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: illisible (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: analyse impossible (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas une entrée (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: une date qui n&apos;existe pas (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la pièce jointe %2 est absente&#xa0;; son lien est conservé</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coordonnées de lieux&#xa0;: %n (les noms des lieux sont conservés)</numerusform>
+            <numerusform>Coordonnées de lieux&#xa0;: %n (les noms des lieux sont conservés)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mise en forme Day One des entrées&#xa0;: %n (leur texte Markdown est conservé)</numerusform>
+            <numerusform>Mise en forme Day One des entrées&#xa0;: %n (leur texte Markdown est conservé)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Humeurs des entrées&#xa0;: %n</numerusform>
+            <numerusform>Humeurs des entrées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dossiers d&apos;entrées&#xa0;: %n (tous vont dans l&apos;onglet choisi)</numerusform>
+            <numerusform>Dossiers d&apos;entrées&#xa0;: %n (tous vont dans l&apos;onglet choisi)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans équivalent dans une entrée en texte brut&#xa0;:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture impossible&#xa0;:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Un export Day One</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un journal jrnl</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un journal RedNotebook</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sauvegarde Diaro</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à importer.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entrées&#xa0;: %n</numerusform>
+            <numerusform>Entrées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours&#xa0;: %n</numerusform>
+            <numerusform>Jours&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %1 au %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours qui ont déjà une entrée&#xa0;: %n (elle est conservée&#xa0;; le texte importé est ajouté après)</numerusform>
+            <numerusform>Jours qui ont déjà une entrée&#xa0;: %n (elle est conservée&#xa0;; le texte importé est ajouté après)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours qui contiennent déjà cette importation&#xa0;: %n (laissés tels quels)</numerusform>
+            <numerusform>Jours qui contiennent déjà cette importation&#xa0;: %n (laissés tels quels)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pièces jointes&#xa0;: %n (copiées dans le dossier du journal)</numerusform>
+            <numerusform>Pièces jointes&#xa0;: %n (copiées dans le dossier du journal)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux sans onglet de leur nom&#xa0;: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun onglet ne porte le nom des journaux %1. Ajouter pour chacun un onglet de ce nom&#xa0;?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux onglets n&apos;ont pas pu être écrits dans config.ini&#xa0;; ces journaux vont dans l&apos;onglet choisi.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation a été annulée.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation est terminée.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nouvelles entrées&#xa0;: %n</numerusform>
+            <numerusform>Nouvelles entrées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entrées conservées, avec le texte importé ajouté après&#xa0;: %n (leur texte antérieur est dans leur historique)</numerusform>
+            <numerusform>Entrées conservées, avec le texte importé ajouté après&#xa0;: %n (leur texte antérieur est dans leur historique)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Entrées qui contenaient déjà l&apos;importation, laissées telles quelles&#xa0;: %n</numerusform>
+            <numerusform>Entrées qui contenaient déjà l&apos;importation, laissées telles quelles&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pièces jointes copiées&#xa0;: %n</numerusform>
+            <numerusform>Pièces jointes copiées&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jours à partir du %1, laissés tels quels&#xa0;: %n</numerusform>
+            <numerusform>Jours à partir du %1, laissés tels quels&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importé, laissé tel quel&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importé, mais son texte antérieur n&apos;a pas pu être conservé dans son historique&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>TLookBackWindow</name>
     <message>
         <source>Look Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétrospective</translation>
     </message>
     <message>
         <source>On this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jour-là</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Entries of this day in earlier years</source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées de ce jour les années précédentes</translation>
     </message>
     <message>
         <source>Newest first; Enter shows the entry in the diary window</source>
-        <translation type="unfinished"></translation>
+        <translation>Les plus récentes d&apos;abord&#xa0;; Entrée affiche l&apos;entrée dans la fenêtre du journal</translation>
     </message>
     <message>
         <source>Nothing was written on this day in any earlier year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit ce jour-là les années précédentes.</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées&#xa0;:</translation>
     </message>
     <message>
         <source>Days written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours écrits&#xa0;:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots&#xa0;:</translation>
     </message>
     <message>
         <source>Characters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères&#xa0;:</translation>
     </message>
     <message>
         <source>Words per day written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots par jour écrit&#xa0;:</translation>
     </message>
     <message>
         <source>Current streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Série actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Longest streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus longue série&#xa0;:</translation>
     </message>
     <message>
         <source>First entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Première entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Latest entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière entrée&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Une case par jour, de couleur plus forte quand il y a plus de mots&#xa0;; les flèches déplacent, Entrée affiche le jour</translation>
     </message>
     <message numerus="yes">
         <source>%n years ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il y a %n an</numerusform>
+            <numerusform>il y a %n ans</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, tab %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, onglet %3&#xa0;: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln jour</numerusform>
+            <numerusform>%Ln jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days, to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln jour, jusqu&apos;au %1</numerusform>
+            <numerusform>%Ln jours, jusqu&apos;au %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Words per day of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots par jour en %1</translation>
     </message>
 </context>
 <context>
     <name>TMonthChart</name>
     <message>
         <source>Words per month of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots par mois en %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %Ln mot</numerusform>
+            <numerusform>%1&#xa0;: %Ln mots</numerusform>
         </translation>
     </message>
 </context>
@@ -985,235 +998,238 @@ The new entry starts empty.</source>
     <name>TTagsWindow</name>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes</translation>
     </message>
     <message>
         <source>Show the tags holding these letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les étiquettes contenant ces lettres</translation>
     </message>
     <message>
         <source>Filter the tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les étiquettes</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les étiquettes du journal avec le nombre d&apos;entrées qui les portent&#xa0;; en choisir une affiche ses entrées en dessous</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer…</translation>
     </message>
     <message>
         <source>Renames the chosen tag in every entry, or merges it with another</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomme l&apos;étiquette choisie dans toutes les entrées, ou la fusionne avec une autre</translation>
     </message>
     <message>
         <source>Reading the tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des étiquettes…</translation>
     </message>
     <message numerus="yes">
         <source>#%1, %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1, %n entrée</numerusform>
+            <numerusform>#%1, %n entrées</numerusform>
         </translation>
     </message>
     <message>
         <source>No entry holds a tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée ne porte d&apos;étiquette.</translation>
     </message>
     <message numerus="yes">
         <source>%n tags</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n étiquette</numerusform>
+            <numerusform>%n étiquettes</numerusform>
         </translation>
     </message>
     <message>
         <source>Rename a tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer une étiquette</translation>
     </message>
     <message>
         <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de #%1 dans toutes les entrées (le nom d&apos;une étiquette existante fusionne les deux)&#xa0;:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être un nom d&apos;étiquette&#xa0;: un nom contient des lettres, des chiffres, &apos;_&apos;, &apos;-&apos; et &apos;/&apos;, et au moins une lettre.</translation>
     </message>
     <message>
         <source>%1: its changes in the window are not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: les modifications de l&apos;entrée dans la fenêtre ne sont pas enregistrées</translation>
     </message>
     <message>
         <source>%1: its encoding cannot hold the new name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;encodage de l&apos;entrée ne peut pas contenir le nouveau nom</translation>
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3/%2/%1, onglet «&#xa0;%4&#xa0;» {1,?} {2&quot;?}</translation>
+        <translation>%1, onglet «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1: another program changed it meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: un autre programme a modifié l&apos;entrée entre-temps</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>#%1 was renamed to #%2 in %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;étiquette #%1 a été renommée en #%2 dans %n entrée.</numerusform>
+            <numerusform>L&apos;étiquette #%1 a été renommée en #%2 dans %n entrées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not renamed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non renommées&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
     <message>
         <source>Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèles</translation>
     </message>
     <message>
         <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle général, un pour chaque jour de la semaine et un pour chaque onglet&#xa0;; le plus spécifique qui existe s&apos;applique</translation>
     </message>
     <message>
         <source>Every new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute nouvelle entrée</translation>
     </message>
     <message>
         <source>Tab &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglet «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Template text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du modèle</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the chosen template&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le texte du modèle choisi</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fichier du modèle choisi, pour que le suivant, moins spécifique, s&apos;applique</translation>
     </message>
     <message>
         <source>Placeholders</source>
-        <translation type="unfinished"></translation>
+        <translation>Variables</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, long: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de la nouvelle entrée, format long&#xa0;: %1</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de la nouvelle entrée, format court&#xa0;: %1</translation>
     </message>
     <message>
         <source>its day of the week: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>son jour de la semaine&#xa0;: %1</translation>
     </message>
     <message>
         <source>the name of its tab: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de son onglet&#xa0;: %1</translation>
     </message>
     <message>
         <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont toujours celles de la nouvelle entrée, quel que soit le jour où elle est créée. Tout autre texte entre accolades reste tel quel.</translation>
     </message>
     <message>
         <source>New entries of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelles entrées du %1&#xa0;:</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: no template applies</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;onglet «&#xa0;%1&#xa0;» commence vide&#xa0;: aucun modèle ne s&apos;applique</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;onglet «&#xa0;%1&#xa0;» commence par %2</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;onglet «&#xa0;%1&#xa0;» commence vide&#xa0;: %2 est illisible</translation>
     </message>
     <message>
         <source>applies on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;applique le %1</translation>
     </message>
     <message>
         <source>not written yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore écrit</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1</translation>
     </message>
     <message>
         <source>%1 does not exist yet: saving makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas encore&#xa0;: l&apos;enregistrement le créera.</translation>
     </message>
     <message>
         <source>This template cannot be used, and is not written over here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce modèle ne peut pas être utilisé et n&apos;est pas écrasé ici&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Could not save the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le modèle %1&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>Could not remove the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le modèle %1&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
     <name>TYearHeatmap</name>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %Ln mot</numerusform>
+            <numerusform>%1&#xa0;: %Ln mots</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln mot en %1</numerusform>
+            <numerusform>%Ln mots en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Less</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
 </context>
 </TS>

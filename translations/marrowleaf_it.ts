@@ -144,38 +144,39 @@
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Stampa…</translation>
+        <translation>&amp;Stampa…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa…</translation>
     </message>
     <message>
         <source>Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Antep&amp;rima…</translation>
     </message>
     <message>
         <source>Preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima…</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun giorno dal %1 al %2 contiene una voce delle schede scelte: non è stato esportato nulla.</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun giorno dal %1 al %2 contiene una voce delle schede scelte: non è stato stampato nulla.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
         </translation>
     </message>
     <message>
@@ -183,18 +184,24 @@ Do you want to replace it?</source>
 %1
 
 Export without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere quanto segue:
+%1
+
+Esportare senza?</translation>
     </message>
     <message>
         <source>These could not be read:
 %1
 
 Print without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere quanto segue:
+%1
+
+Stampare senza?</translation>
     </message>
     <message>
         <source>Could not print on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stampare su %1.</translation>
     </message>
 </context>
 <context>
@@ -237,19 +244,19 @@ Print without them?</source>
     </message>
     <message>
         <source>%1, tab %2, not saved yet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, scheda %2, non ancora salvata: %3</translation>
     </message>
     <message>
         <source>%1, tab %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, scheda %2: %3</translation>
     </message>
     <message>
         <source>not saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>non ancora salvata</translation>
     </message>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole da trovare in tutte le voci; le virgolette formano una frase</translation>
     </message>
 </context>
 <context>
@@ -476,37 +483,43 @@ Il testo è stato salvato; l&apos;altra versione è nella cronologia della voce 
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3/%2/%1, scheda «%4» {1,?} {2&quot;?}</translation>
+        <translation>%1, scheda «%2»</translation>
     </message>
     <message>
         <source>&amp;Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>Et&amp;ichette…</translation>
     </message>
     <message>
         <source>Te&amp;mplates…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modelli…</translation>
     </message>
     <message>
         <source>&amp;Look Back…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retrospettiva…</translation>
     </message>
     <message>
         <source>The template %1 cannot be used:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello %1 non può essere usato:
+%2
+
+La nuova voce inizia vuota.</translation>
     </message>
     <message>
         <source>The template %1 could not be written into the new entry:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il modello %1 nella nuova voce:
+%2
+
+La nuova voce inizia vuota.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa…</translation>
     </message>
 </context>
 <context>
@@ -584,358 +597,358 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Sfoglia…</translation>
+        <translation>&amp;Sfoglia…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Sfoglia…</translation>
+        <translation>Sfoglia…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;file…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Una &amp;cartella…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Origine</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cheda</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa farà l&apos;importazione</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un diario da importare: un&apos;esportazione di Day One (.zip, cartella o .json), un diario di jrnl, la cartella dei dati di RedNotebook o un backup di Diaro (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura di %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un diario importabile qui</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile leggere (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile interpretare (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è una voce (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una data che non esiste (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: manca l&apos;allegato %2; il suo collegamento è mantenuto</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coordinate di luoghi: %n (i nomi dei luoghi sono mantenuti)</numerusform>
+            <numerusform>Coordinate di luoghi: %n (i nomi dei luoghi sono mantenuti)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Formattazione delle voci di Day One: %n (il loro testo Markdown è mantenuto)</numerusform>
+            <numerusform>Formattazione delle voci di Day One: %n (il loro testo Markdown è mantenuto)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Stati d&apos;animo delle voci: %n</numerusform>
+            <numerusform>Stati d&apos;animo delle voci: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cartelle di voci: %n (vanno tutte nella scheda scelta)</numerusform>
+            <numerusform>Cartelle di voci: %n (vanno tutte nella scheda scelta)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza posto in una voce di testo semplice:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;esportazione di Day One</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario di jrnl</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario di RedNotebook</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Un backup di Diaro</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da importare.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voci: %n</numerusform>
+            <numerusform>Voci: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni: %n</numerusform>
+            <numerusform>Giorni: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal %1 al %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni che hanno già una voce: %n (mantenuta; il testo importato viene aggiunto dopo)</numerusform>
+            <numerusform>Giorni che hanno già una voce: %n (mantenuta; il testo importato viene aggiunto dopo)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni che contengono già questa importazione: %n (lasciati come sono)</numerusform>
+            <numerusform>Giorni che contengono già questa importazione: %n (lasciati come sono)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Allegati: %n (copiati nella cartella del diario)</numerusform>
+            <numerusform>Allegati: %n (copiati nella cartella del diario)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diari senza una scheda con il loro nome: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna scheda ha il nome dei diari %1. Aggiungere al diario una scheda con quel nome per ciascuno?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere le nuove schede in config.ini; quei diari vanno nella scheda scelta.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione è stata annullata.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione è terminata.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nuove voci: %n</numerusform>
+            <numerusform>Nuove voci: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voci mantenute, con il testo importato aggiunto dopo: %n (il loro testo precedente è nella loro cronologia)</numerusform>
+            <numerusform>Voci mantenute, con il testo importato aggiunto dopo: %n (il loro testo precedente è nella loro cronologia)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voci che contenevano già l&apos;importazione, lasciate come erano: %n</numerusform>
+            <numerusform>Voci che contenevano già l&apos;importazione, lasciate come erano: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Allegati copiati: %n</numerusform>
+            <numerusform>Allegati copiati: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giorni dal %1 in poi, lasciati come erano: %n</numerusform>
+            <numerusform>Giorni dal %1 in poi, lasciati come erano: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importato, lasciato com&apos;era: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importato, ma non è stato possibile conservare il testo precedente nella cronologia: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>TLookBackWindow</name>
     <message>
         <source>Look Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrospettiva</translation>
     </message>
     <message>
         <source>On this day</source>
-        <translation type="unfinished"></translation>
+        <translation>In questo giorno</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Entries of this day in earlier years</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci di questo giorno negli anni precedenti</translation>
     </message>
     <message>
         <source>Newest first; Enter shows the entry in the diary window</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima le più recenti; Invio mostra la voce nella finestra del diario</translation>
     </message>
     <message>
         <source>Nothing was written on this day in any earlier year.</source>
-        <translation type="unfinished"></translation>
+        <translation>In questo giorno non è stato scritto nulla in nessun anno precedente.</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci:</translation>
     </message>
     <message>
         <source>Days written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni scritti:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole:</translation>
     </message>
     <message>
         <source>Characters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri:</translation>
     </message>
     <message>
         <source>Words per day written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole per giorno scritto:</translation>
     </message>
     <message>
         <source>Current streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie attuale:</translation>
     </message>
     <message>
         <source>Longest streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie più lunga:</translation>
     </message>
     <message>
         <source>First entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima voce:</translation>
     </message>
     <message>
         <source>Latest entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima voce:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anno:</translation>
     </message>
     <message>
         <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Una casella per giorno, di colore più intenso quante più sono le parole; le frecce spostano, Invio mostra il giorno</translation>
     </message>
     <message numerus="yes">
         <source>%n years ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n anno fa</numerusform>
+            <numerusform>%n anni fa</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, tab %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, scheda %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln giorno</numerusform>
+            <numerusform>%Ln giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days, to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln giorno, fino al %1</numerusform>
+            <numerusform>%Ln giorni, fino al %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Words per day of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole per giorno nel %1</translation>
     </message>
 </context>
 <context>
     <name>TMonthChart</name>
     <message>
         <source>Words per month of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole per mese nel %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln parola</numerusform>
+            <numerusform>%1: %Ln parole</numerusform>
         </translation>
     </message>
 </context>
@@ -985,235 +998,238 @@ The new entry starts empty.</source>
     <name>TTagsWindow</name>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichette</translation>
     </message>
     <message>
         <source>Show the tags holding these letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le etichette che contengono queste lettere</translation>
     </message>
     <message>
         <source>Filter the tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra le etichette</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci</translation>
     </message>
     <message>
         <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le etichette del diario con il numero di voci che le contengono; sceglierne una elenca le sue voci qui sotto</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina…</translation>
     </message>
     <message>
         <source>Renames the chosen tag in every entry, or merges it with another</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina l&apos;etichetta scelta in tutte le voci, o la unisce a un&apos;altra</translation>
     </message>
     <message>
         <source>Reading the tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura delle etichette…</translation>
     </message>
     <message numerus="yes">
         <source>#%1, %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1, %n voce</numerusform>
+            <numerusform>#%1, %n voci</numerusform>
         </translation>
     </message>
     <message>
         <source>No entry holds a tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce contiene etichette.</translation>
     </message>
     <message numerus="yes">
         <source>%n tags</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etichetta</numerusform>
+            <numerusform>%n etichette</numerusform>
         </translation>
     </message>
     <message>
         <source>Rename a tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina etichetta</translation>
     </message>
     <message>
         <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome di #%1 in tutte le voci (il nome di un&apos;etichetta esistente unisce le due):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non può essere il nome di un&apos;etichetta: un nome contiene lettere, cifre, &apos;_&apos;, &apos;-&apos; e &apos;/&apos;, e almeno una lettera.</translation>
     </message>
     <message>
         <source>%1: its changes in the window are not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: le sue modifiche nella finestra non sono salvate</translation>
     </message>
     <message>
         <source>%1: its encoding cannot hold the new name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la sua codifica non può contenere il nuovo nome</translation>
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3/%2/%1, scheda «%4» {1,?} {2&quot;?}</translation>
+        <translation>%1, scheda «%2»</translation>
     </message>
     <message>
         <source>%1: another program changed it meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un altro programma l&apos;ha modificata nel frattempo</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>#%1 was renamed to #%2 in %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1 è stata rinominata in #%2 in %n voce.</numerusform>
+            <numerusform>#%1 è stata rinominata in #%2 in %n voci.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not renamed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non rinominate:</translation>
     </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
     <message>
         <source>Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelli</translation>
     </message>
     <message>
         <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello generale, uno per ogni giorno della settimana e uno per ogni scheda; si applica il più specifico esistente</translation>
     </message>
     <message>
         <source>Every new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni nuova voce</translation>
     </message>
     <message>
         <source>Tab &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda «%1»</translation>
     </message>
     <message>
         <source>Template text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo del modello</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save the chosen template&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il testo del modello scelto</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuove il file del modello scelto, così che si applichi il successivo meno specifico</translation>
     </message>
     <message>
         <source>Placeholders</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnaposto</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, long: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la data della nuova voce, estesa: %1</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la data della nuova voce, breve: %1</translation>
     </message>
     <message>
         <source>its day of the week: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo giorno della settimana: %1</translation>
     </message>
     <message>
         <source>the name of its tab: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome della sua scheda: %1</translation>
     </message>
     <message>
         <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date sono sempre quelle della nuova voce, in qualunque giorno venga creata. Tutto il resto tra parentesi graffe resta com’è scritto.</translation>
     </message>
     <message>
         <source>New entries of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuove voci del %1:</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: no template applies</source>
-        <translation type="unfinished"></translation>
+        <translation>la scheda «%1» inizia vuota: non si applica nessun modello</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la scheda «%1» inizia da %2</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la scheda «%1» inizia vuota: impossibile leggere %2</translation>
     </message>
     <message>
         <source>applies on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>si applica il %1</translation>
     </message>
     <message>
         <source>not written yet</source>
-        <translation type="unfinished"></translation>
+        <translation>non ancora scritto</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1</translation>
     </message>
     <message>
         <source>%1 does not exist yet: saving makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste ancora: salvando viene creato.</translation>
     </message>
     <message>
         <source>This template cannot be used, and is not written over here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo modello non può essere usato e qui non viene sovrascritto:
+%1</translation>
     </message>
     <message>
         <source>Could not save the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il modello %1:
+%2</translation>
     </message>
     <message>
         <source>Could not remove the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere il modello %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>TYearHeatmap</name>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln parola</numerusform>
+            <numerusform>%1: %Ln parole</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln parola nel %1</numerusform>
+            <numerusform>%Ln parole nel %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Less</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Più</translation>
     </message>
 </context>
 </TS>

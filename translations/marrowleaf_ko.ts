@@ -142,37 +142,38 @@
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">인쇄(&amp;P)…</translation>
+        <translation>인쇄(&amp;P)…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄…</translation>
     </message>
     <message>
         <source>Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기(&amp;V)…</translation>
     </message>
     <message>
         <source>Preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기…</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) 이미 있습니다.
+바꾸시겠습니까?</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1부터 %2까지 선택한 탭의 일기가 있는 날이 없습니다. 아무것도 내보내지 않았습니다.</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1부터 %2까지 선택한 탭의 일기가 있는 날이 없습니다. 아무것도 인쇄하지 않았습니다.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>외 %n개</numerusform>
         </translation>
     </message>
     <message>
@@ -180,18 +181,24 @@ Do you want to replace it?</source>
 %1
 
 Export without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>다음을 읽을 수 없습니다:
+%1
+
+이것들을 빼고 내보내시겠습니까?</translation>
     </message>
     <message>
         <source>These could not be read:
 %1
 
 Print without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>다음을 읽을 수 없습니다:
+%1
+
+이것들을 빼고 인쇄하시겠습니까?</translation>
     </message>
     <message>
         <source>Could not print on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에서 인쇄할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -234,19 +241,19 @@ Print without them?</source>
     </message>
     <message>
         <source>%1, tab %2, not saved yet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 탭 %2, 아직 저장 안 됨: %3</translation>
     </message>
     <message>
         <source>%1, tab %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 탭 %2: %3</translation>
     </message>
     <message>
         <source>not saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>아직 저장 안 됨</translation>
     </message>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 일기에서 찾을 단어. 따옴표로 묶으면 구절이 됩니다</translation>
     </message>
 </context>
 <context>
@@ -473,37 +480,43 @@ Your text was saved; the other version is in the entry&apos;s history (File, His
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%1. %2. %3. “%4” 탭 {1,?} {2&quot;?}</translation>
+        <translation>%1, 탭 “%2”</translation>
     </message>
     <message>
         <source>&amp;Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>태그(&amp;T)…</translation>
     </message>
     <message>
         <source>Te&amp;mplates…</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿(&amp;M)…</translation>
     </message>
     <message>
         <source>&amp;Look Back…</source>
-        <translation type="unfinished"></translation>
+        <translation>돌아보기(&amp;L)…</translation>
     </message>
     <message>
         <source>The template %1 cannot be used:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 %1을(를) 사용할 수 없습니다:
+%2
+
+새 일기는 빈 상태로 시작합니다.</translation>
     </message>
     <message>
         <source>The template %1 could not be written into the new entry:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 %1을(를) 새 일기에 쓸 수 없습니다:
+%2
+
+새 일기는 빈 상태로 시작합니다.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기(&amp;I)…</translation>
     </message>
 </context>
 <context>
@@ -581,340 +594,340 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>원본</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">찾아보기(&amp;B)…</translation>
+        <translation>찾아보기(&amp;B)…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">찾아보기…</translation>
+        <translation>찾아보기…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>파일(&amp;F)…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더(&amp;O)…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>원본(&amp;S)</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>탭</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>탭(&amp;T)</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기에서 할 작업</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>가져올 일기장을 선택하십시오: Day One 내보내기(.zip, 폴더 또는 .json), jrnl 저널, RedNotebook 데이터 폴더 또는 Diaro 백업(.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기(&amp;I)</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 읽는 중…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 여기서 가져올 수 있는 일기장이 아닙니다</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 읽을 수 없습니다(%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 해석할 수 없습니다(%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 일기가 아닙니다(%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 존재하지 않는 날짜입니다(%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 첨부 파일 %2이(가) 없습니다. 링크는 유지됩니다</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>장소 좌표: %n개(장소 이름은 유지됩니다)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Day One 일기 서식: %n개(Markdown 텍스트는 유지됩니다)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>일기의 기분: %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>일기 폴더: %n개(모두 선택한 탭으로 들어갑니다)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>일반 일기에 담을 수 없는 항목:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>읽을 수 없는 항목:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Day One 내보내기</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>jrnl 저널</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>RedNotebook 저널</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaro 백업</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>가져올 항목이 없습니다.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>일기: %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>일수: %n일</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1부터 %2까지</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>이미 일기가 있는 날: %n일(기존 일기는 유지되고 가져온 텍스트가 뒤에 추가됩니다)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>이미 이 가져오기가 들어 있는 날: %n일(그대로 둡니다)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>첨부 파일: %n개(일기장 폴더로 복사됩니다)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>이름이 같은 탭이 없는 저널: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>저널 %1와(과) 이름이 같은 탭이 없습니다. 각 저널의 이름으로 일기장에 탭을 추가하시겠습니까?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>새 탭을 config.ini에 쓸 수 없습니다. 해당 저널은 선택한 탭으로 들어갑니다.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오는 중…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기를 취소했습니다.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기를 완료했습니다.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>새 일기: %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>유지하고 뒤에 가져온 텍스트를 추가한 일기: %n개(이전 텍스트는 기록에 있습니다)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>이미 가져온 내용이 있어 그대로 둔 일기: %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>복사한 첨부 파일: %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1부터 그대로 둔 날: %n일</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오지 않고 그대로 둠: %1(%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>가져왔지만 이전 텍스트를 기록에 보관하지 못함: %1(%2)</translation>
     </message>
 </context>
 <context>
     <name>TLookBackWindow</name>
     <message>
         <source>Look Back</source>
-        <translation type="unfinished"></translation>
+        <translation>돌아보기</translation>
     </message>
     <message>
         <source>On this day</source>
-        <translation type="unfinished"></translation>
+        <translation>이날</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>통계</translation>
     </message>
     <message>
         <source>Entries of this day in earlier years</source>
-        <translation type="unfinished"></translation>
+        <translation>지난 해들의 이날 일기</translation>
     </message>
     <message>
         <source>Newest first; Enter shows the entry in the diary window</source>
-        <translation type="unfinished"></translation>
+        <translation>최신 순. Enter 키를 누르면 일기 창에 일기를 보여 줍니다</translation>
     </message>
     <message>
         <source>Nothing was written on this day in any earlier year.</source>
-        <translation type="unfinished"></translation>
+        <translation>지난 어느 해에도 이날 쓴 일기가 없습니다.</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>일기 수:</translation>
     </message>
     <message>
         <source>Days written:</source>
-        <translation type="unfinished"></translation>
+        <translation>쓴 날 수:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>단어 수:</translation>
     </message>
     <message>
         <source>Characters:</source>
-        <translation type="unfinished"></translation>
+        <translation>문자 수:</translation>
     </message>
     <message>
         <source>Words per day written:</source>
-        <translation type="unfinished"></translation>
+        <translation>쓴 날의 하루 평균 단어 수:</translation>
     </message>
     <message>
         <source>Current streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 연속 기록:</translation>
     </message>
     <message>
         <source>Longest streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>최장 연속 기록:</translation>
     </message>
     <message>
         <source>First entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>첫 일기:</translation>
     </message>
     <message>
         <source>Latest entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>최근 일기:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>연도(&amp;Y):</translation>
     </message>
     <message>
         <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
-        <translation type="unfinished"></translation>
+        <translation>하루에 한 칸, 단어가 많을수록 색이 진합니다. 화살표 키로 이동하고 Enter 키로 그날을 보여 줍니다</translation>
     </message>
     <message numerus="yes">
         <source>%n years ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n년 전</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, tab %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, 탭 %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln일</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days, to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln일, %1까지</numerusform>
         </translation>
     </message>
     <message>
         <source>Words per day of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1년 일별 단어 수</translation>
     </message>
 </context>
 <context>
     <name>TMonthChart</name>
     <message>
         <source>Words per month of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1년 월별 단어 수</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln단어</numerusform>
         </translation>
     </message>
 </context>
@@ -964,230 +977,233 @@ The new entry starts empty.</source>
     <name>TTagsWindow</name>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>태그</translation>
     </message>
     <message>
         <source>Show the tags holding these letters</source>
-        <translation type="unfinished"></translation>
+        <translation>이 글자가 들어 있는 태그 보기</translation>
     </message>
     <message>
         <source>Filter the tags</source>
-        <translation type="unfinished"></translation>
+        <translation>태그 필터</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>태그</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>일기 수</translation>
     </message>
     <message>
         <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
-        <translation type="unfinished"></translation>
+        <translation>일기장의 모든 태그와 그 태그가 있는 일기 수. 하나를 선택하면 아래에 해당 일기가 나열됩니다</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>이름 바꾸기(&amp;R)…</translation>
     </message>
     <message>
         <source>Renames the chosen tag in every entry, or merges it with another</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 태그의 이름을 모든 일기에서 바꾸거나 다른 태그와 합칩니다</translation>
     </message>
     <message>
         <source>Reading the tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>태그를 읽는 중…</translation>
     </message>
     <message numerus="yes">
         <source>#%1, %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1, 일기 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>No entry holds a tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>태그가 있는 일기가 없습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%n tags</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>태그 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>Rename a tag</source>
-        <translation type="unfinished"></translation>
+        <translation>태그 이름 바꾸기</translation>
     </message>
     <message>
         <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 일기에서 사용할 #%1의 새 이름(기존 태그의 이름을 쓰면 둘을 합칩니다):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”은(는) 태그 이름이 될 수 없습니다. 이름은 문자, 숫자, &apos;_&apos;, &apos;-&apos;, &apos;/&apos;로 이루어지며 문자를 하나 이상 포함해야 합니다.</translation>
     </message>
     <message>
         <source>%1: its changes in the window are not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 창에서 바꾼 내용이 저장되지 않았습니다</translation>
     </message>
     <message>
         <source>%1: its encoding cannot hold the new name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 해당 인코딩으로는 새 이름을 쓸 수 없습니다</translation>
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%1. %2. %3. “%4” 탭 {1,?} {2&quot;?}</translation>
+        <translation>%1, 탭 “%2”</translation>
     </message>
     <message>
         <source>%1: another program changed it meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 그사이에 다른 프로그램이 바꾸었습니다</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>#%1 was renamed to #%2 in %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>일기 %n개에서 #%1의 이름을 #%2(으)로 바꾸었습니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not renamed:</source>
-        <translation type="unfinished"></translation>
+        <translation>이름을 바꾸지 못한 일기:</translation>
     </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
     <message>
         <source>Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿</translation>
     </message>
     <message>
         <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
-        <translation type="unfinished"></translation>
+        <translation>공통 템플릿, 요일별 템플릿, 탭별 템플릿. 있는 것 중 가장 구체적인 템플릿이 적용됩니다</translation>
     </message>
     <message>
         <source>Every new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 새 일기</translation>
     </message>
     <message>
         <source>Tab &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>탭 “%1”</translation>
     </message>
     <message>
         <source>Template text</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 텍스트</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장(&amp;S)</translation>
     </message>
     <message>
         <source>Save the chosen template&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 템플릿의 텍스트 저장</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제(&amp;R)</translation>
     </message>
     <message>
         <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
-        <translation type="unfinished"></translation>
+        <translation>선택한 템플릿의 파일을 삭제하여 그다음으로 일반적인 템플릿이 적용되게 합니다</translation>
     </message>
     <message>
         <source>Placeholders</source>
-        <translation type="unfinished"></translation>
+        <translation>자리 표시자</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, long: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>새 일기의 날짜(긴 형식): %1</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>새 일기의 날짜(짧은 형식): %1</translation>
     </message>
     <message>
         <source>its day of the week: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>요일: %1</translation>
     </message>
     <message>
         <source>the name of its tab: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>탭 이름: %1</translation>
     </message>
     <message>
         <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>날짜는 만든 날과 관계없이 항상 새 일기 자체의 날짜입니다. 중괄호 안의 다른 내용은 쓴 그대로 남습니다.</translation>
     </message>
     <message>
         <source>New entries of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 새 일기:</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: no template applies</source>
-        <translation type="unfinished"></translation>
+        <translation>탭 “%1”은(는) 빈 상태로 시작: 적용되는 템플릿 없음</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>탭 “%1”은(는) %2에서 시작</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>탭 “%1”은(는) 빈 상태로 시작: %2을(를) 읽을 수 없음</translation>
     </message>
     <message>
         <source>applies on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 적용됨</translation>
     </message>
     <message>
         <source>not written yet</source>
-        <translation type="unfinished"></translation>
+        <translation>아직 작성되지 않음</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>위치: %1</translation>
     </message>
     <message>
         <source>%1 does not exist yet: saving makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) 아직 없습니다. 저장하면 만들어집니다.</translation>
     </message>
     <message>
         <source>This template cannot be used, and is not written over here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>이 템플릿은 사용할 수 없으므로 여기서 덮어쓰지 않습니다:
+%1</translation>
     </message>
     <message>
         <source>Could not save the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 %1을(를) 저장할 수 없습니다:
+%2</translation>
     </message>
     <message>
         <source>Could not remove the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 %1을(를) 삭제할 수 없습니다:
+%2</translation>
     </message>
 </context>
 <context>
     <name>TYearHeatmap</name>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln단어</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1년에 %Ln단어</numerusform>
         </translation>
     </message>
     <message>
         <source>Less</source>
-        <translation type="unfinished"></translation>
+        <translation>적음</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>많음</translation>
     </message>
 </context>
 </TS>

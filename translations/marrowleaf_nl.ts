@@ -144,38 +144,39 @@
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">Af&amp;drukken…</translation>
+        <translation>&amp;Afdrukken…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken…</translation>
     </message>
     <message>
         <source>Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor&amp;beeld…</translation>
     </message>
     <message>
         <source>Preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld…</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele dag van %1 tot en met %2 bevat een notitie van de gekozen tabbladen: er is niets geëxporteerd.</translation>
     </message>
     <message>
         <source>No day from %1 to %2 holds an entry of the chosen tabs: nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele dag van %1 tot en met %2 bevat een notitie van de gekozen tabbladen: er is niets afgedrukt.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
         </translation>
     </message>
     <message>
@@ -183,18 +184,24 @@ Do you want to replace it?</source>
 %1
 
 Export without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het volgende kon niet worden gelezen:
+%1
+
+Zonder deze exporteren?</translation>
     </message>
     <message>
         <source>These could not be read:
 %1
 
 Print without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het volgende kon niet worden gelezen:
+%1
+
+Zonder deze afdrukken?</translation>
     </message>
     <message>
         <source>Could not print on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet afdrukken op %1.</translation>
     </message>
 </context>
 <context>
@@ -237,19 +244,19 @@ Print without them?</source>
     </message>
     <message>
         <source>%1, tab %2, not saved yet: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tabblad %2, nog niet opgeslagen: %3</translation>
     </message>
     <message>
         <source>%1, tab %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tabblad %2: %3</translation>
     </message>
     <message>
         <source>not saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nog niet opgeslagen</translation>
     </message>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Te zoeken woorden in alle notities; aanhalingstekens maken een woordgroep</translation>
     </message>
 </context>
 <context>
@@ -476,37 +483,43 @@ Uw tekst is opgeslagen; de andere versie staat in de geschiedenis van de notitie
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3-%2-%1, tabblad ‘%4’ {1,?} {2&quot;?}</translation>
+        <translation>%1, tabblad ‘%2’</translation>
     </message>
     <message>
         <source>&amp;Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Labels…</translation>
     </message>
     <message>
         <source>Te&amp;mplates…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sjablonen…</translation>
     </message>
     <message>
         <source>&amp;Look Back…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terugblik…</translation>
     </message>
     <message>
         <source>The template %1 cannot be used:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon %1 kan niet worden gebruikt:
+%2
+
+De nieuwe notitie begint leeg.</translation>
     </message>
     <message>
         <source>The template %1 could not be written into the new entry:
 %2
 
 The new entry starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon %1 kon niet in de nieuwe notitie worden geschreven:
+%2
+
+De nieuwe notitie begint leeg.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren…</translation>
     </message>
 </context>
 <context>
@@ -584,358 +597,358 @@ The new entry starts empty.</source>
     <name>TImportWindow</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Bron</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished">&amp;Bladeren…</translation>
+        <translation>&amp;Bladeren…</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished">Bladeren…</translation>
+        <translation>Bladeren…</translation>
     </message>
     <message>
         <source>A &amp;file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Een &amp;bestand…</translation>
     </message>
     <message>
         <source>A f&amp;older…</source>
-        <translation type="unfinished"></translation>
+        <translation>Een &amp;map…</translation>
     </message>
     <message>
         <source>&amp;Source</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ron</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabblad</translation>
     </message>
     <message>
         <source>&amp;Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabblad</translation>
     </message>
     <message>
         <source>What the import will do</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat het importeren zal doen</translation>
     </message>
     <message>
         <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een dagboek om te importeren: een Day One-export (.zip, map of .json), een jrnl-journaal, de gegevensmap van RedNotebook of een Diaro-back-up (.zip).</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>Reading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met lezen van %1…</translation>
     </message>
     <message>
         <source>%1: not a diary that can be imported here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen dagboek dat hier geïmporteerd kan worden</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden gelezen (%2)</translation>
     </message>
     <message>
         <source>%1: does not parse (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden verwerkt (%2)</translation>
     </message>
     <message>
         <source>%1: not an entry (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen notitie (%2)</translation>
     </message>
     <message>
         <source>%1: a date that does not exist (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: een datum die niet bestaat (%2)</translation>
     </message>
     <message>
         <source>%1: the attachment %2 is missing; its link is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de bijlage %2 ontbreekt; de koppeling blijft behouden</translation>
     </message>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coördinaten van plaatsen: %n (de plaatsnamen blijven behouden)</numerusform>
+            <numerusform>Coördinaten van plaatsen: %n (de plaatsnamen blijven behouden)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Day One&apos;s formatting of entries: %n (their Markdown text is kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Opmaak van Day One-notities: %n (de Markdown-tekst blijft behouden)</numerusform>
+            <numerusform>Opmaak van Day One-notities: %n (de Markdown-tekst blijft behouden)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Moods of entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Stemmingen van notities: %n</numerusform>
+            <numerusform>Stemmingen van notities: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Folders of entries: %n (all go to the chosen tab)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mappen van notities: %n (alle gaan naar het gekozen tabblad)</numerusform>
+            <numerusform>Mappen van notities: %n (alle gaan naar het gekozen tabblad)</numerusform>
         </translation>
     </message>
     <message>
         <source>No place in a plain entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen plaats in een gewone notitie:</translation>
     </message>
     <message>
         <source>Could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kon niet worden gelezen:</translation>
     </message>
     <message>
         <source>A Day One export</source>
-        <translation type="unfinished"></translation>
+        <translation>Een Day One-export</translation>
     </message>
     <message>
         <source>A jrnl journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Een jrnl-journaal</translation>
     </message>
     <message>
         <source>A RedNotebook journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Een RedNotebook-journaal</translation>
     </message>
     <message>
         <source>A Diaro backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Een Diaro-back-up</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets te importeren.</translation>
     </message>
     <message numerus="yes">
         <source>Entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Notities: %n</numerusform>
+            <numerusform>Notities: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dagen: %n</numerusform>
+            <numerusform>Dagen: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Van %1 tot en met %2</translation>
     </message>
     <message numerus="yes">
         <source>Days that already hold an entry: %n (kept; the imported text is added after it)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dagen die al een notitie hebben: %n (die blijft; de geïmporteerde tekst komt erachter)</numerusform>
+            <numerusform>Dagen die al een notitie hebben: %n (die blijft; de geïmporteerde tekst komt erachter)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days that hold this import already: %n (left as they are)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dagen die deze import al bevatten: %n (blijven zoals ze zijn)</numerusform>
+            <numerusform>Dagen die deze import al bevatten: %n (blijven zoals ze zijn)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments: %n (copied into the diary folder)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bijlagen: %n (worden naar de dagboekmap gekopieerd)</numerusform>
+            <numerusform>Bijlagen: %n (worden naar de dagboekmap gekopieerd)</numerusform>
         </translation>
     </message>
     <message>
         <source>Journals without a tab of their name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaals zonder tabblad met hun naam: %1</translation>
     </message>
     <message>
         <source>No tab is named after the journals %1. Add a tab of that name for each to the diary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen tabblad heeft de naam van de journaals %1. Voor elk een tabblad met die naam aan het dagboek toevoegen?</translation>
     </message>
     <message>
         <source>The new tabs could not be written to config.ini; those journals go to the chosen tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe tabbladen konden niet in config.ini worden geschreven; die journaals gaan naar het gekozen tabblad.</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met importeren…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuleren</translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>The import was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het importeren is geannuleerd.</translation>
     </message>
     <message>
         <source>The import is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het importeren is klaar.</translation>
     </message>
     <message numerus="yes">
         <source>New entries: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nieuwe notities: %n</numerusform>
+            <numerusform>Nieuwe notities: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries kept, with the imported text added after them: %n (their earlier text is in their history)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Behouden notities, met de geïmporteerde tekst erachter: %n (hun eerdere tekst staat in hun geschiedenis)</numerusform>
+            <numerusform>Behouden notities, met de geïmporteerde tekst erachter: %n (hun eerdere tekst staat in hun geschiedenis)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Entries that held the import already, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Notities die de import al bevatten, ongewijzigd gelaten: %n</numerusform>
+            <numerusform>Notities die de import al bevatten, ongewijzigd gelaten: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Attachments copied: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gekopieerde bijlagen: %n</numerusform>
+            <numerusform>Gekopieerde bijlagen: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Days from %1 on, left as they were: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dagen vanaf %1, ongewijzigd gelaten: %n</numerusform>
+            <numerusform>Dagen vanaf %1, ongewijzigd gelaten: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Not imported, left as it was: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geïmporteerd, ongewijzigd gelaten: %1 (%2)</translation>
     </message>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïmporteerd, maar de eerdere tekst kon niet in de geschiedenis worden bewaard: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>TLookBackWindow</name>
     <message>
         <source>Look Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugblik</translation>
     </message>
     <message>
         <source>On this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze dag</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken</translation>
     </message>
     <message>
         <source>Entries of this day in earlier years</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities van deze dag in eerdere jaren</translation>
     </message>
     <message>
         <source>Newest first; Enter shows the entry in the diary window</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwste eerst; Enter toont de notitie in het dagboekvenster</translation>
     </message>
     <message>
         <source>Nothing was written on this day in any earlier year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze dag is in geen enkel eerder jaar iets geschreven.</translation>
     </message>
     <message>
         <source>Entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Days written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen geschreven:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden:</translation>
     </message>
     <message>
         <source>Characters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekens:</translation>
     </message>
     <message>
         <source>Words per day written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden per geschreven dag:</translation>
     </message>
     <message>
         <source>Current streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige reeks:</translation>
     </message>
     <message>
         <source>Longest streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langste reeks:</translation>
     </message>
     <message>
         <source>First entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste notitie:</translation>
     </message>
     <message>
         <source>Latest entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste notitie:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jaar:</translation>
     </message>
     <message>
         <source>A cell per day, its colour stronger the more words; the arrow keys move, Enter shows the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén vakje per dag, met een sterkere kleur naarmate er meer woorden zijn; de pijltjestoetsen verplaatsen, Enter toont de dag</translation>
     </message>
     <message numerus="yes">
         <source>%n years ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jaar geleden</numerusform>
+            <numerusform>%n jaar geleden</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, tab %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, tabblad %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dag</numerusform>
+            <numerusform>%Ln dagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days, to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dag, tot %1</numerusform>
+            <numerusform>%Ln dagen, tot %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Words per day of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden per dag in %1</translation>
     </message>
 </context>
 <context>
     <name>TMonthChart</name>
     <message>
         <source>Words per month of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden per maand in %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln woord</numerusform>
+            <numerusform>%1: %Ln woorden</numerusform>
         </translation>
     </message>
 </context>
@@ -985,235 +998,238 @@ The new entry starts empty.</source>
     <name>TTagsWindow</name>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels</translation>
     </message>
     <message>
         <source>Show the tags holding these letters</source>
-        <translation type="unfinished"></translation>
+        <translation>De labels met deze letters tonen</translation>
     </message>
     <message>
         <source>Filter the tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels filteren</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Every tag of the diary with the number of entries holding it; choosing one lists its entries below</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle labels van het dagboek met het aantal notities waarin ze staan; als u er een kiest, worden de notities eronder weergegeven</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam wijzigen…</translation>
     </message>
     <message>
         <source>Renames the chosen tag in every entry, or merges it with another</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigt de naam van het gekozen label in alle notities, of voegt het samen met een ander</translation>
     </message>
     <message>
         <source>Reading the tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels worden gelezen…</translation>
     </message>
     <message numerus="yes">
         <source>#%1, %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1, %n notitie</numerusform>
+            <numerusform>#%1, %n notities</numerusform>
         </translation>
     </message>
     <message>
         <source>No entry holds a tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele notitie bevat een label.</translation>
     </message>
     <message numerus="yes">
         <source>%n tags</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n label</numerusform>
+            <numerusform>%n labels</numerusform>
         </translation>
     </message>
     <message>
         <source>Rename a tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van label wijzigen</translation>
     </message>
     <message>
         <source>New name of #%1 in every entry (an existing tag&apos;s name merges the two):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe naam van #%1 in alle notities (de naam van een bestaand label voegt beide samen):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a tag&apos;s name: a name holds letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;/&apos;, and at least one letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ kan geen labelnaam zijn: een naam bestaat uit letters, cijfers, &apos;_&apos;, &apos;-&apos; en &apos;/&apos;, met minstens één letter.</translation>
     </message>
     <message>
         <source>%1: its changes in the window are not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de wijzigingen in het venster zijn niet opgeslagen</translation>
     </message>
     <message>
         <source>%1: its encoding cannot hold the new name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de codering kan de nieuwe naam niet bevatten</translation>
     </message>
     <message>
         <source>%1, tab &quot;%2&quot;</source>
-        <translation type="unfinished">%3-%2-%1, tabblad ‘%4’ {1,?} {2&quot;?}</translation>
+        <translation>%1, tabblad ‘%2’</translation>
     </message>
     <message>
         <source>%1: another program changed it meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: een ander programma heeft de notitie intussen gewijzigd</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>#%1 was renamed to #%2 in %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>#%1 is in %n notitie hernoemd tot #%2.</numerusform>
+            <numerusform>#%1 is in %n notities hernoemd tot #%2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not renamed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet hernoemd:</translation>
     </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
     <message>
         <source>Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjablonen</translation>
     </message>
     <message>
         <source>The general template, one for each day of the week and one for each tab; the most specific one that exists applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Het algemene sjabloon, één per dag van de week en één per tabblad; het meest specifieke dat bestaat, geldt</translation>
     </message>
     <message>
         <source>Every new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke nieuwe notitie</translation>
     </message>
     <message>
         <source>Tab &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabblad ‘%1’</translation>
     </message>
     <message>
         <source>Template text</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjabloontekst</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>Save the chosen template&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst van het gekozen sjabloon opslaan</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Remove the chosen template&apos;s file, so that the next less specific one applies</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand van het gekozen sjabloon verwijderen, zodat het volgende, minder specifieke sjabloon geldt</translation>
     </message>
     <message>
         <source>Placeholders</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatsaanduidingen</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, long: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de datum van de nieuwe notitie, lang: %1</translation>
     </message>
     <message>
         <source>the new entry&apos;s date, short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de datum van de nieuwe notitie, kort: %1</translation>
     </message>
     <message>
         <source>its day of the week: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de dag van de week: %1</translation>
     </message>
     <message>
         <source>the name of its tab: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam van het tabblad: %1</translation>
     </message>
     <message>
         <source>The dates are always the new entry&apos;s own, whatever day it is made on. Anything else in braces stays as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datums zijn altijd die van de nieuwe notitie zelf, op welke dag die ook wordt gemaakt. Al het andere tussen accolades blijft zoals het er staat.</translation>
     </message>
     <message>
         <source>New entries of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe notities van %1:</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: no template applies</source>
-        <translation type="unfinished"></translation>
+        <translation>tabblad ‘%1’ begint leeg: er geldt geen sjabloon</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabblad ‘%1’ begint met %2</translation>
     </message>
     <message>
         <source>tab &quot;%1&quot; starts empty: %2 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>tabblad ‘%1’ begint leeg: %2 kan niet worden gelezen</translation>
     </message>
     <message>
         <source>applies on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geldt op %1</translation>
     </message>
     <message>
         <source>not written yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nog niet geschreven</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1</translation>
     </message>
     <message>
         <source>%1 does not exist yet: saving makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat nog niet: opslaan maakt het aan.</translation>
     </message>
     <message>
         <source>This template cannot be used, and is not written over here:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit sjabloon kan niet worden gebruikt en wordt hier niet overschreven:
+%1</translation>
     </message>
     <message>
         <source>Could not save the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het sjabloon %1 niet opslaan:
+%2</translation>
     </message>
     <message>
         <source>Could not remove the template %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het sjabloon %1 niet verwijderen:
+%2</translation>
     </message>
 </context>
 <context>
     <name>TYearHeatmap</name>
     <message numerus="yes">
         <source>%1: %Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln woord</numerusform>
+            <numerusform>%1: %Ln woorden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln woord in %1</numerusform>
+            <numerusform>%Ln woorden in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Less</source>
-        <translation type="unfinished"></translation>
+        <translation>Minder</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer</translation>
     </message>
 </context>
 </TS>
