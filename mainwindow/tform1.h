@@ -173,8 +173,6 @@ class TForm1 : public QMainWindow {
   QString EntryName(const marrowleaf::EntryKey& key) const;
   void AddTabs(const QStringList& names);  // tabs just added to config.ini
   void LookAgainAfterImport();
-  QString EntryDescription() const;  // "the entry of 2004/3/7, tab "Diary""
-  QString EntryName() const;         // "2004/3/7, tab "Diary""
 
   TPrompts& prompts;
   TClock today;

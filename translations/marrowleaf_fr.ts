@@ -519,7 +519,7 @@ La nouvelle entrée commence vide.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation>Im&amp;porter…</translation>
+        <translation>Imp&amp;orter…</translation>
     </message>
 </context>
 <context>

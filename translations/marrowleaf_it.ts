@@ -519,7 +519,7 @@ La nuova voce inizia vuota.</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation>&amp;Importa…</translation>
+        <translation>Imp&amp;orta…</translation>
     </message>
 </context>
 <context>

@@ -522,7 +522,7 @@ The new entry starts empty.</source>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation>Импо&amp;рт…</translation>
+        <translation>Импор&amp;т…</translation>
     </message>
 </context>
 <context>
