@@ -249,7 +249,7 @@ void TFindWindow::Show(int mine, std::vector<marrowleaf::SearchHit>& hits) {
   rows->Append(hits);
   const int found = rows->rowCount(QModelIndex());
   if (!FindResults->currentIndex().isValid()) FindResults->setCurrentIndex(rows->index(0));
-  FindCount->setText(found == 1 ? tr("1 entry found") : tr("%1 entries found").arg(found));
+  FindCount->setText(tr("%n entries found", nullptr, found));
 }
 
 void TFindWindow::Activate(const QModelIndex& index) {

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "entries/calendar.h"
@@ -33,7 +35,8 @@ QString FirstLine(const QString& text) {
 }
 
 QString Bytes(int64_t size) {
-  return size == 1 ? THistoryWindow::tr("1 byte") : THistoryWindow::tr("%1 bytes").arg(size);
+  return THistoryWindow::tr("%n bytes", nullptr,
+                            static_cast<int>(std::min<int64_t>(size, INT32_MAX)));
 }
 
 QString When(int64_t microsUtc) {
@@ -58,8 +61,7 @@ THistoryWindow::THistoryWindow(const std::string& saveDir, const marrowleaf::Ent
   if (VersionCount() == 0) {
     HistoryStatus->setText(tr("This entry has no earlier versions yet."));
   } else {
-    HistoryStatus->setText(VersionCount() == 1 ? tr("1 earlier version")
-                                               : tr("%1 earlier versions").arg(VersionCount()));
+    HistoryStatus->setText(tr("%n earlier versions", nullptr, VersionCount()));
   }
   if (HistoryList->count() > 0) HistoryList->setCurrentRow(hasCurrent && texts.size() > 1 ? 1 : 0);
 }

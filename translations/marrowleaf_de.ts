@@ -235,14 +235,6 @@ Ohne sie drucken?</translation>
         <translation>Kein Eintrag enthält „%1“.</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>1 Eintrag gefunden</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>%1 Einträge gefunden</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, Reiter %2, noch nicht gespeichert: %3</translation>
     </message>
@@ -257,6 +249,13 @@ Ohne sie drucken?</translation>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>In allen Einträgen gesuchte Wörter; Anführungszeichen bilden eine Wortgruppe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n Eintrag gefunden</numerusform>
+            <numerusform>%n Einträge gefunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -525,14 +524,6 @@ Der neue Eintrag beginnt leer.</translation>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 Byte</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 Byte</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>Verlauf von %1</translation>
     </message>
@@ -543,14 +534,6 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>Dieser Eintrag hat noch keine früheren Fassungen.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 frühere Fassung</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 frühere Fassungen</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -591,6 +574,20 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>Kopie eines Synchronisationsprogramms: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n frühere Fassung</numerusform>
+            <numerusform>%n frühere Fassungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

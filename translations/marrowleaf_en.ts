@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>TFindWindow</name>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entry found</numerusform>
+            <numerusform>%n entries found</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n earlier version</numerusform>
+            <numerusform>%n earlier versions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TImportWindow</name>
     <message numerus="yes">
         <source>Coordinates of places: %n (the places&apos; names are kept)</source>

@@ -235,14 +235,6 @@ Print without them?</source>
         <translation>Ninguna entrada contiene «%1».</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>1 entrada encontrada</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>%1 entradas encontradas</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, pestaña %2, aún sin guardar: %3</translation>
     </message>
@@ -257,6 +249,13 @@ Print without them?</source>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Palabras que buscar en todas las entradas; las comillas forman una frase</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entrada encontrada</numerusform>
+            <numerusform>%n entradas encontradas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -525,14 +524,6 @@ La nueva entrada empieza vacía.</translation>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 byte</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>Historial de %1</translation>
     </message>
@@ -543,14 +534,6 @@ La nueva entrada empieza vacía.</translation>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>Esta entrada aún no tiene versiones anteriores.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 versión anterior</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 versiones anteriores</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -591,6 +574,20 @@ La nueva entrada empieza vacía.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>copia hecha por una herramienta de sincronización: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n versión anterior</numerusform>
+            <numerusform>%n versiones anteriores</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -235,14 +235,6 @@ Imprimer sans eux&#xa0;?</translation>
         <translation>Aucune entrée ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>1 entrée trouvée</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>%1 entrées trouvées</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, onglet %2, pas encore enregistré&#xa0;: %3</translation>
     </message>
@@ -257,6 +249,13 @@ Imprimer sans eux&#xa0;?</translation>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Mots à chercher dans toutes les entrées&#xa0;; les guillemets forment une expression</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entrée trouvée</numerusform>
+            <numerusform>%n entrées trouvées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -525,14 +524,6 @@ La nouvelle entrée commence vide.</translation>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 octet</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 octets</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>Historique de %1</translation>
     </message>
@@ -543,14 +534,6 @@ La nouvelle entrée commence vide.</translation>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>Cette entrée n&apos;a pas encore de version antérieure.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 version antérieure</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 versions antérieures</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -591,6 +574,20 @@ La nouvelle entrée commence vide.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>copie faite par un outil de synchronisation&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n version antérieure</numerusform>
+            <numerusform>%n versions antérieures</numerusform>
+        </translation>
     </message>
 </context>
 <context>

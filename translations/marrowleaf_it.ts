@@ -235,14 +235,6 @@ Stampare senza?</translation>
         <translation>Nessuna voce contiene «%1».</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>1 voce trovata</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>%1 voci trovate</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, scheda %2, non ancora salvata: %3</translation>
     </message>
@@ -257,6 +249,13 @@ Stampare senza?</translation>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Parole da trovare in tutte le voci; le virgolette formano una frase</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n voce trovata</numerusform>
+            <numerusform>%n voci trovate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -525,14 +524,6 @@ La nuova voce inizia vuota.</translation>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 byte</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 byte</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>Cronologia della %1</translation>
     </message>
@@ -543,14 +534,6 @@ La nuova voce inizia vuota.</translation>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>Questa voce non ha ancora versioni precedenti.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 versione precedente</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 versioni precedenti</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -591,6 +574,20 @@ La nuova voce inizia vuota.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>copia fatta da uno strumento di sincronizzazione: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n versione precedente</numerusform>
+            <numerusform>%n versioni precedenti</numerusform>
+        </translation>
     </message>
 </context>
 <context>

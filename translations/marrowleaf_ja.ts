@@ -232,14 +232,6 @@ Print without them?</source>
         <translation>「%1」を含む日記はありません。</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>日記が 1 件見つかりました</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>日記が %1 件見つかりました</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1、タブ %2、未保存: %3</translation>
     </message>
@@ -254,6 +246,12 @@ Print without them?</source>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>すべての日記から探す語句。引用符で囲むとフレーズになります</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>日記が %n 件見つかりました</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,14 +520,6 @@ The new entry starts empty.</source>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 バイト</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 バイト</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>%1の履歴</translation>
     </message>
@@ -540,14 +530,6 @@ The new entry starts empty.</source>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>この日記にはまだ以前の版がありません。</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>以前の版 1 件</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>以前の版 %1 件</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -588,6 +570,18 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>同期ツールが作ったコピー: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>以前の版 %n 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>

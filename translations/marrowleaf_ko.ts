@@ -232,14 +232,6 @@ Print without them?</source>
         <translation>“%1”이(가) 들어 있는 일기가 없습니다.</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>일기 1개를 찾았습니다</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>일기 %1개를 찾았습니다</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, 탭 %2, 아직 저장 안 됨: %3</translation>
     </message>
@@ -254,6 +246,12 @@ Print without them?</source>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>모든 일기에서 찾을 단어. 따옴표로 묶으면 구절이 됩니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>일기 %n개를 찾았습니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,14 +520,6 @@ The new entry starts empty.</source>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1바이트</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1바이트</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>%1의 기록</translation>
     </message>
@@ -540,14 +530,6 @@ The new entry starts empty.</source>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>이 일기에는 아직 이전 버전이 없습니다.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>이전 버전 1개</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>이전 버전 %1개</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -588,6 +570,18 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>동기화 도구가 만든 사본: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n바이트</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>이전 버전 %n개</numerusform>
+        </translation>
     </message>
 </context>
 <context>

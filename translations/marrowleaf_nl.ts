@@ -235,14 +235,6 @@ Zonder deze afdrukken?</translation>
         <translation>Geen enkele notitie bevat ‘%1’.</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>1 notitie gevonden</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>%1 notities gevonden</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, tabblad %2, nog niet opgeslagen: %3</translation>
     </message>
@@ -257,6 +249,13 @@ Zonder deze afdrukken?</translation>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Te zoeken woorden in alle notities; aanhalingstekens maken een woordgroep</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n notitie gevonden</numerusform>
+            <numerusform>%n notities gevonden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -525,14 +524,6 @@ De nieuwe notitie begint leeg.</translation>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 byte</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>Geschiedenis van %1</translation>
     </message>
@@ -543,14 +534,6 @@ De nieuwe notitie begint leeg.</translation>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>Deze notitie heeft nog geen eerdere versies.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 eerdere versie</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 eerdere versies</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -591,6 +574,20 @@ De nieuwe notitie begint leeg.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>kopie gemaakt door een synchronisatieprogramma: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n eerdere versie</numerusform>
+            <numerusform>%n eerdere versies</numerusform>
+        </translation>
     </message>
 </context>
 <context>

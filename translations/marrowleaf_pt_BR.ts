@@ -235,14 +235,6 @@ Imprimir sem isso?</translation>
         <translation>Nenhuma entrada contém “%1”.</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>1 entrada encontrada</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>%1 entradas encontradas</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, aba %2, ainda não salva: %3</translation>
     </message>
@@ -257,6 +249,13 @@ Imprimir sem isso?</translation>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Palavras a localizar em todas as entradas; as aspas formam uma frase</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entrada encontrada</numerusform>
+            <numerusform>%n entradas encontradas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -525,14 +524,6 @@ A nova entrada começa vazia.</translation>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 byte</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>Histórico da %1</translation>
     </message>
@@ -543,14 +534,6 @@ A nova entrada começa vazia.</translation>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>Esta entrada ainda não tem versões anteriores.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 versão anterior</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 versões anteriores</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -591,6 +574,20 @@ A nova entrada começa vazia.</translation>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>cópia feita por uma ferramenta de sincronização: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n versão anterior</numerusform>
+            <numerusform>%n versões anteriores</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -238,14 +238,6 @@ Print without them?</source>
         <translation>Ни одна запись не содержит «%1».</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>Найдена 1 запись</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>Найдено записей: %1</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1, вкладка %2, ещё не сохранено: %3</translation>
     </message>
@@ -260,6 +252,14 @@ Print without them?</source>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Слова для поиска во всех записях; кавычки объединяют фразу</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>Найдена %n запись</numerusform>
+            <numerusform>Найдены %n записи</numerusform>
+            <numerusform>Найдено %n записей</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -528,14 +528,6 @@ The new entry starts empty.</source>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 байт</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 Б</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>История: %1</translation>
     </message>
@@ -546,14 +538,6 @@ The new entry starts empty.</source>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>У этой записи пока нет прежних версий.</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 прежняя версия</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>Прежних версий: %1</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -594,6 +578,22 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>копия программы синхронизации: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Б</numerusform>
+            <numerusform>%n Б</numerusform>
+            <numerusform>%n Б</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n прежняя версия</numerusform>
+            <numerusform>%n прежние версии</numerusform>
+            <numerusform>%n прежних версий</numerusform>
+        </translation>
     </message>
 </context>
 <context>

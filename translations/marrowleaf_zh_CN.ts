@@ -232,14 +232,6 @@ Print without them?</source>
         <translation>没有日记包含“%1”。</translation>
     </message>
     <message>
-        <source>1 entry found</source>
-        <translation>找到 1 篇日记</translation>
-    </message>
-    <message>
-        <source>%1 entries found</source>
-        <translation>找到 %1 篇日记</translation>
-    </message>
-    <message>
         <source>%1, tab %2, not saved yet: %3</source>
         <translation>%1，标签页 %2，尚未保存：%3</translation>
     </message>
@@ -254,6 +246,12 @@ Print without them?</source>
     <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>要在所有日记中查找的词语；用引号括起来表示短语</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>找到 %n 篇日记</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,14 +520,6 @@ The new entry starts empty.</source>
 <context>
     <name>THistoryWindow</name>
     <message>
-        <source>1 byte</source>
-        <translation>1 字节</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 字节</translation>
-    </message>
-    <message>
         <source>History of %1</source>
         <translation>%1的历史记录</translation>
     </message>
@@ -540,14 +530,6 @@ The new entry starts empty.</source>
     <message>
         <source>This entry has no earlier versions yet.</source>
         <translation>这篇日记还没有早先的版本。</translation>
-    </message>
-    <message>
-        <source>1 earlier version</source>
-        <translation>1 个早先的版本</translation>
-    </message>
-    <message>
-        <source>%1 earlier versions</source>
-        <translation>%1 个早先的版本</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -588,6 +570,18 @@ The new entry starts empty.</source>
     <message>
         <source>copy made by a sync tool: %1</source>
         <translation>同步工具生成的副本：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n 字节</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier versions</source>
+        <translation>
+            <numerusform>%n 个早先的版本</numerusform>
+        </translation>
     </message>
 </context>
 <context>
