@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "entries/calendar.h"
-#include "entries/calendar.h"
 #include "entries/entryfiles.h"
 
 namespace marrowleaf {
