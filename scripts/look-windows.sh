@@ -5,8 +5,9 @@
 # earlier run (typed, then the program killed, then started again).
 #   ./scripts/look.sh OUT_DIR scripts/look-windows.sh
 # Sourced with $win, $pid, $out, $name, $dir, $program, $lang and the look's command in "$@".
+# Each shot once the screen has stopped changing: the window it waits for is up and drawn.
 look_shot() {
-  sleep 1
+  marrowleaf_wait_for_still root || true
   import -window root "$out/$name-$1.png"
 }
 # Types a word into the text area: a click at the middle of the window's right part.
@@ -20,7 +21,7 @@ look_start() {
     "$program" >> "$dir/$name.log" 2>&1) &
   pid=$!
   win=$(marrowleaf_wait_for_window 'Marrowleaf')
-  sleep 1
+  marrowleaf_wait_for_still "$win" || true
 }
 
 xdotool windowactivate --sync "$win" > /dev/null 2>&1 || true
@@ -39,7 +40,8 @@ marrowleaf_wait_for_exit "$pid" || true
 
 look_start "$@"
 look_type
-sleep 3  # the draft is written two seconds after typing pauses
+# The draft is written once typing pauses.
+marrowleaf_wait_for_text "$dir/data-$name/marrowleaf/drafts" typed
 kill -9 "$pid"
 wait "$pid" 2> /dev/null || true
 look_start "$@"
