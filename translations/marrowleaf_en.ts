@@ -161,7 +161,7 @@
     <message numerus="yes">
         <source>%n years ago</source>
         <translation>
-            <numerusform>%n years ago</numerusform>
+            <numerusform>%n year ago</numerusform>
             <numerusform>%n years ago</numerusform>
         </translation>
     </message>
@@ -175,7 +175,7 @@
     <message numerus="yes">
         <source>%Ln days, to %1</source>
         <translation>
-            <numerusform>%Ln days, to %1</numerusform>
+            <numerusform>%Ln day, to %1</numerusform>
             <numerusform>%Ln days, to %1</numerusform>
         </translation>
     </message>

@@ -62,9 +62,9 @@ TEST(Templates, PlaceholdersTakeTheEntrysDateInTheLocalesFormats) {
     const char* locale;
     const char* filled;
   } cases[] = {
-      {"en_US", "Wednesday, February 4, 2004 | 2/4/04 | Wednesday | 日記"},
+      {"en_US", "Wednesday, February 4, 2004 | 2/4/2004 | Wednesday | 日記"},
       {"ja_JP", "2004年2月4日水曜日 | 2004/02/04 | 水曜日 | 日記"},
-      {"de_DE", "Mittwoch, 4. Februar 2004 | 04.02.04 | Mittwoch | 日記"},
+      {"de_DE", "Mittwoch, 4. Februar 2004 | 04.02.2004 | Mittwoch | 日記"},
   };
   const QString text = QStringLiteral("{date} | {date-short} | {weekday} | {tab}");
   for (const auto& c : cases) {

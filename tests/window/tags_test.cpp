@@ -8,6 +8,7 @@
 #include <QTextLayout>
 #include <QTreeView>
 
+#include "entries/calendar.h"
 #include "entries/history.h"
 #include "find/findwindow.h"
 #include "tags/tagswindow.h"
@@ -80,8 +81,8 @@ class TagsTest : public WindowTest {
     QVERIFY(window->ChooseTag(QStringLiteral("river")));
     auto* entries = window->findChild<QListView*>(QStringLiteral("FindResults"));
     QTRY_COMPARE(entries->model()->rowCount(), 2);
-    QVERIFY(
-        entries->model()->index(0, 0).data().toString().startsWith(QStringLiteral("2026-12-02")));
+    QVERIFY(entries->model()->index(0, 0).data().toString().startsWith(
+        marrowleaf::LongDate(QDate(2026, 12, 2), QLocale())));
     QTest::keyClick(entries, Qt::Key_Return);
     QCOMPARE(Shown(*form), QDate(2026, 12, 2));
     QCOMPARE(Child<QPlainTextEdit>(*form, "inputarea")->textCursor().selectedText(),

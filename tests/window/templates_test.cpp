@@ -51,7 +51,7 @@ class TemplatesTest : public WindowTest {
         << 1 << 0;
     QTest::newRow("a tab's own over the weekday's")
         << Files{usual[1], {QStringLiteral("tab-1.txt"), QByteArray("{tab}, {date-short}\0", 20)}}
-        << QDate(2004, 2, 8) << 1 << QByteArray("Work, 2/8/04\0", 13) << 0 << 0;
+        << QDate(2004, 2, 8) << 1 << QByteArray("Work, 2/8/2004\0", 15) << 0 << 0;
     QTest::newRow("damaged bytes: told once, then the empty file")
         << Files{{QStringLiteral("all.txt"), "Schlaf: \xfc"}} << QDate(2004, 2, 4) << 0
         << QByteArray() << 0 << 1;
