@@ -55,6 +55,9 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent, marrowleaf::SettingsF
 
 TForm1::~TForm1() {
   FormDestroy();
+  // The save step has run: what the text area goes through as it is taken down (the marks
+  // cleared, the document deleted) is no typing, and would bring a given-up draft back.
+  disconnect(inputarea->document(), nullptr, this, nullptr);
   // Before the text area it watches.
   delete spelling;
   spelling = nullptr;

@@ -32,11 +32,16 @@ xdotool windowactivate --sync "$win" > /dev/null 2>&1 || true
 xdotool key ctrl+h
 look_shot history
 xdotool key Escape
+kill "$pid"
+wait "$pid" 2> /dev/null || true
+
+# The rest runs on drafts of its own ($XDG_DATA_HOME in the work folder), never the user's.
+look_start "$@"
 look_type
 xdotool key alt+f x
 look_shot save-question
 xdotool key Escape  # No: the program ends
-marrowleaf_wait_for_exit "$pid" || true
+marrowleaf_wait_for_exit "$pid" || kill -9 "$pid" 2> /dev/null || true
 
 look_start "$@"
 look_type
