@@ -10,7 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 marrowleaf_install_missing $MARROWLEAF_BUILD_PACKAGES $MARROWLEAF_TEST_BUILD_PACKAGES \
   xvfb xauth xdotool x11-utils openbox clang-format util-linux \
   desktop-file-utils appstream man-db dpkg-dev lintian reuse valgrind poppler-utils \
-  fonts-ipafont-gothic
+  $MARROWLEAF_LANGUAGE_FONTS
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== licensing: every file says its licence and copyright"
