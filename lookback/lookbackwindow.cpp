@@ -355,10 +355,14 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
   rowFiles = files;
   if (!rowFiles.isEmpty()) watcher->addPaths(rowFiles);
   if (tallyPending) {
-    // Watched before the whole diary is read, so that no change escapes both.
-    tallyPending = false;
-    Watch();
-    ReadTally({});
+    // Once the rows are painted: the whole diary's folders watched, then read, so that no change
+    // escapes both.
+    QTimer::singleShot(0, this, [this, mine] {
+      if (mine != rowsGeneration || !open || !tallyPending) return;
+      tallyPending = false;
+      Watch();
+      ReadTally({});
+    });
   }
 }
 
