@@ -143,6 +143,10 @@ row("Find window's memory above its idle state, a search finding every entry (%s
 o, g = ms(entry["tags/list/marrowleaf"]), ms(entry["tags/list/grep_sort_uniq"])
 row("Tag list of 21,840 tagged entries", "%.1f ms" % o, "grep -arhoE \\| sort \\| uniq -c %.1f ms" % g,
     "%.2f x" % (o / g), "<= 0.5 x", o / g <= 0.5)
+t = window["tags/open_to_first_rows"]
+row("Tags, from the command to the first rows (worst %.1f ms; the whole list %.0f ms)" %
+    (t["worst_first_rows_ms"], t["worst_whole_list_ms"]), "%.1f ms" % ms(t), "", "", "< 50 ms",
+    t["worst_first_rows_ms"] < 50)
 # The look back: the statistics of the 20-year diary against cat | wc -w on the same files (the
 # faster of the C and the UTF-8 locale), and on this day from the menu's command to its rows.
 o = ms(entry["lookback/statistics/marrowleaf"])

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,7 @@
 #include "mainwindow/tform1.h"
 #include "spelling/spellchecker.h"
 #include "spelling/spelldictionary.h"
+#include "tags/tagswindow.h"
 
 namespace {
 
@@ -377,8 +379,45 @@ void LookBackOpen(benchmark::State& state) {
   state.counters["worst_ms"] = worst;
 }
 
+// File, Tags… on the tagged twenty-year diary, in a diary window that has not read its tags yet:
+// from the menu's command to the list's first rows (Time) and to the whole diary's list.
+void TagsOpen(benchmark::State& state) {
+  Diary diary(3);
+  WriteFile(QStringLiteral("config.ini"),
+            "[GENERAL]\nN_TABS=3\nSAVE_DIR=" +
+                QByteArray::fromStdString(benchinputs::TaggedDiaryFolder()) +
+                "\n[SPELLING]\nLANGUAGE=off\n");
+  static double worst = 0;  // of every opening of the run
+  double whole = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto form = std::make_unique<TForm1>(prompts);  // a window that has never read the tags
+    form->show();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    QElapsedTimer clock;
+    clock.start();
+    form->findChild<QAction*>(QStringLiteral("Tags1"))->trigger();
+    auto* window = form->findChild<TTagsWindow*>(QStringLiteral("TagsWindow"));
+    const QAbstractItemModel* rows =
+        window->findChild<QTreeView*>(QStringLiteral("TagsList"))->model();
+    while (rows->rowCount() == 0 && clock.elapsed() < 10000) QCoreApplication::processEvents();
+    worst = std::max(worst, static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    state.PauseTiming();
+    while (window->Reading() && clock.elapsed() < 10000) QCoreApplication::processEvents();
+    QCoreApplication::processEvents();  // the whole list's rows
+    whole = std::max(whole, static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    if (rows->rowCount() == 0) state.SkipWithError("no rows");
+    form.reset();
+    state.ResumeTiming();
+  }
+  state.counters["worst_first_rows_ms"] = worst;
+  state.counters["worst_whole_list_ms"] = whole;
+}
+
 }  // namespace
 
+BENCHMARK(TagsOpen)->Name("tags/open_to_first_rows")->Unit(benchmark::kMillisecond);
 BENCHMARK(LookBackOpen)->Name("lookback/open_to_rows")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ExportWhole, html, marrowleaf::ExportFormat::kHtml, "html")
     ->Name("export/whole_diary/html")

@@ -15,18 +15,24 @@ namespace {
 
 using Month = std::pair<uint16_t, uint16_t>;
 
-// Every entry of the diary as SearchDiary takes them, its months on the pool of threads: `visit`
-// hears of each with its whole file (`typed` null) or the unsaved text standing for it.
-template <typename R>
-std::vector<R> EachMonth(const std::string& saveDir, int tabCount,
-                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved,
-                         const std::function<void(R&, const EntryKey&, std::string_view file,
-                                                  const QString* typed)>& visit) {
+std::vector<Month> MonthsOf(const std::string& saveDir, const UnsavedEntry* unsaved) {
   std::vector<Month> months = DiaryMonths(saveDir, Order::kNewestFirst);
   if (unsaved != nullptr) {
     const Month month(unsaved->key.year, unsaved->key.month);
-    if (std::find(months.begin(), months.end(), month) == months.end()) months.push_back(month);
+    if (std::find(months.begin(), months.end(), month) == months.end()) {
+      months.insert(std::upper_bound(months.begin(), months.end(), month, std::greater<>()), month);
+    }
   }
+  return months;
+}
+
+// `months` of the diary, newest first, as SearchDiary takes them, on the pool of threads: `visit`
+// hears of each entry with its whole file (`typed` null) or the unsaved text standing for it.
+template <typename R>
+std::vector<R> EachMonth(const std::string& saveDir, const std::vector<Month>& months, int tabCount,
+                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved,
+                         const std::function<void(R&, const EntryKey&, std::string_view file,
+                                                  const QString* typed)>& visit) {
   if (tabCount <= 0) return {};
   return QtConcurrent::blockingMapped<std::vector<R>>(months, [&](const Month& month) {
     R result{};
@@ -71,6 +77,38 @@ bool Ascii(std::string_view bytes) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+void AddTallies(TagTallies& all, const TagTallies& more) {
+  for (auto it = more.begin(); it != more.end(); ++it) {
+    TagTally& tally = all[it.key()];
+    tally.entries += it->entries;
+    for (auto form = it->forms.begin(); form != it->forms.end(); ++form) {
+      tally.forms[form.key()] += form.value();
+    }
+  }
+}
+
+TagTallies TallyMonths(const std::string& saveDir, const std::vector<Month>& months, int tabCount,
+                       const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved) {
+  const std::vector<TagTallies> tallied = EachMonth<TagTallies>(
+      saveDir, months, tabCount, cancelled, unsaved,
+      [](TagTallies& tallies, const EntryKey&, std::string_view file, const QString* typed) {
+        if (typed != nullptr) {
+          TallyTags(*typed, tallies);
+          return;
+        }
+        const std::string_view bytes = TextOf(file);
+        // '#' is one byte in every encoding an entry may have (no Shift-JIS character's second
+        // byte is one): an entry without it holds no tag, and is not decoded.
+        if (std::memchr(bytes.data(), '#', bytes.size()) == nullptr) return;
+        const qsizetype size = static_cast<qsizetype>(bytes.size());
+        TallyTags(Ascii(bytes) ? QString::fromLatin1(bytes.data(), size) : DecodeText(bytes),
+                  tallies);
+      });
+  TagTallies all;
+  for (const TagTallies& month : tallied) AddTallies(all, month);
+  return all;
+}
+
 }  // namespace
 
 void TallyTags(const QString& text, TagTallies& tallies) {
@@ -110,32 +148,16 @@ std::vector<DiaryTag> TagRows(const TagTallies& tallies) {
 }
 
 TagTallies ListDiaryTags(const std::string& saveDir, int tabCount,
-                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved) {
-  const std::vector<TagTallies> months = EachMonth<TagTallies>(
-      saveDir, tabCount, cancelled, unsaved,
-      [](TagTallies& tallies, const EntryKey&, std::string_view file, const QString* typed) {
-        if (typed != nullptr) {
-          TallyTags(*typed, tallies);
-          return;
-        }
-        const std::string_view bytes = TextOf(file);
-        // '#' is one byte in every encoding an entry may have (no Shift-JIS character's second
-        // byte is one): an entry without it holds no tag, and is not decoded.
-        if (std::memchr(bytes.data(), '#', bytes.size()) == nullptr) return;
-        const qsizetype size = static_cast<qsizetype>(bytes.size());
-        TallyTags(Ascii(bytes) ? QString::fromLatin1(bytes.data(), size) : DecodeText(bytes),
-                  tallies);
-      });
-  TagTallies all;
-  for (const TagTallies& month : months) {
-    for (auto it = month.begin(); it != month.end(); ++it) {
-      TagTally& tally = all[it.key()];
-      tally.entries += it->entries;
-      for (auto form = it->forms.begin(); form != it->forms.end(); ++form) {
-        tally.forms[form.key()] += form.value();
-      }
-    }
-  }
+                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved,
+                         const std::function<void(const TagTallies&)>& early) {
+  const std::vector<Month> months = MonthsOf(saveDir, unsaved);
+  // The newest year first, on its own, when its tags are wanted before the rest.
+  const size_t first = early ? std::min<size_t>(months.size(), 12) : 0;
+  TagTallies all =
+      TallyMonths(saveDir, {months.begin(), months.begin() + first}, tabCount, cancelled, unsaved);
+  if (early && !cancelled.load()) early(all);
+  AddTallies(all, TallyMonths(saveDir, {months.begin() + first, months.end()}, tabCount, cancelled,
+                              unsaved));
   return all;
 }
 
@@ -143,7 +165,7 @@ TagRenamePlan PlanTagRename(const std::string& saveDir, int tabCount, const QStr
                             const QString& shown, const QString& to,
                             const std::atomic<bool>& cancelled, const EntryKey* modified) {
   const std::vector<TagRenamePlan> months = EachMonth<TagRenamePlan>(
-      saveDir, tabCount, cancelled, nullptr,
+      saveDir, MonthsOf(saveDir, nullptr), tabCount, cancelled, nullptr,
       [&](TagRenamePlan& plan, const EntryKey& entry, std::string_view file, const QString*) {
         const std::string_view bytes = TextOf(file);
         if (std::memchr(bytes.data(), '#', bytes.size()) == nullptr) return;

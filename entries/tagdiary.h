@@ -6,6 +6,7 @@
 #include <QString>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,8 +38,11 @@ std::vector<DiaryTag> TagRows(const TagTallies& tallies);
 
 // Every tag of the diary's entries (those the calendar counts, as SearchDiary walks them; the
 // `unsaved` text stands for its entry). Ends early, with what it has, once `cancelled` is set.
+// `early`, when given, first hears the tags of the newest year's months alone, read before the
+// rest: a list can show them while the older years are read.
 TagTallies ListDiaryTags(const std::string& saveDir, int tabCount,
-                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved = nullptr);
+                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved = nullptr,
+                         const std::function<void(const TagTallies&)>& early = {});
 
 // Why an entry holding the tag was not renamed.
 enum class RenameSkip {

@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -41,12 +40,11 @@ TLookBackWindow::TLookBackWindow(std::string dir, QStringList titles, TClock clo
   setObjectName(QStringLiteral("LookBackWindow"));
   setWindowTitle(tr("Look Back"));
   CreateLayout();
-  watcher = new QFileSystemWatcher(this);
+  watch = std::make_unique<marrowleaf::FolderWatch>(
+      [this](const std::string& folder, const std::string&) { Changed(folder); });
   settle = new QTimer(this);
   settle->setSingleShot(true);
   settle->setInterval(150);  // a sync tool writes many files at once: one read after them
-  connect(watcher, &QFileSystemWatcher::directoryChanged, this, &TLookBackWindow::Changed);
-  connect(watcher, &QFileSystemWatcher::fileChanged, this, &TLookBackWindow::Changed);
   connect(settle, &QTimer::timeout, this, &TLookBackWindow::ApplyChanges);
 }
 
@@ -230,10 +228,8 @@ void TLookBackWindow::Close() {
   tallyPending = false;
   Stop();
   settle->stop();
-  if (!watcher->files().isEmpty()) watcher->removePaths(watcher->files());
-  if (!watcher->directories().isEmpty()) watcher->removePaths(watcher->directories());
+  watch->Set({});
   watched.clear();
-  rowFiles.clear();
   changedMonths.clear();
   changedAll = false;
   // Nothing of the diary is kept while the window is closed.
@@ -253,35 +249,25 @@ void TLookBackWindow::Stop() {
 
 void TLookBackWindow::Watch() {
   // The diary's folder, its year folders and its month folders: a name made, replaced or
-  // removed in any of them (a sync tool, an import, a save) is a change.
-  QStringList folders{QString::fromStdString(saveDir)};
+  // removed in any of them (a sync tool, an import, a save), or an entry written in place, is a
+  // change.
+  std::vector<std::string> folders{saveDir};
+  uint16_t last = 0;
   for (const auto& [year, month] :
        marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kOldestFirst)) {
-    const QString yearFolder = QString::fromStdString(marrowleaf::YearDirectory(saveDir, year));
-    if (folders.last() != yearFolder) folders.append(yearFolder);
-    const QString monthFolder =
-        QString::fromStdString(marrowleaf::MonthDirectory(saveDir, year, month));
-    folders.append(monthFolder);
-    watched[monthFolder] = {year, month};
+    if (year != last) folders.push_back(marrowleaf::YearDirectory(saveDir, year));
+    last = year;
+    folders.push_back(marrowleaf::MonthDirectory(saveDir, year, month));
+    watched[folders.back()] = {year, month};
   }
-  const QStringList already = watcher->directories();
-  QStringList added;
-  for (const QString& folder : folders) {
-    if (!already.contains(folder)) added.append(folder);
-  }
-  if (!added.isEmpty()) watcher->addPaths(added);
+  watch->Set(folders);
 }
 
-void TLookBackWindow::Changed(const QString& path) {
+void TLookBackWindow::Changed(const std::string& folder) {
   if (!open) return;
-  const auto month = watched.find(path);
+  const auto month = watched.find(folder);
   if (month != watched.end()) {
     changedMonths.insert(month->second);
-  } else if (rowFiles.contains(path)) {
-    // A row's entry written in place: its month, and the rows.
-    if (const auto key = marrowleaf::ParseEntryPath(path.toStdString())) {
-      changedMonths.insert({key->year, key->month});
-    }
   } else {
     changedAll = true;  // the diary's folder or a year folder: months came or went
   }
@@ -328,7 +314,6 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
   if (mine != rowsGeneration || !open) return;
   rows = std::move(found);
   OnThisDayRows->clear();
-  QStringList files;
   for (const marrowleaf::PastEntry& row : rows) {
     const QDate day(row.key.year, row.key.month, row.key.day);
     const QString tab =
@@ -346,14 +331,10 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
     item->setData(kDate, day);
     item->setData(kTab, row.key.tab);
     if (day == date) OnThisDayRows->setCurrentItem(item);
-    files.append(QString::fromStdString(marrowleaf::EntryPath(saveDir, row.key)));
   }
   OnThisDayRows->setVisible(!rows.empty());
   OnThisDayEmpty->setVisible(rows.empty());
   if (OnThisDayRows->currentRow() < 0 && !rows.empty()) OnThisDayRows->setCurrentRow(0);
-  if (!rowFiles.isEmpty()) watcher->removePaths(rowFiles);
-  rowFiles = files;
-  if (!rowFiles.isEmpty()) watcher->addPaths(rowFiles);
   if (tallyPending) {
     // Once the rows are painted: the whole diary's folders watched, then read, so that no change
     // escapes both.

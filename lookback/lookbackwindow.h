@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "entries/lookback.h"
+#include "platform/folderwatch.h"
 
 class QComboBox;
-class QFileSystemWatcher;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -66,7 +66,7 @@ class TLookBackWindow : public QWidget {
   void Close();
   void Stop();
   void Watch();
-  void Changed(const QString& path);
+  void Changed(const std::string& folder);
   void ApplyChanges();
   void ReadRows();
   void ReadTally(std::vector<Month> months);  // none: the whole diary
@@ -92,10 +92,10 @@ class TLookBackWindow : public QWidget {
   TYearHeatmap* Heatmap = nullptr;
   TMonthChart* MonthChart = nullptr;
 
-  QFileSystemWatcher* watcher = nullptr;
-  QTimer* settle = nullptr;          // one read after a burst of notices
-  std::map<QString, Month> watched;  // the month folders watched
-  QStringList rowFiles;              // the files of the rows, watched for writes in place
+  // The diary's folders: a name made, replaced or removed, or an entry written in place.
+  std::unique_ptr<marrowleaf::FolderWatch> watch;
+  QTimer* settle = nullptr;              // one read after a burst of notices
+  std::map<std::string, Month> watched;  // the month folders watched
   std::set<Month> changedMonths;
   bool changedAll = false;
 

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileSystemWatcher>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,10 +26,6 @@
 namespace {
 
 enum Role { kKey = Qt::UserRole, kShown };
-
-QString Folder(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 }  // namespace
 
@@ -105,12 +100,11 @@ void TTagsWindow::CreateLayout() {
   layout->addWidget(TagEntries, 3);
   resize(560, 560);
 
-  watcher = new QFileSystemWatcher(this);
   again = new QTimer(this);
   again->setSingleShot(true);
   again->setInterval(250);  // a sync tool writes many files at once: one reading for them all
-  connect(watcher, &QFileSystemWatcher::directoryChanged, again, [this] { again->start(); });
-  connect(watcher, &QFileSystemWatcher::fileChanged, again, [this] { again->start(); });
+  watch = std::make_unique<marrowleaf::FolderWatch>(
+      [this](const std::string&, const std::string&) { again->start(); });
   connect(again, &QTimer::timeout, this, &TTagsWindow::Refresh);
   connect(TagsFilter, &QLineEdit::textChanged, sorted,
           &QSortFilterProxyModel::setFilterFixedString);
@@ -133,8 +127,7 @@ void TTagsWindow::showEvent(QShowEvent* event) {
 void TTagsWindow::closeEvent(QCloseEvent* event) {
   Stop();
   again->stop();
-  const QStringList watched = watcher->files() + watcher->directories();
-  if (!watched.isEmpty()) watcher->removePaths(watched);  // closed, it reads nothing
+  watch->Set({});  // closed, it reads nothing
   QWidget::closeEvent(event);
 }
 
@@ -153,12 +146,27 @@ void TTagsWindow::Refresh() {
   Watch();
   cancelled = std::make_shared<std::atomic<bool>>(false);
   const int mine = ++generation;
-  if (tags->rowCount() == 0) TagsCount->setText(tr("Reading the tags…"));
+  const bool first = tags->rowCount() == 0;
+  if (first) TagsCount->setText(tr("Reading the tags…"));
   std::optional<marrowleaf::UnsavedEntry> unsaved = unsavedText ? unsavedText() : std::nullopt;
-  reading = QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
-                               stop = cancelled, unsaved = std::move(unsaved)] {
-    return marrowleaf::ListDiaryTags(dir, tabs, *stop, unsaved ? &*unsaved : nullptr);
-  });
+  // A list that has rows keeps them until the whole diary is read again; an empty one shows the
+  // newest year's tags first.
+  std::function<void(const marrowleaf::TagTallies&)> early;
+  if (first) {
+    early = [this, mine, stop = cancelled](const marrowleaf::TagTallies& tallies) {
+      QMetaObject::invokeMethod(
+          this,
+          [this, mine, stop, tallies] {
+            if (mine == generation && !stop->load() && !reading.isFinished()) Show(tallies, true);
+          },
+          Qt::QueuedConnection);
+    };
+  }
+  reading =
+      QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), stop = cancelled,
+                         unsaved = std::move(unsaved), early = std::move(early)] {
+        return marrowleaf::ListDiaryTags(dir, tabs, *stop, unsaved ? &*unsaved : nullptr, early);
+      });
   auto* done = new QFutureWatcher<marrowleaf::TagTallies>(this);
   connect(done, &QFutureWatcher<marrowleaf::TagTallies>::finished, this, [this, done, mine] {
     done->deleteLater();
@@ -170,36 +178,21 @@ void TTagsWindow::Refresh() {
 
 void TTagsWindow::Watch() {
   // The diary's folder, its years and its months: a save, a sync tool's or an editor's new
-  // file, a removal or a rename shows there.
-  QStringList paths{Folder(saveDir)};
-  uint16_t year = 0;
-  int newest = 3;
-  for (const auto& [y, m] : marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kNewestFirst)) {
-    if (y != year) paths.append(Folder(marrowleaf::YearDirectory(saveDir, y)));
-    year = y;
-    const std::string month = marrowleaf::MonthDirectory(saveDir, y, m);
-    paths.append(Folder(month));
-    // An editor that writes an entry in place tells only its file: the entries of the newest
-    // months, where writing happens, are watched one by one.
-    if (newest-- <= 0) continue;
-    marrowleaf::ListMonthEntries(saveDir, y, m, static_cast<int>(tabTitles.size()),
-                                 [&](const marrowleaf::EntryName& name, bool regular) {
-                                   if (regular && !name.conflict) {
-                                     paths.append(Folder(month + '/' + std::string(name.file)));
-                                   }
-                                 });
+  // file, a removal, a rename, or an entry written in place shows there.
+  std::vector<std::string> folders{saveDir};
+  uint16_t last = 0;
+  for (const auto& [year, month] :
+       marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kNewestFirst)) {
+    if (year != last) folders.push_back(marrowleaf::YearDirectory(saveDir, year));
+    last = year;
+    folders.push_back(marrowleaf::MonthDirectory(saveDir, year, month));
   }
-  const QStringList watched = watcher->directories() + watcher->files();
-  QStringList added;
-  for (const QString& path : paths) {
-    if (!watched.contains(path)) added.append(path);
-  }
-  if (!added.isEmpty()) watcher->addPaths(added);
+  watch->Set(folders);
 }
 
-void TTagsWindow::Show(const marrowleaf::TagTallies& tallies) {
+void TTagsWindow::Show(const marrowleaf::TagTallies& tallies, bool early) {
   const QString chosen = pendingChoice.isEmpty() ? ChosenKey() : pendingChoice;
-  pendingChoice.clear();
+  if (!early) pendingChoice.clear();
   std::vector<marrowleaf::DiaryTag> rows = marrowleaf::TagRows(tallies);
   tags->removeRows(0, tags->rowCount());
   for (const marrowleaf::DiaryTag& tag : rows) {
@@ -214,11 +207,13 @@ void TTagsWindow::Show(const marrowleaf::TagTallies& tallies) {
     count->setData(heard, Qt::AccessibleTextRole);
     tags->appendRow({name, count});
   }
-  TagsCount->setText(rows.empty() ? tr("No entry holds a tag.")
-                                  : tr("%n tags", nullptr, static_cast<int>(rows.size())));
+  if (!early) {
+    TagsCount->setText(rows.empty() ? tr("No entry holds a tag.")
+                                    : tr("%n tags", nullptr, static_cast<int>(rows.size())));
+  }
   if (!chosen.isEmpty() && !ChooseTag(chosen)) TagsRename->setEnabled(false);
   // What another program wrote may have changed the chosen tag's entries too.
-  if (!shownEntriesOf.isEmpty() && shownEntriesOf == ChosenKey()) {
+  if (!early && !shownEntriesOf.isEmpty() && shownEntriesOf == ChosenKey()) {
     TagEntries->SearchNow(QLatin1Char('#') + shownEntriesOf);
   }
 }

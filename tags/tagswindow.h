@@ -15,8 +15,8 @@
 
 #include "entries/tagdiary.h"
 #include "find/findwindow.h"
+#include "platform/folderwatch.h"
 
-class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,8 +28,9 @@ class TPrompts;
 
 // Every tag of the diary with the number of entries holding it, sorted by that number or by
 // name, and below it the entries of the chosen tag as Find lists them (Find's own list, given
-// the tag). Read from the entry files off the window's thread, again whenever another program
-// changes the diary's folders while the window is open. "Rename…" renames a tag in every entry
+// the tag). Read from the entry files off the window's thread, the newest year shown first, and
+// again whenever another program changes an entry or a folder of the diary while the window is
+// open. "Rename…" renames a tag in every entry
 // through the save step.
 class TTagsWindow : public QWidget {
   Q_OBJECT
@@ -64,7 +65,8 @@ class TTagsWindow : public QWidget {
  private:
   void CreateLayout();
   void Stop();
-  void Show(const marrowleaf::TagTallies& tallies);
+  // `early`: the newest year's tags alone, shown while the older years are read.
+  void Show(const marrowleaf::TagTallies& tallies, bool early = false);
   void Watch();
   void Chosen();
   void AskRename();
@@ -95,7 +97,7 @@ class TTagsWindow : public QWidget {
   QPushButton* TagsRename = nullptr;
   QLabel* TagsCount = nullptr;
   TFindWindow* TagEntries = nullptr;
-  QFileSystemWatcher* watcher = nullptr;
+  std::unique_ptr<marrowleaf::FolderWatch> watch;
   QTimer* again = nullptr;  // one reading after a burst of changes
   QFuture<marrowleaf::TagTallies> reading;
   std::shared_ptr<std::atomic<bool>> cancelled;

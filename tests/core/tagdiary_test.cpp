@@ -20,12 +20,15 @@ class TagDiary : public ::testing::Test {
     testutil::WriteFile(dir / name, bytes);
   }
   std::string Read(const std::string& name) { return testutil::ReadFile(dir / name); }
-  std::vector<std::string> Rows(const UnsavedEntry* unsaved = nullptr) {
+  static std::vector<std::string> Rows(const TagTallies& tallies) {
     std::vector<std::string> out;
-    for (const DiaryTag& t : TagRows(ListDiaryTags(dir.path(), 2, cancelled, unsaved))) {
+    for (const DiaryTag& t : TagRows(tallies)) {
       out.push_back(t.shown.toStdString() + " " + std::to_string(t.entries));
     }
     return out;
+  }
+  std::vector<std::string> Rows(const UnsavedEntry* unsaved = nullptr) {
+    return Rows(ListDiaryTags(dir.path(), 2, cancelled, unsaved));
   }
   testutil::TempDir dir;
   std::atomic<bool> cancelled{false};
@@ -41,6 +44,18 @@ TEST_F(TagDiary, EveryTagIsListedWithTheEntriesHoldingItInTheFormWrittenMost) {
   const UnsavedEntry typed{{2026, 4, 1, 0}, QStringLiteral("#Typed")};
   EXPECT_EQ(Rows(&typed),
             (std::vector<std::string>{"river 2", "trip/kyoto 1", "Typed 1", "日記 1"}));
+}
+
+TEST_F(TagDiary, TheNewestTwelveMonthsAreHeardFirstThenTheWholeDiary) {
+  for (int month = 1; month <= 12; ++month) {
+    Entry("2025/" + std::to_string(month) + "/1_0.txt", "#monthly");
+  }
+  Entry("2024/12/31_0.txt", "#older #Monthly");
+  std::vector<std::vector<std::string>> early;
+  const TagTallies all = ListDiaryTags(dir.path(), 2, cancelled, nullptr,
+                                       [&](const TagTallies& t) { early.push_back(Rows(t)); });
+  EXPECT_EQ(early, (std::vector<std::vector<std::string>>{{"monthly 12"}}));
+  EXPECT_EQ(Rows(all), (std::vector<std::string>{"monthly 13", "older 1"}));
 }
 
 TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
