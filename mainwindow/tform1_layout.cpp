@@ -3,6 +3,7 @@
 // The window's controls, built in code at their design places and sizes (pixels at 96 dpi, no
 // rescaling). Every control carries its name as objectName.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QFrame>
@@ -27,18 +28,16 @@ namespace {
 
 // The design font and its stand-ins are Japanese: they set Chinese in Japanese glyph forms,
 // have no Hangul, and set Cyrillic full-width, too wide for every caption of the left panel. In
-// those languages a face made for the language comes first, the design font after it (the
-// small TrueType faces before Noto Sans CJK's large collection, less to load at start-up). Chinese
-// and Korean faces stand taller than the design font, more than the calendar's fixed rows and
-// columns take: the calendar keeps the design font, whose day and month names read alike, the
-// Hangul coming from the system's fallback within the design font's height.
-enum class Faces { kLanguage, kCalendar };
-QStringList LanguageFaces(const QLocale& locale, Faces use) {
+// those languages a face made for the language comes first, the design font after it: the
+// small TrueType faces before Noto Sans CJK's large collection, less to load at start-up. The
+// calendar takes the same face as the rest, so that start-up loads one face for the language
+// and not two; the Chinese and Korean faces at the design size stand a pixel taller than the
+// design font, which the calendar's rows still hold.
+QStringList LanguageFaces(const QLocale& locale) {
   if (locale.script() == QLocale::CyrillicScript) {
     return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
             QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
   }
-  if (use == Faces::kCalendar) return {};
   if (locale.language() == QLocale::Chinese) {
     if (locale.script() == QLocale::TraditionalHanScript) {
       return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW")};
@@ -54,7 +53,7 @@ QStringList LanguageFaces(const QLocale& locale, Faces use) {
 }
 
 // The design font, with a metric-compatible stand-in where it is missing.
-QFont DesignFont(int pixelSize, Faces use = Faces::kLanguage) {
+QFont DesignFont(int pixelSize) {
   static const QString kFamily = QString::fromUtf8("ＭＳ Ｐゴシック");
   static const bool substituted = [] {
     QFont::insertSubstitutions(kFamily,
@@ -63,7 +62,7 @@ QFont DesignFont(int pixelSize, Faces use = Faces::kLanguage) {
   }();
   (void)substituted;
   QFont font(kFamily);
-  const QStringList faces = LanguageFaces(QLocale(), use);
+  const QStringList faces = LanguageFaces(QLocale());
   if (!faces.isEmpty()) font.setFamilies(faces + QStringList{kFamily});
   font.setPixelSize(pixelSize);
   return font;
@@ -118,6 +117,16 @@ void TForm1::changeEvent(QEvent* event) {
 void TForm1::CreateLayout() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("Marrowleaf v0.02a"));
+  // Menus, message boxes and the program's other windows take the application's font: in a
+  // language with faces of its own they take those faces too, so that the whole program reads
+  // alike, and the desktop's default face (for Chinese and Korean a large collection) is not
+  // loaded beside them at start-up.
+  const QStringList faces = LanguageFaces(QLocale());
+  if (!faces.isEmpty() && !QApplication::font().families().startsWith(faces.first())) {
+    QFont application = QApplication::font();
+    application.setFamilies(faces + QStringList{application.family()});
+    QApplication::setFont(application);
+  }
   setFont(DesignFont(12));
   CreateMenu();
 
@@ -200,7 +209,7 @@ void TForm1::CreateLeftPanel() {
   Label_date->setFont(DesignFont(16));
 
   calender = new TDiaryCalendar(Panel1);
-  calender->setFont(DesignFont(12, Faces::kCalendar));
+  calender->setFont(DesignFont(12));
   calender->setGeometry(8, 72, 177, 154);
 
   Button_prev_year = MakeButton(Panel1, "Button_prev_year", QStringLiteral("<<"), 8, 48, 25, 17);
