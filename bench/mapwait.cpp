@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start under X: from just before exec to the moment its first top-level
-// window is mapped, watched through the root window's substructure events. Then it waits, reads
-// the program's resident memory and ends it.
-//   mapwait SETTLE_MS PROGRAM [ARGS...]   prints "map_ms rss_kib"
+// window is mapped, watched through the root window's substructure events, and the processor time
+// its threads took until then (steadier than the wall clock on a shared machine). Then it waits,
+// reads the program's resident memory and ends it.
+//   mapwait SETTLE_MS PROGRAM [ARGS...]   prints "map_ms rss_kib cpu_ms"
 #include <X11/Xlib.h>
+#include <dirent.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -32,6 +34,22 @@ long RssKib(pid_t pid) {
   return -1;
 }
 
+// The time on a processor of every thread of `pid` so far, from the scheduler's own account.
+double CpuMs(pid_t pid) {
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  DIR* dir = opendir(tasks.c_str());
+  if (dir == nullptr) return -1;
+  double ns = 0;
+  while (const dirent* entry = readdir(dir)) {
+    if (entry->d_name[0] == '.') continue;
+    std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+    double onCpu = 0;
+    if (schedstat >> onCpu) ns += onCpu;
+  }
+  closedir(dir);
+  return ns / 1e6;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,16 +71,20 @@ int main(int argc, char** argv) {
     _exit(127);
   }
   double mapped = -1;
+  double cpu = -1;
   while (mapped < 0) {
     XEvent event;
     XNextEvent(display, &event);
-    if (event.type == MapNotify && !event.xmap.override_redirect) mapped = NowMs() - start;
+    if (event.type == MapNotify && !event.xmap.override_redirect) {
+      mapped = NowMs() - start;
+      cpu = CpuMs(pid);
+    }
   }
   usleep(static_cast<useconds_t>(std::atoi(argv[1])) * 1000);
   const long rss = RssKib(pid);
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
-  std::printf("%.1f %ld\n", mapped, rss);
+  std::printf("%.1f %ld %.1f\n", mapped, rss, cpu);
   XCloseDisplay(display);
   return 0;
 }

@@ -5,9 +5,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPointer>
-#include <vector>
 
 #include "lookback/yearheatmap.h"
+#include "mainwindow/accessiblecells.h"
 
 namespace {
 
@@ -59,26 +59,16 @@ class THeatmapTable : public QAccessibleWidget {
  public:
   explicit THeatmapTable(TYearHeatmap* map)
       : QAccessibleWidget(map, QAccessible::Table), heatmap(map) {}
-  ~THeatmapTable() override {
-    for (const QAccessible::Id id : cells) QAccessible::deleteAccessibleInterface(id);
-  }
   int childCount() const override {
     return heatmap->Year() == 0 ? 0 : QDate(heatmap->Year(), 1, 1).daysInYear();
   }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
-    while (static_cast<int>(cells.size()) <= index) {
-      auto* cell = new THeatmapCell(heatmap, const_cast<THeatmapTable*>(this),
-                                    static_cast<int>(cells.size()));
-      cells.push_back(QAccessible::registerAccessibleInterface(cell));
-    }
-    return QAccessible::accessibleInterface(cells[static_cast<size_t>(index)]);
+    auto* self = const_cast<THeatmapTable*>(this);
+    return cells.At(index, [&](int day) { return new THeatmapCell(heatmap, self, day); });
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    for (size_t i = 0; i < cells.size(); ++i) {
-      if (QAccessible::accessibleInterface(cells[i]) == child) return static_cast<int>(i);
-    }
-    return -1;
+    return cells.IndexOf(child);
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QDate date = heatmap->DateAt(heatmap->mapFromGlobal(QPoint(x, y)));
@@ -91,7 +81,7 @@ class THeatmapTable : public QAccessibleWidget {
 
  private:
   TYearHeatmap* heatmap;
-  mutable std::vector<QAccessible::Id> cells;
+  mutable TAccessibleCells cells;
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {

@@ -8,9 +8,9 @@
 #include <QAccessibleWidget>
 #include <QLocale>
 #include <QTableView>
-#include <vector>
 
 #include "entries/calendar.h"
+#include "mainwindow/accessiblecells.h"
 #include "mainwindow/diarycalendar.h"
 
 namespace {
@@ -75,28 +75,18 @@ class TDayCell : public QAccessibleInterface {
 class TDayGrid : public QAccessibleWidget {
  public:
   explicit TDayGrid(QTableView* grid) : QAccessibleWidget(grid, QAccessible::Table), view(grid) {}
-  ~TDayGrid() override {
-    for (const QAccessible::Id id : cells) QAccessible::deleteAccessibleInterface(id);
-  }
   int childCount() const override {
     return view->model() == nullptr ? 0 : view->model()->rowCount() * view->model()->columnCount();
   }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
-    if (cells.empty()) {
-      const int columns = view->model()->columnCount();
-      for (int i = 0; i < childCount(); ++i) {
-        auto* cell = new TDayCell(view, const_cast<TDayGrid*>(this), i / columns, i % columns);
-        cells.push_back(QAccessible::registerAccessibleInterface(cell));
-      }
-    }
-    return QAccessible::accessibleInterface(cells[static_cast<size_t>(index)]);
+    const int columns = view->model()->columnCount();
+    auto* self = const_cast<TDayGrid*>(this);
+    return cells.At(index,
+                    [&](int i) { return new TDayCell(view, self, i / columns, i % columns); });
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    for (size_t i = 0; i < cells.size(); ++i) {
-      if (QAccessible::accessibleInterface(cells[i]) == child) return static_cast<int>(i);
-    }
-    return -1;
+    return cells.IndexOf(child);
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint local = view->viewport()->mapFromGlobal(QPoint(x, y));
@@ -107,7 +97,7 @@ class TDayGrid : public QAccessibleWidget {
 
  private:
   QTableView* view;
-  mutable std::vector<QAccessible::Id> cells;
+  mutable TAccessibleCells cells;
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {

@@ -52,8 +52,9 @@ QStringList LanguageFaces(const QLocale& locale) {
   return {};
 }
 
-// The design font, with a metric-compatible stand-in where it is missing.
-QFont DesignFont(int pixelSize) {
+// The design font's families in `locale`: the language's faces, then the design font, with a
+// metric-compatible stand-in where it is missing.
+QStringList DesignFamilies(const QLocale& locale) {
   static const QString kFamily = QString::fromUtf8("ＭＳ Ｐゴシック");
   static const bool substituted = [] {
     QFont::insertSubstitutions(kFamily,
@@ -61,9 +62,12 @@ QFont DesignFont(int pixelSize) {
     return true;
   }();
   (void)substituted;
-  QFont font(kFamily);
-  const QStringList faces = LanguageFaces(QLocale());
-  if (!faces.isEmpty()) font.setFamilies(faces + QStringList{kFamily});
+  return LanguageFaces(locale) + QStringList{kFamily};
+}
+
+QFont DesignFont(int pixelSize) {
+  QFont font;
+  font.setFamilies(DesignFamilies(QLocale()));
   font.setPixelSize(pixelSize);
   return font;
 }
@@ -117,15 +121,19 @@ void TForm1::changeEvent(QEvent* event) {
 void TForm1::CreateLayout() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("Marrowleaf v0.02a"));
-  // Menus, message boxes and the program's other windows take the application's font: in a
-  // language with faces of its own they take those faces too, so that the whole program reads
-  // alike, and the desktop's default face (for Chinese and Korean a large collection) is not
-  // loaded beside them at start-up.
-  const QStringList faces = LanguageFaces(QLocale());
-  if (!faces.isEmpty() && !QApplication::font().families().startsWith(faces.first())) {
+  // Menus, message boxes and the program's other windows take the application's font. In
+  // Chinese, Japanese and Korean the desktop's default face is a second large face of the same
+  // script (Noto Sans CJK's collection, IPAex Gothic): there they take the design font's faces
+  // instead, so that start-up loads one face for the language and the program reads alike.
+  const QLocale locale;
+  if (locale.language() == QLocale::Chinese || locale.language() == QLocale::Japanese ||
+      locale.language() == QLocale::Korean) {
     QFont application = QApplication::font();
-    application.setFamilies(faces + QStringList{application.family()});
-    QApplication::setFont(application);
+    const QStringList families = DesignFamilies(locale);
+    if (application.families().value(0) != families.first()) {
+      application.setFamilies(families + QStringList{application.family()});
+      QApplication::setFont(application);
+    }
   }
   setFont(DesignFont(12));
   CreateMenu();

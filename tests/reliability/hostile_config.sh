@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: Marrowleaf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Starts the real program under Xvfb on hostile config.ini files: its window must be up within
-# 2 s each time, and a start and an exit must write nothing but config.ini (for a config.ini that
-# is a directory, nothing at all). As root the program runs as nobody, so that an unreadable
+# Starts the real program under Xvfb on hostile config.ini files: its window must come up each
+# time, and a start and an exit must write nothing but config.ini (for a config.ini that is a
+# directory, nothing at all). How fast it comes up is bench/startup.sh's to time. As root the program runs as nobody, so that an unreadable
 # config.ini is really unreadable.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -48,7 +48,6 @@ for dir in "$1"/*/; do
     ms=$(( ($(date +%s%N) - start) / 1000000 ))
     if ! marrowleaf_file_exit "$win" "$pid"; then echo "$name: the File menu did not open"; status=1; fi
     if ! marrowleaf_wait_for_exit "$pid"; then echo "$name: File, Exit did not end it"; status=1; fi
-    [ "$ms" -lt "${MARROWLEAF_START_LIMIT_MS:-2000}" ] || { echo "$name: too slow"; status=1; }
     echo "$name: window up in $ms ms"
   else
     echo "$name: no window"
@@ -81,5 +80,5 @@ for before in "$work"/*.before; do
     status=1
   fi
 done
-[ "$status" = 0 ] && echo "hostile configurations: every start came up within 2 s and wrote nothing else"
+[ "$status" = 0 ] && echo "hostile configurations: every start came up and wrote nothing else"
 exit "$status"
