@@ -143,4 +143,18 @@ bool ListMonthEntries(const std::string& saveDir, uint16_t year, uint16_t month,
       [&](std::string_view, bool regular) { each(*parsed, regular); });
 }
 
+std::vector<std::string> DiaryFolders(
+    const std::string& saveDir,
+    const std::function<void(const std::string& folder, uint16_t year, uint16_t month)>& month) {
+  std::vector<std::string> folders{saveDir};
+  uint16_t last = 0;
+  for (const auto& [y, m] : DiaryMonths(saveDir, Order::kOldestFirst)) {
+    if (y != last) folders.push_back(YearDirectory(saveDir, y));
+    last = y;
+    folders.push_back(MonthDirectory(saveDir, y, m));
+    if (month) month(folders.back(), y, m);
+  }
+  return folders;
+}
+
 }  // namespace marrowleaf

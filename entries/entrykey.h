@@ -68,6 +68,14 @@ std::vector<std::pair<uint16_t, uint16_t>> DiaryMonths(
     const std::string& saveDir, Order order,
     const std::function<void(uint16_t year)>& unlisted = nullptr);
 
+// Every folder of the diary that may hold or gain an entry: the save folder, then each year
+// folder followed by its month folders, oldest first. What a window watches for the changes of
+// other programs; `month`, when given, hears of each month folder with its year and month.
+std::vector<std::string> DiaryFolders(
+    const std::string& saveDir,
+    const std::function<void(const std::string& folder, uint16_t year, uint16_t month)>& month =
+        nullptr);
+
 // Calls `each` for every name of the month folder that ParseEntryName takes, with whether it is
 // a regular file (links followed). One listing of the folder; no entry is opened. False when the
 // folder cannot be read.

@@ -251,16 +251,10 @@ void TLookBackWindow::Watch() {
   // The diary's folder, its year folders and its month folders: a name made, replaced or
   // removed in any of them (a sync tool, an import, a save), or an entry written in place, is a
   // change.
-  std::vector<std::string> folders{saveDir};
-  uint16_t last = 0;
-  for (const auto& [year, month] :
-       marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kOldestFirst)) {
-    if (year != last) folders.push_back(marrowleaf::YearDirectory(saveDir, year));
-    last = year;
-    folders.push_back(marrowleaf::MonthDirectory(saveDir, year, month));
-    watched[folders.back()] = {year, month};
-  }
-  watch->Set(folders);
+  watch->Set(marrowleaf::DiaryFolders(
+      saveDir, [this](const std::string& folder, uint16_t year, uint16_t month) {
+        watched[folder] = {year, month};
+      }));
 }
 
 void TLookBackWindow::Changed(const std::string& folder) {

@@ -179,15 +179,7 @@ void TTagsWindow::Refresh() {
 void TTagsWindow::Watch() {
   // The diary's folder, its years and its months: a save, a sync tool's or an editor's new
   // file, a removal, a rename, or an entry written in place shows there.
-  std::vector<std::string> folders{saveDir};
-  uint16_t last = 0;
-  for (const auto& [year, month] :
-       marrowleaf::DiaryMonths(saveDir, marrowleaf::Order::kNewestFirst)) {
-    if (year != last) folders.push_back(marrowleaf::YearDirectory(saveDir, year));
-    last = year;
-    folders.push_back(marrowleaf::MonthDirectory(saveDir, year, month));
-  }
-  watch->Set(folders);
+  watch->Set(marrowleaf::DiaryFolders(saveDir));
 }
 
 void TTagsWindow::Show(const marrowleaf::TagTallies& tallies, bool early) {
