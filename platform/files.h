@@ -84,8 +84,9 @@ struct WholeFile {
 };
 WholeFile ReadWholeFile(const std::string& path);
 
-// An existing regular file opened exclusively: no other copy of the program holds it while this
-// object lives (an advisory lock that the close releases). Opening never hangs on a FIFO.
+// An existing regular file held against the program's other copies while this object lives (an
+// advisory lock that the close releases): to write, it is held alone; to read only, readers
+// share it, and only a writer turns them away. Opening never hangs on a FIFO.
 class ExclusiveFile {
  public:
   enum class Access { kRead, kWrite, kReadWrite };

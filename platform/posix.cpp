@@ -237,9 +237,10 @@ ExclusiveFile::ExclusiveFile(const std::string& path, Access access) {
     ::close(fd);
     return;
   }
-  // An exclusive advisory lock, so that two copies of the program never interleave a load and a
-  // save of one file.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  // An advisory lock, so that two copies of the program never interleave a load and a save of
+  // one file: exclusive to write, shared to read only, so that two readers (two imports of one
+  // source, two loads of a read-only entry) never turn each other away.
+  if (::flock(fd, (access == Access::kRead ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
     busy = errno == EWOULDBLOCK;
     error = busy ? "the file is in use by another program" : ErrnoText(errno);
     ::close(fd);

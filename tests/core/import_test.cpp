@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -195,6 +198,17 @@ TEST(Import, PlanTellsEntriesDaysRangeAttachmentsAndJournalsWithoutTab) {
   EXPECT_EQ(plan.attachments, 2u);
   EXPECT_EQ(plan.newTabs, (std::vector<std::string>{"Journal", "Travel"}));
   EXPECT_EQ(plan.days[0].entries.size(), 3u);  // 08:30, 10:00 and 21:15 in Tokyo
+}
+
+TEST(Import, ASourceAnotherProgramIsReadingAtTheSameTimeImportsWhole) {
+  const size_t alone = ReadSource(kData + "journal.json").entries.size();
+  const int other = ::open((kData + "journal.json").c_str(), O_RDONLY);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::flock(other, LOCK_SH), 0);
+  const Source source = ReadSource(kData + "journal.json");
+  ::close(other);
+  EXPECT_EQ(source.entries.size(), alone);
+  EXPECT_GT(alone, 0u);
 }
 
 TEST(Import, ACancelLeavesTheDaysNotReachedAsTheyWere) {
