@@ -41,7 +41,7 @@ TLookBackWindow::TLookBackWindow(std::string dir, QStringList titles, TClock clo
   setWindowTitle(tr("Look Back"));
   CreateLayout();
   watch = std::make_unique<marrowleaf::FolderWatch>(
-      [this](const std::string& folder, const std::string&) { Changed(folder); });
+      [this](const std::string& folder) { Changed(folder); });
   settle = new QTimer(this);
   settle->setSingleShot(true);
   settle->setInterval(150);  // a sync tool writes many files at once: one read after them

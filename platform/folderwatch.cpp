@@ -30,7 +30,7 @@ struct FolderWatch::Impl {
 
   void Read() {
     alignas(inotify_event) char buffer[16384];
-    std::set<std::pair<std::string, std::string>> changes;
+    std::set<std::string> changes;
     bool overflow = false;
     for (;;) {
       const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -43,19 +43,19 @@ struct FolderWatch::Impl {
         if (folder == folders.end()) continue;
         if ((event->mask & IN_IGNORED) != 0) {  // the folder went: no more watch
           watches.erase(folder->second);
-          changes.emplace(folder->second, std::string());
+          changes.insert(folder->second);
           folders.erase(folder);
           continue;
         }
-        changes.emplace(folder->second, event->len > 0 ? std::string(event->name) : std::string());
+        changes.insert(folder->second);
       }
     }
     // Each change once, however many writes made it; `heard` may change the watched folders.
     if (overflow) {
-      heard({}, {});
+      heard({});
       return;
     }
-    for (const auto& [folder, name] : changes) heard(folder, name);
+    for (const std::string& folder : changes) heard(folder);
   }
 };
 
@@ -108,7 +108,7 @@ struct FolderWatch::Impl {
 FolderWatch::FolderWatch(Heard heard) : impl(std::make_unique<Impl>()) {
   QObject::connect(&impl->watcher, &QFileSystemWatcher::directoryChanged, &impl->watcher,
                    [heard = std::move(heard)](const QString& folder) {
-                     heard(QFile::encodeName(folder).toStdString(), {});
+                     heard(QFile::encodeName(folder).toStdString());
                    });
 }
 

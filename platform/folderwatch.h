@@ -16,10 +16,9 @@ namespace marrowleaf {
 
 class FolderWatch {
  public:
-  // `folder` is one of the watched folders; `name`, the name in it that changed, is empty when
-  // the folder itself changed. Both empty: too much happened at once to say where, so anything
-  // may have changed.
-  using Heard = std::function<void(const std::string& folder, const std::string& name)>;
+  // `folder` is the watched folder in which something changed, once for a burst of changes;
+  // empty when too much happened at once to say where, so that anything may have changed.
+  using Heard = std::function<void(const std::string& folder)>;
   explicit FolderWatch(Heard heard);
   ~FolderWatch();
   FolderWatch(const FolderWatch&) = delete;

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -103,8 +102,7 @@ void TTagsWindow::CreateLayout() {
   again = new QTimer(this);
   again->setSingleShot(true);
   again->setInterval(250);  // a sync tool writes many files at once: one reading for them all
-  watch = std::make_unique<marrowleaf::FolderWatch>(
-      [this](const std::string&, const std::string&) { again->start(); });
+  watch = std::make_unique<marrowleaf::FolderWatch>([this](const std::string&) { again->start(); });
   connect(again, &QTimer::timeout, this, &TTagsWindow::Refresh);
   connect(TagsFilter, &QLineEdit::textChanged, sorted,
           &QSortFilterProxyModel::setFilterFixedString);
