@@ -129,9 +129,12 @@ QString Section(const Entry& entry, const std::vector<Copy>& copies) {
     while (lines.front().endsWith(QLatin1Char('\n'))) lines.front().chop(1);
   }
   // An entry's text ends at its first NUL: one in the source would cut off what follows it, and
-  // that text would be imported again every time. It is shown as the symbol for NUL.
+  // that text would be imported again every time. It is shown as the symbol for NUL. A CR in a
+  // title, a place or a category is a line break, as in the texts.
   section += lines.join(QLatin1Char('\n'));
-  return section.replace(QChar(u'\0'), QChar(0x2400));
+  return section.replace(QChar(u'\0'), QChar(0x2400))
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 // Sections and the text before them are a blank line apart.
@@ -166,11 +169,22 @@ Existing ReadExisting(const std::string& path) {
   return existing;
 }
 
+// A text as it was written: an entry shows each character the text area would take as a line
+// break although it is none (U+2029, a CR or LF that is not the entry's break) as a stand-in.
+QString Written(QString text, const EntryFormat& format) {
+  const auto& specials = EntryBreakLike();
+  for (size_t k = 0; k < specials.size(); ++k) {
+    if (format.standIns[k] != 0) text.replace(QChar(format.standIns[k]), QChar(specials[k]));
+  }
+  return text;
+}
+
 // The sections the entry does not hold yet, by their positions.
 std::vector<size_t> Missing(const Existing& existing, const std::vector<QString>& sections) {
   std::vector<size_t> missing;
+  const QString text = existing.exists ? Written(existing.text, existing.format) : QString();
   for (size_t i = 0; i < sections.size(); ++i) {
-    if (!existing.exists || !existing.text.contains(sections[i])) missing.push_back(i);
+    if (!existing.exists || !text.contains(sections[i])) missing.push_back(i);
   }
   return missing;
 }

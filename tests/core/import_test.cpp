@@ -290,21 +290,31 @@ TEST(Import, AJournalOfTheRealRedNotebookImportsWhole) {
 
 namespace {
 
-// Found by the fuzzer: a NUL would end the entry's text early, and that text would be imported
-// again each time; a list closed by the wrong bracket must end the reading, not loop.
-TEST(Import, ANulInTheSourceIsShownAndTheImportStillHappensOnce) {
-  TempDir dir;
-  std::filesystem::create_directories(dir / "source");
-  WriteFile(dir / "source/2024-05.txt", "4: {text: \"before\\0after\"}\n");
-  const Source source = ReadSource(dir / "source");
-  ASSERT_EQ(source.entries.size(), 1u);
-  Plan plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
-  EXPECT_EQ(ApplyPlan(dir / "diary", source, plan).written, 1u);
-  EXPECT_EQ(ReadFile(dir / "diary/2024/5/4_0.txt"), std::string("before\xe2\x90\x80"
-                                                                "after\0",
-                                                                15));
-  plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
-  EXPECT_EQ(plan.daysImported, 1u);
+// Found by the fuzzer: a NUL would end the entry's text early, and a lone CR or a U+2029 is shown
+// as a stand-in; either way the text read back was not the text imported, and it would be
+// imported again each time. A list closed by the wrong bracket must end the reading, not loop.
+TEST(Import, TextsThatDoNotReadBackAsWrittenAreStillImportedOnce) {
+  const struct {
+    const char* yaml;     // a RedNotebook day
+    const char* written;  // the entry, before its closing NUL
+  } cases[] = {
+      {R"({text: "before\0after"})", "before\u2400after"},
+      {R"({text: "para\u2029graph", Place: "a lone\rCR"})",
+       "para\u2029graph\r\nPlace: a lone\r\nCR"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.yaml);
+    TempDir dir;
+    std::filesystem::create_directories(dir / "source");
+    WriteFile(dir / "source/2024-05.txt", std::string("4: ") + c.yaml + "\n");
+    const Source source = ReadSource(dir / "source");
+    ASSERT_EQ(source.entries.size(), 1u);
+    Plan plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
+    EXPECT_EQ(ApplyPlan(dir / "diary", source, plan).written, 1u);
+    EXPECT_EQ(ReadFile(dir / "diary/2024/5/4_0.txt"), std::string(c.written) + '\0');
+    plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
+    EXPECT_EQ(plan.daysImported, 1u);
+  }
 }
 
 TEST(Import, ADayOneListClosedByTheWrongBracketIsReported) {
