@@ -21,10 +21,13 @@ bool DecodeShiftJis(std::string_view bytes, QString& text) {
   return true;
 }
 
+// Only a text that the bytes read back as: the encoding writes some characters with the bytes
+// of another (U+301C WAVE DASH as U+FF5E FULLWIDTH TILDE), which would change what was typed.
 bool EncodeShiftJis(const QString& text, std::string& bytes) {
-  return Utf16ToShiftJis(std::u16string_view(reinterpret_cast<const char16_t*>(text.constData()),
-                                             static_cast<size_t>(text.size())),
-                         bytes);
+  const std::u16string_view utf16(reinterpret_cast<const char16_t*>(text.constData()),
+                                  static_cast<size_t>(text.size()));
+  std::u16string back;
+  return Utf16ToShiftJis(utf16, bytes) && ShiftJisToUtf16(bytes, back) && back == utf16;
 }
 
 bool EncodeLatin1(const QString& text, std::string& bytes) {

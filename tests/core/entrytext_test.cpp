@@ -73,6 +73,10 @@ TEST(EntryText, ACharacterTheEncodingCannotHoldTurnsTheEntryIntoUtf8) {
   EXPECT_EQ(QString::fromStdString(bytes),
             QStringLiteral("日記：かな、カタカナ、ｶﾀｶﾅ、漢字。表示ソ\r\n二行目\r\n\U0001F600"));
   EXPECT_EQ(EntryBytesToText(bytes).format.encoding, EntryEncoding::kUtf8);
+  // Shift-JIS would write a wave dash with the bytes of a fullwidth tilde.
+  format = shown.format;
+  EXPECT_EQ(EntryTextToBytes(QStringLiteral("〜"), format), std::string("\xe3\x80\x9c"));
+  EXPECT_EQ(format.encoding, EntryEncoding::kUtf8);
   // Latin-1 falls back the same way; a character it holds keeps it Latin-1.
   format = EntryBytesToText("caf\xe9").format;
   EXPECT_EQ(EntryTextToBytes(QStringLiteral("café!"), format), std::string("caf\xe9!"));
