@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as a diary to import: the first byte chooses what they are (a Day One journal,
 // a jrnl journal as text or JSON, a RedNotebook month, Diaro's backup XML, or a zip archive), the
-// rest is the file. Besides not crashing: every day of the plan holds entries, the import writes
-// each day whole or says why not, and importing the same source again changes nothing.
+// rest is the file, and its first bytes are an entry of the user's on the first day imported.
+// Besides not crashing: every day of the plan holds entries, the import writes each day whole or
+// says why not, and importing the same source again changes nothing.
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
+#include "entries/entrykey.h"
 #include "entries/import/importwriter.h"
 #include "fuzzfile.h"
 
@@ -35,6 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     planned += day.entries.size();
   }
   FUZZ_CHECK(planned == plan.entries);
+  // The first day already holds an entry of its own, in whatever encoding and line breaks the
+  // source's first bytes make of it.
+  if (!plan.days.empty()) {
+    const marrowleaf::EntryKey& key = plan.days.front().key;
+    std::filesystem::create_directories(marrowleaf::MonthDirectory(diary, key.year, key.month));
+    const std::string mine(reinterpret_cast<const char*>(data + 1), std::min<size_t>(size - 1, 48));
+    WriteFuzzFile(marrowleaf::EntryPath(diary, key), reinterpret_cast<const uint8_t*>(mine.c_str()),
+                  mine.size() + 1);
+  }
   const Applied applied = ApplyPlan(diary, read, plan);
   FUZZ_CHECK(applied.written + applied.added + applied.unchanged + applied.failures.size() ==
              plan.days.size());
