@@ -38,7 +38,7 @@ std::vector<DiaryTag> TagRows(const TagTallies& tallies);
 
 // Every tag of the diary's entries (those the calendar counts, as SearchDiary walks them; the
 // `unsaved` text stands for its entry). Ends early, with what it has, once `cancelled` is set.
-// `early`, when given, first hears the tags of the newest year's months alone, read before the
+// `early`, when given, first hears the tags of the newest three months alone, read before the
 // rest: a list can show them while the older years are read.
 TagTallies ListDiaryTags(const std::string& saveDir, int tabCount,
                          const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved = nullptr,

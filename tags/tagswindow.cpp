@@ -148,7 +148,7 @@ void TTagsWindow::Refresh() {
   if (first) TagsCount->setText(tr("Reading the tags…"));
   std::optional<marrowleaf::UnsavedEntry> unsaved = unsavedText ? unsavedText() : std::nullopt;
   // A list that has rows keeps them until the whole diary is read again; an empty one shows the
-  // newest year's tags first.
+  // newest months' tags first.
   std::function<void(const marrowleaf::TagTallies&)> early;
   if (first) {
     early = [this, mine, stop = cancelled](const marrowleaf::TagTallies& tallies) {

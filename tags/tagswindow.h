@@ -28,7 +28,7 @@ class TPrompts;
 
 // Every tag of the diary with the number of entries holding it, sorted by that number or by
 // name, and below it the entries of the chosen tag as Find lists them (Find's own list, given
-// the tag). Read from the entry files off the window's thread, the newest year shown first, and
+// the tag). Read from the entry files off the window's thread, the newest months shown first, and
 // again whenever another program changes an entry or a folder of the diary while the window is
 // open. "Rename…" renames a tag in every entry
 // through the save step.
@@ -65,7 +65,7 @@ class TTagsWindow : public QWidget {
  private:
   void CreateLayout();
   void Stop();
-  // `early`: the newest year's tags alone, shown while the older years are read.
+  // `early`: the newest months' tags alone, shown while the older years are read.
   void Show(const marrowleaf::TagTallies& tallies, bool early = false);
   void Watch();
   void Chosen();

@@ -46,16 +46,16 @@ TEST_F(TagDiary, EveryTagIsListedWithTheEntriesHoldingItInTheFormWrittenMost) {
             (std::vector<std::string>{"river 2", "trip/kyoto 1", "Typed 1", "日記 1"}));
 }
 
-TEST_F(TagDiary, TheNewestTwelveMonthsAreHeardFirstThenTheWholeDiary) {
-  for (int month = 1; month <= 12; ++month) {
+TEST_F(TagDiary, TheNewestThreeMonthsAreHeardFirstThenTheWholeDiary) {
+  for (int month = 10; month <= 12; ++month) {
     Entry("2025/" + std::to_string(month) + "/1_0.txt", "#monthly");
   }
-  Entry("2024/12/31_0.txt", "#older #Monthly");
+  Entry("2025/9/30_0.txt", "#older #Monthly");
   std::vector<std::vector<std::string>> early;
   const TagTallies all = ListDiaryTags(dir.path(), 2, cancelled, nullptr,
                                        [&](const TagTallies& t) { early.push_back(Rows(t)); });
-  EXPECT_EQ(early, (std::vector<std::vector<std::string>>{{"monthly 12"}}));
-  EXPECT_EQ(Rows(all), (std::vector<std::string>{"monthly 13", "older 1"}));
+  EXPECT_EQ(early, (std::vector<std::vector<std::string>>{{"monthly 3"}}));
+  EXPECT_EQ(Rows(all), (std::vector<std::string>{"monthly 4", "older 1"}));
 }
 
 TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
