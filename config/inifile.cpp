@@ -70,6 +70,10 @@ const char* FindLineFeedOr(const char* p, const char* end, char b, char c) {
   return found;
 }
 
+// A text the store may write on a line of its own: one that holds no CR or LF, which would end
+// the line there and start another (a key of the text's making).
+bool OneLine(std::string_view text) { return text.find_first_of("\r\n") == std::string_view::npos; }
+
 const char* LineEnd(const char* p, const char* end) {
   const void* lf = std::memchr(p, '\n', static_cast<size_t>(end - p));
   return lf ? static_cast<const char*>(lf) : end;
@@ -328,12 +332,16 @@ int32_t TINIFile::GetInt(const std::string& section, const std::string& key, int
 }
 
 void TINIFile::SetInt(const std::string& section, const std::string& key, int32_t value) {
-  SetString(section, key, marrowleaf::FormatIniInt(value));
+  static_cast<void>(SetString(section, key, marrowleaf::FormatIniInt(value)));
 }
 
-void TINIFile::SetString(const std::string& section, const std::string& key,
+bool TINIFile::SetString(const std::string& section, const std::string& key,
                          const std::string& value) {
-  if (!attached) return;
+  if (!attached) return false;
+  // A key holding "=" would read back as the key before it, with the rest in its value.
+  if (!OneLine(section) || !OneLine(key) || !OneLine(value) || key.find('=') != std::string::npos) {
+    return false;
+  }
   std::vector<Entry>& keys = SectionNamed(section).keys;
   auto it = std::lower_bound(keys.begin(), keys.end(), std::string_view(key),
                              [](const Entry& e, std::string_view k) { return e.key < k; });
@@ -343,6 +351,7 @@ void TINIFile::SetString(const std::string& section, const std::string& key,
   } else {
     keys.insert(it, {Keep(key), text});
   }
+  return true;
 }
 
 std::optional<std::string> TINIFile::Find(const std::string& section,

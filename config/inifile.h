@@ -36,8 +36,11 @@ class TINIFile {
   int32_t GetInt(const std::string& section, const std::string& key, int32_t def);
   void SetInt(const std::string& section, const std::string& key, int32_t value);
   // For settings the user chooses in the program (not only the geometry and autosave): a text
-  // value, set as SetInt sets its decimal text.
-  void SetString(const std::string& section, const std::string& key, const std::string& value);
+  // value, set as SetInt sets its decimal text. A line break in the value (or in the section or
+  // key) would write lines of its own, new keys among them, and a key holding "=" would read back
+  // as another key: such a setting is refused, the store is left as it was, and the result is
+  // false.
+  bool SetString(const std::string& section, const std::string& key, const std::string& value);
   // A value if the store holds it, without recording anything: for settings written only once
   // the user has chosen them.
   std::optional<std::string> Find(const std::string& section, const std::string& key) const;

@@ -171,7 +171,8 @@ bool AddTabsToFile(const std::string& fileName, const std::vector<std::string>& 
   if (tabs.size() > static_cast<size_t>(kMaxTabs)) return false;
   ini.SetInt(kGeneral, "N_TABS", static_cast<int32_t>(tabs.size()));
   for (size_t i = 0; i < tabs.size(); ++i) {
-    ini.SetString(kGeneral, "TAB" + std::to_string(i), tabs[i]);
+    // A name the store refuses (one with a line break) adds no tab at all.
+    if (!ini.SetString(kGeneral, "TAB" + std::to_string(i), tabs[i])) return false;
   }
   ini.Save();
   // The store keeps quiet about a failed save: the file read back says whether it took.

@@ -23,6 +23,27 @@ namespace {
 
 std::string Text(const QJsonValue& value) { return value.toString().toStdString(); }
 
+}  // namespace
+
+std::string JournalName(const std::string& fileName) {
+  std::string base = BaseName(fileName);
+  if (base.size() >= 5 && base.compare(base.size() - 5, 5, ".json") == 0)
+    base.resize(base.size() - 5);
+  // The name may become a tab's, offered to the user and written into config.ini: a control
+  // character (a line break would write keys of its own there) or a line or paragraph separator
+  // becomes a space, and the white space it leaves is made single.
+  QString name = QString::fromStdString(base);
+  for (QChar& c : name) {
+    if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+        c.category() == QChar::Separator_Paragraph) {
+      c = QLatin1Char(' ');
+    }
+  }
+  return name.simplified().toStdString();
+}
+
+namespace {
+
 // "Kyoto Station, Kyoto, Japan": the place's names from the most to the least particular, each
 // once.
 std::string PlaceLine(const QJsonObject& location, Source& source) {
@@ -171,7 +192,7 @@ class Journal {
       source.issues.push_back({Problem::kUnreadable, name, error});
       return;
     }
-    const std::string journal = name.substr(0, name.size() - 5);  // without ".json"
+    const std::string journal = JournalName(name);
     std::vector<std::pair<size_t, size_t>> records;
     if (!EntryRecords(bytes, records)) {
       // Not the shape of an export: the whole file parsed once says why.

@@ -115,6 +115,10 @@ void ReadJrnl(Source& source);
 void ReadRedNotebook(Source& source);
 void ReadDiaro(Source& source);
 
+// A Day One journal's name from its file's ("Trips.json"): what a tab of the diary may be
+// called, without control characters.
+std::string JournalName(const std::string& fileName);
+
 // RedNotebook's month files, "2024-05.txt", and none of its backups.
 bool RedNotebookMonthFile(const std::string& name);
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 
+#include "config/settings.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
 #include "entries/import/importwriter.h"
@@ -307,6 +308,23 @@ TEST(Import, TextsThatDoNotReadBackAsWrittenAreStillImportedOnce) {
             std::string("before\u2400after, para\u2029graph\r\nPlace: a lone\r\nCR") + '\0');
   plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
   EXPECT_EQ(plan.daysImported, 1u);
+}
+
+// A journal's name becomes a tab's in config.ini: its line breaks must not write keys there.
+TEST(Import, AJournalNamedWithLineBreaksOffersATabOfOneLineAndWritesNoKeyOfItsOwn) {
+  TempDir dir;
+  std::filesystem::create_directories(dir / "source");
+  WriteFile(dir / "source/Trips\nEDITOR = bash\r\nZ = 1\x7f.json",
+            ReadFile(kData + "dayone/Travel.json"));
+  const Source source = ReadSource(dir / "source");
+  const Plan plan = MakePlan(dir / "diary", source, {QStringLiteral("Diary")}, 0);
+  ASSERT_EQ(plan.newTabs, std::vector<std::string>{"Trips EDITOR = bash Z = 1"});
+  WriteFile(dir / "config.ini", "[GENERAL]\r\nEDITOR = vi\r\n\r\n");
+  ASSERT_TRUE(AddTabsToFile(dir / "config.ini", plan.newTabs));
+  EXPECT_EQ(ReadFile(dir / "config.ini"),
+            "[GENERAL]\r\nEDITOR = vi\r\nN_TABS = 2\r\nTAB0 = Diary\r\n"
+            "TAB1 = Trips EDITOR = bash Z = 1\r\n\r\n");
+  EXPECT_FALSE(AddTabsToFile(dir / "config.ini", {"Trips\nEDITOR = bash"}));
 }
 
 TEST(Import, ADayOneListClosedByTheWrongBracketIsReported) {

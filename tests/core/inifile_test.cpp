@@ -147,6 +147,33 @@ TEST(IniDefaults, GetIntAndSetIntWriteDecimal) {
   ini.Clear();
 }
 
+// Each row: a setting that would write lines of its own (a key of its making) or read back as
+// another key; the store refuses it and writes what it held.
+TEST(IniDefaults, SettingsThatWouldWriteOtherLinesAreRefused) {
+  const struct {
+    std::string section, key, value;
+  } rows[] = {
+      {"GENERAL", "TAB1", "Trips\nEDITOR = bash\nZ = 1"},
+      {"GENERAL", "TAB1", "Trips\r\nEDITOR = bash"},
+      {"GENERAL", "TAB1", "Trips\rEDITOR = bash"},
+      {"GENERAL", "TAB1\nEDITOR", "bash"},
+      {"GENERAL]\n[X", "TAB1", "Trips"},
+      {"GENERAL", "EDITOR=bash", "x"},
+  };
+  for (const auto& row : rows) {
+    TINIFile ini;
+    ini.LoadFromBytes("[GENERAL]\r\nEDITOR = vi\r\n\r\n");
+    const std::string before = ini.Serialize();
+    EXPECT_FALSE(ini.SetString(row.section, row.key, row.value)) << row.key << row.value;
+    EXPECT_EQ(ini.Serialize(), before) << row.key << row.value;
+    ini.Clear();
+  }
+  TINIFile ini;
+  ini.LoadFromBytes("");
+  EXPECT_TRUE(ini.SetString("GENERAL", "TAB1", "Trips = 1 [x] \t\x01"));
+  ini.Clear();
+}
+
 TEST(IniDetached, DetachedStoreAnswersEmptyAndChangesNothing) {
   TempDir dir;
   TINIFile ini;
