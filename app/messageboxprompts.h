@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "mainwindow/prompts.h"
+#include "widgets/prompts.h"
 
 class QMessageBox;
 

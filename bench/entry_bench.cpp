@@ -11,12 +11,12 @@
 #include <string>
 
 #include "benchinputs.h"
+#include "engines/lookback/lookback.h"
+#include "engines/search/search.h"
+#include "engines/tags/tagdiary.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
-#include "entries/lookback.h"
-#include "entries/search.h"
-#include "entries/tagdiary.h"
 
 namespace {
 

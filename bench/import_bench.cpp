@@ -15,9 +15,9 @@
 #include <string>
 
 #include "benchinputs.h"
+#include "engines/import/writer.h"
 #include "entries/entryfiles.h"
 #include "entries/history.h"
-#include "entries/import/importwriter.h"
 
 namespace {
 

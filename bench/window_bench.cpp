@@ -32,11 +32,11 @@
 #include "find/findwindow.h"
 #include "history/historywindow.h"
 #include "lookback/lookbackwindow.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 #include "spelling/spellchecker.h"
 #include "spelling/spelldictionary.h"
 #include "tags/tagswindow.h"
+#include "widgets/prompts.h"
 
 namespace {
 

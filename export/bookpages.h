@@ -6,7 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 
-#include "entries/export.h"
+#include "engines/export/export.h"
 
 class QPagedPaintDevice;
 

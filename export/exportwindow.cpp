@@ -25,9 +25,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <string_view>
 
-#include "entries/calendar.h"
 #include "export/bookpages.h"
-#include "mainwindow/prompts.h"
+#include "text/dates.h"
+#include "widgets/prompts.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "entries/export.h"
+#include "engines/export/export.h"
 #include "platform/files.h"
 
 // One export: the range's days in a format into a file, written whole or not at all, private to

@@ -18,8 +18,8 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 
-#include "entries/calendar.h"
-#include "entries/search.h"
+#include "engines/search/search.h"
+#include "text/dates.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "entries/search.h"
+#include "engines/search/search.h"
 
 class QLabel;
 class QLineEdit;

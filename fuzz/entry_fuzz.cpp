@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
+#include "engines/lookback/lookback.h"
+#include "engines/search/search.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
-#include "entries/lookback.h"
-#include "entries/search.h"
 #include "fuzzfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include "engines/import/writer.h"
 #include "entries/entrykey.h"
-#include "entries/import/importwriter.h"
 #include "fuzzfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
+#include "engines/templates/templates.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
-#include "entries/templates.h"
 #include "fuzzfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "entries/calendar.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
+#include "text/dates.h"
 
 namespace {
 

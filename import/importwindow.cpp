@@ -19,7 +19,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "config/settings.h"
-#include "mainwindow/prompts.h"
+#include "widgets/prompts.h"
 
 namespace {
 

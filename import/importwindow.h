@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "entries/import/importwriter.h"
+#include "engines/import/writer.h"
 
 class QComboBox;
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "entries/calendar.h"
+#include "text/dates.h"
 
 // The one place where the look back turns a date into words: the user's locale's formats, the
 // long one where there is room, the short one among the figures.

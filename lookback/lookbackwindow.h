@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "entries/lookback.h"
+#include "engines/lookback/lookback.h"
 #include "platform/folderwatch.h"
 
 class QComboBox;

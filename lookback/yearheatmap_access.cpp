@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "lookback/yearheatmap.h"
-#include "mainwindow/accessiblecells.h"
+#include "widgets/accessiblecells.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QTextCharFormat>
 #include <algorithm>
 
-#include "entries/calendar.h"
 #include "entries/monthlisting.h"
+#include "text/dates.h"
 
 TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
   setObjectName(QStringLiteral("calender"));

@@ -9,9 +9,9 @@
 #include <QLocale>
 #include <QTableView>
 
-#include "entries/calendar.h"
-#include "mainwindow/accessiblecells.h"
 #include "mainwindow/diarycalendar.h"
+#include "text/dates.h"
+#include "widgets/accessiblecells.h"
 
 namespace {
 

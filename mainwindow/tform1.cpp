@@ -25,11 +25,11 @@
 #include <memory>
 
 #include "config/settings.h"
-#include "entries/calendar.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
-#include "mainwindow/prompts.h"
 #include "spelling/spellchecker.h"
+#include "text/dates.h"
+#include "widgets/prompts.h"
 
 TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent, marrowleaf::SettingsFiles settings)
     : QMainWindow(parent), prompts(p), today(std::move(clock)), settingsFiles(std::move(settings)) {

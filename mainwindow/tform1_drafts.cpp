@@ -12,8 +12,8 @@
 
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "widgets/prompts.h"
 
 std::string TForm1::DraftEntryPath() const {
   if (!entryPath.empty() && entryPath.front() == '/') return entryPath;

@@ -9,8 +9,8 @@
 #include "entries/history.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/editorlaunch.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "widgets/prompts.h"
 
 namespace {
 

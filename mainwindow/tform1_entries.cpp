@@ -16,15 +16,15 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "entries/calendar.h"
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
 #include "history/historywindow.h"
 #include "mainwindow/diarycalendar.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 #include "spelling/spellchecker.h"
+#include "text/dates.h"
+#include "widgets/prompts.h"
 
 void TForm1::ReadSelectedDate() {
   const QDate date = calender->selectedDate();

@@ -5,8 +5,8 @@
 
 #include "import/importwindow.h"
 #include "mainwindow/diarycalendar.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "widgets/prompts.h"
 
 void TForm1::Impo1Click() {
   TImportWindow window(prompts, saveDir, tabTitles, this);

@@ -19,9 +19,9 @@
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 #include "tags/tagswindow.h"
+#include "widgets/prompts.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
   const QDate date(year, month, day);

@@ -10,11 +10,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "entries/templates.h"
+#include "engines/templates/templates.h"
 #include "mainwindow/diarycalendar.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
 #include "templates/templateswindow.h"
+#include "widgets/prompts.h"
 
 TForm1::TemplateStart TForm1::CreateFromTemplate(const marrowleaf::EntryKey& key) {
   if (marrowleaf::IsFile(marrowleaf::EntryPath(saveDir, key))) return TemplateStart::kNoTemplate;

@@ -19,8 +19,8 @@
 #include <cstdio>
 
 #include "config/settings.h"
-#include "entries/spellwords.h"
-#include "entries/tags.h"
+#include "text/tags.h"
+#include "text/words.h"
 
 using marrowleaf::WordSpan;
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "entries/spellwords.h"
+#include "text/words.h"
 
 struct str_enchant_broker;
 struct str_enchant_dict;

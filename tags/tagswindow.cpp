@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "entries/tags.h"
-#include "mainwindow/prompts.h"
+#include "text/tags.h"
+#include "widgets/prompts.h"
 
 namespace {
 

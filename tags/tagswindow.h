@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "entries/tagdiary.h"
+#include "engines/tags/tagdiary.h"
 #include "find/findwindow.h"
 #include "platform/folderwatch.h"
 

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "mainwindow/prompts.h"
+#include "widgets/prompts.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "entries/templates.h"
+#include "engines/templates/templates.h"
 
 class QLabel;
 class QListWidget;

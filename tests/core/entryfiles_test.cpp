@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "entries/calendar.h"
 #include "entries/history.h"
 #include "testutil.h"
+#include "text/dates.h"
 
 using namespace marrowleaf;
 using testutil::ReadFile;

@@ -10,9 +10,9 @@
 #include <map>
 
 #include "config/settings.h"
+#include "engines/import/writer.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
-#include "entries/import/importwriter.h"
 #include "testutil.h"
 
 namespace {

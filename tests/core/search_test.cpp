@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/search.h"
+#include "engines/search/search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/tagdiary.h"
+#include "engines/tags/tagdiary.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "entries/tags.h"
 #include "testutil.h"
+#include "text/tags.h"
 
 namespace {
 

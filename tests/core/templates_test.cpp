@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/templates.h"
+#include "engines/templates/templates.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Date navigation: the arrow buttons and today, dates out of range, the calendar's clicks and
 // keys, and its marks.
+#include "text/dates.h"
+
 #include <QAccessible>
 #include <QLocale>
 
 #include "app/translations.h"
-#include "entries/calendar.h"
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "windowtest.h"

@@ -14,8 +14,8 @@
 
 #include "app/messageboxprompts.h"
 #include "app/translations.h"
-#include "entries/calendar.h"
 #include "entries/drafts.h"
+#include "text/dates.h"
 #include "windowtest.h"
 
 using namespace windowtest;

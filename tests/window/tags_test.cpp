@@ -8,10 +8,10 @@
 #include <QTextLayout>
 #include <QTreeView>
 
-#include "entries/calendar.h"
 #include "entries/history.h"
 #include "find/findwindow.h"
 #include "tags/tagswindow.h"
+#include "text/dates.h"
 #include "windowtest.h"
 
 using namespace windowtest;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Templates: "create" starts a new entry from the one that applies, and File, Templates… edits
 // them.
-#include "entries/templates.h"
+#include "engines/templates/templates.h"
 
 #include <QLocale>
 #include <QTextBlock>

@@ -32,8 +32,8 @@
 #include "app/translations.h"
 #include "entrysamples.h"
 #include "mainwindow/editorlaunch.h"
-#include "mainwindow/prompts.h"
 #include "mainwindow/tform1.h"
+#include "widgets/prompts.h"
 
 namespace windowtest {
 

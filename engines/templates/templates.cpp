@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/templates.h"
+#include "engines/templates/templates.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
 #include <cstring>
 
-#include "entries/calendar.h"
 #include "entries/entryfiles.h"
+#include "text/dates.h"
 
 namespace marrowleaf {
 namespace {

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/export.h"
+#include "engines/export/export.h"
 
 #include <QDir>
 #include <algorithm>
 #include <cstring>
 
-#include "entries/calendar.h"
 #include "entries/entrykey.h"
 #include "entries/entrytext.h"
 #include "entries/monthlisting.h"
 #include "platform/files.h"
+#include "text/dates.h"
 
 namespace marrowleaf {
 namespace {

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "engines/search/search.h"
 #include "entries/entryfiles.h"
 #include "entries/history.h"
-#include "entries/search.h"
 
 // The tags of the whole diary, read from the entry files as Find reads them (no index), and a
 // tag's rename across every entry through the save step.

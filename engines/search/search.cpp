@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/search.h"
+#include "engines/search/search.h"
 
 #include <QThread>
 #include <QThreadPool>
@@ -12,7 +12,7 @@
 #include <tuple>
 
 #include "entries/entrytext.h"
-#include "entries/tags.h"
+#include "text/tags.h"
 
 namespace marrowleaf {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/tagdiary.h"
+#include "engines/tags/tagdiary.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "entries/entrytext.h"
-#include "entries/tags.h"
+#include "text/tags.h"
 
 namespace marrowleaf {
 namespace {

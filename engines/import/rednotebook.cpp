@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "entries/import/importsource.h"
+#include "engines/import/source.h"
 
 namespace marrowleaf::import {
 namespace {

@@ -10,7 +10,7 @@
 #include <QXmlStreamReader>
 #include <map>
 
-#include "entries/import/importsource.h"
+#include "engines/import/source.h"
 
 namespace marrowleaf::import {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/import/importwriter.h"
+#include "engines/import/writer.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -11,8 +11,8 @@
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
-#include "entries/tags.h"
 #include "platform/files.h"
+#include "text/tags.h"
 
 namespace marrowleaf::import {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "engines/import/source.h"
 #include "entries/entrykey.h"
-#include "entries/import/importsource.h"
 
 // The one writer every format's import goes through. Each entry's day is its date in its own time
 // zone; the entries of one day and tab become one entry file, each a section introduced by a line

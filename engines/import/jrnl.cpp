@@ -11,7 +11,7 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 
-#include "entries/import/importsource.h"
+#include "engines/import/source.h"
 
 namespace marrowleaf::import {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/spellwords.h"
+#include "text/words.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/lookback.h"
+#include "engines/lookback/lookback.h"
 
 #include <QTextBoundaryFinder>
 #include <QThread>
@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "entries/calendar.h"
 #include "entries/entrytext.h"
-#include "entries/spellwords.h"
 #include "platform/files.h"
+#include "text/dates.h"
+#include "text/words.h"
 
 namespace marrowleaf {
 namespace {

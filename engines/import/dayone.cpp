@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "entries/import/importsource.h"
+#include "engines/import/source.h"
 
 namespace marrowleaf::import {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "entries/import/importsource.h"
+#include "engines/import/source.h"
 
 #include <zip.h>
 
