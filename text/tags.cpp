@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "text/links.h"
+
 namespace marrowleaf {
 namespace {
 
@@ -117,10 +119,14 @@ bool NameAfter(QStringView text, qsizetype hash, qsizetype& end, qsizetype& next
 std::vector<TagSpan> FindTags(QStringView text) {
   std::vector<TagSpan> tags;
   AddressRuns runs(text);
+  // A picture's path names a file: "![](trip #2/kyoto.jpg)" holds no tag.
+  const std::vector<PictureLink> links =
+      text.contains(u"![") ? FindPictureLinks(text) : std::vector<PictureLink>();
   qsizetype next = 0;
   for (qsizetype hash = text.indexOf(kHash); hash >= 0; hash = text.indexOf(kHash, next)) {
     next = hash + 1;
     if (hash > 0 && !MayPrecede(CodePointBefore(text, hash))) continue;
+    if (!links.empty() && InLinkPath(links, hash)) continue;
     qsizetype end = 0;
     if (!NameAfter(text, hash, end, next)) continue;
     if (runs.InAddress(hash)) continue;

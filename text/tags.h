@@ -11,6 +11,7 @@
 // "#river", "#trip/kyoto", "#日記". Not tags: a Markdown heading ("# Notes", "## Notes"), a
 // colour ("#fff", "#a1b2c3": three or six hex digits alone), a number ("#1", "#2024"), a '#'
 // inside a word or a web address ("C#", "page.html#top", "https://example.org/#top").
+// Nor is a '#' in the path of a picture's link ("![](trip #2.jpg)", text/links.h).
 // A '/' nests a tag under another: "#trip/kyoto" belongs to "#trip". Tags compare by their key,
 // the name case-folded: "#River" is "#river".
 //

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "text/links.h"
+
 namespace marrowleaf {
 namespace {
 
@@ -171,9 +173,10 @@ bool CountedByCharacter(char32_t c) {
 
 }  // namespace
 
-int64_t CountWords(const QString& text) {
+namespace {
+
+int64_t CountWordsOf(QStringView all) {
   int64_t count = 0;
-  const QStringView all(text);
   const WordCharacters characters;
   qsizetype at = 0;
   while (at < all.size()) {
@@ -202,6 +205,20 @@ int64_t CountWords(const QString& text) {
     }
   }
   return count;
+}
+
+}  // namespace
+
+int64_t CountWords(const QString& text) {
+  if (!text.contains(u"![")) return CountWordsOf(text);
+  // A picture's link is no writing: its alt text and path count as no words.
+  int64_t count = 0;
+  qsizetype from = 0;
+  for (const PictureLink& link : FindPictureLinks(text)) {
+    count += CountWordsOf(QStringView(text).sliced(from, link.start - from));
+    from = link.start + link.length;
+  }
+  return count + CountWordsOf(QStringView(text).sliced(from));
 }
 
 std::pair<QString, QString> ApostropheForms(const QString& word) {

@@ -46,7 +46,8 @@ std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from = 0, qsiz
 // "一二三四五 six seven eight" is 8 words. Elsewhere a word is what the spell checker takes as one
 // (CheckedWords, by the rule of dictionaries that have none), with numbers, words in capitals
 // and other scripts (Korean is written with blanks) counted as well, and a web or e-mail address
-// as one word. Punctuation is no word.
+// as one word. Punctuation is no word, and neither is a picture's link (text/links.h), alt text
+// and all.
 int64_t CountWords(const QString& text);
 
 // The apostrophe is one character for the checker whichever way it is written: a word in its

@@ -11,6 +11,7 @@
 #include "entries/monthlisting.h"
 #include "platform/files.h"
 #include "text/dates.h"
+#include "text/links.h"
 
 namespace marrowleaf {
 namespace {
@@ -107,7 +108,8 @@ bool DiaryExtent(const std::string& saveDir, int tabCount, QDate& first, QDate& 
 
 QString DayHeading(const QDate& date, const QLocale& locale) { return LongDate(date, locale); }
 
-TextExport::TextExport(ExportFormat f, ExportTexts t) : format(f), texts(std::move(t)) {
+TextExport::TextExport(ExportFormat f, ExportTexts t, PictureAddress p)
+    : format(f), texts(std::move(t)), pictures(std::move(p)) {
   switch (format) {
     case ExportFormat::kHtml:
       out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"") +
@@ -120,6 +122,7 @@ TextExport::TextExport(ExportFormat f, ExportTexts t) : format(f), texts(std::mo
                 "padding: 0 1em; line-height: 1.45; }\n"
                 "h2 { margin-top: 2em; border-bottom: 1px solid #999; }\n"
                 ".entry { white-space: pre-wrap; overflow-wrap: break-word; }\n"
+                ".entry img { max-width: 100%; height: auto; vertical-align: top; }\n"
                 "</style>\n</head>\n<body>\n<h1>") +
             HtmlEscape(texts.title) + QStringLiteral("</h1>\n<p>") + HtmlEscape(texts.range) +
             QStringLiteral("</p>\n");
@@ -146,7 +149,7 @@ void TextExport::Day(const ExportDay& day) {
           out += QStringLiteral("<h3>") + HtmlEscape(texts.tabNames.value(entry.tab)) +
                  QStringLiteral("</h3>\n");
         }
-        out += QStringLiteral("<div class=\"entry\">") + HtmlEscape(entry.text) +
+        out += QStringLiteral("<div class=\"entry\">") + HtmlText(entry.text) +
                QStringLiteral("</div>\n");
       }
       break;
@@ -162,7 +165,7 @@ void TextExport::Day(const ExportDay& day) {
         // lines stay lines. Before a blank line or the end the break would show as a backslash.
         const QList<QStringView> lines = QStringView(entry.text).split(u'\n');
         for (qsizetype i = 0; i < lines.size(); ++i) {
-          if (!lines[i].isEmpty()) out += MarkdownLine(lines[i]);
+          if (!lines[i].isEmpty()) out += MarkdownText(lines[i]);
           if (!lines[i].isEmpty() && i + 1 < lines.size() && !lines[i + 1].isEmpty()) {
             out += QLatin1Char('\\');
           }
@@ -184,6 +187,39 @@ void TextExport::Day(const ExportDay& day) {
       }
       break;
   }
+}
+
+QString TextExport::HtmlText(const QString& text) const {
+  if (!pictures || !text.contains(u"![")) return HtmlEscape(text);
+  QString html;
+  qsizetype from = 0;
+  for (const PictureLink& link : FindPictureLinks(text)) {
+    const QString address = pictures(QStringView(text).sliced(link.pathStart, link.pathLength));
+    if (address.isEmpty()) continue;
+    html += HtmlEscape(QStringView(text).sliced(from, link.start - from)) +
+            QStringLiteral("<img src=\"") + HtmlEscape(address) + QStringLiteral("\" alt=\"") +
+            HtmlEscape(QStringView(text).sliced(link.altStart, link.altLength)) +
+            QStringLiteral("\">");
+    from = link.start + link.length;
+  }
+  return html + HtmlEscape(QStringView(text).sliced(from));
+}
+
+QString TextExport::MarkdownText(QStringView line) const {
+  if (!pictures || !line.contains(u"![")) return MarkdownLine(line);
+  QString markdown;
+  qsizetype from = 0;
+  for (const PictureLink& link : FindPictureLinks(line)) {
+    const QString address = pictures(line.sliced(link.pathStart, link.pathLength));
+    if (address.isEmpty()) continue;
+    const QStringView before = line.sliced(from, link.start - from);
+    markdown += (from == 0 ? MarkdownLine(before) : MarkdownInline(before)) + QStringLiteral("![") +
+                MarkdownInline(line.sliced(link.altStart, link.altLength)) + QStringLiteral("](") +
+                address + QLatin1Char(')');
+    from = link.start + link.length;
+  }
+  const QStringView rest = line.sliced(from);
+  return markdown + (from == 0 ? MarkdownLine(rest) : MarkdownInline(rest));
 }
 
 std::string TextExport::Take() {
@@ -221,9 +257,13 @@ QString MarkdownLine(QStringView line) {
     out += QLatin1Char('\\') + line[at];
     ++at;
   }
+  return out + MarkdownInline(line.sliced(at));
+}
+
+QString MarkdownInline(QStringView text) {
   // Anywhere: emphasis, code, links, HTML, tables, and the escape itself.
-  for (; at < line.size(); ++at) {
-    const QChar c = line[at];
+  QString out;
+  for (const QChar c : text) {
     if (QStringView(u"\\`*_[]<>|~&!").contains(c)) out += QLatin1Char('\\');
     out += c;
   }

@@ -60,19 +60,27 @@ struct ExportTexts {
 // The day's heading: its date written out in the locale ("Tuesday, 8 December 2026").
 QString DayHeading(const QDate& date, const QLocale& locale);
 
+// Where the picture a link's path names is found from the exported file: its address, or empty
+// where the link stays as written (ExportPictures in engines/pictures/ copies them).
+using PictureAddress = std::function<QString(QStringView path)>;
+
 // Writes a text form day by day, UTF-8 with LF line ends. Take() gives what is written so far
 // and forgets it, so that a long export goes to its file in pieces; Finish() gives the rest.
+// With `pictures`, HTML shows each picture a link names as an image and Markdown links it where
+// the address leads; the plain text keeps every link as written.
 class TextExport {
  public:
-  TextExport(ExportFormat format, ExportTexts texts);
+  TextExport(ExportFormat format, ExportTexts texts, PictureAddress pictures = nullptr);
   void Day(const ExportDay& day);
   std::string Take();
   std::string Finish();
 
  private:
-  void Line(const QString& line);
+  QString HtmlText(const QString& text) const;
+  QString MarkdownText(QStringView line) const;
   ExportFormat format;
   ExportTexts texts;
+  PictureAddress pictures;
   QString out;
 };
 
@@ -82,5 +90,7 @@ QString HtmlEscape(QStringView text);
 // list, a code block or HTML at its start is escaped, and so are the marks of emphasis, code and
 // links anywhere.
 QString MarkdownLine(QStringView line);
+// Text inside a Markdown line, shown as written: the marks of emphasis, code and links escaped.
+QString MarkdownInline(QStringView text);
 
 }  // namespace marrowleaf

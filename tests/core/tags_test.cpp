@@ -39,6 +39,7 @@ TEST(Tags, ATagIsAHashAndANameWithALetterAfterABlankOrPunctuation) {
       {"#trip/ #a//b #/x trip/#kyoto foo_#bar &#x2F; a-#b", {"#trip"}},
       {"#cafe\xcc\x81 #\xf0\xa0\xae\xb7野家", {"#cafe\xcc\x81", "#\xf0\xa0\xae\xb7野家"}},
       {"\x81u#\x97\xb7\x8ds\x81v #\x93\xfa\x8bL", {"#旅行", "#日記"}},  // Shift-JIS
+      {"![#dusk](trip #kyoto.png) #after", {"#dusk", "#after"}},        // none in a picture's path
       {"", {}},
   };
   for (const auto& row : rows) {

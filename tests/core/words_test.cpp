@@ -87,6 +87,8 @@ TEST(SpellWords, WordsAreCountedAsTheSpellCheckerFindsThemAndCjkByCharacter) {
       {"Shift-JIS", "\x93\xfa\x8b\x4c entry", 3},
       {"half-width kana with voiced marks", "\xcc\xde\xd8\xdd", 3},  // ﾌﾞﾘﾝ
       {"capitals, addresses", "NASA met me@example.org at www.example.com", 5},
+      {"a picture's link, alt text and all", "we ![a harbour at dusk](a b/x.png) swam", 2},
+      {"text that is no link", "![not] a link (photo)", 4},
       {"punctuation alone", "-- ... !!", 0},
       {"empty", "", 0},
   };
