@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QStandardPaths>
 
 void FitToCaption(QMessageBox& box) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
@@ -60,3 +62,8 @@ bool MessageBoxPrompts::Confirm(QWidget* owner, const QString& text) {
 }
 
 void MessageBoxPrompts::ShowDialog(QDialog& dialog) { dialog.exec(); }
+
+QString MessageBoxPrompts::ChooseFile(QWidget* owner, const QString& title, const QString& filter) {
+  return QFileDialog::getOpenFileName(
+      owner, title, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), filter);
+}

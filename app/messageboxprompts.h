@@ -27,6 +27,7 @@ class MessageBoxPrompts : public TPrompts {
   void ShowWarning(QWidget* owner, const QString& text) override;
   bool Confirm(QWidget* owner, const QString& text) override;
   void ShowDialog(QDialog& dialog) override;
+  QString ChooseFile(QWidget* owner, const QString& title, const QString& filter) override;
 
  private:
   std::function<void(const QString&)> exceptionDisplay;

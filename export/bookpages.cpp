@@ -8,6 +8,11 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
+#include <vector>
+
+#include "engines/pictures/pictures.h"
+#include "text/links.h"
+#include "widgets/picturereader.h"
 
 namespace {
 
@@ -62,10 +67,12 @@ QPageSize PageSizeFor(const QLocale& locale) {
                                                                            : QPageSize::A4);
 }
 
-TBookPages::TBookPages(QPagedPaintDevice& d, const marrowleaf::ExportTexts& t, bool perPage)
+TBookPages::TBookPages(QPagedPaintDevice& d, const marrowleaf::ExportTexts& t, bool perPage,
+                       std::string dir)
     : device(d),
       texts(t),
       dayPerPage(perPage),
+      saveDir(std::move(dir)),
       body(BookFont(t.locale, 11, false)),
       heading(BookFont(t.locale, 14, true)),
       tab(BookFont(t.locale, 11, true)),
@@ -104,37 +111,82 @@ void TBookPages::Footer() {
 }
 
 void TBookPages::Paragraph(const QString& text, const QFont& font, qreal spaceAfter) {
-  painter.setFont(font);
-  const QFontMetricsF metrics(font, &device);
   // Each line of the text on its own, wrapped to the page; a line too low for the page starts
-  // the next one.
+  // the next one. The pictures a line links come under it, in place of their links; a link
+  // whose picture cannot be shown stays as it was written.
   for (const QString& line : text.split(QLatin1Char('\n'))) {
-    if (line.isEmpty()) {
-      if (y + metrics.height() > area.bottom()) NewPage();
-      y += metrics.height();
+    if (saveDir.empty() || !line.contains(u"![")) {
+      Line(line, font);
       continue;
     }
-    QTextLayout layout(line, font, &device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    qreal height = 0;
-    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
-      l.setLineWidth(area.width());
-      l.setPosition(QPointF(0, height));
-      height += l.height();
+    QString rest;
+    std::vector<QImage> pictures;
+    qsizetype from = 0;
+    for (const marrowleaf::PictureLink& link : marrowleaf::FindPictureLinks(line)) {
+      QImage picture = PictureOf(QStringView(line).sliced(link.pathStart, link.pathLength));
+      if (picture.isNull()) continue;
+      rest += QStringView(line).sliced(from, link.start - from);
+      pictures.push_back(std::move(picture));
+      from = link.start + link.length;
     }
-    layout.endLayout();
-    for (int i = 0; i < layout.lineCount(); ++i) {
-      const QTextLine l = layout.lineAt(i);
-      if (y + l.height() > area.bottom()) NewPage();
-      l.draw(&painter, QPointF(area.left(), y - l.y()));
-      if (font.bold()) Embolden(painter, l, QPointF(area.left(), y - l.y()));
-      y += l.height();
-    }
+    rest += QStringView(line).sliced(from);
+    if (pictures.empty() || !rest.trimmed().isEmpty()) Line(rest, font);
+    for (const QImage& picture : pictures) Draw(picture);
   }
   y += spaceAfter;
+}
+
+QImage TBookPages::PictureOf(QStringView path) const {
+  const marrowleaf::PicturePlace place = marrowleaf::LocatePicture(saveDir, path);
+  if (place.kind != marrowleaf::PicturePlaceKind::kInDiary) return {};
+  const marrowleaf::PictureFile read = marrowleaf::ReadPictureFile(place.file);
+  if (!read.ok) return {};
+  // No finer than 300 dots per inch on the page: enough for print, and a camera's full size is
+  // never held.
+  const qreal dpi = device.logicalDpiX();
+  const QSize finest(static_cast<int>(area.width() / dpi * 300),
+                     static_cast<int>(area.height() / dpi * 300));
+  return DecodePicture(read.Bytes(), finest).image;
+}
+
+void TBookPages::Draw(const QImage& picture) {
+  // A pixel is a screen's pixel (1/96 inch), as the text area shows it, the picture scaled down
+  // to the page where it is larger.
+  const QSizeF natural = QSizeF(picture.size()) * (device.logicalDpiX() / 96.0);
+  const QSizeF size = natural.scaled(natural.boundedTo(area.size()), Qt::KeepAspectRatio);
+  const qreal gap = QFontMetricsF(body, &device).height() * 0.25;
+  if (y + size.height() + gap > area.bottom()) NewPage();
+  painter.drawImage(QRectF(QPointF(area.left(), y + gap), size), picture);
+  y += size.height() + 2 * gap;
+}
+
+void TBookPages::Line(const QString& line, const QFont& font) {
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, &device);
+  if (line.isEmpty()) {
+    if (y + metrics.height() > area.bottom()) NewPage();
+    y += metrics.height();
+    return;
+  }
+  QTextLayout layout(line, font, &device);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  qreal height = 0;
+  for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+    l.setLineWidth(area.width());
+    l.setPosition(QPointF(0, height));
+    height += l.height();
+  }
+  layout.endLayout();
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine l = layout.lineAt(i);
+    if (y + l.height() > area.bottom()) NewPage();
+    l.draw(&painter, QPointF(area.left(), y - l.y()));
+    if (font.bold()) Embolden(painter, l, QPointF(area.left(), y - l.y()));
+    y += l.height();
+  }
 }
 
 void TBookPages::Day(const marrowleaf::ExportDay& day) {

@@ -25,6 +25,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <string_view>
 
+#include "engines/pictures/pictures.h"
 #include "export/bookpages.h"
 #include "text/dates.h"
 #include "widgets/prompts.h"
@@ -89,13 +90,23 @@ TExportOutcome RunExportJob(const TExportJob& job,
     return going;
   };
   const auto lost = [&](const std::string& path) { outcome.unreadable.push_back(path); };
+  // HTML and Markdown show the pictures the entries link from copies beside the exported file;
+  // what an export that ends without its file copied goes again.
+  marrowleaf::ExportPictures pictures(job.saveDir, job.target);
+  struct Copies {
+    marrowleaf::ExportPictures& pictures;
+    bool keep = false;
+    ~Copies() {
+      if (!keep) pictures.Discard();
+    }
+  } copies{pictures};
   PieceDevice device(file);
   if (job.format == ExportFormat::kPdf) {
     QPdfWriter writer(&device);
     writer.setPageSize(PageSizeFor(job.texts.locale));
     writer.setTitle(job.texts.title + QStringLiteral(", ") + job.texts.range);
     writer.setCreator(ProgramName());
-    TBookPages pages(writer, job.texts, job.dayPerPage);
+    TBookPages pages(writer, job.texts, job.dayPerPage, job.saveDir);
     if (!pages.Begin()) return {Result::kFailed, "the PDF could not be started", {}};
     marrowleaf::ForEachExportDay(
         job.saveDir, job.range,
@@ -106,7 +117,8 @@ TExportOutcome RunExportJob(const TExportJob& job,
         lost);
     pages.End();
   } else {
-    marrowleaf::TextExport text(job.format, job.texts);
+    marrowleaf::TextExport text(job.format, job.texts,
+                                [&pictures](QStringView path) { return pictures.Copy(path); });
     marrowleaf::ForEachExportDay(
         job.saveDir, job.range,
         [&](const marrowleaf::ExportDay& day) {
@@ -120,6 +132,7 @@ TExportOutcome RunExportJob(const TExportJob& job,
   device.Flush();
   // Whatever ends here without a commit leaves the old file as it was and no new one.
   if (!file.Ok()) return {Result::kFailed, file.Commit().error, {}};
+  if (!pictures.Error().empty()) return {Result::kFailed, pictures.Error(), {}};
   if (!going) return {Result::kCancelled, {}, {}};
   if (!outcome.unreadable.empty() && !job.withoutUnreadable) {
     outcome.result = Result::kUnreadable;
@@ -128,6 +141,7 @@ TExportOutcome RunExportJob(const TExportJob& job,
   if (days == 0) return {Result::kEmpty, {}, {}};
   const marrowleaf::SaveOutcome saved = file.Commit();
   if (!saved.ok) return {Result::kFailed, saved.error, {}};
+  copies.keep = true;
   return {Result::kWritten, {}, {}};
 }
 
@@ -451,7 +465,7 @@ void SetUpPrinter(QPrinter& printer, const QString& title) {
 }  // namespace
 
 bool TExportWindow::PrintTo(QPrinter& printer) {
-  TBookPages pages(printer, Texts(), ExportDayPerPage->isChecked());
+  TBookPages pages(printer, Texts(), ExportDayPerPage->isChecked(), saveDir);
   if (!pages.Begin()) return false;
   marrowleaf::ForEachExportDay(saveDir, Range(), [&](const marrowleaf::ExportDay& day) {
     pages.Day(day);

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "config/settings.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
+#include "pictures/picturetextedit.h"
 #include "spelling/spellchecker.h"
 #include "text/dates.h"
 #include "widgets/prompts.h"
@@ -148,6 +150,12 @@ void TForm1::LoadSettings() {
     for (const QString& title : tabTitles) tabheader->addTab(title);
   }
   calender->SetDiary(saveDir, static_cast<int>(tabNames.size()));
+  inputarea->SetDiary(saveDir);
+  inputarea->SetKeep([this](const QString& file, const QImage& image) {
+    QString path;
+    Guard([&] { path = KeepPicture(file, image); });
+    return path;
+  });
   editorCommand = s.editor;
   CheckBox_autosave->setChecked(s.autosave);
   spelling = new TSpellChecker(inputarea, QString::fromStdString(s.spellLanguage), this);
@@ -156,6 +164,7 @@ void TForm1::LoadSettings() {
           [this](const QString& choice) { spellChoice = choice.toStdString(); });
   connect(spelling, &TSpellChecker::warning, this,
           [this](const QString& text) { prompts.ShowWarning(this, text); });
+  connect(spelling, &TSpellChecker::contextMenuMade, this, &TForm1::AddPictureItems);
 }
 
 void TForm1::SaveSettings() {
@@ -229,6 +238,7 @@ void TForm1::ConnectEvents() {
   connect(Tmpl1, &QAction::triggered, this, [this] { Guard([this] { Tmpl1Click(); }); });
   connect(Look1, &QAction::triggered, this, [this] { Guard([this] { Look1Click(); }); });
   connect(Impo1, &QAction::triggered, this, [this] { Guard([this] { Impo1Click(); }); });
+  connect(Pict1, &QAction::triggered, this, [this] { Guard([this] { Pict1Click(); }); });
   connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
   connect(tabheader, &QTabBar::currentChanged, this,

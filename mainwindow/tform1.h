@@ -24,8 +24,8 @@ class QCheckBox;
 class QFileSystemWatcher;
 class QFrame;
 class QLabel;
+class QImage;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTabBar;
@@ -35,6 +35,7 @@ struct TExportChoices;
 class TFindWindow;
 class TTagsWindow;
 class TLookBackWindow;
+class TPictureTextEdit;
 class TPrompts;
 class TSpellChecker;
 
@@ -99,6 +100,9 @@ class TForm1 : public QMainWindow {
   void Tmpl1Click();
   void Look1Click();
   void Impo1Click();
+  // File, Insert Picture…: a picture file chosen, kept with the shown entry and linked at the
+  // cursor.
+  void Pict1Click();
   // Alt+Left, Alt+Right: the previous (-1) or next (+1) day that holds an entry, through the
   // save step; nothing happens when there is none.
   void MoveToDayWithEntry(int step);
@@ -172,6 +176,11 @@ class TForm1 : public QMainWindow {
   QString EntryName() const;
   QString EntryName(const marrowleaf::EntryKey& key) const;
   void AddTabs(const QStringList& names);  // tabs just added to config.ini
+  // A picture pasted, dropped or chosen (a file, or image data where `file` is empty), kept in
+  // the shown entry's attachments: its path in the diary, or empty where the user was told why
+  // not.
+  QString KeepPicture(const QString& file, const QImage& image);
+  void AddPictureItems(QMenu* menu, int position);  // the text area's context menu
   void LookAgainAfterImport();
 
   TPrompts& prompts;
@@ -191,7 +200,7 @@ class TForm1 : public QMainWindow {
   QPushButton* Button_create = nullptr;
   QCheckBox* CheckBox_autosave = nullptr;
   QTabBar* tabheader = nullptr;
-  QPlainTextEdit* inputarea = nullptr;
+  TPictureTextEdit* inputarea = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   QMenu* N1 = nullptr;
   QAction* Find1 = nullptr;
@@ -204,6 +213,7 @@ class TForm1 : public QMainWindow {
   QAction* Tmpl1 = nullptr;
   QAction* Look1 = nullptr;
   QAction* Impo1 = nullptr;
+  QAction* Pict1 = nullptr;
   QAction* Exi1 = nullptr;
 
   // Members.

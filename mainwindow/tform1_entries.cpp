@@ -22,6 +22,7 @@
 #include "history/historywindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
+#include "pictures/picturetextedit.h"
 #include "spelling/spellchecker.h"
 #include "text/dates.h"
 #include "widgets/prompts.h"
@@ -80,6 +81,7 @@ void TForm1::LoadEntry(int tab) {
   if (entryLoaded && textModified) DropDraft();  // the change is given up: the load replaces it
   StopDraftTimers();                             // nothing of the new entry is changed yet
   ComputeEntryPath(tab);
+  inputarea->RetryPictures();  // a sync may have brought a picture that was missing
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
   if (!read.ok) {
     SetInputText(tr("File does not exist. push 'create' button."));
@@ -210,6 +212,7 @@ void TForm1::SetEntryLoaded(bool loaded) {
   // Typing where no entry is loaded could never be saved, so the text area takes none, and
   // spelling marks only what the user can change.
   inputarea->setReadOnly(!loaded);
+  Pict1->setEnabled(loaded);
   if (spelling != nullptr) spelling->SetActive(loaded);
 }
 

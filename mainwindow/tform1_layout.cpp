@@ -23,6 +23,7 @@
 
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
+#include "pictures/picturetextedit.h"
 
 namespace {
 
@@ -191,6 +192,9 @@ void TForm1::CreateMenu() {
   Look1->setObjectName(QStringLiteral("Look1"));
   Impo1 = N1->addAction(tr("&Import…"));
   Impo1->setObjectName(QStringLiteral("Impo1"));
+  Pict1 = N1->addAction(tr("Insert &Picture…"));
+  Pict1->setObjectName(QStringLiteral("Pict1"));
+  Pict1->setEnabled(false);  // until an entry is shown
   Exi1 = N1->addAction(tr("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
   PrevEntryDay = new QAction(tr("Previous day with an entry"), this);
@@ -265,7 +269,8 @@ void TForm1::CreateRightPanel() {
   tabheader->setAccessibleDescription(
       tr("One tab per kind of entry; a plus sign marks a tab whose entry exists"));
 
-  inputarea = new QPlainTextEdit(Panel2);
+  // A plain text area that shows the pictures its links name, the text left as it is.
+  inputarea = new TPictureTextEdit(Panel2);
   inputarea->setObjectName(QStringLiteral("inputarea"));
   inputarea->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   inputarea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -20,6 +20,7 @@
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
 #include "mainwindow/tform1.h"
+#include "pictures/picturetextedit.h"
 #include "tags/tagswindow.h"
 #include "widgets/prompts.h"
 

@@ -13,6 +13,7 @@
 #include "engines/templates/templates.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
+#include "pictures/picturetextedit.h"
 #include "templates/templateswindow.h"
 #include "widgets/prompts.h"
 

@@ -7,15 +7,61 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include "spelling/spellchecker.h"
+#include "widgets/accessiblecells.h"
+#include "widgets/textgraphics.h"
 
 namespace {
 
 const char kCheckerProperty[] = "marrowleafSpellChecker";
+
+// A picture the text area draws, heard as a graphic with its name.
+class TTextGraphic : public QAccessibleInterface {
+ public:
+  TTextGraphic(QPlainTextEdit* edit, QAccessibleInterface* owner, int index)
+      : area(edit), textArea(owner), graphicIndex(index) {}
+  bool isValid() const override {
+    return Graphics() != nullptr && graphicIndex < Graphics()->GraphicCount();
+  }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return textArea->window(); }
+  QAccessibleInterface* parent() const override { return textArea; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessible::Role role() const override { return QAccessible::Graphic; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.invisible = !isValid() || rect().isEmpty();
+    s.offscreen = s.invisible;
+    return s;
+  }
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect local = Graphics()->GraphicRect(graphicIndex);
+    if (local.isEmpty()) return {};
+    return {area->viewport()->mapToGlobal(local.topLeft()), local.size()};
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name || !isValid()) return {};
+    return Graphics()->GraphicName(graphicIndex);
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+
+ private:
+  const TTextGraphics* Graphics() const {
+    return area.isNull() ? nullptr : dynamic_cast<const TTextGraphics*>(area.data());
+  }
+  QPointer<QPlainTextEdit> area;
+  QAccessibleInterface* textArea;
+  int graphicIndex;
+};
 
 class TSpellTextAccess : public QAccessibleWidget,
                          public QAccessibleTextInterface,
@@ -42,6 +88,22 @@ class TSpellTextAccess : public QAccessibleWidget,
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Edit()->toPlainText();
     return QAccessibleWidget::text(t);
+  }
+
+  // The widgets in the text area (its scroll bars), then the pictures it draws.
+  int childCount() const override { return QAccessibleWidget::childCount() + GraphicCount(); }
+  QAccessibleInterface* child(int index) const override {
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < widgets) return QAccessibleWidget::child(index);
+    if (index - widgets >= GraphicCount()) return nullptr;
+    auto* self = const_cast<TSpellTextAccess*>(this);
+    return graphics.At(index - widgets,
+                       [&](int i) { return new TTextGraphic(self->Edit(), self, i); });
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const int graphic = graphics.IndexOf(child);
+    if (graphic >= 0) return QAccessibleWidget::childCount() + graphic;
+    return QAccessibleWidget::indexOfChild(child);
   }
 
   // The text.
@@ -110,6 +172,11 @@ class TSpellTextAccess : public QAccessibleWidget,
 
  private:
   QPlainTextEdit* Edit() const { return static_cast<QPlainTextEdit*>(widget()); }
+  int GraphicCount() const {
+    const auto* drawn = dynamic_cast<const TTextGraphics*>(Edit());
+    return drawn != nullptr ? drawn->GraphicCount() : 0;
+  }
+  mutable TAccessibleCells graphics;
   TSpellChecker* Checker() const {
     return qobject_cast<TSpellChecker*>(Edit()->property(kCheckerProperty).value<QObject*>());
   }

@@ -613,6 +613,7 @@ QMenu* TSpellChecker::CreateContextMenu(const QContextMenuEvent& event) {
     group->addAction(language);
     connect(language, &QAction::triggered, this, [this, tag] { ChooseLanguage(tag); });
   }
+  Q_EMIT contextMenuMade(menu, position);
   return menu;
 }
 

@@ -72,6 +72,8 @@ class TSpellChecker : public QObject {
   void languageChosen(const QString& choice);
   // Something the user must hear of, through the program's message boxes.
   void warning(const QString& text);
+  // The context menu is made, for `position` of the text: the owner may add its own items.
+  void contextMenuMade(QMenu* menu, int position);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,4 +26,12 @@ class TPrompts {
   virtual bool Confirm(QWidget* owner, const QString& text) = 0;
   // One of the program's own windows (the history), until the user closes it.
   virtual void ShowDialog(QDialog& dialog) = 0;
+  // A file the user chooses to open, of the kinds `filter` names as a file dialog takes them;
+  // empty when none is chosen.
+  virtual QString ChooseFile(QWidget* owner, const QString& title, const QString& filter) {
+    (void)owner;
+    (void)title;
+    (void)filter;
+    return {};
+  }
 };

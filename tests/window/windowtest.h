@@ -27,6 +27,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/application.h"
 #include "app/translations.h"
@@ -62,6 +63,11 @@ class ScriptedPrompts : public TPrompts {
     ++dialogs;
     if (onDialog) onDialog(dialog);
   }
+  // The file the test has chosen, once.
+  QString ChooseFile(QWidget*, const QString& title, const QString&) override {
+    chooserTitles.append(title);
+    return std::exchange(chosenFile, QString());
+  }
 
   std::deque<bool> answers;
   int questions = 0;
@@ -72,6 +78,8 @@ class ScriptedPrompts : public TPrompts {
   std::function<void(QDialog&)> onDialog;
   std::function<void(const QString&)> onWarning;  // what the window shows as a warning comes
   std::function<bool(const QString&)> onConfirm;
+  QString chosenFile;
+  QStringList chooserTitles;
 };
 
 inline QByteArray ReadBytes(const QString& path) {
