@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as an entry file. Besides not crashing: the text is the bytes up to the first
 // NUL; shown and turned back into bytes it is the same text; saved and read again it is too. The
-// text is also taken as a query and as an entry's name, and its words and characters counted.
+// text is also taken as a query and as an entry's name, its words and characters counted, and its
+// picture links found.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -12,6 +13,7 @@
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "fuzzfile.h"
+#include "text/links.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = FuzzDir() + "/8_0.txt";
@@ -43,6 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const marrowleaf::TextCount count = marrowleaf::CountText(read.text);
   FUZZ_CHECK(count.words >= 0 && count.words <= count.characters);
   FUZZ_CHECK(count.written || count.words == 0);
+
+  // Picture links: in order, apart, each on one line, its alt text and path inside it.
+  qsizetype end = 0;
+  for (const marrowleaf::PictureLink& link : marrowleaf::FindPictureLinks(shown.text)) {
+    FUZZ_CHECK(link.start >= end && link.start + link.length <= shown.text.size());
+    FUZZ_CHECK(link.altStart > link.start && link.pathStart > link.altStart + link.altLength);
+    FUZZ_CHECK(link.pathLength > 0 && link.pathStart + link.pathLength < link.start + link.length);
+    FUZZ_CHECK(!shown.text.mid(link.start, link.length).contains(QLatin1Char('\n')));
+    end = link.start + link.length;
+  }
 
   // The same bytes as a name a diary folder may hold: a name taken as an entry's is the name its
   // key is written as.

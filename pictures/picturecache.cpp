@@ -3,6 +3,9 @@
 #include "pictures/picturecache.h"
 
 #include <QBuffer>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -15,7 +18,8 @@ namespace {
 
 using State = TPictureCache::State;
 
-// Thumbnails are decoded for widths in steps of this many pixels.
+// Thumbnails are decoded for widths in steps of this many pixels. (Decoding a photo takes about
+// as long at any size: reading its compressed bytes is most of the work.)
 constexpr int kStep = 256;
 // What the decoded thumbnails may take together; the ones looked at longest ago go first.
 constexpr qint64 kMemoryBudget = qint64(64) * 1024 * 1024;
@@ -37,53 +41,115 @@ struct TPictureCache::Result {
 
 namespace {
 
-// The thumbnail of a picture whose bytes are known, from the cache folder or decoded (and then
-// kept there).
-QImage Thumbnail(std::string_view bytes, const QString& cacheFolder, int step, State& state) {
-  const QString kept = cacheFolder.isEmpty()
-                           ? QString()
-                           : cacheFolder + QLatin1Char('/') +
-                                 QString::fromStdString(marrowleaf::ContentKey(bytes)) +
-                                 QLatin1Char('-') + QString::number(step);
+// The cache folder holds each thumbnail as KEY-STEP.jpg (or .png where it has transparency),
+// KEY the content key of its picture, and under known/ a line for each picture file seen: its
+// identity (device, inode, size, time of change) and its content key. A picture seen before is
+// shown from its thumbnail without being read again; one that changed is read and keyed anew.
+
+void Keep(const QString& file, const QByteArray& bytes) {
+  if (marrowleaf::MakePrivateDirectories(FileName(QFileInfo(file).path()))) {
+    marrowleaf::ReplaceFileContents(FileName(file),
+                                    {bytes.constData(), static_cast<size_t>(bytes.size())},
+                                    marrowleaf::NewFileAccess::kPrivate);
+  }
+}
+
+QString KnownName(const QString& folder, const std::string& file) {
+  return folder + QStringLiteral("/known/") + QString::fromStdString(marrowleaf::ContentKey(file));
+}
+
+QByteArray Identity(const marrowleaf::FileState& state) {
+  return QByteArray::number(static_cast<qulonglong>(state.device)) + ' ' +
+         QByteArray::number(static_cast<qulonglong>(state.inode)) + ' ' +
+         QByteArray::number(static_cast<qlonglong>(state.size)) + ' ' +
+         QByteArray::number(static_cast<qlonglong>(state.mtimeSec)) + ' ' +
+         QByteArray::number(static_cast<qlonglong>(state.mtimeNsec)) + ' ';
+}
+
+// The content key of `file` as known from an earlier look, if the file is still what it was.
+std::string KnownKey(const QString& folder, const std::string& file,
+                     const marrowleaf::FileState& state) {
+  const marrowleaf::PictureFile known =
+      marrowleaf::ReadPictureFile(FileName(KnownName(folder, file)));
+  if (!known.ok) return {};
+  const QByteArray line =
+      QByteArray(known.Bytes().data(), static_cast<qsizetype>(known.Bytes().size()));
+  const QByteArray identity = Identity(state);
+  if (!line.startsWith(identity)) return {};
+  return line.mid(identity.size()).trimmed().toStdString();
+}
+
+QImage Thumbnail(const QString& folder, const std::string& key, int step) {
+  const QString name = folder + QLatin1Char('/') + QString::fromStdString(key) + QLatin1Char('-') +
+                       QString::number(step);
   for (const char* suffix : {".jpg", ".png"}) {
-    if (kept.isEmpty()) break;
     const marrowleaf::PictureFile thumbnail =
-        marrowleaf::ReadPictureFile(FileName(kept + QLatin1String(suffix)));
+        marrowleaf::ReadPictureFile(FileName(name + QLatin1String(suffix)));
     if (!thumbnail.ok) continue;
     TDecodedPicture decoded = DecodePicture(thumbnail.Bytes(), {});
-    if (decoded.failure == TDecodedPicture::Failure::kNone) {
-      state = State::kShown;
-      return decoded.image;
+    if (decoded.failure == TDecodedPicture::Failure::kNone) return decoded.image;
+  }
+  return {};
+}
+
+void KeepThumbnail(const QString& folder, const std::string& key, int step, const QImage& image) {
+  // Photos keep well as JPEG; what has transparency as PNG.
+  const bool alpha = image.hasAlphaChannel();
+  QByteArray encoded;
+  QBuffer out(&encoded);
+  out.open(QIODevice::WriteOnly);
+  if (!image.save(&out, alpha ? "PNG" : "JPEG", alpha ? -1 : 90)) return;
+  Keep(folder + QLatin1Char('/') + QString::fromStdString(key) + QLatin1Char('-') +
+           QString::number(step) + (alpha ? QStringLiteral(".png") : QStringLiteral(".jpg")),
+       encoded);
+}
+
+// What a decode leaves to keep in the cache folder, written once the picture is on its way to
+// the screen: a disk's flush is no part of showing it.
+struct ToKeep {
+  QString folder;
+  std::string file;
+  std::string key;
+  QByteArray identity;
+  int step = 0;
+  QImage thumbnail;  // null where the cache had it
+  void Write() const {
+    if (folder.isEmpty() || key.empty()) return;
+    if (!thumbnail.isNull()) KeepThumbnail(folder, key, step, thumbnail);
+    Keep(KnownName(folder, file), identity + key.c_str() + '\n');
+  }
+};
+
+// The picture `file` as a thumbnail `step` pixels wide at most: from the cache folder where it
+// is there, else decoded from the file's bytes.
+State Load(const std::string& file, const QString& folder, int step, QImage& image, ToKeep& keep) {
+  const marrowleaf::FileState state = marrowleaf::RegularFileState(file);
+  if (!folder.isEmpty() && state.known) {
+    const std::string key = KnownKey(folder, file, state);
+    if (!key.empty()) image = Thumbnail(folder, key, step);
+    if (!image.isNull()) return State::kShown;
+  }
+  const marrowleaf::PictureFile read = marrowleaf::ReadPictureFile(file);
+  if (!read.ok) return read.missing ? State::kMissing : State::kUnreadable;
+  const std::string key = marrowleaf::ContentKey(read.Bytes());
+  if (!folder.isEmpty()) image = Thumbnail(folder, key, step);
+  QImage decodedNow;
+  if (image.isNull()) {
+    TDecodedPicture decoded = DecodePicture(read.Bytes(), QSize(step, 1 << 20));
+    switch (decoded.failure) {
+      case TDecodedPicture::Failure::kNone:
+        break;
+      case TDecodedPicture::Failure::kNotPicture:
+        return State::kNotPicture;
+      case TDecodedPicture::Failure::kTooLarge:
+      case TDecodedPicture::Failure::kDamaged:
+        return State::kUnreadable;
     }
+    image = decoded.image;
+    decodedNow = image;
   }
-  TDecodedPicture decoded = DecodePicture(bytes, QSize(step, 1 << 20));
-  switch (decoded.failure) {
-    case TDecodedPicture::Failure::kNone:
-      state = State::kShown;
-      break;
-    case TDecodedPicture::Failure::kNotPicture:
-      state = State::kNotPicture;
-      return {};
-    case TDecodedPicture::Failure::kTooLarge:
-    case TDecodedPicture::Failure::kDamaged:
-      state = State::kUnreadable;
-      return {};
-  }
-  if (!kept.isEmpty()) {
-    // Photos keep well as JPEG; what has transparency as PNG.
-    const bool alpha = decoded.image.hasAlphaChannel();
-    QByteArray encoded;
-    QBuffer out(&encoded);
-    out.open(QIODevice::WriteOnly);
-    if (decoded.image.save(&out, alpha ? "PNG" : "JPEG", alpha ? -1 : 90) &&
-        marrowleaf::MakePrivateDirectories(FileName(cacheFolder))) {
-      marrowleaf::ReplaceFileContents(
-          FileName(kept + (alpha ? QStringLiteral(".png") : QStringLiteral(".jpg"))),
-          {encoded.constData(), static_cast<size_t>(encoded.size())},
-          marrowleaf::NewFileAccess::kPrivate);
-    }
-  }
-  return decoded.image;
+  keep = {folder, file, key, Identity(read.file.state), step, decodedNow};
+  return State::kShown;
 }
 
 }  // namespace
@@ -108,7 +174,7 @@ void TPictureCache::SetDiary(const std::string& dir) {
   pending = 0;
 }
 
-const TPictureCache::Picture& TPictureCache::Lookup(const QString& path, int width) {
+const TPictureCache::Picture& TPictureCache::Lookup(const QString& path, int width, bool decode) {
   auto it = pictures.find(path);
   if (it == pictures.end()) {
     it = pictures.insert(path, Picture());
@@ -117,7 +183,7 @@ const TPictureCache::Picture& TPictureCache::Lookup(const QString& path, int wid
   Picture& picture = *it;
   picture.used = ++uses;
   const int step = StepFor(width);
-  if (picture.wanted == 0) {
+  if (decode && picture.wanted == 0) {
     // A thumbnail narrower than its step is the whole picture: no wider one exists.
     const bool wider = picture.state == State::kShown && step > picture.width &&
                        picture.image.width() >= picture.width;
@@ -139,17 +205,13 @@ void TPictureCache::Start(const QString& path, Picture& picture, int step) {
   ++pending;
   pool.start([this, path, step, dir = saveDir, folder = cacheFolder, at = generation] {
     Result result{at, path, State::kLoading, {}, {}, step};
+    ToKeep keep;
     const marrowleaf::PicturePlace place = marrowleaf::LocatePicture(dir, path);
     switch (place.kind) {
       case marrowleaf::PicturePlaceKind::kInDiary: {
         result.file =
             QFileInfo(QFile::decodeName(QByteArray::fromStdString(place.file))).absoluteFilePath();
-        const marrowleaf::PictureFile read = marrowleaf::ReadPictureFile(place.file);
-        if (read.ok) {
-          result.image = Thumbnail(read.Bytes(), folder, step, result.state);
-        } else {
-          result.state = read.missing ? State::kMissing : State::kUnreadable;
-        }
+        result.state = Load(place.file, folder, step, result.image, keep);
         break;
       }
       case marrowleaf::PicturePlaceKind::kOutside:
@@ -162,6 +224,7 @@ void TPictureCache::Start(const QString& path, Picture& picture, int step) {
     }
     QMetaObject::invokeMethod(
         this, [this, result] { Finish(result); }, Qt::QueuedConnection);
+    keep.Write();
   });
 }
 
@@ -182,6 +245,11 @@ void TPictureCache::Finish(const Result& result) {
     picture.width = 0;
   }
   Trim();
+#ifdef __GLIBC__
+  // The decoders' buffers (a photo's bytes, its pixels at the decoded size) were freed in the
+  // threads' own heaps, which the allocator keeps: once all are done, they go back.
+  if (pending == 0) malloc_trim(0);
+#endif
   Q_EMIT changed(result.path);
 }
 

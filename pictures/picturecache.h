@@ -45,8 +45,9 @@ class TPictureCache : public QObject {
   // The diary the paths are relative to; what was known of another diary is forgotten.
   void SetDiary(const std::string& saveDir);
   // What is known of the picture that `path` names, to be shown `width` pixels wide at most; a
-  // decode is started for it where its thumbnail is missing or too small.
-  const Picture& Lookup(const QString& path, int width);
+  // decode is started for it where its thumbnail is missing or too small, unless `decode` is
+  // false.
+  const Picture& Lookup(const QString& path, int width, bool decode = true);
   // Pictures that could not be shown are looked for again at the next Lookup: a sync may have
   // brought them meanwhile.
   void RetryFailed();

@@ -50,6 +50,21 @@ TPictureTextEdit::TPictureTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
     drawn.remove(path);
     layout->MeasuresChanged();
   });
+  // A new text (an entry shown): its pictures are all asked for at once, not only those on
+  // screen, so that they are decoded while the user reads and the blocks have their heights
+  // before they are scrolled to. After the text is shown: the decoding waits for it.
+  connect(document, &QTextDocument::contentsChange, this, [this](int from, int, int added) {
+    if (from == 0 && added >= this->document()->characterCount() - 1) {
+      QMetaObject::invokeMethod(this, &TPictureTextEdit::AskForAll, Qt::QueuedConnection);
+    }
+  });
+}
+
+void TPictureTextEdit::AskForAll() {
+  if (!isVisible()) return;  // the layout asks once the text area has its width
+  const qreal width = viewport()->width() - 2 * document()->documentMargin();
+  const int pixels = static_cast<int>(std::ceil(width * devicePixelRatioF()));
+  for (const auto& link : AllLinks()) cache->Lookup(link.second.path, pixels);
 }
 
 void TPictureTextEdit::SetDiary(const std::string& saveDir) {
@@ -66,8 +81,12 @@ int TPictureTextEdit::Line() const { return fontMetrics().lineSpacing(); }
 
 QSizeF TPictureTextEdit::Measure(const QString& path, qreal width) {
   const qreal ratio = devicePixelRatioF();
+  // Laid out before it is on screen, or for a width it has left, the text area is not as it will
+  // be shown: nothing is decoded for that.
+  const bool current =
+      isVisible() && qAbs(width + 2 * document()->documentMargin() - viewport()->width()) < 1;
   const TPictureCache::Picture& picture =
-      cache->Lookup(path, static_cast<int>(std::ceil(width * ratio)));
+      cache->Lookup(path, static_cast<int>(std::ceil(width * ratio)), current);
   if (picture.state != State::kShown || picture.image.isNull()) return {width, Line() + 8.0};
   // A picture taller than the text area could never be seen whole: it is made to fit.
   const int tallest = std::max(4 * Line(), viewport()->height() - 2 * Line());
@@ -103,10 +122,21 @@ std::vector<TPictureTextEdit::Placed> TPictureTextEdit::OnScreen() const {
 void TPictureTextEdit::paintEvent(QPaintEvent* event) {
   QPlainTextEdit::paintEvent(event);
   const std::vector<Placed> placed = OnScreen();
-  if (placed.empty()) return;
+  if (placed.empty()) {
+    drawn.clear();
+    return;
+  }
   QPainter painter(viewport());
   for (const Placed& picture : placed) {
     if (picture.rect.intersects(event->rect())) Draw(painter, picture);
+  }
+  // Only what is on screen keeps a copy at its drawn size.
+  if (drawn.size() > static_cast<qsizetype>(placed.size())) {
+    for (auto it = drawn.begin(); it != drawn.end();) {
+      const bool shown = std::any_of(placed.begin(), placed.end(),
+                                     [&](const Placed& p) { return p.room.path == it.key(); });
+      it = shown ? std::next(it) : drawn.erase(it);
+    }
   }
 }
 
@@ -180,13 +210,13 @@ std::optional<QString> TPictureTextEdit::PictureAt(int position) const {
 }
 
 bool TPictureTextEdit::OpenPicture(const QString& path) {
-  const TPictureCache::Picture& picture = cache->Lookup(path, 1);
+  const TPictureCache::Picture& picture = cache->Lookup(path, 1, false);
   if (picture.state != State::kShown || picture.file.isEmpty()) return false;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(picture.file));
 }
 
 TPictureCache::State TPictureTextEdit::PictureState(const QString& path) {
-  return cache->Lookup(path, 1).state;
+  return cache->Lookup(path, 1, false).state;
 }
 
 QRect TPictureTextEdit::PictureRect(const QString& path) const {
@@ -294,7 +324,7 @@ QString TPictureTextEdit::GraphicName(int index) const {
   const auto& all = AllLinks();
   if (index < 0 || index >= static_cast<int>(all.size())) return {};
   const TPictureLayout::Room& room = all[static_cast<size_t>(index)].second;
-  const TPictureCache::Picture& picture = cache->Lookup(room.path, 1);
+  const TPictureCache::Picture& picture = cache->Lookup(room.path, 1, false);
   const QString missing = Placeholder(room.path, picture);
   if (!missing.isEmpty()) return missing;
   return tr("Picture: %1").arg(room.alt.isEmpty() ? picture.name : room.alt);

@@ -74,6 +74,7 @@ class TPictureTextEdit : public QPlainTextEdit, public TTextGraphics {
   // Every link of the text, in order, with the position of its block.
   const std::vector<std::pair<int, TPictureLayout::Room>>& AllLinks() const;
   QSizeF Measure(const QString& path, qreal width);
+  void AskForAll();  // every picture of the text, decoded for the text area's width
   int Line() const;
   QString Placeholder(const QString& path, const TPictureCache::Picture& picture) const;
   void Draw(QPainter& painter, const Placed& placed);

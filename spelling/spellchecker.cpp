@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "config/settings.h"
+#include "text/links.h"
 #include "text/tags.h"
 #include "text/words.h"
 
@@ -276,7 +277,8 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     return true;
   }
 
-  // The misspelt words of text[from, to), none of them in a tag: a tag is a name, no word.
+  // The misspelt words of text[from, to), none of them in a tag or a picture's path: a tag is a
+  // name and a path names a file, no words.
   std::vector<WordSpan> Misspelt(const QString& text, qsizetype from = 0, qsizetype to = -1) {
     if (!checker->Marking()) return {};
     std::vector<WordSpan> words = checker->dictionary->MisspeltWords(text, from, to);
@@ -284,6 +286,13 @@ class TSpellHighlighter : public QSyntaxHighlighter {
     return words;
   }
   static void DropTagged(std::vector<WordSpan>& words, const QString& text) {
+    if (!words.empty() && text.contains(u"![")) {
+      const std::vector<marrowleaf::PictureLink> links = marrowleaf::FindPictureLinks(text);
+      words.erase(
+          std::remove_if(words.begin(), words.end(),
+                         [&](const WordSpan& w) { return marrowleaf::InLinkPath(links, w.start); }),
+          words.end());
+    }
     if (words.empty() || !text.contains(QLatin1Char('#'))) return;
     const std::vector<marrowleaf::TagSpan> tags = marrowleaf::FindTags(text);
     words.erase(std::remove_if(words.begin(), words.end(),

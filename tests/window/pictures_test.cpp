@@ -13,11 +13,13 @@
 #include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDesktopServices>
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <fstream>
 
@@ -179,6 +181,40 @@ class PicturesTest : public WindowTest {
     QCOMPARE(ReadBytes(Path(kToday, 0)), entry + '\0');
   }
 
+  void thumbnails_are_kept_by_content_outside_the_diary_and_shown_from_there_next_time() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                          QStringLiteral("/pictures");
+    QDir(cache).removeRecursively();
+    const QByteArray bytes = Encoded(Pattern(900, 600), "PNG");
+    WriteBytes(QStringLiteral("attachments/a.png"), bytes);
+    const QString key = QString::fromStdString(marrowleaf::ContentKey(bytes.toStdString()));
+    {
+      auto form = Shown("![](attachments/a.png)");
+      QVERIFY(Decoded(*form));
+      QCOMPARE(Area(*form)->PictureState(QStringLiteral("attachments/a.png")), State::kShown);
+    }
+    const QStringList kept = QDir(cache).entryList({key + QStringLiteral("-*")}, QDir::Files);
+    QVERIFY2(kept.size() == 1, qPrintable(kept.join(QLatin1Char(' '))));
+    // The diary holds what it held, and the settings: no cache.
+    QStringList diary;
+    QDirIterator all(QStringLiteral("."), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (all.hasNext()) diary << all.next();
+    diary.sort();
+    QCOMPARE(diary,
+             (QStringList{QStringLiteral("./2026/12/8_0.txt"),
+                          QStringLiteral("./attachments/a.png"), QStringLiteral("./config.ini")}));
+    // Next time the thumbnail is taken as it is kept (here made all red), not decoded again.
+    QImage red(QImage(cache + QLatin1Char('/') + kept[0]).size(), QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(cache + QLatin1Char('/') + kept[0]));
+    auto form = Shown("![](attachments/a.png)");
+    QVERIFY(Decoded(*form));
+    TPictureTextEdit* area = Area(*form);
+    const QRect shown = area->PictureRect(QStringLiteral("attachments/a.png"));
+    const QColor seen = area->viewport()->grab().toImage().pixelColor(shown.center());
+    QVERIFY2(seen.red() > 240 && seen.green() < 16 && seen.blue() < 16, qPrintable(seen.name()));
+  }
+
   void a_pasted_picture_is_kept_once_as_a_private_png_and_linked_at_the_cursor() {
     WriteBytes(QStringLiteral("config.ini"), "[GENERAL]\nAUTOSAVE=1\n");
     auto form = Shown("x");
@@ -255,6 +291,8 @@ class PicturesTest : public WindowTest {
     const QString photo = elsewhere.filePath(QStringLiteral("夏.png"));
     WriteBytes(photo, Encoded(Pattern(30, 20), "PNG"));
     auto form = Start();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     auto* insert = form->findChild<QAction*>(QStringLiteral("Pict1"));
     QVERIFY(!insert->isEnabled());  // no entry yet: nowhere to keep a picture
     Click(*form, "Button_create");

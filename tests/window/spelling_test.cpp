@@ -79,10 +79,12 @@ class SpellingTest : public WindowTest {
 
  private Q_SLOTS:
   void misspelt_words_are_marked_and_the_marks_change_nothing() {
-    auto form = StartSpelling("Teh rivr was hihg\r\n\xe6\x97\xa5\xe8\xa8\x98 NASA 2026");
+    // A picture's alt text is checked, its path (a file's name) not.
+    auto form = StartSpelling(
+        "Teh rivr was hihg\r\n\xe6\x97\xa5\xe8\xa8\x98 NASA 2026 ![wrold](photos/hihg.png)");
     QVERIFY(form);
     QTRY_COMPARE(Marked(*form), (QStringList{QStringLiteral("Teh"), QStringLiteral("rivr"),
-                                             QStringLiteral("hihg")}));
+                                             QStringLiteral("hihg"), QStringLiteral("wrold")}));
     auto* area = Child<QPlainTextEdit>(*form, "inputarea");
     QVERIFY(!form->TextModified());
     QVERIFY(!area->document()->isUndoAvailable());
@@ -98,7 +100,7 @@ class SpellingTest : public WindowTest {
     // The word being typed waits until the cursor leaves it.
     area->moveCursor(QTextCursor::End);
     QTest::keyClicks(area, QStringLiteral(" rane"));
-    QCOMPARE(Marked(*form).size(), 3);
+    QCOMPARE(Marked(*form).size(), 4);
     QTest::keyClicks(area, QStringLiteral(" x"));
     QCOMPARE(Marked(*form).last(), QStringLiteral("rane"));
     // The placeholder and a read-only entry carry no marks.
