@@ -221,6 +221,26 @@ for tabs, goal in [(1, 1), (10, 2), (100, 5), (1000, 25)]:
 t = ms(window["page_change/tabs:1000"])
 row("Calendar page change with its marks, 1,000 tabs, 31 entries a month", "%.3f ms" % t, "", "", "< 5 ms", t < 5)
 
+# Pictures: a day of 20 photos of 4000 x 3000 (8-10 MB JPEGs) against the same day with its links
+# as text.
+pictures = medians("pictures.json")
+def picture(name):
+    return next(b for k, b in pictures.items() if k.startswith("pictures/" + name))
+o, b = ms(picture("key/pictures_shown")), ms(picture("key/links_as_text"))
+row("A key typed and taken back, painted, in a day showing 20 photos", "%.0f us" % (o * 1000),
+    "links as text %.0f us" % (b * 1000), "%.2f x" % (o / b), "<= 1.1 x", o / b <= 1.1)
+o, b = ms(picture("day_opened/pictures_shown")), ms(picture("day_opened/links_as_text"))
+row("A day of 20 photos opened, its text painted", "%.2f ms" % o, "links as text %.2f ms" % b,
+    "%.2f x" % (o / b), "<= 1.1 x", o / b <= 1.1)
+t = ms(picture("all_shown/cold"))
+row("All 20 photos shown, no thumbnail kept (%.1f MB each)" % picture("all_shown/cold")["photo_mb"],
+    "%.0f ms" % t, "", "", "< 2 s", t < 2000)
+t = ms(picture("all_shown/from_cache"))
+row("All 20 photos shown from their thumbnails, in a new window", "%.0f ms" % t, "", "", "< 200 ms", t < 200)
+above, text = [int(v) for v in (results / "pictures-memory.txt").read_text().split()[1:3]]
+row("Resident memory with the 20 photos shown and scrolled through", "+%.1f MiB" % (above / 1024),
+    "links as text %.1f MiB" % (text / 1024), "+%.1f MiB" % (above / 1024), "<= +40 MiB", above <= 40 * 1024)
+
 skip = ms(ini["config_flush/start_pass_skipping_equal_saves"])
 write = ms(ini["config_flush/start_pass_writing_both_saves"])
 

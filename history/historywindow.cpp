@@ -17,6 +17,7 @@
 
 #include "entries/entrytext.h"
 #include "entries/history.h"
+#include "pictures/picturetextedit.h"
 #include "text/dates.h"
 
 namespace {
@@ -53,6 +54,7 @@ THistoryWindow::THistoryWindow(const std::string& saveDir, const marrowleaf::Ent
   setObjectName(QStringLiteral("HistoryWindow"));
   setWindowTitle(tr("History of %1").arg(entryName));
   CreateLayout();
+  HistoryPreview->SetDiary(saveDir);
   if (!shown) {
     HistoryStatus->setText(tr("No entry is shown, so there is no history to show."));
     return;
@@ -72,7 +74,7 @@ void THistoryWindow::CreateLayout() {
   HistoryStatus->setObjectName(QStringLiteral("HistoryStatus"));
   HistoryList = new QListWidget(this);
   HistoryList->setObjectName(QStringLiteral("HistoryList"));
-  HistoryPreview = new QPlainTextEdit(this);
+  HistoryPreview = new TPictureTextEdit(this);
   HistoryPreview->setObjectName(QStringLiteral("HistoryPreview"));
   HistoryPreview->setReadOnly(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -12,11 +12,12 @@
 
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
+class TPictureTextEdit;
 
 // The earlier versions of one entry, newest first, with the text the entry file holds now at the
-// top: a preview of the chosen one, and "Restore", which hands its text to the main window as a
+// top: a preview of the chosen one (its pictures shown, as a sync tool's conflict copy links the
+// same pictures), and "Restore", which hands its text to the main window as a
 // change of the text area. Nothing here writes a file.
 class THistoryWindow : public QDialog {
   Q_OBJECT
@@ -42,7 +43,7 @@ class THistoryWindow : public QDialog {
 
   QLabel* HistoryStatus = nullptr;
   QListWidget* HistoryList = nullptr;
-  QPlainTextEdit* HistoryPreview = nullptr;
+  TPictureTextEdit* HistoryPreview = nullptr;  // a version's pictures shown as the entry's
   QPushButton* HistoryRestore = nullptr;
   QStringList texts;  // row by row, as the text area would show them
   bool hasCurrent = false;

@@ -192,7 +192,7 @@ void TForm1::CreateMenu() {
   Look1->setObjectName(QStringLiteral("Look1"));
   Impo1 = N1->addAction(tr("&Import…"));
   Impo1->setObjectName(QStringLiteral("Impo1"));
-  Pict1 = N1->addAction(tr("Insert &Picture…"));
+  Pict1 = N1->addAction(tr("I&nsert Picture…"));
   Pict1->setObjectName(QStringLiteral("Pict1"));
   Pict1->setEnabled(false);  // until an entry is shown
   Exi1 = N1->addAction(tr("E&xit"));

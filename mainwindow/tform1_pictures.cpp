@@ -75,7 +75,7 @@ void TForm1::AddPictureItems(QMenu* menu, int position) {
     connect(open, &QAction::triggered, this,
             [this, picture = *path] { Guard([&] { inputarea->OpenPicture(picture); }); });
   }
-  QAction* insert = menu->addAction(tr("Insert &Picture…"));
+  QAction* insert = menu->addAction(tr("I&nsert Picture…"));
   insert->setObjectName(QStringLiteral("InsertPicture"));
   insert->setEnabled(entryLoaded);
   connect(insert, &QAction::triggered, this, [this] { Guard([this] { Pict1Click(); }); });

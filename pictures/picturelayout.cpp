@@ -95,9 +95,11 @@ void TPictureLayout::MeasuresChanged() {
 void TPictureLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
   QTextDocument* doc = document();
   if (from == 0 && charsAdded >= doc->characterCount() - 1) {
-    // A new text (an entry loaded): the layouts of the old one are gone.
+    // A new text (an entry loaded): the layouts of the old one are gone. A text of one block
+    // may be repainted as that block alone: its pictures' room changes the scroll bar too.
     links.clear();
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+    if (doc->blockCount() == 1 && !LinksOf(doc->firstBlock()).rooms.empty()) MeasuresChanged();
     return;
   }
   // A change within one block: the plain layout repaints that block alone when its height stays.

@@ -21,6 +21,8 @@ echo "== entry files"; "$b/entry_bench" $opts > "$out/entry.json"
 echo "== window"; "$b/window_bench" $opts > "$out/window.json"
 "$b/window_bench" --search-memory > "$out/search-memory.txt" 2> /dev/null
 "$b/window_bench" --export-memory > "$out/export-memory.txt" 2> /dev/null
+echo "== pictures"; "$b/pictures_bench" $opts > "$out/pictures.json"
+"$b/pictures_bench" --memory > "$out/pictures-memory.txt" 2> /dev/null
 echo "== start-up"; "$top/bench/startup.sh" "$top/build/default" 15 > "$out/startup.txt"
 python3 "$top/bench/report.py" "$out" "$top/docs"
 echo "wrote docs/performance.md and docs/performance.svg"

@@ -520,6 +520,38 @@ Der neue Eintrag beginnt leer.</translation>
         <source>&amp;Import…</source>
         <translation>&amp;Importieren…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Bild ei&amp;nfügen…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>Das Bild %1 konnte nicht gelesen werden:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 ist kein Bild, das das Tagebuch zeigen kann (PNG, JPEG, GIF, BMP oder WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>Das Bild konnte nicht bei %1 abgelegt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -947,6 +979,29 @@ Der neue Eintrag beginnt leer.</translation>
             <numerusform>%1: %Ln Wort</numerusform>
             <numerusform>%1: %Ln Wörter</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Bild nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Bild außerhalb des Tagebuchs: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Kein Bild: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>Bild kann nicht angezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Bild: %1</translation>
     </message>
 </context>
 <context>

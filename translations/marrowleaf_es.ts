@@ -520,6 +520,38 @@ La nueva entrada empieza vacía.</translation>
         <source>&amp;Import…</source>
         <translation>Imp&amp;ortar…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Insertar i&amp;magen…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insertar imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>No se pudo leer la imagen %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 no es una imagen que el diario pueda mostrar (PNG, JPEG, GIF, BMP o WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>No se pudo guardar la imagen con %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Abrir imagen</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -947,6 +979,29 @@ La nueva entrada empieza vacía.</translation>
             <numerusform>%1: %Ln palabra</numerusform>
             <numerusform>%1: %Ln palabras</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Imagen no encontrada: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Imagen fuera del diario: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>No es una imagen: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>No se puede mostrar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Imagen: %1</translation>
     </message>
 </context>
 <context>

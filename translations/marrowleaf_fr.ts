@@ -520,6 +520,38 @@ La nouvelle entrée commence vide.</translation>
         <source>&amp;Import…</source>
         <translation>Imp&amp;orter…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Insérer une ima&amp;ge…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insérer une image</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>L&apos;image %1 n&apos;a pas pu être lue&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 n&apos;est pas une image que le journal peut afficher (PNG, JPEG, GIF, BMP ou WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>L&apos;image n&apos;a pas pu être conservée avec %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Ouvrir l&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -947,6 +979,29 @@ La nouvelle entrée commence vide.</translation>
             <numerusform>%1&#xa0;: %Ln mot</numerusform>
             <numerusform>%1&#xa0;: %Ln mots</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Image introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Image hors du journal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Pas une image&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>Image impossible à afficher&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Image&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,38 @@ La nuova voce inizia vuota.</translation>
         <source>&amp;Import…</source>
         <translation>Imp&amp;orta…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Inserisci imma&amp;gine…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Inserisci immagine</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>Impossibile leggere l&apos;immagine %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 non è un&apos;immagine che il diario può mostrare (PNG, JPEG, GIF, BMP o WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>Impossibile conservare l&apos;immagine con la %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Apri immagine</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -947,6 +979,29 @@ La nuova voce inizia vuota.</translation>
             <numerusform>%1: %Ln parola</numerusform>
             <numerusform>%1: %Ln parole</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Immagine non trovata: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Immagine fuori dal diario: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Non è un&apos;immagine: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>Impossibile mostrare l&apos;immagine: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Immagine: %1</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,38 @@ The new entry starts empty.</source>
         <source>&amp;Import…</source>
         <translation>インポート(&amp;I)…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>画像を挿入(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>画像を挿入</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>画像 (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>画像 %1 を読み込めませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 は日記で表示できる画像ではありません (PNG、JPEG、GIF、BMP、WebP)。</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>画像を%1に保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>画像を開く</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -923,6 +955,29 @@ The new entry starts empty.</source>
         <translation>
             <numerusform>%1: %Ln 語</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>画像が見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>日記の外にある画像: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>画像ではありません: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>画像を表示できません: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>画像: %1</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,38 @@ The new entry starts empty.</source>
         <source>&amp;Import…</source>
         <translation>가져오기(&amp;I)…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>그림 삽입(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>그림 삽입</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>그림 (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>그림 %1을(를) 읽을 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1은(는) 일기에서 보여 줄 수 있는 그림이 아닙니다 (PNG, JPEG, GIF, BMP, WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>그림을 %1에 보관할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>그림 열기</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -923,6 +955,29 @@ The new entry starts empty.</source>
         <translation>
             <numerusform>%1: %Ln단어</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>그림을 찾을 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>일기 밖에 있는 그림: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>그림이 아님: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>그림을 표시할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>그림: %1</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,38 @@ De nieuwe notitie begint leeg.</translation>
         <source>&amp;Import…</source>
         <translation>&amp;Importeren…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Afbeelding in&amp;voegen…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Afbeelding invoegen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Afbeeldingen (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>De afbeelding %1 kon niet worden gelezen:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 is geen afbeelding die het dagboek kan tonen (PNG, JPEG, GIF, BMP of WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>De afbeelding kon niet bij %1 worden bewaard:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Afbeelding openen</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -947,6 +979,29 @@ De nieuwe notitie begint leeg.</translation>
             <numerusform>%1: %Ln woord</numerusform>
             <numerusform>%1: %Ln woorden</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Afbeelding niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Afbeelding buiten het dagboek: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Geen afbeelding: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>Afbeelding kan niet worden getoond: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Afbeelding: %1</translation>
     </message>
 </context>
 <context>

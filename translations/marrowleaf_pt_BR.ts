@@ -520,6 +520,38 @@ A nova entrada começa vazia.</translation>
         <source>&amp;Import…</source>
         <translation>Im&amp;portar…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Inserir &amp;imagem…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Inserir imagem</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imagens (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>Não foi possível ler a imagem %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 não é uma imagem que o diário consiga mostrar (PNG, JPEG, GIF, BMP ou WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>Não foi possível guardar a imagem com a %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Abrir imagem</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -947,6 +979,29 @@ A nova entrada começa vazia.</translation>
             <numerusform>%1: %Ln palavra</numerusform>
             <numerusform>%1: %Ln palavras</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Imagem não encontrada: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Imagem fora do diário: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Não é uma imagem: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>Não é possível mostrar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Imagem: %1</translation>
     </message>
 </context>
 <context>

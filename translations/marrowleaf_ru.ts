@@ -524,6 +524,38 @@ The new entry starts empty.</source>
         <source>&amp;Import…</source>
         <translation>Импор&amp;т…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>Вставить изо&amp;бражение…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Вставить изображение</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Изображения (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>Не удалось прочитать изображение %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 — не изображение, которое дневник может показать (PNG, JPEG, GIF, BMP или WebP).</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>Не удалось сохранить изображение в %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Открыть изображение</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -971,6 +1003,29 @@ The new entry starts empty.</source>
             <numerusform>%1: %Ln слова</numerusform>
             <numerusform>%1: %Ln слов</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>Изображение не найдено: %1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>Изображение вне дневника: %1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Не изображение: %1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>Невозможно показать изображение: %1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Изображение: %1</translation>
     </message>
 </context>
 <context>

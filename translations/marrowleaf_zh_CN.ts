@@ -516,6 +516,38 @@ The new entry starts empty.</source>
         <source>&amp;Import…</source>
         <translation>导入(&amp;I)…</translation>
     </message>
+    <message>
+        <source>I&amp;nsert Picture…</source>
+        <translation>插入图片(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>插入图片</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be read:
+%2</source>
+        <translation>无法读取图片 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the diary can show (PNG, JPEG, GIF, BMP or WebP).</source>
+        <translation>%1 不是日记能够显示的图片（PNG、JPEG、GIF、BMP 或 WebP）。</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept with %1:
+%2</source>
+        <translation>无法将图片保存到%1：
+%2</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>打开图片</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
@@ -923,6 +955,29 @@ The new entry starts empty.</source>
         <translation>
             <numerusform>%1：%Ln 字</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TPictureTextEdit</name>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation>找不到图片：%1</translation>
+    </message>
+    <message>
+        <source>Picture outside the diary: %1</source>
+        <translation>日记之外的图片：%1</translation>
+    </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>不是图片：%1</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown: %1</source>
+        <translation>无法显示图片：%1</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>图片：%1</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -423,6 +424,31 @@ class PicturesTest : public WindowTest {
     }
     QCOMPARE(heard, (QStringList{QStringLiteral("Picture: a harbour at dusk"),
                                  QStringLiteral("Picture: b.jpeg")}));
+  }
+
+  void a_sync_tools_conflict_copy_shows_the_same_pictures_in_the_history() {
+    WriteBytes(QStringLiteral("attachments/a.png"), Encoded(Pattern(80, 60), "PNG"));
+    WriteBytes(Path(kToday, 0), QByteArray("mine\0", 5));
+    WriteBytes(QStringLiteral("2026/12/8_0.sync-conflict-20261208-101530-ABCDEFG.txt"),
+               "theirs\r\n![](attachments/a.png)");
+    auto form = Start();
+    bool seen = false;
+    prompts.onDialog = [&](QDialog& dialog) {
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("HistoryList"));
+      auto* preview = dialog.findChild<TPictureTextEdit*>(QStringLiteral("HistoryPreview"));
+      for (int row = 0; row < list->count(); ++row) {
+        list->setCurrentRow(row);
+        if (!preview->toPlainText().startsWith(QStringLiteral("theirs"))) continue;
+        QTRY_COMPARE(preview->PictureState(QStringLiteral("attachments/a.png")), State::kShown);
+        QTRY_COMPARE(preview->PictureRect(QStringLiteral("attachments/a.png")).size(),
+                     QSize(80, 60));
+        seen = true;
+      }
+    };
+    form->findChild<QAction*>(QStringLiteral("Hist1"))->trigger();
+    QVERIFY(seen);
   }
 
   void the_photos_of_an_imported_day_one_export_show_in_their_entries() {
