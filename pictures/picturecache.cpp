@@ -6,9 +6,16 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "engines/pictures/pictures.h"
@@ -170,6 +177,7 @@ void TPictureCache::SetDiary(const std::string& dir) {
   saveDir = dir;
   ++generation;
   pool.clear();
+  waiting.clear();
   pictures.clear();
   pending = 0;
 }
@@ -203,7 +211,25 @@ void TPictureCache::RetryFailed() {
 void TPictureCache::Start(const QString& path, Picture& picture, int step) {
   picture.wanted = step;
   ++pending;
+  // The decoders start once the window has handled what it is doing (a text being shown is
+  // painted first): on a machine of two processors they would take both from it.
+  waiting.emplace_back(path, step);
+  if (waiting.size() == 1) {
+    QTimer::singleShot(0, this, [this, at = generation] {
+      if (at != generation) return;
+      for (const auto& [file, size] : std::exchange(waiting, {})) Decode(file, size);
+    });
+  }
+}
+
+void TPictureCache::Decode(const QString& path, int step) {
   pool.start([this, path, step, dir = saveDir, folder = cacheFolder, at = generation] {
+#ifdef __linux__
+    // Below the window's own thread: it is served first whenever both want a processor.
+    static thread_local const bool lowered =
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), 10) == 0;
+    (void)lowered;
+#endif
     Result result{at, path, State::kLoading, {}, {}, step};
     ToKeep keep;
     const marrowleaf::PicturePlace place = marrowleaf::LocatePicture(dir, path);

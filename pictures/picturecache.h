@@ -10,6 +10,8 @@
 #include <QThreadPool>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The pictures a text links, decoded off the window's thread, each once for a size, and kept as
 // thumbnails in the user's cache folder (never in the diary, which sync tools carry), named by
@@ -61,6 +63,7 @@ class TPictureCache : public QObject {
  private:
   struct Result;
   void Start(const QString& path, Picture& picture, int step);
+  void Decode(const QString& path, int step);  // on the pool
   void Finish(const Result& result);
   void Trim();  // keeps the thumbnails in memory within their budget
 
@@ -68,6 +71,7 @@ class TPictureCache : public QObject {
   std::string saveDir;
   QHash<QString, Picture> pictures;
   QThreadPool pool;
+  std::vector<std::pair<QString, int>> waiting;  // to start once the window is done
   int generation = 0;  // of the diary: results for another one are dropped
   int pending = 0;
   quint64 uses = 0;

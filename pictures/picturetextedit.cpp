@@ -176,14 +176,24 @@ void TPictureTextEdit::Draw(QPainter& painter, const Placed& placed) {
     }
     painter.drawImage(rect.topLeft(), image);
   } else {
-    // A line naming the file, in the frame a picture would have.
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::PlaceholderText));
-    const QRect inside = rect.adjusted(6, 0, -6, 0);
-    painter.drawText(
-        inside, Qt::AlignVCenter | Qt::AlignLeft,
-        fontMetrics().elidedText(Placeholder(path, picture), Qt::ElideMiddle, inside.width()));
+    // A line naming the file, in the frame a picture would have: the frame half way between the
+    // placeholder's colour and the background, which every theme sets apart, drawn opaque (the
+    // raster engine's fast path: a key typed beside it repaints it).
+    const QColor text = palette().color(QPalette::PlaceholderText);
+    const QColor base = palette().color(QPalette::Base);
+    const QColor frame((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                       (text.blue() + base.blue()) / 2);
+    painter.fillRect(QRect(rect.topLeft(), QSize(rect.width(), 1)), frame);
+    painter.fillRect(QRect(rect.bottomLeft(), QSize(rect.width(), 1)), frame);
+    painter.fillRect(QRect(rect.topLeft(), QSize(1, rect.height())), frame);
+    painter.fillRect(QRect(rect.topRight(), QSize(1, rect.height())), frame);
+    const QString said = Placeholder(path, picture);
+    if (!said.isEmpty()) {
+      painter.setPen(text);
+      const QRect inside = rect.adjusted(6, 0, -6, 0);
+      painter.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft,
+                       fontMetrics().elidedText(said, Qt::ElideMiddle, inside.width()));
+    }
   }
   // A selection that holds the link holds the picture: it is tinted as the text is.
   const QTextCursor cursor = textCursor();
