@@ -62,8 +62,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The dependencies are those of the linked shared libraries, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's image plug-ins bring WebP, which the text area then shows beside PNG, JPEG, GIF and BMP.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-ipafont-gothic, hunspell-en-us | hunspell-dictionary, qt6-translations-l10n")
+    "fonts-ipafont-gothic, hunspell-en-us | hunspell-dictionary, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 include(CPack)

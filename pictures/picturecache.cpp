@@ -61,8 +61,13 @@ void Keep(const QString& file, const QByteArray& bytes) {
   }
 }
 
+// Named by the file's whole path: a diary started in another folder has other files.
 QString KnownName(const QString& folder, const std::string& file) {
-  return folder + QStringLiteral("/known/") + QString::fromStdString(marrowleaf::ContentKey(file));
+  const QByteArray whole = QFile::encodeName(
+      QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).absoluteFilePath());
+  return folder + QStringLiteral("/known/") +
+         QString::fromStdString(
+             marrowleaf::ContentKey({whole.constData(), static_cast<size_t>(whole.size())}));
 }
 
 QByteArray Identity(const marrowleaf::FileState& state) {
