@@ -93,7 +93,7 @@ void TForm1::AnnounceDrafts() {
     if (draft.entryPath.rfind(diary + '/', 0) != 0) continue;
     const marrowleaf::EntryRead now = marrowleaf::ReadEntryFile(draft.entryPath);
     // A draft is the entry's bytes without their NUL; one an earlier version wrote may hold it.
-    if (now.ok && now.text == std::string_view(draft.bytes).substr(0, draft.bytes.find('\0'))) {
+    if (now.ok && now.text == marrowleaf::EntryTextOf(draft.bytes)) {
       marrowleaf::RemoveFile(draft.path);  // the entry holds that text already
       continue;
     }

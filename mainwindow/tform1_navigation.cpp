@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "entries/monthlisting.h"
+#include "entries/diarywalk.h"
 #include "export/exportwindow.h"
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"

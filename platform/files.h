@@ -124,21 +124,29 @@ bool ListFolder(const std::string& path, const std::function<bool(std::string_vi
 
 // Reads many small files of one folder: the folder is opened once, each file by its name in it,
 // into a buffer of its own that is reused (and never cleared first), in as few calls as the
-// file's size allows.
+// file's size allows. Only a regular file (links followed) of at most `limit` bytes is read: a
+// FIFO could hang the reader, and a link to a device such as /dev/zero would never end.
 class FolderReader {
  public:
+  enum class Failure { kNone, kMissing, kNotAFile, kTooLarge, kUnreadable };
   explicit FolderReader(const std::string& folder);
   ~FolderReader();
   FolderReader(const FolderReader&) = delete;
   FolderReader& operator=(const FolderReader&) = delete;
   // The whole regular file `name` of the folder, valid until the next Read; false if it cannot
-  // be read.
-  bool Read(std::string_view name, std::string_view& bytes);
+  // be read, with Why() and Error() (in words) saying why.
+  bool Read(std::string_view name, std::string_view& bytes, size_t limit = SIZE_MAX);
+  Failure Why() const { return failure; }
+  const std::string& Error() const { return error; }
 
  private:
+  bool Fail(Failure why, std::string words);
   int folder = -1;
+  int folderErrno = 0;
   std::unique_ptr<char[]> buffer;
   size_t capacity = 0;
+  Failure failure = Failure::kNone;
+  std::string error;
 };
 
 // Follows a chain of symbolic links to the path that a write should really go to, so that a

@@ -160,11 +160,15 @@ void TTagsWindow::Refresh() {
           Qt::QueuedConnection);
     };
   }
-  reading =
-      QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), stop = cancelled,
-                         unsaved = std::move(unsaved), early = std::move(early)] {
-        return marrowleaf::ListDiaryTags(dir, tabs, *stop, unsaved ? &*unsaved : nullptr, early);
-      });
+  reading = QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
+                               stop = cancelled, unsaved = std::move(unsaved),
+                               early = std::move(early)] {
+    const marrowleaf::DiaryWalk walk(dir,
+                                     marrowleaf::EveryEntry(tabs, marrowleaf::Order::kNewestFirst,
+                                                            unsaved ? &*unsaved : nullptr),
+                                     *stop);
+    return marrowleaf::ListDiaryTags(walk, early);
+  });
   auto* done = new QFutureWatcher<marrowleaf::TagTallies>(this);
   connect(done, &QFutureWatcher<marrowleaf::TagTallies>::finished, this, [this, done, mine] {
     done->deleteLater();
@@ -285,7 +289,8 @@ void TTagsWindow::RenameChosen(const QString& typed) {
   rename->plan = QtConcurrent::run(
       [dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key, shown, to, held] {
         const std::atomic<bool> never{false};
-        return marrowleaf::PlanTagRename(dir, tabs, key, shown, to, never, held ? &*held : nullptr);
+        const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), never);
+        return marrowleaf::PlanTagRename(walk, key, shown, to, held ? &*held : nullptr);
       });
   auto* planned = new QFutureWatcher<marrowleaf::TagRenamePlan>(this);
   connect(planned, &QFutureWatcher<marrowleaf::TagRenamePlan>::finished, this, [this, planned] {

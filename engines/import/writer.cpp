@@ -8,6 +8,7 @@
 #include <set>
 #include <tuple>
 
+#include "entries/diarywalk.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -153,16 +154,15 @@ struct Existing {
   std::string error;
 };
 
-Existing ReadExisting(const std::string& path) {
+Existing ReadExisting(const std::string& saveDir, const EntryKey& key) {
   Existing existing;
-  existing.exists = IsFile(path);
-  if (!existing.exists) return existing;
-  const EntryRead read = ReadEntryFile(path);
-  if (!read.ok) {
-    existing.error = read.error;
+  const EntryBytes read = ReadOneEntry(saveDir, key);
+  existing.exists = read.exists;
+  if (!read.read) {
+    existing.error = read.skipped.error;
     return existing;
   }
-  EntryText shown = EntryBytesToText(read.text);
+  EntryText shown = EntryBytesToText(read.Text());
   existing.readable = true;
   existing.text = std::move(shown.text);
   existing.format = shown.format;
@@ -266,10 +266,9 @@ Plan MakePlan(const std::string& saveDir, const Source& source,
         {static_cast<uint16_t>(std::get<0>(key)), static_cast<uint16_t>(std::get<1>(key)),
          static_cast<uint16_t>(std::get<2>(key)), std::get<3>(key)},
         std::move(entries)};
-    const std::string path = EntryPath(saveDir, day.key);
-    if (IsFile(path)) {
+    const Existing existing = ReadExisting(saveDir, day.key);
+    if (existing.exists) {
       ++plan.daysHoldingEntry;
-      const Existing existing = ReadExisting(path);
       if (existing.readable && Missing(existing, DaySections(source, day)).empty()) {
         ++plan.daysImported;
       }
@@ -298,7 +297,7 @@ Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& 
     for (size_t i = 0; i < day.entries.size(); ++i) {
       sections.push_back(Section(source.entries[day.entries[i]], copies[i]));
     }
-    const Existing existing = ReadExisting(path);
+    const Existing existing = ReadExisting(saveDir, day.key);
     if (existing.exists && !existing.readable) {
       applied.failures.push_back({day.key, existing.error});
       continue;

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "engines/search/search.h"
+#include "entries/diarywalk.h"
 #include "entries/entryfiles.h"
 #include "entries/history.h"
 
@@ -36,12 +36,11 @@ struct DiaryTag {
 // The tags of the tallies, by key.
 std::vector<DiaryTag> TagRows(const TagTallies& tallies);
 
-// Every tag of the diary's entries (those the calendar counts, as SearchDiary walks them; the
-// `unsaved` text stands for its entry). Ends early, with what it has, once `cancelled` is set.
-// `early`, when given, first hears the tags of the newest three months alone, read before the
-// rest: a list can show them while the older years are read.
-TagTallies ListDiaryTags(const std::string& saveDir, int tabCount,
-                         const std::atomic<bool>& cancelled, const UnsavedEntry* unsaved = nullptr,
+// Every tag of the diary's entries, as the walk (newest first) gives them; the unsaved text of its
+// scope stands for its entry. Ends early, with what it has, once the walk is cancelled. `early`,
+// when given, first hears the tags of the newest three months alone, read before the rest: a
+// list can show them while the older years are read.
+TagTallies ListDiaryTags(const DiaryWalk& walk,
                          const std::function<void(const TagTallies&)>& early = {});
 
 // Why an entry holding the tag was not renamed.
@@ -64,12 +63,11 @@ struct TagRenamePlan {
   std::vector<std::pair<EntryKey, RenameSkip>> skipped;
 };
 
-// Reads every entry holding the tag of `key` (or one nested under it) and makes its renamed text
-// (RenameTag, with the tag list's `shown` form). The entry `modified` names, when given, is the
-// one whose text the window holds unsaved: it is skipped. Nothing is written.
-TagRenamePlan PlanTagRename(const std::string& saveDir, int tabCount, const QString& key,
-                            const QString& shown, const QString& to,
-                            const std::atomic<bool>& cancelled, const EntryKey* modified = nullptr);
+// Reads every entry of the walk holding the tag of `key` (or one nested under it) and makes its
+// renamed text (RenameTag, with the tag list's `shown` form). The entry `modified` names, when
+// given, is the one whose text the window holds unsaved: it is skipped. Nothing is written.
+TagRenamePlan PlanTagRename(const DiaryWalk& walk, const QString& key, const QString& shown,
+                            const QString& to, const EntryKey* modified = nullptr);
 
 // Saves one planned entry through the save step, keeping its earlier bytes in its history;
 // an entry changed since the plan read it is left as it is (`displaced`).

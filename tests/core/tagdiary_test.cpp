@@ -28,7 +28,8 @@ class TagDiary : public ::testing::Test {
     return out;
   }
   std::vector<std::string> Rows(const UnsavedEntry* unsaved = nullptr) {
-    return Rows(ListDiaryTags(dir.path(), 2, cancelled, unsaved));
+    return Rows(ListDiaryTags(
+        DiaryWalk(dir.path(), EveryEntry(2, Order::kNewestFirst, unsaved), cancelled)));
   }
   testutil::TempDir dir;
   std::atomic<bool> cancelled{false};
@@ -52,7 +53,7 @@ TEST_F(TagDiary, TheNewestThreeMonthsAreHeardFirstThenTheWholeDiary) {
   }
   Entry("2025/9/30_0.txt", "#older #Monthly");
   std::vector<std::vector<std::string>> early;
-  const TagTallies all = ListDiaryTags(dir.path(), 2, cancelled, nullptr,
+  const TagTallies all = ListDiaryTags(DiaryWalk(dir.path(), EveryEntry(2), cancelled),
                                        [&](const TagTallies& t) { early.push_back(Rows(t)); });
   EXPECT_EQ(early, (std::vector<std::vector<std::string>>{{"monthly 3"}}));
   EXPECT_EQ(Rows(all), (std::vector<std::string>{"monthly 4", "older 1"}));
@@ -69,8 +70,8 @@ TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
   Entry("2026/3/5_0.txt", "#river changed behind the rename's back");
   const EntryKey modified{2026, 3, 4, 0};
   TagRenamePlan plan =
-      PlanTagRename(dir.path(), 1, QStringLiteral("river"), QStringLiteral("river"),
-                    QStringLiteral("stream"), cancelled, &modified);
+      PlanTagRename(DiaryWalk(dir.path(), EveryEntry(1), cancelled), QStringLiteral("river"),
+                    QStringLiteral("river"), QStringLiteral("stream"), &modified);
   ASSERT_EQ(plan.entries.size(), 4u);
   ASSERT_EQ(plan.skipped.size(), 1u);
   EXPECT_EQ(plan.skipped[0].second, RenameSkip::kModifiedInWindow);
@@ -92,8 +93,8 @@ TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
   ASSERT_EQ(versions.size(), 1u);
   EXPECT_EQ(ReadVersion(versions[0].path), first);
 
-  plan = PlanTagRename(dir.path(), 1, QStringLiteral("stream"), QStringLiteral("stream"),
-                       QStringLiteral("river"), cancelled);
+  plan = PlanTagRename(DiaryWalk(dir.path(), EveryEntry(1), cancelled), QStringLiteral("stream"),
+                       QStringLiteral("stream"), QStringLiteral("river"));
   for (const PlannedRename& entry : plan.entries)
     EXPECT_TRUE(ApplyTagRename(dir.path(), entry).entry.ok);
   EXPECT_EQ(Read("2026/3/1_0.txt"), first);
