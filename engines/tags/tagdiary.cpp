@@ -7,6 +7,7 @@
 #include <functional>
 #include <iterator>
 
+#include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "text/tags.h"
 
@@ -104,7 +105,7 @@ TagTallies ListDiaryTags(const DiaryWalk& walk,
 }
 
 TagRenamePlan PlanTagRename(const DiaryWalk& walk, const QString& key, const QString& shown,
-                            const QString& to, const EntryKey* modified) {
+                            const QString& to) {
   TagRenamePlan all;
   walk.Map<TagRenamePlan>(
       [&](const Month& month) {
@@ -117,10 +118,6 @@ TagRenamePlan PlanTagRename(const DiaryWalk& walk, const QString& key, const QSt
           int renamed = 0;
           const QString text = RenameTag(shownText.text, key, shown, to, &renamed);
           if (renamed == 0) return;
-          if (modified != nullptr && *modified == entry.key) {
-            plan.skipped.emplace_back(entry.key, RenameSkip::kModifiedInWindow);
-            return;
-          }
           // Only the tag's characters may change: the entry stays in its encoding, and its new
           // bytes read back as the new text, so that renaming back gives the bytes it had.
           EntryFormat format = shownText.format;
@@ -128,26 +125,20 @@ TagRenamePlan PlanTagRename(const DiaryWalk& walk, const QString& key, const QSt
           const EntryText again = EntryBytesToText(out);
           if (format.encoding != shownText.format.encoding ||
               again.format.encoding != format.encoding || again.text != text) {
-            plan.skipped.emplace_back(entry.key, RenameSkip::kEncoding);
+            plan.encoding.push_back(entry.key);
             return;
           }
-          plan.entries.push_back({entry.key, HashBytes(entry.file), std::move(out),
+          plan.entries.push_back({entry.key, true, HashBytes(entry.file), std::move(out),
                                   std::string(entry.file.substr(bytes.size()))});
         });
         return plan;
       },
       [&](TagRenamePlan& month) {
         std::move(month.entries.begin(), month.entries.end(), std::back_inserter(all.entries));
-        all.skipped.insert(all.skipped.end(), month.skipped.begin(), month.skipped.end());
+        all.encoding.insert(all.encoding.end(), month.encoding.begin(), month.encoding.end());
         return true;
       });
   return all;
-}
-
-EntrySave ApplyTagRename(const std::string& saveDir, const PlannedRename& entry) {
-  const EntryState read{{}, entry.readHash};
-  const InPlace inPlace{entry.end};
-  return SaveEntryKeepingHistory(saveDir, entry.key, entry.text, &read, &inPlace);
 }
 
 }  // namespace marrowleaf
