@@ -19,6 +19,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "config/settings.h"
+#include "diary/diary.h"
 #include "widgets/prompts.h"
 
 namespace {
@@ -31,11 +32,11 @@ QString LongDate(const QDate& date) { return QLocale().toString(date, QLocale::L
 
 }  // namespace
 
-TImportWindow::TImportWindow(TPrompts& p, std::string dir, QStringList titles, QWidget* parent)
+TImportWindow::TImportWindow(TPrompts& p, TDiary& d, QWidget* parent)
     : QDialog(parent),
       prompts(p),
-      saveDir(std::move(dir)),
-      tabTitles(std::move(titles)),
+      diary(d),
+      saveDir(d.SaveDir()),
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("ImportWindow"));
   setWindowTitle(tr("Import"));
@@ -86,7 +87,7 @@ void TImportWindow::CreateLayout() {
   form->addRow(sourceLabel, sourceRow);
   ImportTab = new QComboBox(this);
   ImportTab->setObjectName(QStringLiteral("ImportTab"));
-  ImportTab->addItems(tabTitles);
+  ImportTab->addItems(diary.TabTitles());
   ImportTab->setAccessibleName(tr("Tab"));
   form->addRow(tr("&Tab"), ImportTab);
   ImportSummary = new QPlainTextEdit(this);
@@ -134,7 +135,7 @@ void TImportWindow::SetSource(const QString& path) {
 }
 
 std::vector<QString> TImportWindow::TabList() const {
-  return std::vector<QString>(tabTitles.begin(), tabTitles.end());
+  return std::vector<QString>(diary.TabTitles().begin(), diary.TabTitles().end());
 }
 
 void TImportWindow::Examine() {
@@ -268,20 +269,15 @@ void TImportWindow::Import() {
   std::vector<QString> tabs = TabList();
   if (!examined.plan.newTabs.empty()) {
     QStringList journals;
-    std::vector<std::string> names;
-    for (const std::string& name : examined.plan.newTabs) {
-      journals << Utf8(name);
-      names.push_back(name);
-    }
+    for (const std::string& name : examined.plan.newTabs) journals << Utf8(name);
     // A new tab is the user's choice; without it the journal goes to the chosen tab.
     if (prompts.Confirm(this, tr("No tab is named after the journals %1. Add a tab of that "
                                  "name for each to the diary?")
                                   .arg(journals.join(QStringLiteral(", "))))) {
-      if (marrowleaf::AddTabsToFile(marrowleaf::kConfigFileName, names)) {
-        tabTitles += journals;
+      // Through the settings layer, into the diary's own config.ini; every window hears of it.
+      if (diary.AddTabs(journals)) {
         tabs = TabList();
         ImportTab->addItems(journals);
-        Q_EMIT tabsAdded(journals);
       } else {
         prompts.ShowWarning(this, tr("The new tabs could not be written to config.ini; those "
                                      "journals go to the chosen tab."));
@@ -352,7 +348,7 @@ void TImportWindow::Finished() {
   // The diary changed: a plan made before it is stale.
   examined.plan.days.clear();
   importingSource = false;
-  Q_EMIT imported();
+  diary.NoteEntriesChanged();
 }
 
 QString TImportWindow::Summary() const { return ImportSummary->toPlainText(); }
