@@ -105,6 +105,10 @@ class ExclusiveFile {
   // when given, hears of every piece of `bytes` as it arrives, in order.
   bool ReadAll(std::string& bytes,
                const std::function<void(std::string_view piece)>& each = nullptr);
+  // Reads the file from its start in pieces through one buffer, never holding it whole (a large
+  // attachment); `each` stops the reading by saying false. False on a read error (Error() says
+  // which) or when `each` stopped it.
+  bool ReadPieces(const std::function<bool(std::string_view piece)>& each);
   FileState State() const;
   // Closes now and releases the lock; false if the close failed.
   bool Close();

@@ -283,6 +283,24 @@ bool ExclusiveFile::ReadAll(std::string& bytes,
   return true;
 }
 
+bool ExclusiveFile::ReadPieces(const std::function<bool(std::string_view piece)>& each) {
+  if (::lseek(handle, 0, SEEK_SET) != 0) {
+    error = ErrnoText(errno);
+    return false;
+  }
+  constexpr size_t kPiece = 256 * 1024;
+  const std::unique_ptr<char[]> buffer(new char[kPiece]);
+  for (;;) {
+    size_t got = 0;
+    if (!ReadUpTo(handle, buffer.get(), kPiece, got)) {
+      error = ErrnoText(errno);
+      return false;
+    }
+    if (got == 0) return true;
+    if (!each(std::string_view(buffer.get(), got))) return false;
+  }
+}
+
 FileState ExclusiveFile::State() const {
   struct stat st {};
   if (handle < 0 || ::fstat(handle, &st) != 0) return {};
