@@ -12,7 +12,7 @@ lupdate=/usr/lib/qt6/bin/lupdate
 # Every folder of the program's windows: each top-level folder but the core's and the tooling's.
 folders=$(cd "$top" && for d in */; do
   case "${d%/}" in
-    config | entries | text | engines | diary | platform | tests | bench | fuzz | build* | docs | packaging | scripts | \
+    config | crypto | entries | text | engines | diary | platform | tests | bench | fuzz | build* | docs | packaging | scripts | \
       translations | LICENSES) ;;
     *) echo "${d%/}" ;;
   esac

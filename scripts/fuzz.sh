@@ -9,7 +9,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 . "$top/scripts/deps.sh"
-marrowleaf_install_missing cmake ninja-build clang libclang-rt-14-dev qt6-base-dev libyaml-cpp-dev \
+marrowleaf_install_missing cmake ninja-build clang libclang-rt-14-dev qt6-base-dev libxxhash-dev libyaml-cpp-dev \
   libzip-dev libsodium-dev pkg-config
 cmake --preset fuzz -S "$top" > /dev/null
 cmake --build "$top/build/fuzz"
