@@ -49,6 +49,8 @@ FileState RegularFileState(const std::string& path);
 
 bool IsFile(const std::string& path);  // a regular file; directories and devices do not count
 bool IsDirectory(const std::string& path);
+// The bytes the user may still write on the file system of `path`; false where it cannot be told.
+bool FreeSpace(const std::string& path, uint64_t& bytes);
 // Whether anything at all has this name (a folder, a device, a link that leads nowhere). A name
 // that cannot be looked at (its folder may not be searched) counts as taken: only "no such name"
 // is its absence.

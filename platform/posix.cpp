@@ -6,6 +6,7 @@
 #include <iconv.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -137,6 +138,13 @@ bool IsFile(const std::string& path) {
 bool IsDirectory(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool FreeSpace(const std::string& path, uint64_t& bytes) {
+  struct statvfs fs {};
+  if (::statvfs(path.c_str(), &fs) != 0) return false;
+  bytes = static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize;
+  return true;
 }
 
 bool NameIsTaken(const std::string& path) {
