@@ -3,6 +3,7 @@
 #include "import/importwindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <array>
 
 #include "config/settings.h"
 #include "diary/diary.h"
@@ -94,9 +96,12 @@ void TImportWindow::CreateLayout() {
   ImportSummary->setObjectName(QStringLiteral("ImportSummary"));
   ImportSummary->setReadOnly(true);
   ImportSummary->setAccessibleName(tr("What the import will do"));
+  QStringList formats;
+  for (const SourceFormat* format : Formats()) {
+    formats << QCoreApplication::translate("ImportFormat", format->choose);
+  }
   ImportSummary->setPlaceholderText(
-      tr("Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, "
-         "RedNotebook's data folder or a Diaro backup (.zip)."));
+      tr("Choose a diary to import: %1.").arg(QLocale().createSeparatedList(formats)));
   ImportSummary->setMinimumSize(ImportSummary->fontMetrics().averageCharWidth() * 64,
                                 ImportSummary->fontMetrics().lineSpacing() * 18);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -161,12 +166,18 @@ void TImportWindow::Examine() {
 
 QString TImportWindow::IssueLines(const Source& source) const {
   QStringList lines;
+  std::array<size_t, static_cast<size_t>(Problem::kCount)> shown{};
   for (const Issue& issue : source.issues) {
     const QString where = Utf8(issue.where);
     const QString detail = Utf8(issue.detail);
     switch (issue.problem) {
       case Problem::kUnknownFormat:
         lines << tr("%1: not a diary that can be imported here").arg(where);
+        break;
+      case Problem::kEncrypted:
+        lines << tr("%1: an encrypted backup, which cannot be read; Diaro can write a backup "
+                    "without encryption (.zip) to import instead")
+                     .arg(where);
         break;
       case Problem::kUnreadable:
         lines << tr("%1: cannot be read (%2)").arg(where, detail);
@@ -180,9 +191,40 @@ QString TImportWindow::IssueLines(const Source& source) const {
       case Problem::kBadDate:
         lines << tr("%1: a date that does not exist (%2)").arg(where, detail);
         break;
+      case Problem::kNoEntryStart:
+        lines << tr("%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] "
+                    "or 2024-05-05 18:30; the line found there: %2")
+                     .arg(where, detail);
+        break;
       case Problem::kMissingAttachment:
         lines << tr("%1: the attachment %2 is missing; its link is kept").arg(where, detail);
         break;
+      case Problem::kBadAttachmentName:
+        lines << tr("%1: the attachment %2 has a name no file can have here; left out")
+                     .arg(where, detail);
+        break;
+      case Problem::kLinkLeadsOut:
+        lines << tr("%1: a link to a place outside the chosen folder; left out").arg(where);
+        break;
+      case Problem::kNotRegularFile:
+        lines << tr("%1: not a regular file (a pipe, a device or a socket); left out").arg(where);
+        break;
+      case Problem::kNotJournalDay:
+        lines << tr("%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out")
+                     .arg(where);
+        break;
+      case Problem::kEntityDropped:
+        lines << tr("%1: the XML entity %2 cannot be read; the text is imported without it")
+                     .arg(where, detail);
+        break;
+      case Problem::kCount:
+        break;
+    }
+    // A kind with more issues than kept: its count, after the last one shown.
+    const size_t kind = static_cast<size_t>(issue.problem);
+    if (++shown[kind] == Source::kIssuesKept && source.issueCounts[kind] > Source::kIssuesKept) {
+      lines << tr("…and %n more of this kind", nullptr,
+                  static_cast<int>(source.issueCounts[kind] - Source::kIssuesKept));
     }
   }
   QStringList unplaced;
@@ -218,21 +260,8 @@ void TImportWindow::ShowPlan() {
   const Source& source = *examined.source;
   const Plan& plan = examined.plan;
   QStringList lines;
-  switch (source.format) {
-    case Format::kDayOne:
-      lines << tr("A Day One export");
-      break;
-    case Format::kJrnl:
-      lines << tr("A jrnl journal");
-      break;
-    case Format::kRedNotebook:
-      lines << tr("A RedNotebook journal");
-      break;
-    case Format::kDiaro:
-      lines << tr("A Diaro backup");
-      break;
-    case Format::kUnknown:
-      break;
+  if (source.format != nullptr) {
+    lines << QCoreApplication::translate("ImportFormat", source.format->description);
   }
   if (plan.days.empty()) {
     lines << tr("Nothing to import.");
@@ -250,8 +279,15 @@ void TImportWindow::ShowPlan() {
       lines << tr("Days that hold this import already: %n (left as they are)", nullptr,
                   static_cast<int>(plan.daysImported));
     }
-    lines << tr("Attachments: %n (copied into the diary folder)", nullptr,
-                static_cast<int>(plan.attachments));
+    for (const auto& [tab, entries] : plan.inOtherTabs) {
+      lines << tr("Entries the diary holds already in the tab %1: %n (imported into this tab "
+                  "as well)",
+                  nullptr, static_cast<int>(entries))
+                   .arg(diary.TabTitles().value(tab, QString::number(tab)));
+    }
+    lines << tr("Attachments: %n (%1, copied into the diary folder)", nullptr,
+                static_cast<int>(plan.attachments))
+                 .arg(QLocale().formattedDataSize(static_cast<qint64>(plan.attachmentBytes)));
     if (!plan.newTabs.empty()) {
       QStringList journals;
       for (const std::string& name : plan.newTabs) journals << Utf8(name);
@@ -315,6 +351,18 @@ void TImportWindow::Import() {
 void TImportWindow::Finished() {
   const Applied applied = importing.result();
   QStringList lines;
+  if (applied.noRoom) {
+    lines << tr("Nothing was imported: the import needs %1, and the disk of the diary folder has "
+                "%2 free.")
+                 .arg(QLocale().formattedDataSize(static_cast<qint64>(applied.bytesNeeded)),
+                      QLocale().formattedDataSize(static_cast<qint64>(applied.bytesFree)));
+    ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                                IssueLines(*examined.source));
+    // The plan holds: with room made, Import may be pressed again.
+    importingSource = false;
+    ImportGo->setEnabled(true);
+    return;
+  }
   lines << (applied.cancelled ? tr("The import was cancelled.") : tr("The import is done."));
   lines << tr("New entries: %n", nullptr, static_cast<int>(applied.written));
   if (applied.added > 0) {

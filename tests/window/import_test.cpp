@@ -96,6 +96,20 @@ class ImportTest : public WindowTest {
     QVERIFY(QFile::exists(Path(QDate(2024, 5, 5), 2)));
   }
 
+  // A source of many bad records is summarised by kind, not with a line for each record.
+  void a_kind_of_issue_shows_its_first_lines_and_the_count_of_the_rest() {
+    auto form = Start();
+    const QString path = dir->filePath(QStringLiteral("bad.journal"));
+    WriteBytes(path, QByteArray("[2024-02-30 09:00:00 AM] Never\nx\n").repeated(25));
+    Open(*form, path, [&](TImportWindow& window) {
+      const QString summary = window.Summary();
+      QVERIFY2(summary.startsWith(QStringLiteral("A jrnl journal\nNothing to import.")),
+               qPrintable(summary));
+      QCOMPARE(summary.count(QStringLiteral("a date that does not exist")), 10);
+      QVERIFY(summary.contains(QStringLiteral("…and 15 more of this kind")));
+    });
+  }
+
   void cancel_leaves_every_entry_as_it_was_and_says_so() {
     auto form = Start();
     Open(*form, Journal(), [&](TImportWindow& window) {
