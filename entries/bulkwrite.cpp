@@ -29,8 +29,7 @@ BulkOutcome WriteInBulk(const std::string& saveDir, const BulkChange& change,
   }
   const EntryState read{{}, change.readHash};
   const InPlace asRead{change.end};
-  const EntrySave saved =
-      SaveEntryKeepingHistory(saveDir, change.key, change.text, &read, &asRead);
+  const EntrySave saved = SaveEntryKeepingHistory(saveDir, change.key, change.text, &read, &asRead);
   if (saved.entry.ok) {
     outcome.result = BulkResult::kChanged;
     if (!saved.version.ok) outcome.historyError = saved.version.error;

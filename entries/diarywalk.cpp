@@ -171,8 +171,15 @@ size_t DiaryWalk::SkipCount() const {
 }
 
 std::vector<Skipped> DiaryWalk::Skips() const {
-  const std::lock_guard<std::mutex> hold(skipLock);
-  return skips;
+  std::vector<Skipped> sorted;
+  {
+    const std::lock_guard<std::mutex> hold(skipLock);
+    sorted = skips;
+  }
+  // Months are read on several threads at once: in the order of their paths, whichever came first.
+  std::sort(sorted.begin(), sorted.end(),
+            [](const Skipped& a, const Skipped& b) { return a.path < b.path; });
+  return sorted;
 }
 
 std::string_view EntryBytes::Text() const { return EntryTextOf(file); }

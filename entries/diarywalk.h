@@ -105,7 +105,7 @@ class DiaryWalk {
   }
 
   bool Cancelled() const { return cancelled.load(std::memory_order_relaxed); }
-  // What was passed over so far: how many, and the first of them.
+  // What was passed over so far: how many, and the first of them in the order of their paths.
   size_t SkipCount() const;
   std::vector<Skipped> Skips() const;
   const std::string& SaveDir() const { return saveDir; }

@@ -285,12 +285,12 @@ void TTagsWindow::RenameChosen(const QString& typed) {
   rename->to = to;
   // The entries are read off the window's thread; then each is saved in a turn of the event loop
   // of its own, so that the window never waits for more than one entry.
-  rename->plan = QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key,
-                                    shown, to] {
-    const std::atomic<bool> never{false};
-    const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), never);
-    return marrowleaf::PlanTagRename(walk, key, shown, to);
-  });
+  rename->plan =
+      QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key, shown, to] {
+        const std::atomic<bool> never{false};
+        const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), never);
+        return marrowleaf::PlanTagRename(walk, key, shown, to);
+      });
   auto* planned = new QFutureWatcher<marrowleaf::TagRenamePlan>(this);
   connect(planned, &QFutureWatcher<marrowleaf::TagRenamePlan>::finished, this, [this, planned] {
     planned->deleteLater();

@@ -44,7 +44,7 @@ TagTallies ListDiaryTags(const DiaryWalk& walk,
 
 struct TagRenamePlan {
   std::vector<BulkChange> entries;  // each written with WriteInBulk
-  std::vector<EntryKey> encoding;  // entries whose encoding cannot hold the new name
+  std::vector<EntryKey> encoding;   // entries whose encoding cannot hold the new name
 };
 
 // Reads every entry of the walk holding the tag of `key` (or one nested under it) and makes its
