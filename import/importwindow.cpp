@@ -325,16 +325,19 @@ void TImportWindow::Import() {
   importingSource = true;
   const std::shared_ptr<const Source> source = examined.source;
   const int tab = std::max(0, ImportTab->currentIndex());
-  importing.setFuture(QtConcurrent::run(
-      [source, tabs, tab, dir = saveDir, stop = cancelled](QPromise<Applied>& promise) {
-        // Planned again: the diary may have changed since the summary.
-        const Plan plan = MakePlan(dir, *source, tabs, tab);
-        promise.setProgressRange(0, static_cast<int>(plan.days.size()));
-        promise.addResult(ApplyPlan(dir, *source, plan, [&](size_t done, size_t) {
+  importing.setFuture(QtConcurrent::run([source, tabs, tab, dir = saveDir, stop = cancelled,
+                                         diary = &diary](QPromise<Applied>& promise) {
+    // Planned again: the diary may have changed since the summary.
+    const Plan plan = MakePlan(dir, *source, tabs, tab);
+    promise.setProgressRange(0, static_cast<int>(plan.days.size()));
+    promise.addResult(ApplyPlan(
+        dir, *source, plan,
+        [&](size_t done, size_t) {
           promise.setProgressValue(static_cast<int>(done));
           return !stop->load();
-        }));
-      }));
+        },
+        [diary](const marrowleaf::EntryKey& key) { return diary->ShownModified(key); }));
+  }));
   auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
   progress->setObjectName(QStringLiteral("ImportProgress"));
   progress->setAttribute(Qt::WA_DeleteOnClose);
@@ -385,6 +388,11 @@ void TImportWindow::Finished() {
     lines << tr("Not imported, left as it was: %1 (%2)")
                  .arg(LongDate(QDate(failure.key.year, failure.key.month, failure.key.day)),
                       Utf8(failure.error));
+  }
+  for (const marrowleaf::EntryKey& key : applied.leftShown) {
+    lines << tr("Not imported, its changes in the diary window are not saved: %1 (import again "
+                "once they are)")
+                 .arg(LongDate(QDate(key.year, key.month, key.day)));
   }
   for (const Applied::Failure& failure : applied.historyFailures) {
     lines << tr("Imported, but its earlier text could not be kept in its history: %1 (%2)")

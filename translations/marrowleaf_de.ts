@@ -899,6 +899,10 @@ Der neue Eintrag beginnt leer.</translation>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>Nichts wurde importiert: Der Import braucht %1, und auf dem Datenträger des Tagebuchordners sind %2 frei.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Nicht importiert, seine Änderungen im Tagebuchfenster sind nicht gespeichert: %1 (erneut importieren, sobald sie es sind)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

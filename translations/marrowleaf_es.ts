@@ -899,6 +899,10 @@ La nueva entrada empieza vacía.</translation>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>No se importó nada: la importación necesita %1 y el disco de la carpeta del diario tiene %2 libres.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>No importado, sus cambios en la ventana del diario no están guardados: %1 (vuelva a importar cuando lo estén)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

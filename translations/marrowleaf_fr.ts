@@ -899,6 +899,10 @@ La nouvelle entrée commence vide.</translation>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>Rien n&apos;a été importé&#xa0;: l&apos;import a besoin de %1, et le disque du dossier du journal n&apos;a que %2 de libre.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Non importé, ses modifications dans la fenêtre du journal ne sont pas enregistrées : %1 (importez de nouveau une fois qu&apos;elles le sont)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

@@ -899,6 +899,10 @@ La nuova voce inizia vuota.</translation>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>Non è stato importato nulla: l&apos;importazione richiede %1 e il disco della cartella del diario ha %2 liberi.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Non importato, le sue modifiche nella finestra del diario non sono salvate: %1 (importa di nuovo quando lo sono)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

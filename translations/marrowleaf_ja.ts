@@ -877,6 +877,10 @@ The new entry starts empty.</source>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>何もインポートしませんでした: インポートには %1 必要ですが、日記フォルダーのディスクの空き容量は %2 です。</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>インポートしていません。日記ウィンドウでの変更が保存されていません: %1（保存してからもう一度インポートしてください）</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

@@ -877,6 +877,10 @@ The new entry starts empty.</source>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>아무것도 가져오지 않았습니다: 가져오기에 %1이(가) 필요하지만 일기장 폴더의 디스크에는 %2만 남아 있습니다.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>가져오지 않음, 일기 창에서 바꾼 내용이 저장되지 않았습니다: %1 (저장한 뒤 다시 가져오십시오)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

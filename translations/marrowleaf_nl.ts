@@ -899,6 +899,10 @@ De nieuwe notitie begint leeg.</translation>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>Er is niets geïmporteerd: de import heeft %1 nodig en de schijf van de dagboekmap heeft %2 vrij.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Niet geïmporteerd, de wijzigingen in het dagboekvenster zijn niet opgeslagen: %1 (importeer opnieuw zodra ze dat zijn)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

@@ -899,6 +899,10 @@ A nova entrada começa vazia.</translation>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>Nada foi importado: a importação precisa de %1, e o disco da pasta do diário tem %2 livres.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Não importado, suas alterações na janela do diário não estão salvas: %1 (importe de novo quando estiverem)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

@@ -921,6 +921,10 @@ The new entry starts empty.</source>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>Ничего не импортировано: импорту нужно %1, а на диске папки дневника свободно %2.</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Не импортировано, изменения в окне дневника не сохранены: %1 (импортируйте снова, когда они будут сохранены)</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

@@ -877,6 +877,10 @@ The new entry starts empty.</source>
         <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
         <translation>未导入任何内容：导入需要 %1，而日记文件夹所在磁盘只有 %2 可用空间。</translation>
     </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>未导入，日记窗口中的更改尚未保存：%1（保存后请重新导入）</translation>
+    </message>
 </context>
 <context>
     <name>TLookBackWindow</name>

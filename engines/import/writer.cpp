@@ -10,6 +10,7 @@
 #include <set>
 #include <tuple>
 
+#include "entries/bulkwrite.h"
 #include "entries/diarywalk.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
@@ -133,6 +134,7 @@ void Join(QString& text, const QString& section) {
 struct Existing {
   bool exists = false;
   bool readable = false;
+  uint64_t hash = 0;  // the whole file, as read
   QString text;
   EntryFormat format;
   std::string error;
@@ -148,6 +150,7 @@ Existing ReadExisting(const std::string& saveDir, const EntryKey& key) {
   }
   EntryText shown = EntryBytesToText(read.Text());
   existing.readable = true;
+  existing.hash = HashBytes(read.file);
   existing.text = std::move(shown.text);
   existing.format = shown.format;
   return existing;
@@ -322,7 +325,8 @@ Plan MakePlan(const std::string& saveDir, const Source& source,
 }
 
 Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& plan,
-                  const std::function<bool(size_t done, size_t total)>& progress) {
+                  const std::function<bool(size_t done, size_t total)>& progress,
+                  const std::function<bool(const EntryKey&)>& shownModified) {
   Applied applied;
   const size_t total = plan.days.size();
   // The room the import needs: the attachments not copied yet and the entries' texts. A disk
@@ -353,74 +357,90 @@ Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& 
       return applied;
     }
     const PlannedDay& day = plan.days[d];
-    const std::string path = EntryPath(saveDir, day.key);
     const std::vector<std::vector<Copy>> copies = DayCopies(source, day);
     std::vector<QString> sections;
     for (size_t i = 0; i < day.entries.size(); ++i) {
       sections.push_back(Section(source.entries[day.entries[i]], copies[i]));
     }
-    const Existing existing = ReadExisting(saveDir, day.key);
-    if (existing.exists && !existing.readable) {
-      applied.failures.push_back({day.key, existing.error});
-      continue;
-    }
-    const std::vector<size_t> missing = Missing(existing, sections);
-    if (missing.empty()) {
-      ++applied.unchanged;
-      continue;
-    }
-    // The files first: an entry never links to a copy that is not there. A day that fails
-    // takes back the copies it made, so that no file is left that no entry links to.
-    std::string error;
+    // The files first: an entry never links to a copy that is not there. A day that is not
+    // written takes back the copies it made, so that no file is left that no entry links to.
     std::vector<std::string> made;
-    const auto fail = [&](const std::string& why) {
+    const auto takeBack = [&] {
       for (const std::string& link : made) RemoveFile(saveDir + '/' + link);
+      made.clear();
+    };
+    const auto fail = [&](const std::string& why) {
+      takeBack();
       applied.failures.push_back({day.key, why});
     };
-    bool ok = true;
-    for (const size_t i : missing) {
-      for (const Copy& copy : copies[i]) {
-        bool copied = false;
-        ok = CopyAttachment(saveDir, source, copy, copied, error);
+    // The day as it is now; another program that writes it meanwhile (a sync tool) keeps its
+    // text, and the import is added after that.
+    for (int attempt = 1;; ++attempt) {
+      const Existing existing = ReadExisting(saveDir, day.key);
+      if (existing.exists && !existing.readable) {
+        fail(existing.error);
+        break;
+      }
+      const std::vector<size_t> missing = Missing(existing, sections);
+      if (missing.empty()) {
+        takeBack();
+        ++applied.unchanged;
+        break;
+      }
+      std::string error;
+      bool ok = true;
+      for (const size_t i : missing) {
+        for (const Copy& copy : copies[i]) {
+          bool copied = false;
+          ok = CopyAttachment(saveDir, source, copy, copied, error);
+          if (!ok) break;
+          if (copied) made.push_back(copy.link);
+        }
         if (!ok) break;
-        if (copied) made.push_back(copy.link);
       }
-      if (!ok) break;
-    }
-    if (!ok) {
-      fail(error);
-      continue;
-    }
-    QString text = existing.exists ? existing.text : QString();
-    for (const size_t i : missing) Join(text, sections[i]);
-    if (!existing.exists) {
-      // A new entry: made whole by the atomic writer, private, in private folders.
-      EntryFormat format;
-      std::string bytes = EntryTextToBytes(text, format);
-      bytes.push_back('\0');
-      SaveOutcome saved{false, "its folder cannot be made"};
-      if (MakePrivateDirectories(MonthDirectory(saveDir, day.key.year, day.key.month))) {
-        saved = ReplaceFileContents(path, bytes, NewFileAccess::kPrivate);
+      if (!ok) {
+        fail(error);
+        break;
       }
-      if (!saved.ok) {
-        fail(saved.error);
-        continue;
+      QString text = existing.exists ? existing.text : QString();
+      for (const size_t i : missing) Join(text, sections[i]);
+      // A new entry in UTF-8; one that was there keeps its encoding where it can.
+      EntryFormat format = existing.exists ? existing.format : EntryFormat();
+      BulkChange change;
+      change.key = day.key;
+      change.existed = existing.exists;
+      change.readHash = existing.hash;
+      change.text = EntryTextToBytes(text, format);
+      // Every missing level, private: an import may be the first to write the diary.
+      if (!existing.exists)
+        MakePrivateDirectories(MonthDirectory(saveDir, day.key.year, day.key.month));
+      const BulkOutcome written = WriteInBulk(saveDir, change, shownModified);
+      if (written.result == BulkResult::kChangedMeanwhile && attempt < 3) continue;
+      switch (written.result) {
+        case BulkResult::kCreated:
+          ++applied.written;
+          applied.attachments += made.size();
+          break;
+        case BulkResult::kChanged:
+          ++applied.added;
+          applied.attachments += made.size();
+          if (!written.historyError.empty()) {
+            applied.historyFailures.push_back({day.key, written.historyError});
+          }
+          break;
+        case BulkResult::kLeftShown:
+          takeBack();
+          applied.leftShown.push_back(day.key);
+          break;
+        case BulkResult::kChangedMeanwhile:
+          fail("another program kept writing it");
+          break;
+        case BulkResult::kFailed:
+          fail(written.error);
+          break;
       }
-      applied.attachments += made.size();
-      ++applied.written;
-      continue;
+      break;
     }
-    // An entry that was there: its text goes into its history, the imported text after it.
-    EntryFormat format = existing.format;
-    const EntrySave saved =
-        SaveEntryKeepingHistory(saveDir, day.key, EntryTextToBytes(text, format));
-    if (!saved.entry.ok) {
-      fail(saved.entry.error);
-      continue;
-    }
-    if (!saved.version.ok) applied.historyFailures.push_back({day.key, saved.version.error});
-    applied.attachments += made.size();
-    ++applied.added;
   }
   if (progress) progress(total, total);
   return applied;

@@ -72,14 +72,20 @@ struct Applied {
   std::vector<Failure> failures;  // days left as they were, and why
   // Entries imported whose earlier text could not be kept in their history.
   std::vector<Failure> historyFailures;
+  // Days the window shows with unsaved changes: left as they were, to be imported again.
+  std::vector<EntryKey> leftShown;
 };
 
 // Writes the plan's days in order, each whole or not at all (the attachments first, then the
-// entry through the atomic writer, UTF-8, private), once the disk is found to have room for the
-// attachments and the texts. `progress` hears how many days are done and
-// returns false to stop before the next day.
+// entry through the one way to write entries in bulk: a new one only where none is, one that was
+// there through the save step with its history), once the disk is found to have room for the
+// attachments and the texts. A day another program writes meanwhile keeps that text, the
+// import added after it. `progress` hears how many days are done and returns false to stop
+// before the next day; `shownModified` names the entry the window holds with unsaved changes,
+// which is left alone.
 Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& plan,
-                  const std::function<bool(size_t done, size_t total)>& progress = {});
+                  const std::function<bool(size_t done, size_t total)>& progress = {},
+                  const std::function<bool(const EntryKey&)>& shownModified = {});
 
 // The sections a day's entries become, as the text area shows them: for tests and for the plan.
 std::vector<QString> DaySections(const Source& source, const PlannedDay& day);

@@ -267,6 +267,24 @@ TEST(Import, ACancelLeavesTheDaysNotReachedAsTheyWere) {
   EXPECT_FALSE(std::filesystem::exists(dir / "2024/5/6_0.txt"));
 }
 
+// The window's unsaved text and the import never meet: that day is left as it was (no copy of
+// its attachments either) and named; the next import writes it.
+TEST(Import, TheDayTheWindowHoldsWithUnsavedTextIsLeftAloneAndNamed) {
+  TempDir dir;
+  const Source source = ReadSource(kData + "dayone");
+  const std::vector<QString> tabs{QStringLiteral("Journal"), QStringLiteral("Travel")};
+  const Plan plan = MakePlan(dir.path(), source, tabs, 0);
+  const EntryKey held = plan.days.front().key;
+  const Applied applied =
+      ApplyPlan(dir.path(), source, plan, {}, [&](const EntryKey& key) { return key == held; });
+  EXPECT_EQ(applied.leftShown, std::vector<EntryKey>{held});
+  EXPECT_EQ(applied.written, plan.days.size() - 1);
+  EXPECT_FALSE(std::filesystem::exists(EntryPath(dir.path(), held)));
+  const std::string copies = dir / ("attachments/" + EntryStem(held));
+  EXPECT_TRUE(!std::filesystem::exists(copies) || std::filesystem::is_empty(copies));
+  EXPECT_EQ(ApplyPlan(dir.path(), source, MakePlan(dir.path(), source, tabs, 0)).written, 1u);
+}
+
 TEST(Import, DamagedArchivesAreNamedAndWhatCanBeReadIsImported) {
   TempDir dir;
   const std::string zip = ReadFile(kData + "dayone.zip");
