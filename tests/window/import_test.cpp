@@ -4,6 +4,7 @@
 #include <QSemaphore>
 #include <QThreadPool>
 
+#include "entries/history.h"
 #include "import/importwindow.h"
 #include "windowtest.h"
 
@@ -61,17 +62,33 @@ class ImportTest : public WindowTest {
     QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
   }
 
-  void typed_text_is_never_replaced_by_the_import() {
+  // The day the window holds with unsaved text is left alone and named; the typed text is saved
+  // at the end, and nothing of either lands in the history alone.
+  void typed_text_and_the_import_never_meet_in_the_history() {
     WriteBytes(Path(kToday, 0), QByteArray("mine\0", 5));
     auto form = Start();
     Type(*form, QStringLiteral(" typed"));
+    QString report;
     Open(*form, Journal(), [&](TImportWindow& window) {
       QVERIFY(window.Summary().contains(QStringLiteral("already hold an entry: 1")));
       ClickImport(window);
+      QTRY_VERIFY(!window.Busy());
+      report = window.Summary();
     });
-    QVERIFY(ReadBytes(Path(kToday, 0)).startsWith("mine\r\n\r\n08:00 Morning"));
+    QVERIFY2(report.contains(QStringLiteral("changes in the diary window are not saved")),
+             qPrintable(report));
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("mine\0", 5));
     QCOMPARE(Text(*form), QStringLiteral("mine typed"));
-    QVERIFY(form->TextModified());
+    prompts.answers = {true};
+    form->Exi1Click();
+    form.reset();
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("mine typed\0", 11));
+    // Only the text the save replaced is kept, as after any save: no version "from elsewhere".
+    const std::vector<marrowleaf::Version> versions = marrowleaf::ListVersions(
+        ".", {static_cast<uint16_t>(kToday.year()), static_cast<uint16_t>(kToday.month()),
+              static_cast<uint16_t>(kToday.day()), 0});
+    QCOMPARE(versions.size(), size_t{1});
+    QCOMPARE(versions[0].kind, marrowleaf::VersionKind::kSaved);
   }
 
   void journals_get_tabs_of_their_names_when_the_user_says_yes() {
