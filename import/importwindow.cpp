@@ -34,10 +34,11 @@ QString LongDate(const QDate& date) { return QLocale().toString(date, QLocale::L
 
 }  // namespace
 
-TImportWindow::TImportWindow(TPrompts& p, TDiary& d, QWidget* parent)
+TImportWindow::TImportWindow(TPrompts& p, TDiary& d, const Engine& e, QWidget* parent)
     : QDialog(parent),
       prompts(p),
       diary(d),
+      engine(e),
       saveDir(d.SaveDir()),
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("ImportWindow"));
@@ -97,7 +98,7 @@ void TImportWindow::CreateLayout() {
   ImportSummary->setReadOnly(true);
   ImportSummary->setAccessibleName(tr("What the import will do"));
   QStringList formats;
-  for (const SourceFormat* format : Formats()) {
+  for (const SourceFormat* format : engine.Formats()) {
     formats << QCoreApplication::translate("ImportFormat", format->choose);
   }
   ImportSummary->setPlaceholderText(
@@ -155,11 +156,12 @@ void TImportWindow::Examine() {
   // A source read once is planned again for another tab without reading it again.
   std::shared_ptr<const Source> known = examined.source;
   const std::string path = QFile::encodeName(examinedPath).toStdString();
-  examining.setFuture(QtConcurrent::run(
-      [known, path, dir = saveDir, tabs = TabList(), tab = std::max(0, ImportTab->currentIndex())] {
+  examining.setFuture(
+      QtConcurrent::run([known, path, dir = saveDir, tabs = TabList(),
+                         tab = std::max(0, ImportTab->currentIndex()), engine = &engine] {
         Examined result;
-        result.source = known ? known : std::make_shared<const Source>(ReadSource(path));
-        result.plan = MakePlan(dir, *result.source, tabs, tab);
+        result.source = known ? known : std::make_shared<const Source>(engine->ReadSource(path));
+        result.plan = engine->MakePlan(dir, *result.source, tabs, tab);
         return result;
       }));
 }
@@ -325,19 +327,20 @@ void TImportWindow::Import() {
   importingSource = true;
   const std::shared_ptr<const Source> source = examined.source;
   const int tab = std::max(0, ImportTab->currentIndex());
-  importing.setFuture(QtConcurrent::run([source, tabs, tab, dir = saveDir, stop = cancelled,
-                                         diary = &diary](QPromise<Applied>& promise) {
-    // Planned again: the diary may have changed since the summary.
-    const Plan plan = MakePlan(dir, *source, tabs, tab);
-    promise.setProgressRange(0, static_cast<int>(plan.days.size()));
-    promise.addResult(ApplyPlan(
-        dir, *source, plan,
-        [&](size_t done, size_t) {
-          promise.setProgressValue(static_cast<int>(done));
-          return !stop->load();
-        },
-        [diary](const marrowleaf::EntryKey& key) { return diary->ShownModified(key); }));
-  }));
+  importing.setFuture(
+      QtConcurrent::run([source, tabs, tab, dir = saveDir, stop = cancelled, diary = &diary,
+                         engine = &engine](QPromise<Applied>& promise) {
+        // Planned again: the diary may have changed since the summary.
+        const Plan plan = engine->MakePlan(dir, *source, tabs, tab);
+        promise.setProgressRange(0, static_cast<int>(plan.days.size()));
+        promise.addResult(engine->ApplyPlan(
+            dir, *source, plan,
+            [&](size_t done, size_t) {
+              promise.setProgressValue(static_cast<int>(done));
+              return !stop->load();
+            },
+            [diary](const marrowleaf::EntryKey& key) { return diary->ShownModified(key); }));
+      }));
   auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
   progress->setObjectName(QStringLiteral("ImportProgress"));
   progress->setAttribute(Qt::WA_DeleteOnClose);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engines/import/writer.h"
+#include "engines/import/engine.h"
 
 class QComboBox;
 class QLineEdit;
@@ -27,7 +27,9 @@ class TImportWindow : public QDialog {
   Q_OBJECT
 
  public:
-  TImportWindow(TPrompts& prompts, TDiary& diary, QWidget* parent = nullptr);
+  // `engine`: the import's module, loaded.
+  TImportWindow(TPrompts& prompts, TDiary& diary, const marrowleaf::import::Engine& engine,
+                QWidget* parent = nullptr);
   ~TImportWindow() override;
 
   // What the controls do, also for tests.
@@ -53,6 +55,7 @@ class TImportWindow : public QDialog {
 
   TPrompts& prompts;
   TDiary& diary;
+  const marrowleaf::import::Engine& engine;
   std::string saveDir;
   QLineEdit* ImportSource = nullptr;
   QPushButton* ImportBrowse = nullptr;

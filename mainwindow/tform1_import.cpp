@@ -10,7 +10,16 @@
 #include "widgets/prompts.h"
 
 void TForm1::Impo1Click() {
-  TImportWindow window(prompts, *diary, this);
+  // The readers are loaded now, the first time they are needed.
+  std::string error;
+  const marrowleaf::import::Engine* engine = marrowleaf::import::LoadEngine(error);
+  if (engine == nullptr) {
+    prompts.ShowWarning(this, tr("The import cannot be used: its part of the program could not "
+                                 "be loaded (%1).")
+                                  .arg(QString::fromStdString(error)));
+    return;
+  }
+  TImportWindow window(prompts, *diary, *engine, this);
   prompts.ShowDialog(window);
 }
 
