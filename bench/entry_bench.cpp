@@ -117,8 +117,8 @@ void SearchOurs(benchmark::State& state, const char* query, bool shiftJis) {
   std::atomic<bool> cancelled{false};
   int64_t hits = 0;
   for (auto _ : state) {
-    marrowleaf::SearchDiary(root, 3, parsed, cancelled,
-                            [&](const marrowleaf::SearchHit&) { ++hits; });
+    const marrowleaf::DiaryWalk walk(root, marrowleaf::EveryEntry(3), cancelled);
+    marrowleaf::SearchDiary(walk, parsed, [&](const marrowleaf::SearchHit&) { ++hits; });
   }
   state.counters["hits"] = static_cast<double>(hits) / static_cast<double>(state.iterations());
 }
@@ -139,7 +139,8 @@ void TagListOurs(benchmark::State& state) {
   const std::string root = benchinputs::TaggedDiaryFolder();
   const std::atomic<bool> cancelled{false};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(marrowleaf::ListDiaryTags(root, 3, cancelled).size());
+    const marrowleaf::DiaryWalk walk(root, marrowleaf::EveryEntry(3), cancelled);
+    benchmark::DoNotOptimize(marrowleaf::ListDiaryTags(walk).size());
   }
 }
 
@@ -156,8 +157,8 @@ void SearchFirstRow(benchmark::State& state) {
   const marrowleaf::SearchQuery parsed = marrowleaf::ParseQuery(QStringLiteral("entry"));
   for (auto _ : state) {
     std::atomic<bool> cancelled{false};
-    marrowleaf::SearchDiary(root, 3, parsed, cancelled,
-                            [&](const marrowleaf::SearchHit&) { cancelled = true; });
+    const marrowleaf::DiaryWalk walk(root, marrowleaf::EveryEntry(3), cancelled);
+    marrowleaf::SearchDiary(walk, parsed, [&](const marrowleaf::SearchHit&) { cancelled = true; });
   }
 }
 
@@ -168,7 +169,9 @@ void StatisticsOurs(benchmark::State& state) {
   std::atomic<bool> cancelled{false};
   marrowleaf::DiaryStatistics s;
   for (auto _ : state) {
-    s = marrowleaf::DiaryTally::Read(root, 3, cancelled).Statistics(QDate(2025, 12, 31));
+    const marrowleaf::DiaryWalk walk(
+        root, marrowleaf::EveryEntry(3, marrowleaf::Order::kOldestFirst), cancelled);
+    s = marrowleaf::DiaryTally::Read(walk).Statistics(QDate(2025, 12, 31));
   }
   state.counters["entries"] = static_cast<double>(s.entries);
   state.counters["words"] = static_cast<double>(s.words);
@@ -194,7 +197,8 @@ void OnThisDayOurs(benchmark::State& state) {
   QDate date(2026, 1, 1);
   size_t rows = 0;
   for (auto _ : state) {
-    rows += marrowleaf::OnThisDay(root, 3, date, 3, cancelled).size();
+    const marrowleaf::DiaryWalk walk(root, marrowleaf::OnThisDayScope(3, date), cancelled);
+    rows += marrowleaf::OnThisDay(walk, date, 3).size();
     date = date.addDays(29);
   }
   state.counters["rows"] = static_cast<double>(rows) / static_cast<double>(state.iterations());

@@ -3,7 +3,11 @@
 // The import of a Day One export of twenty years (three entries a day, about 9 MB of JSON) against
 // writing the very same entry files through the save step alone, side by side in one run; with
 // the import's peak memory over the JSON's size. MARROWLEAF_IMPORT_BENCH_YEARS makes it shorter.
+// And a hostile export: a zip of a few kilobytes holding ten million empty records, whose plan
+// must arrive with the process under 1 GiB (MARROWLEAF_IMPORT_BENCH_EMPTY_RECORDS makes it
+// smaller).
 #include <benchmark/benchmark.h>
+#include <zip.h>
 
 #include <QDate>
 #include <QTimeZone>
@@ -20,6 +24,11 @@
 #include "entries/history.h"
 
 namespace {
+
+long long EmptyRecords() {
+  const char* records = std::getenv("MARROWLEAF_IMPORT_BENCH_EMPTY_RECORDS");
+  return records != nullptr && std::atoll(records) > 0 ? std::atoll(records) : 10000000;
+}
 
 int Years() {
   const char* years = std::getenv("MARROWLEAF_IMPORT_BENCH_YEARS");
@@ -144,9 +153,70 @@ void SavePathAlone(benchmark::State& state) {
   state.counters["days"] = static_cast<double>(texts.size());
 }
 
+// {"entries":[{},{},…]} in a zip, compressed as far as the archive allows.
+struct HostileZip {
+  std::string path;
+  size_t zipBytes = 0;
+  size_t jsonBytes = 0;
+};
+
+HostileZip EmptyRecordsZip() {
+  HostileZip made;
+  made.path = benchinputs::Folder() + "/empty-records.zip";
+  std::string json = "{\"entries\":[{}";
+  json.reserve(static_cast<size_t>(EmptyRecords()) * 3 + 16);
+  for (long long i = 1; i < EmptyRecords(); ++i) json += ",{}";
+  json += "]}";
+  made.jsonBytes = json.size();
+  int error = 0;
+  zip_t* archive = zip_open(made.path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  zip_source_t* member =
+      archive == nullptr ? nullptr : zip_source_buffer(archive, json.data(), json.size(), 0);
+  const zip_int64_t index =
+      member == nullptr ? -1 : zip_file_add(archive, "Journal.json", member, ZIP_FL_OVERWRITE);
+  if (index < 0) std::abort();
+  zip_set_file_compression(
+      archive, static_cast<zip_uint64_t>(index),
+      zip_compression_method_supported(ZIP_CM_BZIP2, 1) ? ZIP_CM_BZIP2 : ZIP_CM_DEFLATE, 9);
+  if (zip_close(archive) != 0) std::abort();
+  made.zipBytes = std::filesystem::file_size(made.path);
+  return made;
+}
+
+// The source read and planned, as the window does before it shows the plan: the peak is the
+// whole process's, which must stay under 1 GiB.
+void PlanOfEmptyRecords(benchmark::State& state) {
+  const HostileZip input = EmptyRecordsZip();
+  const std::string diary = FreshDiary("hostile");
+  size_t peak = 0;
+  size_t counted = 0;
+  size_t kept = 0;
+  for (auto _ : state) {
+    ResetPeak();
+    const marrowleaf::import::Source source = marrowleaf::import::ReadSource(input.path);
+    const marrowleaf::import::Plan plan =
+        marrowleaf::import::MakePlan(diary, source, {QStringLiteral("Journal")}, 0);
+    benchmark::DoNotOptimize(plan.days.size());
+    peak = std::max(peak, StatusBytes("VmHWM:"));
+    counted = source.Count(marrowleaf::import::Problem::kBadDate);
+    kept = source.issues.size();
+  }
+  state.counters["records"] = static_cast<double>(EmptyRecords());
+  state.counters["zip_KB"] = static_cast<double>(input.zipBytes) / 1e3;
+  state.counters["json_MB"] = static_cast<double>(input.jsonBytes) / 1e6;
+  state.counters["issues_counted"] = static_cast<double>(counted);
+  state.counters["issues_kept"] = static_cast<double>(kept);
+  state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
+  state.counters["peak_per_json"] =
+      static_cast<double>(peak) / static_cast<double>(input.jsonBytes);
+  if (peak >= (size_t{1} << 30)) state.SkipWithError("the process passed 1 GiB");
+  if (counted != static_cast<size_t>(EmptyRecords())) state.SkipWithError("records not counted");
+}
+
 }  // namespace
 
 // Import first: its peak is measured before anything else of the run grew the process.
 BENCHMARK(ImportDayOne)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SavePathAlone)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(PlanOfEmptyRecords)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_MAIN();

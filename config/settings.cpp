@@ -181,4 +181,8 @@ bool AddTabsToFile(const std::string& fileName, const std::vector<std::string>& 
   return written.Find(kGeneral, "N_TABS") == std::to_string(tabs.size());
 }
 
+bool AddTabs(const SettingsFiles& files, const std::vector<std::string>& names) {
+  return AddTabsToFile(files.FileOf(kGeneral, "N_TABS"), names);
+}
+
 }  // namespace marrowleaf

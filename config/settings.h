@@ -95,5 +95,8 @@ void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometr
 // writing N_TABS and every TABn and leaving the rest of the file as it is: a choice the user made
 // (an import's journals). False when the file could not be read or written.
 bool AddTabsToFile(const std::string& fileName, const std::vector<std::string>& names);
+// The same in the file the tabs live in: the diary's config.ini, whether or not a device file
+// holds this machine's own settings.
+bool AddTabs(const SettingsFiles& files, const std::vector<std::string>& names);
 
 }  // namespace marrowleaf

@@ -103,6 +103,13 @@ EntryChange CheckEntry(const std::string& path, const EntryState& known) {
              : EntryChange::kChanged;
 }
 
+std::string_view EntryTextOf(std::string_view file) {
+  const void* nul = std::memchr(file.data(), '\0', file.size());
+  return nul == nullptr
+             ? file
+             : file.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - file.data()));
+}
+
 EntryRead ReadEntryFile(const std::string& path) {
   EntryRead result;
   auto file = std::make_unique<ExclusiveFile>(path, ExclusiveFile::Access::kReadWrite);
@@ -119,9 +126,8 @@ EntryRead ReadEntryFile(const std::string& path) {
   const auto each = [&](std::string_view piece) {
     hash.Add(piece);
     if (textEnd == std::string::npos) {
-      if (const void* nul = std::memchr(piece.data(), '\0', piece.size())) {
-        textEnd = read + static_cast<size_t>(static_cast<const char*>(nul) - piece.data());
-      }
+      const size_t text = EntryTextOf(piece).size();
+      if (text < piece.size()) textEnd = read + text;
     }
     read += piece.size();
   };
@@ -176,9 +182,9 @@ SaveOutcome HandEntryToEditor(const std::string& path) {
   if (!held.IsOpen() || !held.ReadAll(bytes)) {
     return {false, "cannot read \"" + path + "\": " + held.Error()};
   }
-  const size_t nul = bytes.find('\0');
-  if (nul == std::string::npos) return {true, {}};
-  SaveOutcome outcome = ReplaceFileContents(target, std::string_view(bytes).substr(0, nul));
+  const std::string_view text = EntryTextOf(bytes);
+  if (text.size() == bytes.size()) return {true, {}};
+  SaveOutcome outcome = ReplaceFileContents(target, text);
   if (!held.Close() && outcome.ok) {
     outcome = {false, "cannot write \"" + path + "\": closing the entry failed: " + held.Error()};
   }

@@ -78,6 +78,10 @@ enum class EntryChange { kSame, kChanged, kDeleted };
 // that two writes within one second look alike), the bytes are read and their hash decides.
 EntryChange CheckEntry(const std::string& path, const EntryState& known);
 
+// An entry file's text: its bytes up to the first NUL, or all of them where there is none. What
+// follows the NUL is the remains of an older, longer text, never shown.
+std::string_view EntryTextOf(std::string_view file);
+
 struct EntryRead {
   bool ok = false;
   EntryState state;

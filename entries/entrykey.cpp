@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "platform/files.h"
+#include "text/dates.h"
 
 namespace marrowleaf {
 namespace {
@@ -98,7 +99,10 @@ std::optional<EntryKey> ParseEntryPath(std::string_view path) {
   const long year = WholeNumber(path.substr(yearStart, monthAt - yearStart), 9999);
   const long month = WholeNumber(path.substr(monthAt + 1, nameAt - monthAt - 1), 12);
   const std::optional<EntryName> name = ParseEntryName(path.substr(nameAt + 1), INT_MAX);
-  if (year < 1 || month < 1 || !name || name->conflict) return std::nullopt;
+  if (year < 1 || month < 1 || !name || name->conflict ||
+      name->day > DaysInMonth(static_cast<int>(year), static_cast<int>(month))) {
+    return std::nullopt;
+  }
   return EntryKey{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
                   static_cast<uint16_t>(name->day), name->tab};
 }
@@ -138,7 +142,8 @@ bool ListMonthEntries(const std::string& saveDir, uint16_t year, uint16_t month,
       MonthDirectory(saveDir, year, month),
       [&](std::string_view name) {
         parsed = ParseEntryName(name, tabCount);
-        return parsed.has_value();
+        // A day the month does not have (30 February) names no entry, whatever its file holds.
+        return parsed.has_value() && parsed->day <= DaysInMonth(year, month);
       },
       [&](std::string_view, bool regular) { each(*parsed, regular); });
 }

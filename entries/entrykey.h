@@ -54,8 +54,8 @@ struct EntryName {
 };
 // Nothing for a name that is neither, or whose tab is not below tabCount.
 std::optional<EntryName> ParseEntryName(std::string_view name, int tabCount);
-// The key of a path that ends in YEAR/MONTH/DAY_TAB.txt (the rest of the path is not looked at),
-// any tab; nothing for any other path.
+// The key of a path that ends in YEAR/MONTH/DAY_TAB.txt on a day the month has (the rest of the
+// path is not looked at), any tab; nothing for any other path.
 std::optional<EntryKey> ParseEntryPath(std::string_view path);
 
 enum class Order { kOldestFirst, kNewestFirst };
@@ -76,9 +76,9 @@ std::vector<std::string> DiaryFolders(
     const std::function<void(const std::string& folder, uint16_t year, uint16_t month)>& month =
         nullptr);
 
-// Calls `each` for every name of the month folder that ParseEntryName takes, with whether it is
-// a regular file (links followed). One listing of the folder; no entry is opened. False when the
-// folder cannot be read.
+// Calls `each` for every name of the month folder that ParseEntryName takes on a day the month
+// has, with whether it is a regular file (links followed). One listing of the folder; no entry
+// is opened. False when the folder cannot be read.
 bool ListMonthEntries(const std::string& saveDir, uint16_t year, uint16_t month, int tabCount,
                       const std::function<void(const EntryName& name, bool regular)>& each);
 

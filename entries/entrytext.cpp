@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringDecoder>
+#include <algorithm>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -92,6 +93,11 @@ const std::array<char16_t, 5>& EntryBreakLike() {
 // Whether the text area could take c as a line break: a cheap test first, as almost no
 // character is one.
 inline bool MaybeBreakLike(char16_t c) { return c <= u'\r' || c >= u'\u2029'; }
+
+bool AsciiOnly(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 QString DecodeText(std::string_view bytes) {
   EntryEncoding encoding = EntryEncoding::kUtf8;

@@ -33,6 +33,9 @@ struct EntryText {
   EntryFormat format;
 };
 
+// Bytes that are all below 0x80: the same text in every encoding an entry may have.
+bool AsciiOnly(std::string_view bytes);
+
 // A text in the detection below, without the entry's line-break rules: for the texts of
 // config.ini (tab names, the editor command), which may come from another system too.
 QString DecodeText(std::string_view bytes);

@@ -224,14 +224,16 @@ void TFindWindow::SearchNow(const QString& query) {
       batch = std::make_shared<std::vector<marrowleaf::SearchHit>>();
       sent = Clock::now();
     };
-    marrowleaf::SearchDiary(
-        dir, tabCount, parsed, *stop,
-        [&](const marrowleaf::SearchHit& hit) {
-          batch->push_back(hit);
-          if (first || Clock::now() - sent >= std::chrono::milliseconds(30)) send();
-          first = false;
-        },
-        unsaved ? &*unsaved : nullptr);
+    const marrowleaf::DiaryWalk walk(
+        dir,
+        marrowleaf::EveryEntry(tabCount, marrowleaf::Order::kNewestFirst,
+                               unsaved ? &*unsaved : nullptr),
+        *stop);
+    marrowleaf::SearchDiary(walk, parsed, [&](const marrowleaf::SearchHit& hit) {
+      batch->push_back(hit);
+      if (first || Clock::now() - sent >= std::chrono::milliseconds(30)) send();
+      first = false;
+    });
     if (!stop->load()) send();
     QMetaObject::invokeMethod(
         this,

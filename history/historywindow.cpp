@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
 #include "pictures/picturetextedit.h"
@@ -24,10 +25,7 @@ namespace {
 
 // An entry file's bytes as the text area shows them: up to the first NUL.
 QString TextOf(const std::string& bytes) {
-  const void* nul = std::memchr(bytes.data(), '\0', bytes.size());
-  const size_t length =
-      nul ? static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()) : bytes.size();
-  return marrowleaf::EntryBytesToText(std::string_view(bytes.data(), length)).text;
+  return marrowleaf::EntryBytesToText(marrowleaf::EntryTextOf(bytes)).text;
 }
 
 QString FirstLine(const QString& text) {

@@ -3,6 +3,7 @@
 #include "import/importwindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -17,8 +18,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <array>
 
 #include "config/settings.h"
+#include "diary/diary.h"
 #include "widgets/prompts.h"
 
 namespace {
@@ -31,11 +34,12 @@ QString LongDate(const QDate& date) { return QLocale().toString(date, QLocale::L
 
 }  // namespace
 
-TImportWindow::TImportWindow(TPrompts& p, std::string dir, QStringList titles, QWidget* parent)
+TImportWindow::TImportWindow(TPrompts& p, TDiary& d, const Engine& e, QWidget* parent)
     : QDialog(parent),
       prompts(p),
-      saveDir(std::move(dir)),
-      tabTitles(std::move(titles)),
+      diary(d),
+      engine(e),
+      saveDir(d.SaveDir()),
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("ImportWindow"));
   setWindowTitle(tr("Import"));
@@ -86,16 +90,19 @@ void TImportWindow::CreateLayout() {
   form->addRow(sourceLabel, sourceRow);
   ImportTab = new QComboBox(this);
   ImportTab->setObjectName(QStringLiteral("ImportTab"));
-  ImportTab->addItems(tabTitles);
+  ImportTab->addItems(diary.TabTitles());
   ImportTab->setAccessibleName(tr("Tab"));
   form->addRow(tr("&Tab"), ImportTab);
   ImportSummary = new QPlainTextEdit(this);
   ImportSummary->setObjectName(QStringLiteral("ImportSummary"));
   ImportSummary->setReadOnly(true);
   ImportSummary->setAccessibleName(tr("What the import will do"));
+  QStringList formats;
+  for (const SourceFormat* format : engine.Formats()) {
+    formats << QCoreApplication::translate("ImportFormat", format->choose);
+  }
   ImportSummary->setPlaceholderText(
-      tr("Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, "
-         "RedNotebook's data folder or a Diaro backup (.zip)."));
+      tr("Choose a diary to import: %1.").arg(QLocale().createSeparatedList(formats)));
   ImportSummary->setMinimumSize(ImportSummary->fontMetrics().averageCharWidth() * 64,
                                 ImportSummary->fontMetrics().lineSpacing() * 18);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -134,7 +141,7 @@ void TImportWindow::SetSource(const QString& path) {
 }
 
 std::vector<QString> TImportWindow::TabList() const {
-  return std::vector<QString>(tabTitles.begin(), tabTitles.end());
+  return std::vector<QString>(diary.TabTitles().begin(), diary.TabTitles().end());
 }
 
 void TImportWindow::Examine() {
@@ -149,23 +156,30 @@ void TImportWindow::Examine() {
   // A source read once is planned again for another tab without reading it again.
   std::shared_ptr<const Source> known = examined.source;
   const std::string path = QFile::encodeName(examinedPath).toStdString();
-  examining.setFuture(QtConcurrent::run(
-      [known, path, dir = saveDir, tabs = TabList(), tab = std::max(0, ImportTab->currentIndex())] {
+  examining.setFuture(
+      QtConcurrent::run([known, path, dir = saveDir, tabs = TabList(),
+                         tab = std::max(0, ImportTab->currentIndex()), engine = &engine] {
         Examined result;
-        result.source = known ? known : std::make_shared<const Source>(ReadSource(path));
-        result.plan = MakePlan(dir, *result.source, tabs, tab);
+        result.source = known ? known : std::make_shared<const Source>(engine->ReadSource(path));
+        result.plan = engine->MakePlan(dir, *result.source, tabs, tab);
         return result;
       }));
 }
 
 QString TImportWindow::IssueLines(const Source& source) const {
   QStringList lines;
+  std::array<size_t, static_cast<size_t>(Problem::kCount)> shown{};
   for (const Issue& issue : source.issues) {
     const QString where = Utf8(issue.where);
     const QString detail = Utf8(issue.detail);
     switch (issue.problem) {
       case Problem::kUnknownFormat:
         lines << tr("%1: not a diary that can be imported here").arg(where);
+        break;
+      case Problem::kEncrypted:
+        lines << tr("%1: an encrypted backup, which cannot be read; Diaro can write a backup "
+                    "without encryption (.zip) to import instead")
+                     .arg(where);
         break;
       case Problem::kUnreadable:
         lines << tr("%1: cannot be read (%2)").arg(where, detail);
@@ -179,9 +193,40 @@ QString TImportWindow::IssueLines(const Source& source) const {
       case Problem::kBadDate:
         lines << tr("%1: a date that does not exist (%2)").arg(where, detail);
         break;
+      case Problem::kNoEntryStart:
+        lines << tr("%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] "
+                    "or 2024-05-05 18:30; the line found there: %2")
+                     .arg(where, detail);
+        break;
       case Problem::kMissingAttachment:
         lines << tr("%1: the attachment %2 is missing; its link is kept").arg(where, detail);
         break;
+      case Problem::kBadAttachmentName:
+        lines << tr("%1: the attachment %2 has a name no file can have here; left out")
+                     .arg(where, detail);
+        break;
+      case Problem::kLinkLeadsOut:
+        lines << tr("%1: a link to a place outside the chosen folder; left out").arg(where);
+        break;
+      case Problem::kNotRegularFile:
+        lines << tr("%1: not a regular file (a pipe, a device or a socket); left out").arg(where);
+        break;
+      case Problem::kNotJournalDay:
+        lines << tr("%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out")
+                     .arg(where);
+        break;
+      case Problem::kEntityDropped:
+        lines << tr("%1: the XML entity %2 cannot be read; the text is imported without it")
+                     .arg(where, detail);
+        break;
+      case Problem::kCount:
+        break;
+    }
+    // A kind with more issues than kept: its count, after the last one shown.
+    const size_t kind = static_cast<size_t>(issue.problem);
+    if (++shown[kind] == Source::kIssuesKept && source.issueCounts[kind] > Source::kIssuesKept) {
+      lines << tr("…and %n more of this kind", nullptr,
+                  static_cast<int>(source.issueCounts[kind] - Source::kIssuesKept));
     }
   }
   QStringList unplaced;
@@ -217,21 +262,8 @@ void TImportWindow::ShowPlan() {
   const Source& source = *examined.source;
   const Plan& plan = examined.plan;
   QStringList lines;
-  switch (source.format) {
-    case Format::kDayOne:
-      lines << tr("A Day One export");
-      break;
-    case Format::kJrnl:
-      lines << tr("A jrnl journal");
-      break;
-    case Format::kRedNotebook:
-      lines << tr("A RedNotebook journal");
-      break;
-    case Format::kDiaro:
-      lines << tr("A Diaro backup");
-      break;
-    case Format::kUnknown:
-      break;
+  if (source.format != nullptr) {
+    lines << QCoreApplication::translate("ImportFormat", source.format->description);
   }
   if (plan.days.empty()) {
     lines << tr("Nothing to import.");
@@ -249,8 +281,15 @@ void TImportWindow::ShowPlan() {
       lines << tr("Days that hold this import already: %n (left as they are)", nullptr,
                   static_cast<int>(plan.daysImported));
     }
-    lines << tr("Attachments: %n (copied into the diary folder)", nullptr,
-                static_cast<int>(plan.attachments));
+    for (const auto& [tab, entries] : plan.inOtherTabs) {
+      lines << tr("Entries the diary holds already in the tab %1: %n (imported into this tab "
+                  "as well)",
+                  nullptr, static_cast<int>(entries))
+                   .arg(diary.TabTitles().value(tab, QString::number(tab)));
+    }
+    lines << tr("Attachments: %n (%1, copied into the diary folder)", nullptr,
+                static_cast<int>(plan.attachments))
+                 .arg(QLocale().formattedDataSize(static_cast<qint64>(plan.attachmentBytes)));
     if (!plan.newTabs.empty()) {
       QStringList journals;
       for (const std::string& name : plan.newTabs) journals << Utf8(name);
@@ -268,20 +307,15 @@ void TImportWindow::Import() {
   std::vector<QString> tabs = TabList();
   if (!examined.plan.newTabs.empty()) {
     QStringList journals;
-    std::vector<std::string> names;
-    for (const std::string& name : examined.plan.newTabs) {
-      journals << Utf8(name);
-      names.push_back(name);
-    }
+    for (const std::string& name : examined.plan.newTabs) journals << Utf8(name);
     // A new tab is the user's choice; without it the journal goes to the chosen tab.
     if (prompts.Confirm(this, tr("No tab is named after the journals %1. Add a tab of that "
                                  "name for each to the diary?")
                                   .arg(journals.join(QStringLiteral(", "))))) {
-      if (marrowleaf::AddTabsToFile(marrowleaf::kConfigFileName, names)) {
-        tabTitles += journals;
+      // Through the settings layer, into the diary's own config.ini; every window hears of it.
+      if (diary.AddTabs(journals)) {
         tabs = TabList();
         ImportTab->addItems(journals);
-        Q_EMIT tabsAdded(journals);
       } else {
         prompts.ShowWarning(this, tr("The new tabs could not be written to config.ini; those "
                                      "journals go to the chosen tab."));
@@ -293,15 +327,19 @@ void TImportWindow::Import() {
   importingSource = true;
   const std::shared_ptr<const Source> source = examined.source;
   const int tab = std::max(0, ImportTab->currentIndex());
-  importing.setFuture(QtConcurrent::run(
-      [source, tabs, tab, dir = saveDir, stop = cancelled](QPromise<Applied>& promise) {
+  importing.setFuture(
+      QtConcurrent::run([source, tabs, tab, dir = saveDir, stop = cancelled, diary = &diary,
+                         engine = &engine](QPromise<Applied>& promise) {
         // Planned again: the diary may have changed since the summary.
-        const Plan plan = MakePlan(dir, *source, tabs, tab);
+        const Plan plan = engine->MakePlan(dir, *source, tabs, tab);
         promise.setProgressRange(0, static_cast<int>(plan.days.size()));
-        promise.addResult(ApplyPlan(dir, *source, plan, [&](size_t done, size_t) {
-          promise.setProgressValue(static_cast<int>(done));
-          return !stop->load();
-        }));
+        promise.addResult(engine->ApplyPlan(
+            dir, *source, plan,
+            [&](size_t done, size_t) {
+              promise.setProgressValue(static_cast<int>(done));
+              return !stop->load();
+            },
+            [diary](const marrowleaf::EntryKey& key) { return diary->ShownModified(key); }));
       }));
   auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
   progress->setObjectName(QStringLiteral("ImportProgress"));
@@ -319,6 +357,18 @@ void TImportWindow::Import() {
 void TImportWindow::Finished() {
   const Applied applied = importing.result();
   QStringList lines;
+  if (applied.noRoom) {
+    lines << tr("Nothing was imported: the import needs %1, and the disk of the diary folder has "
+                "%2 free.")
+                 .arg(QLocale().formattedDataSize(static_cast<qint64>(applied.bytesNeeded)),
+                      QLocale().formattedDataSize(static_cast<qint64>(applied.bytesFree)));
+    ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                                IssueLines(*examined.source));
+    // The plan holds: with room made, Import may be pressed again.
+    importingSource = false;
+    ImportGo->setEnabled(true);
+    return;
+  }
   lines << (applied.cancelled ? tr("The import was cancelled.") : tr("The import is done."));
   lines << tr("New entries: %n", nullptr, static_cast<int>(applied.written));
   if (applied.added > 0) {
@@ -342,6 +392,11 @@ void TImportWindow::Finished() {
                  .arg(LongDate(QDate(failure.key.year, failure.key.month, failure.key.day)),
                       Utf8(failure.error));
   }
+  for (const marrowleaf::EntryKey& key : applied.leftShown) {
+    lines << tr("Not imported, its changes in the diary window are not saved: %1 (import again "
+                "once they are)")
+                 .arg(LongDate(QDate(key.year, key.month, key.day)));
+  }
   for (const Applied::Failure& failure : applied.historyFailures) {
     lines << tr("Imported, but its earlier text could not be kept in its history: %1 (%2)")
                  .arg(LongDate(QDate(failure.key.year, failure.key.month, failure.key.day)),
@@ -352,7 +407,7 @@ void TImportWindow::Finished() {
   // The diary changed: a plan made before it is stale.
   examined.plan.days.clear();
   importingSource = false;
-  Q_EMIT imported();
+  diary.NoteEntriesChanged();
 }
 
 QString TImportWindow::Summary() const { return ImportSummary->toPlainText(); }

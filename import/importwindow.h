@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "engines/import/writer.h"
+#include "engines/import/engine.h"
 
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class TDiary;
 class TPrompts;
 
 // File, Import…: another diary program's entries brought into this diary. "Source" (a file or a
@@ -26,7 +27,8 @@ class TImportWindow : public QDialog {
   Q_OBJECT
 
  public:
-  TImportWindow(TPrompts& prompts, std::string saveDir, QStringList tabTitles,
+  // `engine`: the import's module, loaded.
+  TImportWindow(TPrompts& prompts, TDiary& diary, const marrowleaf::import::Engine& engine,
                 QWidget* parent = nullptr);
   ~TImportWindow() override;
 
@@ -37,12 +39,6 @@ class TImportWindow : public QDialog {
   bool Busy() const { return examiningSource || importingSource; }
   void Cancel() { cancelled->store(true); }
   QString Summary() const;
-
- Q_SIGNALS:
-  // Tabs added to config.ini for the source's journals: the main window shows them too.
-  void tabsAdded(const QStringList& names);
-  // Entry files were written: the main window looks at its calendar and shown entry again.
-  void imported();
 
  private:
   struct Examined {
@@ -58,8 +54,9 @@ class TImportWindow : public QDialog {
   QString IssueLines(const marrowleaf::import::Source& source) const;
 
   TPrompts& prompts;
+  TDiary& diary;
+  const marrowleaf::import::Engine& engine;
   std::string saveDir;
-  QStringList tabTitles;
   QLineEdit* ImportSource = nullptr;
   QPushButton* ImportBrowse = nullptr;
   QComboBox* ImportTab = nullptr;

@@ -295,8 +295,8 @@ void TLookBackWindow::ReadRows() {
   rowsRead =
       QtConcurrent::run([this, mine, dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
                          day = anchor, stop = rowsStop] {
-        std::vector<marrowleaf::PastEntry> found =
-            marrowleaf::OnThisDay(dir, tabs, day, kOpeningLines, *stop);
+        const marrowleaf::DiaryWalk walk(dir, marrowleaf::OnThisDayScope(tabs, day), *stop);
+        std::vector<marrowleaf::PastEntry> found = marrowleaf::OnThisDay(walk, day, kOpeningLines);
         if (stop->load()) return;
         QMetaObject::invokeMethod(
             this, [this, mine, found = std::move(found)]() mutable { ShowRows(mine, found); },
@@ -351,7 +351,9 @@ void TLookBackWindow::ReadTally(std::vector<Month> months) {
   tallyRead = QtConcurrent::run([this, mine, months = std::move(months), dir = saveDir,
                                  tabs = static_cast<int>(tabTitles.size()), stop = tallyStop] {
     if (months.empty()) {
-      marrowleaf::DiaryTally read = marrowleaf::DiaryTally::Read(dir, tabs, *stop);
+      const marrowleaf::DiaryWalk walk(
+          dir, marrowleaf::EveryEntry(tabs, marrowleaf::Order::kOldestFirst), *stop);
+      marrowleaf::DiaryTally read = marrowleaf::DiaryTally::Read(walk);
       if (stop->load()) return;
       QMetaObject::invokeMethod(
           this,
@@ -365,9 +367,9 @@ void TLookBackWindow::ReadTally(std::vector<Month> months) {
       return;
     }
     std::vector<marrowleaf::MonthTally> read;
-    for (const auto& [year, month] : months) {
-      read.push_back(marrowleaf::TallyMonth(dir, tabs, year, month, *stop));
-    }
+    const marrowleaf::DiaryWalk walk(
+        dir, marrowleaf::EveryEntry(tabs, marrowleaf::Order::kOldestFirst), *stop);
+    for (const Month& month : months) read.push_back(marrowleaf::TallyMonth(walk, month));
     if (stop->load()) return;
     QMetaObject::invokeMethod(
         this,

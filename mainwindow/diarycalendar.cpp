@@ -6,7 +6,7 @@
 #include <QTextCharFormat>
 #include <algorithm>
 
-#include "entries/monthlisting.h"
+#include "entries/diarywalk.h"
 #include "text/dates.h"
 
 TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {

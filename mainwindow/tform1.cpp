@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "config/settings.h"
+#include "diary/diary.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
 #include "pictures/picturetextedit.h"
@@ -142,14 +143,27 @@ void TForm1::LoadSettings() {
     }
   }
   saveDir = s.saveDir;
-  tabNames = s.tabNames;
+  diary = new TDiary(s.saveDir, s.tabNames, settingsFiles, this);
+  diary->setObjectName(QStringLiteral("Diary"));
+  diary->SetUnsavedSource([this]() -> std::optional<marrowleaf::UnsavedEntry> {
+    if (!entryLoaded || !textModified) return std::nullopt;
+    return marrowleaf::UnsavedEntry{entryKey, InputText()};
+  });
   {
     const QSignalBlocker quiet(tabheader);
-    // A config.ini written on another system may hold its names in another encoding.
-    for (const std::string& name : tabNames) tabTitles.append(marrowleaf::DecodeText(name));
-    for (const QString& title : tabTitles) tabheader->addTab(title);
+    for (const QString& title : diary->TabTitles()) tabheader->addTab(title);
   }
-  calender->SetDiary(saveDir, static_cast<int>(tabNames.size()));
+  calender->SetDiary(saveDir, diary->TabCount());
+  connect(diary, &TDiary::tabsChanged, this, [this] { Guard([this] { TabsAdded(); }); });
+  connect(diary, &TDiary::entriesChanged, this,
+          [this] { Guard([this] { LookAgainAfterImport(); }); });
+  connect(diary, &TDiary::showRequested, this,
+          [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
+            Guard([&] { ShowFound(date, tab, start, length); });
+            // The entry is shown where the user can see it, in front of the window that asked.
+            raise();
+            activateWindow();
+          });
   inputarea->SetDiary(saveDir);
   inputarea->SetKeep([this](const QString& file, const QImage& image) {
     QString path;
@@ -311,8 +325,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+const std::vector<std::string>& TForm1::TabNames() const { return diary->TabNames(); }
+
+void TForm1::ShareShownState() { diary->SetShown(entryKey, entryLoaded && textModified); }
+
+void TForm1::SetTextModified(bool modified) {
+  textModified = modified;
+  ShareShownState();
+}
+
 void TForm1::inputareaChange() {
-  textModified = true;
+  SetTextModified(true);
   // A draft keeps what the user changed. The program's own texts (a load, "create") are no
   // change of the user's, and setting one reports the emptied text area on its way.
   if (!settingText) ScheduleDraft();

@@ -30,6 +30,7 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class QTimer;
+class TDiary;
 class TDiaryCalendar;
 struct TExportChoices;
 class TFindWindow;
@@ -116,7 +117,9 @@ class TForm1 : public QMainWindow {
   const std::string& EntryPathValue() const { return entryPath; }
   bool EntryLoaded() const { return entryLoaded; }
   bool TextModified() const { return textModified; }
-  const std::vector<std::string>& TabNames() const { return tabNames; }
+  const std::vector<std::string>& TabNames() const;
+  // The diary every window of this one looks at.
+  TDiary& Diary() const { return *diary; }
   const std::string& EditorCommand() const { return editorCommand; }
   const marrowleaf::EntryFormat& ShownFormat() const { return entryFormat; }
   // Where drafts go; empty keeps none (for measuring typing without them).
@@ -175,13 +178,17 @@ class TForm1 : public QMainWindow {
   // "7 Mar 2004, tab "Diary"", the date in the locale's short form: the shown entry, or another.
   QString EntryName() const;
   QString EntryName(const marrowleaf::EntryKey& key) const;
-  void AddTabs(const QStringList& names);  // tabs just added to config.ini
+  void TabsAdded();  // the diary has new tabs
   // A picture pasted, dropped or chosen (a file, or image data where `file` is empty), kept in
   // the shown entry's attachments: its path in the diary, or empty where the user was told why
   // not.
   QString KeepPicture(const QString& file, const QImage& image);
   void AddPictureItems(QMenu* menu, int position);  // the text area's context menu
   void LookAgainAfterImport();
+  // Tells the diary which entry is shown and whether it holds unsaved changes, whenever either
+  // may have changed.
+  void ShareShownState();
+  void SetTextModified(bool modified);
 
   TPrompts& prompts;
   TClock today;
@@ -245,8 +252,7 @@ class TForm1 : public QMainWindow {
   std::future<void> draftWrite;  // the draft writer at work
   bool watchingFile = false;     // false once a notice says its file may be gone
   std::string editorCommand;
-  std::vector<std::string> tabNames;
-  QStringList tabTitles;  // the tab names as text, for the captions
+  TDiary* diary = nullptr;  // the save folder and the tabs, shared with every window
   uint16_t selectedYear = 0;
   uint16_t selectedMonth = 0;
   uint16_t selectedDay = 0;

@@ -84,23 +84,23 @@ void TForm1::CommitData(bool interactive) {
 
 void TForm1::AnnounceDrafts() {
   if (draftDir.empty()) return;
-  const std::string diary =
+  const std::string folder =
       saveDir.front() == '/' ? saveDir
                              : QFile::encodeName(QDir::currentPath()).toStdString() + '/' + saveDir;
   QStringList entries;
   for (const marrowleaf::Draft& draft : marrowleaf::ListDrafts(draftDir)) {
     // Drafts of other diaries stay for those diaries.
-    if (draft.entryPath.rfind(diary + '/', 0) != 0) continue;
+    if (draft.entryPath.rfind(folder + '/', 0) != 0) continue;
     const marrowleaf::EntryRead now = marrowleaf::ReadEntryFile(draft.entryPath);
     // A draft is the entry's bytes without their NUL; one an earlier version wrote may hold it.
-    if (now.ok && now.text == std::string_view(draft.bytes).substr(0, draft.bytes.find('\0'))) {
+    if (now.ok && now.text == marrowleaf::EntryTextOf(draft.bytes)) {
       marrowleaf::RemoveFile(draft.path);  // the entry holds that text already
       continue;
     }
     const std::optional<marrowleaf::EntryKey> key =
-        marrowleaf::ParseEntryPath(std::string_view(draft.entryPath).substr(diary.size()));
+        marrowleaf::ParseEntryPath(std::string_view(draft.entryPath).substr(folder.size()));
     // No entry of this diary: its draft stays for whoever made it.
-    if (!key || marrowleaf::EntryPath(diary, *key) != draft.entryPath) continue;
+    if (!key || marrowleaf::EntryPath(folder, *key) != draft.entryPath) continue;
     entries << EntryName(*key);
   }
   if (entries.isEmpty()) return;

@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "diary/diary.h"
 #include "entries/drafts.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -37,6 +38,7 @@ void TForm1::ReadSelectedDate() {
 void TForm1::ComputeEntryPath(int tab) {
   ReadSelectedDate();
   entryKey = {selectedYear, selectedMonth, selectedDay, tab};
+  ShareShownState();
   entryPath = marrowleaf::EntryPath(saveDir, entryKey);
 }
 
@@ -71,7 +73,7 @@ void TForm1::CreateEntry(int tab) {
     inputarea->setAccessibleName(tr("Entry of %1").arg(EntryName()));
     entryFormat = marrowleaf::EntryFormat();  // a new entry is written in UTF-8
     SetEntryLoaded(true);
-    textModified = false;
+    SetTextModified(false);
   }
   RebuildTabCaptions();
   calender->RefreshMarks();
@@ -89,7 +91,7 @@ void TForm1::LoadEntry(int tab) {
     entryFormat = marrowleaf::EntryFormat();
     entryState = {};  // no file shown: any file that turns up there is news
     SetEntryLoaded(false);
-    textModified = false;
+    SetTextModified(false);
     WatchShownEntry();
     return;
   }
@@ -98,7 +100,7 @@ void TForm1::LoadEntry(int tab) {
   marrowleaf::EntryText shown = marrowleaf::EntryBytesToText(read.text);
   SetInputText(shown.text);
   entryFormat = shown.format;
-  textModified = false;
+  SetTextModified(false);
   // The caller decided; the text area follows. An entry that may be read but not written is
   // shown, and kept out of every save: nothing typed there could ever be saved. So is one that
   // links out of the diary, which a save would write through.
@@ -150,7 +152,7 @@ void TForm1::SaveEntryIfModified() {
     savedTextHash = marrowleaf::HashBytes(bytes);
     inputarea->setAccessibleDescription(
         tr("The text of the shown entry, saved; the text it replaced is in its history"));
-    textModified = false;
+    SetTextModified(false);
     DropDraft();
     WatchShownEntry();
     return;
@@ -169,7 +171,7 @@ void TForm1::ReloadEntry() {
 void TForm1::RebuildTabCaptions() {
   const QSignalBlocker quiet(tabheader);
   const int selected = tabheader->currentIndex();
-  const int count = static_cast<int>(tabNames.size());
+  const int count = diary->TabCount();
   // Setting the captions in place looks exactly like removing and re-adding the tabs, and keeps
   // the strip from laying itself out once per tab.
   if (tabheader->count() != count) {
@@ -177,7 +179,7 @@ void TForm1::RebuildTabCaptions() {
     for (int i = 0; i < count; ++i) tabheader->addTab(QString());
   }
   for (int i = 0; i < count; ++i) {
-    const QString& name = tabTitles[i];
+    const QString& name = diary->TabTitles()[i];
     const QString caption = EntryExists(i) ? QLatin1Char('+') + name : name;
     if (tabheader->tabText(i) != caption) {
       tabheader->setTabText(i, caption);
@@ -209,6 +211,7 @@ QString TForm1::InputText() const {
 
 void TForm1::SetEntryLoaded(bool loaded) {
   entryLoaded = loaded;
+  ShareShownState();
   // Typing where no entry is loaded could never be saved, so the text area takes none, and
   // spelling marks only what the user can change.
   inputarea->setReadOnly(!loaded);
@@ -219,8 +222,7 @@ void TForm1::SetEntryLoaded(bool loaded) {
 QString TForm1::EntryName() const { return EntryName(entryKey); }
 
 QString TForm1::EntryName(const marrowleaf::EntryKey& key) const {
-  const QString name =
-      key.tab >= 0 && key.tab < tabTitles.size() ? tabTitles[key.tab] : QString::number(key.tab);
+  const QString name = diary->TabTitle(key.tab);
   return tr("%1, tab \"%2\"")
       .arg(marrowleaf::ShortDate(QDate(key.year, key.month, key.day), QLocale()), name);
 }

@@ -3,34 +3,38 @@
 // File, Import…: the import window over the main window, and what the main window shows after it.
 #include <QTabBar>
 
+#include "diary/diary.h"
 #include "import/importwindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
 #include "widgets/prompts.h"
 
 void TForm1::Impo1Click() {
-  TImportWindow window(prompts, saveDir, tabTitles, this);
-  connect(&window, &TImportWindow::tabsAdded, this,
-          [this](const QStringList& names) { Guard([&] { AddTabs(names); }); });
-  connect(&window, &TImportWindow::imported, this,
-          [this] { Guard([this] { LookAgainAfterImport(); }); });
+  // The readers are loaded now, the first time they are needed.
+  std::string error;
+  const marrowleaf::import::Engine* engine = marrowleaf::import::LoadEngine(error);
+  if (engine == nullptr) {
+    prompts.ShowWarning(this, tr("The import cannot be used: its part of the program could not "
+                                 "be loaded (%1).")
+                                  .arg(QString::fromStdString(error)));
+    return;
+  }
+  TImportWindow window(prompts, *diary, *engine, this);
   prompts.ShowDialog(window);
 }
 
-void TForm1::AddTabs(const QStringList& names) {
+void TForm1::TabsAdded() {
   const QSignalBlocker quiet(tabheader);
-  for (const QString& name : names) {
-    tabNames.push_back(name.toStdString());
-    tabTitles.append(name);
-    tabheader->addTab(name);
+  for (int tab = tabheader->count(); tab < diary->TabCount(); ++tab) {
+    tabheader->addTab(diary->TabTitle(tab));
   }
-  calender->SetDiary(saveDir, static_cast<int>(tabNames.size()));
+  calender->SetDiary(saveDir, diary->TabCount());
   RebuildTabCaptions();
 }
 
 void TForm1::LookAgainAfterImport() {
-  // The shown entry is read again unless it holds typed text, which its save step keeps (and
-  // the imported text with it, in the entry's history); the marks and "+" follow the new files.
+  // The shown entry is read again unless it holds typed text (a bulk writer leaves that entry
+  // alone); the marks and "+" follow the new files.
   CheckShownEntry();
   RebuildTabCaptions();
   calender->RefreshMarks();

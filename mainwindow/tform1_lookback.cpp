@@ -3,6 +3,7 @@
 // File, Look Back…: the window that follows the calendar's date, and its way to a day.
 #include <QTabBar>
 
+#include "diary/diary.h"
 #include "lookback/lookbackwindow.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
@@ -10,7 +11,7 @@
 
 void TForm1::Look1Click() {
   if (lookBackWindow == nullptr) {
-    lookBackWindow = new TLookBackWindow(saveDir, tabTitles, today, this);
+    lookBackWindow = new TLookBackWindow(saveDir, diary->TabTitles(), today, this);
     // Every change of the calendar's date, whoever made it.
     connect(calender, &QCalendarWidget::selectionChanged, lookBackWindow,
             [this] { lookBackWindow->SetDate(calender->selectedDate()); });

@@ -14,7 +14,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "entries/monthlisting.h"
+#include "diary/diary.h"
+#include "entries/diarywalk.h"
 #include "export/exportwindow.h"
 #include "find/findwindow.h"
 #include "mainwindow/diarycalendar.h"
@@ -95,7 +96,7 @@ void PlaceBeside(QWidget& window, const QWidget& main) {
 void TForm1::Find1Click() {
   if (findWindow == nullptr) {
     findWindow = new TFindWindow(
-        saveDir, tabTitles,
+        saveDir, diary->TabTitles(),
         [this]() -> std::optional<marrowleaf::UnsavedEntry> {
           if (!entryLoaded || !textModified) return std::nullopt;
           return marrowleaf::UnsavedEntry{entryKey, InputText()};
@@ -115,7 +116,7 @@ void TForm1::Find1Click() {
 void TForm1::Tags1Click() {
   if (tagsWindow == nullptr) {
     tagsWindow = new TTagsWindow(
-        saveDir, tabTitles,
+        saveDir, diary->TabTitles(),
         [this]() -> std::optional<marrowleaf::UnsavedEntry> {
           if (!entryLoaded || !textModified) return std::nullopt;
           return marrowleaf::UnsavedEntry{entryKey, InputText()};
@@ -143,7 +144,8 @@ void TForm1::ShowExport(bool print) {
   SaveEntryIfModified();
   const QDate shown(calender->yearShown(), calender->monthShown(), 1);
   TExportWindow window(print ? TExportWindow::Mode::kPrint : TExportWindow::Mode::kExport, prompts,
-                       saveDir, tabTitles, shown, shown.addDays(shown.daysInMonth() - 1), this);
+                       saveDir, diary->TabTitles(), shown, shown.addDays(shown.daysInMonth() - 1),
+                       this);
   if (exportChoices) window.SetChoices(*exportChoices);
   prompts.ShowDialog(window);
   if (window.result() != QDialog::Accepted) return;
@@ -182,8 +184,8 @@ void TForm1::MoveToDayWithEntry(int step) {
   int year = 0;
   int month = 0;
   int day = 0;
-  if (!marrowleaf::NearestDayWithEntry(saveDir, static_cast<int>(tabNames.size()), from.year(),
-                                       from.month(), from.day(), step, year, month, day)) {
+  if (!marrowleaf::NearestDayWithEntry(saveDir, diary->TabCount(), from.year(), from.month(),
+                                       from.day(), step, year, month, day)) {
     return;  // none in that direction: nothing happens
   }
   SetCalendarDate(year, month, day);

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "diary/diary.h"
 #include "engines/templates/templates.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/tform1.h"
@@ -19,9 +20,8 @@
 
 TForm1::TemplateStart TForm1::CreateFromTemplate(const marrowleaf::EntryKey& key) {
   if (marrowleaf::IsFile(marrowleaf::EntryPath(saveDir, key))) return TemplateStart::kNoTemplate;
-  const size_t tab = static_cast<size_t>(key.tab);
   const QString tabName =
-      tab < tabNames.size() ? tabTitles[static_cast<qsizetype>(tab)] : QString();
+      key.tab >= 0 && key.tab < diary->TabCount() ? diary->TabTitle(key.tab) : QString();
   const marrowleaf::NewEntryTemplate start = marrowleaf::TemplateForNewEntry(
       saveDir, QDate(key.year, key.month, key.day), key.tab, tabName, QLocale());
   if (!start.choice.found) return TemplateStart::kNoTemplate;
@@ -62,7 +62,7 @@ void TForm1::PlaceCursorAtFirstEmptyLine() {
 }
 
 void TForm1::Tmpl1Click() {
-  TTemplatesWindow window(saveDir, tabTitles, calender->selectedDate(), tabheader->currentIndex(),
-                          prompts, this);
+  TTemplatesWindow window(saveDir, diary->TabTitles(), calender->selectedDate(),
+                          tabheader->currentIndex(), prompts, this);
   prompts.ShowDialog(window);
 }

@@ -26,11 +26,15 @@ foreach(name marrowleaf.1 marrowleaf-diary.1 changelog)
 endforeach()
 
 install(TARGETS marrowleaf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS marrowleaf_import LIBRARY DESTINATION ${MARROWLEAF_MODULE_DIR})
 # A stripped install (the package's) also drops the compiler's notes in .comment, as Debian's
 # own packaging strips binaries.
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/marrowleaf\"
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MARROWLEAF_MODULE_DIR}/libmarrowleaf_import.so\"
     COMMAND_ERROR_IS_FATAL ANY)
 endif()")
 # The launcher starts the program next to it, wherever the prefix is.

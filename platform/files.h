@@ -49,6 +49,8 @@ FileState RegularFileState(const std::string& path);
 
 bool IsFile(const std::string& path);  // a regular file; directories and devices do not count
 bool IsDirectory(const std::string& path);
+// The bytes the user may still write on the file system of `path`; false where it cannot be told.
+bool FreeSpace(const std::string& path, uint64_t& bytes);
 // Whether anything at all has this name (a folder, a device, a link that leads nowhere). A name
 // that cannot be looked at (its folder may not be searched) counts as taken: only "no such name"
 // is its absence.
@@ -105,6 +107,10 @@ class ExclusiveFile {
   // when given, hears of every piece of `bytes` as it arrives, in order.
   bool ReadAll(std::string& bytes,
                const std::function<void(std::string_view piece)>& each = nullptr);
+  // Reads the file from its start in pieces through one buffer, never holding it whole (a large
+  // attachment); `each` stops the reading by saying false. False on a read error (Error() says
+  // which) or when `each` stopped it.
+  bool ReadPieces(const std::function<bool(std::string_view piece)>& each);
   FileState State() const;
   // Closes now and releases the lock; false if the close failed.
   bool Close();
@@ -124,21 +130,29 @@ bool ListFolder(const std::string& path, const std::function<bool(std::string_vi
 
 // Reads many small files of one folder: the folder is opened once, each file by its name in it,
 // into a buffer of its own that is reused (and never cleared first), in as few calls as the
-// file's size allows.
+// file's size allows. Only a regular file (links followed) of at most `limit` bytes is read: a
+// FIFO could hang the reader, and a link to a device such as /dev/zero would never end.
 class FolderReader {
  public:
+  enum class Failure { kNone, kMissing, kNotAFile, kTooLarge, kUnreadable };
   explicit FolderReader(const std::string& folder);
   ~FolderReader();
   FolderReader(const FolderReader&) = delete;
   FolderReader& operator=(const FolderReader&) = delete;
   // The whole regular file `name` of the folder, valid until the next Read; false if it cannot
-  // be read.
-  bool Read(std::string_view name, std::string_view& bytes);
+  // be read, with Why() and Error() (in words) saying why.
+  bool Read(std::string_view name, std::string_view& bytes, size_t limit = SIZE_MAX);
+  Failure Why() const { return failure; }
+  const std::string& Error() const { return error; }
 
  private:
+  bool Fail(Failure why, std::string words);
   int folder = -1;
+  int folderErrno = 0;
   std::unique_ptr<char[]> buffer;
   size_t capacity = 0;
+  Failure failure = Failure::kNone;
+  std::string error;
 };
 
 // Follows a chain of symbolic links to the path that a write should really go to, so that a

@@ -6,8 +6,10 @@
 #include <iconv.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -136,6 +138,13 @@ bool IsFile(const std::string& path) {
 bool IsDirectory(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool FreeSpace(const std::string& path, uint64_t& bytes) {
+  struct statvfs fs {};
+  if (::statvfs(path.c_str(), &fs) != 0) return false;
+  bytes = static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize;
+  return true;
 }
 
 bool NameIsTaken(const std::string& path) {
@@ -282,6 +291,24 @@ bool ExclusiveFile::ReadAll(std::string& bytes,
   return true;
 }
 
+bool ExclusiveFile::ReadPieces(const std::function<bool(std::string_view piece)>& each) {
+  if (::lseek(handle, 0, SEEK_SET) != 0) {
+    error = ErrnoText(errno);
+    return false;
+  }
+  constexpr size_t kPiece = 256 * 1024;
+  const std::unique_ptr<char[]> buffer(new char[kPiece]);
+  for (;;) {
+    size_t got = 0;
+    if (!ReadUpTo(handle, buffer.get(), kPiece, got)) {
+      error = ErrnoText(errno);
+      return false;
+    }
+    if (got == 0) return true;
+    if (!each(std::string_view(buffer.get(), got))) return false;
+  }
+}
+
 FileState ExclusiveFile::State() const {
   struct stat st {};
   if (handle < 0 || ::fstat(handle, &st) != 0) return {};
@@ -317,41 +344,74 @@ bool ListFolder(const std::string& path, const std::function<bool(std::string_vi
 }
 
 FolderReader::FolderReader(const std::string& path)
-    : folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    : folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+      folderErrno(folder < 0 ? errno : 0) {}
 
 FolderReader::~FolderReader() {
   if (folder >= 0) ::close(folder);
 }
 
-bool FolderReader::Read(std::string_view name, std::string_view& bytes) {
-  if (folder < 0) return false;
+bool FolderReader::Fail(Failure why, std::string words) {
+  failure = why;
+  error = std::move(words);
+  return false;
+}
+
+bool FolderReader::Read(std::string_view name, std::string_view& bytes, size_t limit) {
+  bytes = {};
+  failure = Failure::kNone;
+  error.clear();
+  if (folder < 0) {
+    return Fail(folderErrno == ENOENT ? Failure::kMissing : Failure::kUnreadable,
+                std::strerror(folderErrno));
+  }
   const std::string file(name);
+  // Non-blocking, so that a FIFO's open does not wait for a writer.
   const int fd = ::openat(folder, file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  if (capacity < 65536) {
-    capacity = 65536;
+  if (fd < 0) {
+    const int err = errno;
+    return Fail(err == ENOENT ? Failure::kMissing : Failure::kUnreadable, std::strerror(err));
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return Fail(Failure::kNotAFile, "not a regular file");
+  }
+  const auto tooLarge = [&] {
+    ::close(fd);
+    return Fail(Failure::kTooLarge,
+                "larger than " + std::to_string(limit >> 20) + " MiB, too large to be an entry");
+  };
+  if (static_cast<uint64_t>(st.st_size) > limit) return tooLarge();
+  // Room for the whole file and one byte more, which tells at once that the end was reached.
+  const size_t wanted = std::max<size_t>(65536, static_cast<size_t>(st.st_size) + 1);
+  if (capacity < wanted) {
+    capacity = wanted;
     buffer.reset(new char[capacity]);
   }
   size_t used = 0;
-  bool ok = true;
   for (;;) {
     const ssize_t n = ::read(fd, buffer.get() + used, capacity - used);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      ok = false;  // a folder, or a read error
-      break;
+      const int err = errno;
+      ::close(fd);
+      return Fail(Failure::kUnreadable, std::strerror(err));
     }
     used += static_cast<size_t>(n);
     // A read that leaves room ended at the end of the file: no second call to hear so.
     if (n == 0 || used < capacity) break;
+    // The file grew while it was read.
+    if (used > limit) return tooLarge();
     std::unique_ptr<char[]> bigger(new char[capacity * 2]);
     std::memcpy(bigger.get(), buffer.get(), used);
     buffer = std::move(bigger);
     capacity *= 2;
   }
   ::close(fd);
-  bytes = ok ? std::string_view(buffer.get(), used) : std::string_view();
-  return ok;
+  if (used > limit) return Fail(Failure::kTooLarge, "too large to be an entry");
+  bytes = std::string_view(buffer.get(), used);
+  return true;
 }
 
 std::string ResolveSymlinks(const std::string& path) {

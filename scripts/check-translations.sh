@@ -9,10 +9,11 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 # Qt 6's own lupdate, as the build uses: the first one on PATH may be qtchooser's Qt 5 tool.
 lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || lupdate=$(command -v lupdate)
-# Every folder of the program's windows: each top-level folder but the core's and the tooling's.
-folders=$(cd "$top" && for d in */; do
+# Every folder of the program's windows: each top-level folder but the core's and the tooling's;
+# and the import's table of formats, whose names for each format the import window shows.
+folders=$(cd "$top" && echo engines/import && for d in */; do
   case "${d%/}" in
-    config | entries | text | engines | diary | platform | tests | bench | fuzz | build* | docs | packaging | scripts | \
+    config | crypto | entries | text | engines | diary | platform | tests | bench | fuzz | build* | docs | packaging | scripts | \
       translations | LICENSES) ;;
     *) echo "${d%/}" ;;
   esac

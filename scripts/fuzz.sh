@@ -9,12 +9,12 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 . "$top/scripts/deps.sh"
-marrowleaf_install_missing cmake ninja-build clang libclang-rt-14-dev qt6-base-dev libyaml-cpp-dev \
-  libzip-dev pkg-config
+marrowleaf_install_missing cmake ninja-build clang libclang-rt-14-dev qt6-base-dev libxxhash-dev libyaml-cpp-dev \
+  libzip-dev libsodium-dev pkg-config
 cmake --preset fuzz -S "$top" > /dev/null
 cmake --build "$top/build/fuzz"
 status=0
-for target in ini entry template import; do
+for target in ini entry template import crypto; do
   corpus="$top/build/fuzz/corpus/$target"
   mkdir -p "$corpus"
   echo "== fuzzing $target for $seconds s"

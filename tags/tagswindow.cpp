@@ -160,11 +160,15 @@ void TTagsWindow::Refresh() {
           Qt::QueuedConnection);
     };
   }
-  reading =
-      QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), stop = cancelled,
-                         unsaved = std::move(unsaved), early = std::move(early)] {
-        return marrowleaf::ListDiaryTags(dir, tabs, *stop, unsaved ? &*unsaved : nullptr, early);
-      });
+  reading = QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
+                               stop = cancelled, unsaved = std::move(unsaved),
+                               early = std::move(early)] {
+    const marrowleaf::DiaryWalk walk(dir,
+                                     marrowleaf::EveryEntry(tabs, marrowleaf::Order::kNewestFirst,
+                                                            unsaved ? &*unsaved : nullptr),
+                                     *stop);
+    return marrowleaf::ListDiaryTags(walk, early);
+  });
   auto* done = new QFutureWatcher<marrowleaf::TagTallies>(this);
   connect(done, &QFutureWatcher<marrowleaf::TagTallies>::finished, this, [this, done, mine] {
     done->deleteLater();
@@ -281,20 +285,18 @@ void TTagsWindow::RenameChosen(const QString& typed) {
   rename->to = to;
   // The entries are read off the window's thread; then each is saved in a turn of the event loop
   // of its own, so that the window never waits for more than one entry.
-  const std::optional<marrowleaf::EntryKey> held = modifiedEntry ? modifiedEntry() : std::nullopt;
-  rename->plan = QtConcurrent::run(
-      [dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key, shown, to, held] {
+  rename->plan =
+      QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key, shown, to] {
         const std::atomic<bool> never{false};
-        return marrowleaf::PlanTagRename(dir, tabs, key, shown, to, never, held ? &*held : nullptr);
+        const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), never);
+        return marrowleaf::PlanTagRename(walk, key, shown, to);
       });
   auto* planned = new QFutureWatcher<marrowleaf::TagRenamePlan>(this);
   connect(planned, &QFutureWatcher<marrowleaf::TagRenamePlan>::finished, this, [this, planned] {
     planned->deleteLater();
     rename->entries = planned->result();
-    for (const auto& [entry, why] : rename->entries.skipped) {
-      rename->left.append(why == marrowleaf::RenameSkip::kModifiedInWindow
-                              ? tr("%1: its changes in the window are not saved").arg(Name(entry))
-                              : tr("%1: its encoding cannot hold the new name").arg(Name(entry)));
+    for (const marrowleaf::EntryKey& entry : rename->entries.encoding) {
+      rename->left.append(tr("%1: its encoding cannot hold the new name").arg(Name(entry)));
     }
     RenameNext();
   });
@@ -310,22 +312,29 @@ QString TTagsWindow::Name(const marrowleaf::EntryKey& entry) const {
 
 void TTagsWindow::RenameNext() {
   if (rename->next < rename->entries.entries.size()) {
-    const marrowleaf::PlannedRename& entry = rename->entries.entries[rename->next++];
+    const marrowleaf::BulkChange& entry = rename->entries.entries[rename->next++];
     // The entry the main window holds unsaved now is left alone, as is one another program
     // wrote since the rename read it.
-    const std::optional<marrowleaf::EntryKey> now = modifiedEntry ? modifiedEntry() : std::nullopt;
-    if (now && *now == entry.key) {
-      rename->left.append(tr("%1: its changes in the window are not saved").arg(Name(entry.key)));
-    } else {
-      const marrowleaf::EntrySave save = marrowleaf::ApplyTagRename(saveDir, entry);
-      if (save.entry.ok) {
+    const marrowleaf::BulkOutcome save =
+        marrowleaf::WriteInBulk(saveDir, entry, [this](const marrowleaf::EntryKey& key) {
+          const std::optional<marrowleaf::EntryKey> now =
+              modifiedEntry ? modifiedEntry() : std::nullopt;
+          return now && *now == key;
+        });
+    switch (save.result) {
+      case marrowleaf::BulkResult::kCreated:
+      case marrowleaf::BulkResult::kChanged:
         ++rename->changed;
-      } else if (save.displaced) {
+        break;
+      case marrowleaf::BulkResult::kLeftShown:
+        rename->left.append(tr("%1: its changes in the window are not saved").arg(Name(entry.key)));
+        break;
+      case marrowleaf::BulkResult::kChangedMeanwhile:
         rename->left.append(tr("%1: another program changed it meanwhile").arg(Name(entry.key)));
-      } else {
-        rename->left.append(
-            tr("%1: %2").arg(Name(entry.key), QString::fromStdString(save.entry.error)));
-      }
+        break;
+      case marrowleaf::BulkResult::kFailed:
+        rename->left.append(tr("%1: %2").arg(Name(entry.key), QString::fromStdString(save.error)));
+        break;
     }
     QMetaObject::invokeMethod(this, &TTagsWindow::RenameNext, Qt::QueuedConnection);
     return;

@@ -3,8 +3,10 @@
 #include "text/words.h"
 
 #include <QLocale>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 
+#include "entries/entrytext.h"
 #include "text/links.h"
 
 namespace marrowleaf {
@@ -273,6 +275,38 @@ QStringList LanguageSampleWords(const QString& tag) {
     add(locale.standaloneMonthName(month));
   }
   return words;
+}
+
+namespace {
+
+bool LineBreak(QStringView cluster) {
+  return cluster == u"\r\n" || cluster == u"\n" || cluster == u"\r" || cluster == u"\u2028" ||
+         cluster == u"\u2029";
+}
+
+}  // namespace
+
+TextCount CountText(std::string_view bytes) {
+  TextCount count;
+  if (AsciiOnly(bytes)) {
+    // One byte is one character; the word count still takes the one rule.
+    for (const char c : bytes) {
+      if (c == '\r' || c == '\n') continue;
+      ++count.characters;
+      count.written = count.written || !QChar::isSpace(static_cast<unsigned char>(c));
+    }
+    if (count.written) count.words = CountWords(QString::fromLatin1(bytes.data(), bytes.size()));
+    return count;
+  }
+  const QString text = DecodeText(bytes);
+  count.written = std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+  if (!count.written) return count;
+  count.words = CountWords(text);
+  QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+  for (qsizetype at = 0, next; (next = clusters.toNextBoundary()) > 0; at = next) {
+    if (!LineBreak(QStringView(text).mid(at, next - at))) ++count.characters;
+  }
+  return count;
 }
 
 }  // namespace marrowleaf

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,16 @@ std::vector<WordSpan> CheckedWords(const QString& text, qsizetype from = 0, qsiz
 // as one word. Punctuation is no word, and neither is a picture's link (text/links.h), alt text
 // and all.
 int64_t CountWords(const QString& text);
+
+// What an entry's text holds: its words (CountWords), its characters as the user sees them (a
+// letter with its accent is one, an emoji is one) without line breaks, and whether anything but
+// blanks is there.
+struct TextCount {
+  int64_t words = 0;
+  int64_t characters = 0;
+  bool written = false;
+};
+TextCount CountText(std::string_view bytes);
 
 // The apostrophe is one character for the checker whichever way it is written: a word in its
 // two forms, with every ' and ’ as ' (first) and as ’ (second).

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Ein Day-One-Export</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>einen Day-One-Export (.zip, Ordner oder .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Eine Diaro-Sicherung</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>eine Diaro-Sicherung (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Ein jrnl-Journal</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>ein jrnl-Journal</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Ein RedNotebook-Journal</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>den Datenordner von RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -665,10 +700,6 @@ Der neue Eintrag beginnt leer.</translation>
         <translation>Was der Import tun wird</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Wählen Sie ein Tagebuch zum Importieren: einen Day-One-Export (.zip, Ordner oder .json), ein jrnl-Journal, den Datenordner von RedNotebook oder eine Diaro-Sicherung (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
@@ -737,22 +768,6 @@ Der neue Eintrag beginnt leer.</translation>
         <translation>Nicht lesbar:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Ein Day-One-Export</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Ein jrnl-Journal</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Ein RedNotebook-Journal</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Eine Diaro-Sicherung</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Nichts zu importieren.</translation>
     </message>
@@ -786,13 +801,6 @@ Der neue Eintrag beginnt leer.</translation>
         <translation>
             <numerusform>Tage, die diesen Import schon enthalten: %n (bleiben, wie sie sind)</numerusform>
             <numerusform>Tage, die diesen Import schon enthalten: %n (bleiben, wie sie sind)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Anhänge: %n (werden in den Tagebuchordner kopiert)</numerusform>
-            <numerusform>Anhänge: %n (werden in den Tagebuchordner kopiert)</numerusform>
         </translation>
     </message>
     <message>
@@ -865,6 +873,67 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Importiert, aber der bisherige Text konnte nicht im Verlauf aufbewahrt werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Wählen Sie ein Tagebuch zum Importieren: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: eine verschlüsselte Sicherung, die nicht gelesen werden kann; Diaro kann stattdessen eine Sicherung ohne Verschlüsselung (.zip) zum Importieren schreiben</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: kein Eintrag beginnt mit Datum und Uhrzeit in der Form [2024-05-05 06:30 PM] oder 2024-05-05 18:30; die dort gefundene Zeile: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: der Anhang %2 hat einen Namen, den hier keine Datei haben kann; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: eine Verknüpfung zu einem Ort außerhalb des gewählten Ordners; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: keine reguläre Datei (eine Pipe, ein Gerät oder ein Socket); ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: kein Tag eines jrnl-Ordnerjournals (JAHR/MONAT/TAG.txt); ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: die XML-Entität %2 kann nicht gelesen werden; der Text wird ohne sie importiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…und %n weiteres dieser Art</numerusform>
+            <numerusform>…und %n weitere dieser Art</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Einträge, die das Tagebuch schon im Reiter %1 enthält: %n (werden auch in diesen Reiter importiert)</numerusform>
+            <numerusform>Einträge, die das Tagebuch schon im Reiter %1 enthält: %n (werden auch in diesen Reiter importiert)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Anhänge: %n (%1, werden in den Tagebuchordner kopiert)</numerusform>
+            <numerusform>Anhänge: %n (%1, werden in den Tagebuchordner kopiert)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>Nichts wurde importiert: Der Import braucht %1, und auf dem Datenträger des Tagebuchordners sind %2 frei.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Nicht importiert, seine Änderungen im Tagebuchfenster sind nicht gespeichert: %1 (erneut importieren, sobald sie es sind)</translation>
     </message>
 </context>
 <context>

@@ -114,13 +114,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Attachments: %n (copied into the diary folder)</numerusform>
-            <numerusform>Attachments: %n (copied into the diary folder)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>New entries: %n</source>
         <translation>
             <numerusform>New entries: %n</numerusform>
@@ -153,6 +146,27 @@
         <translation>
             <numerusform>Days from %1 on, left as they were: %n</numerusform>
             <numerusform>Days from %1 on, left as they were: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…and %n more of this kind</numerusform>
+            <numerusform>…and %n more of this kind</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</numerusform>
+            <numerusform>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Attachments: %n (%1, copied into the diary folder)</numerusform>
+            <numerusform>Attachments: %n (%1, copied into the diary folder)</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Una exportación de Day One</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>una exportación de Day One (.zip, carpeta o .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Una copia de seguridad de Diaro</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>una copia de seguridad de Diaro (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Un diario de jrnl</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>un diario de jrnl</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Un diario de RedNotebook</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>la carpeta de datos de RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -665,10 +700,6 @@ La nueva entrada empieza vacía.</translation>
         <translation>Lo que hará la importación</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Elija un diario para importar: una exportación de Day One (.zip, carpeta o .json), un diario de jrnl, la carpeta de datos de RedNotebook o una copia de seguridad de Diaro (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importar</translation>
     </message>
@@ -737,22 +768,6 @@ La nueva entrada empieza vacía.</translation>
         <translation>No se pudo leer:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Una exportación de Day One</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Un diario de jrnl</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Un diario de RedNotebook</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Una copia de seguridad de Diaro</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Nada que importar.</translation>
     </message>
@@ -786,13 +801,6 @@ La nueva entrada empieza vacía.</translation>
         <translation>
             <numerusform>Días que ya contienen esta importación: %n (se dejan como están)</numerusform>
             <numerusform>Días que ya contienen esta importación: %n (se dejan como están)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Adjuntos: %n (se copian en la carpeta del diario)</numerusform>
-            <numerusform>Adjuntos: %n (se copian en la carpeta del diario)</numerusform>
         </translation>
     </message>
     <message>
@@ -865,6 +873,67 @@ La nueva entrada empieza vacía.</translation>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Importado, pero su texto anterior no se pudo conservar en su historial: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Elija un diario para importar: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: una copia de seguridad cifrada, que no se puede leer; Diaro puede escribir una copia sin cifrado (.zip) para importarla en su lugar</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: ninguna entrada empieza con una fecha y hora de la forma [2024-05-05 06:30 PM] o 2024-05-05 18:30; la línea encontrada allí: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: el adjunto %2 tiene un nombre que ningún archivo puede tener aquí; se omite</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: un enlace a un lugar fuera de la carpeta elegida; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: no es un archivo normal (una tubería, un dispositivo o un socket); se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: no es un día de un diario de jrnl en carpetas (AÑO/MES/DÍA.txt); se omite</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: la entidad XML %2 no se puede leer; el texto se importa sin ella</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…y %n más de este tipo</numerusform>
+            <numerusform>…y %n más de este tipo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Entradas que el diario ya tiene en la pestaña %1: %n (se importan también en esta pestaña)</numerusform>
+            <numerusform>Entradas que el diario ya tiene en la pestaña %1: %n (se importan también en esta pestaña)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Adjuntos: %n (%1, se copian en la carpeta del diario)</numerusform>
+            <numerusform>Adjuntos: %n (%1, se copian en la carpeta del diario)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>No se importó nada: la importación necesita %1 y el disco de la carpeta del diario tiene %2 libres.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>No importado, sus cambios en la ventana del diario no están guardados: %1 (vuelva a importar cuando lo estén)</translation>
     </message>
 </context>
 <context>

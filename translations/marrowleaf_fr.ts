@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Un export Day One</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>un export Day One (.zip, dossier ou .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Une sauvegarde Diaro</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>une sauvegarde Diaro (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Un journal jrnl</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>un journal jrnl</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Un journal RedNotebook</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>le dossier de données de RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -665,10 +700,6 @@ La nouvelle entrée commence vide.</translation>
         <translation>Ce que fera l&apos;importation</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Choisissez un journal à importer&#xa0;: un export Day One (.zip, dossier ou .json), un journal jrnl, le dossier de données de RedNotebook ou une sauvegarde Diaro (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importer</translation>
     </message>
@@ -737,22 +768,6 @@ La nouvelle entrée commence vide.</translation>
         <translation>Lecture impossible&#xa0;:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Un export Day One</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Un journal jrnl</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Un journal RedNotebook</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Une sauvegarde Diaro</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Rien à importer.</translation>
     </message>
@@ -786,13 +801,6 @@ La nouvelle entrée commence vide.</translation>
         <translation>
             <numerusform>Jours qui contiennent déjà cette importation&#xa0;: %n (laissés tels quels)</numerusform>
             <numerusform>Jours qui contiennent déjà cette importation&#xa0;: %n (laissés tels quels)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Pièces jointes&#xa0;: %n (copiées dans le dossier du journal)</numerusform>
-            <numerusform>Pièces jointes&#xa0;: %n (copiées dans le dossier du journal)</numerusform>
         </translation>
     </message>
     <message>
@@ -865,6 +873,67 @@ La nouvelle entrée commence vide.</translation>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Importé, mais son texte antérieur n&apos;a pas pu être conservé dans son historique&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Choisissez un journal à importer&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1&#xa0;: une sauvegarde chiffrée, qui ne peut pas être lue&#xa0;; Diaro peut écrire une sauvegarde sans chiffrement (.zip) à importer à la place</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1&#xa0;: aucune entrée ne commence par une date et une heure de la forme [2024-05-05 06:30 PM] ou 2024-05-05 18:30&#xa0;; la ligne trouvée là&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1&#xa0;: la pièce jointe %2 porte un nom qu&apos;aucun fichier ne peut avoir ici&#xa0;; laissée de côté</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1&#xa0;: un lien vers un emplacement hors du dossier choisi&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1&#xa0;: pas un fichier ordinaire (un tube, un périphérique ou une socket)&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1&#xa0;: pas un jour d&apos;un journal jrnl en dossier (ANNÉE/MOIS/JOUR.txt)&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1&#xa0;: l&apos;entité XML %2 ne peut pas être lue&#xa0;; le texte est importé sans elle</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…et %n autre de ce genre</numerusform>
+            <numerusform>…et %n autres de ce genre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Entrées que le journal contient déjà dans l&apos;onglet %1&#xa0;: %n (importées aussi dans cet onglet)</numerusform>
+            <numerusform>Entrées que le journal contient déjà dans l&apos;onglet %1&#xa0;: %n (importées aussi dans cet onglet)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Pièces jointes&#xa0;: %n (%1, copiées dans le dossier du journal)</numerusform>
+            <numerusform>Pièces jointes&#xa0;: %n (%1, copiées dans le dossier du journal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>Rien n&apos;a été importé&#xa0;: l&apos;import a besoin de %1, et le disque du dossier du journal n&apos;a que %2 de libre.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Non importé, ses modifications dans la fenêtre du journal ne sont pas enregistrées : %1 (importez de nouveau une fois qu&apos;elles le sont)</translation>
     </message>
 </context>
 <context>

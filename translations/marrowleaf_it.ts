@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Un&apos;esportazione di Day One</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>un&apos;esportazione di Day One (.zip, cartella o .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Un backup di Diaro</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>un backup di Diaro (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Un diario di jrnl</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>un diario di jrnl</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Un diario di RedNotebook</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>la cartella dei dati di RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -665,10 +700,6 @@ La nuova voce inizia vuota.</translation>
         <translation>Cosa farà l&apos;importazione</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Scegliere un diario da importare: un&apos;esportazione di Day One (.zip, cartella o .json), un diario di jrnl, la cartella dei dati di RedNotebook o un backup di Diaro (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importa</translation>
     </message>
@@ -737,22 +768,6 @@ La nuova voce inizia vuota.</translation>
         <translation>Impossibile leggere:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Un&apos;esportazione di Day One</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Un diario di jrnl</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Un diario di RedNotebook</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Un backup di Diaro</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Niente da importare.</translation>
     </message>
@@ -786,13 +801,6 @@ La nuova voce inizia vuota.</translation>
         <translation>
             <numerusform>Giorni che contengono già questa importazione: %n (lasciati come sono)</numerusform>
             <numerusform>Giorni che contengono già questa importazione: %n (lasciati come sono)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Allegati: %n (copiati nella cartella del diario)</numerusform>
-            <numerusform>Allegati: %n (copiati nella cartella del diario)</numerusform>
         </translation>
     </message>
     <message>
@@ -865,6 +873,67 @@ La nuova voce inizia vuota.</translation>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Importato, ma non è stato possibile conservare il testo precedente nella cronologia: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Scegliere un diario da importare: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: un backup cifrato, che non può essere letto; Diaro può scrivere un backup senza cifratura (.zip) da importare al suo posto</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: nessuna voce inizia con data e ora nella forma [2024-05-05 06:30 PM] o 2024-05-05 18:30; la riga trovata lì: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: l&apos;allegato %2 ha un nome che nessun file può avere qui; tralasciato</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: un collegamento a un percorso fuori dalla cartella scelta; tralasciato</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: non è un file normale (una pipe, un dispositivo o un socket); tralasciato</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: non è un giorno di un diario di jrnl a cartelle (ANNO/MESE/GIORNO.txt); tralasciato</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: l&apos;entità XML %2 non può essere letta; il testo è importato senza di essa</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…e %n altro di questo tipo</numerusform>
+            <numerusform>…e altri %n di questo tipo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Voci che il diario contiene già nella scheda %1: %n (importate anche in questa scheda)</numerusform>
+            <numerusform>Voci che il diario contiene già nella scheda %1: %n (importate anche in questa scheda)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Allegati: %n (%1, copiati nella cartella del diario)</numerusform>
+            <numerusform>Allegati: %n (%1, copiati nella cartella del diario)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>Non è stato importato nulla: l&apos;importazione richiede %1 e il disco della cartella del diario ha %2 liberi.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Non importato, le sue modifiche nella finestra del diario non sono salvate: %1 (importa di nuovo quando lo sono)</translation>
     </message>
 </context>
 <context>

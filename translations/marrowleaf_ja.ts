@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Day One のエクスポート</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>Day One のエクスポート (.zip、フォルダー、.json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Diaro のバックアップ</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>Diaro のバックアップ (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>jrnl のジャーナル</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>jrnl のジャーナル</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>RedNotebook のジャーナル</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>RedNotebook のデータフォルダー</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -659,10 +694,6 @@ The new entry starts empty.</source>
         <translation>インポートで行われること</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>インポートする日記を選んでください: Day One のエクスポート (.zip、フォルダー、.json)、jrnl のジャーナル、RedNotebook のデータフォルダー、Diaro のバックアップ (.zip)。</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>インポート(&amp;I)</translation>
     </message>
@@ -727,22 +758,6 @@ The new entry starts empty.</source>
         <translation>読み込めなかったもの:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Day One のエクスポート</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>jrnl のジャーナル</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>RedNotebook のジャーナル</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Diaro のバックアップ</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>インポートするものはありません。</translation>
     </message>
@@ -772,12 +787,6 @@ The new entry starts empty.</source>
         <source>Days that hold this import already: %n (left as they are)</source>
         <translation>
             <numerusform>このインポートをすでに含む日: %n (そのままにします)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>添付ファイル: %n (日記フォルダーにコピーします)</numerusform>
         </translation>
     </message>
     <message>
@@ -845,6 +854,64 @@ The new entry starts empty.</source>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>インポートしましたが、以前のテキストを履歴に残せませんでした: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>インポートする日記を選んでください: %1。</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: 暗号化されたバックアップのため読み込めません。Diaro で暗号化なしのバックアップ (.zip) を書き出してインポートしてください</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: [2024-05-05 06:30 PM] または 2024-05-05 18:30 の形式の日付と時刻で始まるエントリーがありません。そこで見つかった行: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: 添付ファイル %2 の名前はここではファイル名にできません。スキップしました</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: 選んだフォルダーの外を指すリンクです。スキップしました</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: 通常のファイルではありません (パイプ、デバイス、ソケット)。スキップしました</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: jrnl のフォルダージャーナルの日 (年/月/日.txt) ではありません。スキップしました</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: XML エンティティ %2 を読み込めません。テキストはそれを除いてインポートします</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…ほかに同じ種類のものが %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>タブ %1 にすでにあるエントリー: %n (このタブにもインポートします)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>添付ファイル: %n (%1、日記フォルダーにコピーします)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>何もインポートしませんでした: インポートには %1 必要ですが、日記フォルダーのディスクの空き容量は %2 です。</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>インポートしていません。日記ウィンドウでの変更が保存されていません: %1（保存してからもう一度インポートしてください）</translation>
     </message>
 </context>
 <context>

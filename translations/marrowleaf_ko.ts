@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Day One 내보내기</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>Day One 내보내기(.zip, 폴더 또는 .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Diaro 백업</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>Diaro 백업(.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>jrnl 저널</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>jrnl 저널</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>RedNotebook 저널</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>RedNotebook 데이터 폴더</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -659,10 +694,6 @@ The new entry starts empty.</source>
         <translation>가져오기에서 할 작업</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>가져올 일기장을 선택하십시오: Day One 내보내기(.zip, 폴더 또는 .json), jrnl 저널, RedNotebook 데이터 폴더 또는 Diaro 백업(.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>가져오기(&amp;I)</translation>
     </message>
@@ -727,22 +758,6 @@ The new entry starts empty.</source>
         <translation>읽을 수 없는 항목:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Day One 내보내기</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>jrnl 저널</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>RedNotebook 저널</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Diaro 백업</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>가져올 항목이 없습니다.</translation>
     </message>
@@ -772,12 +787,6 @@ The new entry starts empty.</source>
         <source>Days that hold this import already: %n (left as they are)</source>
         <translation>
             <numerusform>이미 이 가져오기가 들어 있는 날: %n일(그대로 둡니다)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>첨부 파일: %n개(일기장 폴더로 복사됩니다)</numerusform>
         </translation>
     </message>
     <message>
@@ -845,6 +854,64 @@ The new entry starts empty.</source>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>가져왔지만 이전 텍스트를 기록에 보관하지 못함: %1(%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>가져올 일기장을 선택하십시오: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: 암호화된 백업이라 읽을 수 없습니다. Diaro에서 암호화하지 않은 백업(.zip)을 만들어 대신 가져오십시오</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: [2024-05-05 06:30 PM] 또는 2024-05-05 18:30 형식의 날짜와 시간으로 시작하는 일기가 없습니다. 그곳에서 찾은 줄: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: 첨부 파일 %2의 이름은 여기서 파일 이름으로 쓸 수 없습니다. 건너뜁니다</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: 선택한 폴더 밖을 가리키는 링크입니다. 건너뜁니다</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: 일반 파일이 아닙니다(파이프, 장치 또는 소켓). 건너뜁니다</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: jrnl 폴더 저널의 날(연/월/일.txt)이 아닙니다. 건너뜁니다</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: XML 엔터티 %2을(를) 읽을 수 없습니다. 텍스트는 이것 없이 가져옵니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…같은 종류가 %n개 더 있습니다</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>%1 탭에 이미 있는 일기: %n개(이 탭에도 가져옵니다)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>첨부 파일: %n개(%1, 일기장 폴더로 복사됩니다)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>아무것도 가져오지 않았습니다: 가져오기에 %1이(가) 필요하지만 일기장 폴더의 디스크에는 %2만 남아 있습니다.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>가져오지 않음, 일기 창에서 바꾼 내용이 저장되지 않았습니다: %1 (저장한 뒤 다시 가져오십시오)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Een Day One-export</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>een Day One-export (.zip, map of .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Een Diaro-back-up</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>een Diaro-back-up (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Een jrnl-journaal</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>een jrnl-journaal</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Een RedNotebook-journaal</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>de gegevensmap van RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -665,10 +700,6 @@ De nieuwe notitie begint leeg.</translation>
         <translation>Wat het importeren zal doen</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Kies een dagboek om te importeren: een Day One-export (.zip, map of .json), een jrnl-journaal, de gegevensmap van RedNotebook of een Diaro-back-up (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importeren</translation>
     </message>
@@ -737,22 +768,6 @@ De nieuwe notitie begint leeg.</translation>
         <translation>Kon niet worden gelezen:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Een Day One-export</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Een jrnl-journaal</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Een RedNotebook-journaal</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Een Diaro-back-up</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Niets te importeren.</translation>
     </message>
@@ -786,13 +801,6 @@ De nieuwe notitie begint leeg.</translation>
         <translation>
             <numerusform>Dagen die deze import al bevatten: %n (blijven zoals ze zijn)</numerusform>
             <numerusform>Dagen die deze import al bevatten: %n (blijven zoals ze zijn)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Bijlagen: %n (worden naar de dagboekmap gekopieerd)</numerusform>
-            <numerusform>Bijlagen: %n (worden naar de dagboekmap gekopieerd)</numerusform>
         </translation>
     </message>
     <message>
@@ -865,6 +873,67 @@ De nieuwe notitie begint leeg.</translation>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Geïmporteerd, maar de eerdere tekst kon niet in de geschiedenis worden bewaard: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Kies een dagboek om te importeren: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: een versleutelde back-up, die niet gelezen kan worden; Diaro kan in plaats daarvan een back-up zonder versleuteling (.zip) schrijven om te importeren</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: geen notitie begint met een datum en tijd in de vorm [2024-05-05 06:30 PM] of 2024-05-05 18:30; de regel die daar staat: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: de bijlage %2 heeft een naam die hier geen bestand kan hebben; weggelaten</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: een koppeling naar een plek buiten de gekozen map; weggelaten</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: geen gewoon bestand (een pipe, een apparaat of een socket); weggelaten</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: geen dag van een jrnl-mapjournaal (JAAR/MAAND/DAG.txt); weggelaten</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: de XML-entiteit %2 kan niet gelezen worden; de tekst wordt zonder geïmporteerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…en nog %n van deze soort</numerusform>
+            <numerusform>…en nog %n van deze soort</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Notities die het dagboek al in het tabblad %1 bevat: %n (worden ook in dit tabblad geïmporteerd)</numerusform>
+            <numerusform>Notities die het dagboek al in het tabblad %1 bevat: %n (worden ook in dit tabblad geïmporteerd)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Bijlagen: %n (%1, worden naar de dagboekmap gekopieerd)</numerusform>
+            <numerusform>Bijlagen: %n (%1, worden naar de dagboekmap gekopieerd)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>Er is niets geïmporteerd: de import heeft %1 nodig en de schijf van de dagboekmap heeft %2 vrij.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Niet geïmporteerd, de wijzigingen in het dagboekvenster zijn niet opgeslagen: %1 (importeer opnieuw zodra ze dat zijn)</translation>
     </message>
 </context>
 <context>

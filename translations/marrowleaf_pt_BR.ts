@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Uma exportação do Day One</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>uma exportação do Day One (.zip, pasta ou .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Um backup do Diaro</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>um backup do Diaro (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Um diário do jrnl</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>um diário do jrnl</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Um diário do RedNotebook</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>a pasta de dados do RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -665,10 +700,6 @@ A nova entrada começa vazia.</translation>
         <translation>O que a importação fará</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Escolha um diário para importar: uma exportação do Day One (.zip, pasta ou .json), um diário do jrnl, a pasta de dados do RedNotebook ou um backup do Diaro (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importar</translation>
     </message>
@@ -737,22 +768,6 @@ A nova entrada começa vazia.</translation>
         <translation>Não foi possível ler:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Uma exportação do Day One</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Um diário do jrnl</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Um diário do RedNotebook</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Um backup do Diaro</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Nada para importar.</translation>
     </message>
@@ -786,13 +801,6 @@ A nova entrada começa vazia.</translation>
         <translation>
             <numerusform>Dias que já contêm esta importação: %n (deixados como estão)</numerusform>
             <numerusform>Dias que já contêm esta importação: %n (deixados como estão)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Anexos: %n (copiados para a pasta do diário)</numerusform>
-            <numerusform>Anexos: %n (copiados para a pasta do diário)</numerusform>
         </translation>
     </message>
     <message>
@@ -865,6 +873,67 @@ A nova entrada começa vazia.</translation>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Importado, mas o texto anterior não pôde ser mantido no histórico: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Escolha um diário para importar: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: um backup criptografado, que não pode ser lido; o Diaro pode gravar um backup sem criptografia (.zip) para importar no lugar</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: nenhuma entrada começa com data e hora no formato [2024-05-05 06:30 PM] ou 2024-05-05 18:30; a linha encontrada ali: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: o anexo %2 tem um nome que nenhum arquivo pode ter aqui; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: um link para um local fora da pasta escolhida; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: não é um arquivo comum (um pipe, um dispositivo ou um socket); deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: não é um dia de um diário do jrnl em pastas (ANO/MÊS/DIA.txt); deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: a entidade XML %2 não pode ser lida; o texto é importado sem ela</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…e mais %n deste tipo</numerusform>
+            <numerusform>…e mais %n deste tipo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Entradas que o diário já contém na aba %1: %n (importadas também nesta aba)</numerusform>
+            <numerusform>Entradas que o diário já contém na aba %1: %n (importadas também nesta aba)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Anexos: %n (%1, copiados para a pasta do diário)</numerusform>
+            <numerusform>Anexos: %n (%1, copiados para a pasta do diário)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>Nada foi importado: a importação precisa de %1, e o disco da pasta do diário tem %2 livres.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Não importado, suas alterações na janela do diário não estão salvas: %1 (importe de novo quando estiverem)</translation>
     </message>
 </context>
 <context>

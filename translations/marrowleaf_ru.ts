@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Экспорт Day One</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>экспорт Day One (.zip, папка или .json)</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Резервная копия Diaro</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>резервная копия Diaro (.zip)</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>Журнал jrnl</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>журнал jrnl</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>Журнал RedNotebook</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>папка данных RedNotebook</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -671,10 +706,6 @@ The new entry starts empty.</source>
         <translation>Что сделает импорт</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>Выберите дневник для импорта: экспорт Day One (.zip, папка или .json), журнал jrnl, папка данных RedNotebook или резервная копия Diaro (.zip).</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Импортировать</translation>
     </message>
@@ -747,22 +778,6 @@ The new entry starts empty.</source>
         <translation>Не удалось прочитать:</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Экспорт Day One</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>Журнал jrnl</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>Журнал RedNotebook</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Резервная копия Diaro</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>Импортировать нечего.</translation>
     </message>
@@ -800,14 +815,6 @@ The new entry starts empty.</source>
             <numerusform>Дней, где этот импорт уже есть: %n (остаются как есть)</numerusform>
             <numerusform>Дней, где этот импорт уже есть: %n (остаются как есть)</numerusform>
             <numerusform>Дней, где этот импорт уже есть: %n (остаются как есть)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>Вложений: %n (копируются в папку дневника)</numerusform>
-            <numerusform>Вложений: %n (копируются в папку дневника)</numerusform>
-            <numerusform>Вложений: %n (копируются в папку дневника)</numerusform>
         </translation>
     </message>
     <message>
@@ -885,6 +892,70 @@ The new entry starts empty.</source>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>Импортировано, но прежний текст не удалось сохранить в истории: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>Выберите дневник для импорта: %1.</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1: зашифрованная резервная копия, её нельзя прочитать; Diaro может записать резервную копию без шифрования (.zip), чтобы импортировать её</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1: ни одна запись не начинается с даты и времени вида [2024-05-05 06:30 PM] или 2024-05-05 18:30; строка, найденная там: %2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1: у вложения %2 имя, которого здесь не может быть у файла; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1: ссылка на место вне выбранной папки; пропущена</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1: не обычный файл (канал, устройство или сокет); пропущен</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1: не день журнала jrnl в папках (ГОД/МЕСЯЦ/ДЕНЬ.txt); пропущен</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1: XML-сущность %2 не может быть прочитана; текст импортируется без неё</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>…и ещё %n того же рода</numerusform>
+            <numerusform>…и ещё %n того же рода</numerusform>
+            <numerusform>…и ещё %n того же рода</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>Записей, которые уже есть в дневнике во вкладке %1: %n (импортируются и в эту вкладку)</numerusform>
+            <numerusform>Записей, которые уже есть в дневнике во вкладке %1: %n (импортируются и в эту вкладку)</numerusform>
+            <numerusform>Записей, которые уже есть в дневнике во вкладке %1: %n (импортируются и в эту вкладку)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>Вложений: %n (%1, копируются в папку дневника)</numerusform>
+            <numerusform>Вложений: %n (%1, копируются в папку дневника)</numerusform>
+            <numerusform>Вложений: %n (%1, копируются в папку дневника)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>Ничего не импортировано: импорту нужно %1, а на диске папки дневника свободно %2.</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>Не импортировано, изменения в окне дневника не сохранены: %1 (импортируйте снова, когда они будут сохранены)</translation>
     </message>
 </context>
 <context>

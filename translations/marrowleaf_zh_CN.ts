@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ImportFormat</name>
+    <message>
+        <source>A Day One export</source>
+        <translation>Day One 导出</translation>
+    </message>
+    <message>
+        <source>a Day One export (.zip, folder or .json)</source>
+        <translation>Day One 导出（.zip、文件夹或 .json）</translation>
+    </message>
+    <message>
+        <source>A Diaro backup</source>
+        <translation>Diaro 备份</translation>
+    </message>
+    <message>
+        <source>a Diaro backup (.zip)</source>
+        <translation>Diaro 备份（.zip）</translation>
+    </message>
+    <message>
+        <source>A jrnl journal</source>
+        <translation>jrnl 日志</translation>
+    </message>
+    <message>
+        <source>a jrnl journal</source>
+        <translation>jrnl 日志</translation>
+    </message>
+    <message>
+        <source>A RedNotebook journal</source>
+        <translation>RedNotebook 日志</translation>
+    </message>
+    <message>
+        <source>RedNotebook&apos;s data folder</source>
+        <translation>RedNotebook 的数据文件夹</translation>
+    </message>
+</context>
+<context>
     <name>TDiaryCalendar</name>
     <message>
         <source>The month calendar; days with entries are bold, Alt+Left and Alt+Right move to the previous and next day with an entry</source>
@@ -659,10 +694,6 @@ The new entry starts empty.</source>
         <translation>导入将执行的操作</translation>
     </message>
     <message>
-        <source>Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, RedNotebook&apos;s data folder or a Diaro backup (.zip).</source>
-        <translation>请选择要导入的日记：Day One 导出（.zip、文件夹或 .json）、jrnl 日志、RedNotebook 的数据文件夹或 Diaro 备份（.zip）。</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>导入(&amp;I)</translation>
     </message>
@@ -727,22 +758,6 @@ The new entry starts empty.</source>
         <translation>无法读取的内容：</translation>
     </message>
     <message>
-        <source>A Day One export</source>
-        <translation>Day One 导出</translation>
-    </message>
-    <message>
-        <source>A jrnl journal</source>
-        <translation>jrnl 日志</translation>
-    </message>
-    <message>
-        <source>A RedNotebook journal</source>
-        <translation>RedNotebook 日志</translation>
-    </message>
-    <message>
-        <source>A Diaro backup</source>
-        <translation>Diaro 备份</translation>
-    </message>
-    <message>
         <source>Nothing to import.</source>
         <translation>没有可导入的内容。</translation>
     </message>
@@ -772,12 +787,6 @@ The new entry starts empty.</source>
         <source>Days that hold this import already: %n (left as they are)</source>
         <translation>
             <numerusform>已包含此次导入的天数：%n（保持不变）</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Attachments: %n (copied into the diary folder)</source>
-        <translation>
-            <numerusform>附件：%n（复制到日记文件夹）</numerusform>
         </translation>
     </message>
     <message>
@@ -845,6 +854,64 @@ The new entry starts empty.</source>
     <message>
         <source>Imported, but its earlier text could not be kept in its history: %1 (%2)</source>
         <translation>已导入，但其原有文本未能保存在历史记录中：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Choose a diary to import: %1.</source>
+        <translation>请选择要导入的日记：%1。</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted backup, which cannot be read; Diaro can write a backup without encryption (.zip) to import instead</source>
+        <translation>%1：加密的备份，无法读取；可让 Diaro 写出未加密的备份（.zip）再导入</translation>
+    </message>
+    <message>
+        <source>%1: no entry starts with a date and time of the form [2024-05-05 06:30 PM] or 2024-05-05 18:30; the line found there: %2</source>
+        <translation>%1：没有一篇日记以 [2024-05-05 06:30 PM] 或 2024-05-05 18:30 形式的日期和时间开头；在该处找到的行：%2</translation>
+    </message>
+    <message>
+        <source>%1: the attachment %2 has a name no file can have here; left out</source>
+        <translation>%1：附件 %2 的名称在此不能用作文件名；已略过</translation>
+    </message>
+    <message>
+        <source>%1: a link to a place outside the chosen folder; left out</source>
+        <translation>%1：指向所选文件夹之外的链接；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file (a pipe, a device or a socket); left out</source>
+        <translation>%1：不是普通文件（管道、设备或套接字）；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not a day of a jrnl folder journal (YEAR/MONTH/DAY.txt); left out</source>
+        <translation>%1：不是 jrnl 文件夹日志中的某一天（年/月/日.txt）；已略过</translation>
+    </message>
+    <message>
+        <source>%1: the XML entity %2 cannot be read; the text is imported without it</source>
+        <translation>%1：无法读取 XML 实体 %2；导入的文本中不含该实体</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more of this kind</source>
+        <translation>
+            <numerusform>……另有 %n 个同类问题</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries the diary holds already in the tab %1: %n (imported into this tab as well)</source>
+        <translation>
+            <numerusform>已在标签页 %1 中的日记：%n（也会导入到此标签页）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Attachments: %n (%1, copied into the diary folder)</source>
+        <translation>
+            <numerusform>附件：%n（%1，复制到日记文件夹）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import needs %1, and the disk of the diary folder has %2 free.</source>
+        <translation>未导入任何内容：导入需要 %1，而日记文件夹所在磁盘只有 %2 可用空间。</translation>
+    </message>
+    <message>
+        <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
+        <translation>未导入，日记窗口中的更改尚未保存：%1（保存后请重新导入）</translation>
     </message>
 </context>
 <context>

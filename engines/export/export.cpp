@@ -4,84 +4,56 @@
 
 #include <QDir>
 #include <algorithm>
-#include <cstring>
 
+#include "entries/diarywalk.h"
 #include "entries/entrykey.h"
 #include "entries/entrytext.h"
-#include "entries/monthlisting.h"
 #include "platform/files.h"
 #include "text/dates.h"
 #include "text/links.h"
 
 namespace marrowleaf {
-namespace {
-
-int MonthIndex(int year, int month) { return year * 12 + month - 1; }
-
-}  // namespace
-
 bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
                       const std::function<bool(const ExportDay&)>& each,
                       const std::function<void(const std::string& path)>& unreadable) {
-  const int tabCount = static_cast<int>(range.tabs.size());
   if (!range.from.isValid() || !range.to.isValid() || range.from > range.to) return true;
-  const int first = MonthIndex(range.from.year(), range.from.month());
-  const int last = MonthIndex(range.to.year(), range.to.month());
-  const auto lost = [&](const std::string& path) {
-    if (unreadable) unreadable(path);
+  WalkScope scope;
+  scope.tabCount = static_cast<int>(range.tabs.size());
+  scope.order = Order::kOldestFirst;
+  scope.from = {static_cast<uint16_t>(range.from.year()),
+                static_cast<uint16_t>(range.from.month())};
+  scope.to = {static_cast<uint16_t>(range.to.year()), static_cast<uint16_t>(range.to.month())};
+  scope.wanted = [&range](const EntryKey& key) {
+    const QDate date(key.year, key.month, key.day);
+    return range.tabs[static_cast<size_t>(key.tab)] && date >= range.from && date <= range.to;
   };
-  // A folder that cannot be listed may hold days of the range: the save folder, or a year's
-  // folder within the range.
-  const auto unlisted = [&](uint16_t year) {
-    if (year == 0) {
-      lost(saveDir);
-    } else if (year >= range.from.year() && year <= range.to.year()) {
-      lost(YearDirectory(saveDir, year));
-    }
-  };
-  for (const auto& folder : DiaryMonths(saveDir, Order::kOldestFirst, unlisted)) {
-    const uint16_t year = folder.first;  // named, for the lambda below to take
-    const uint16_t month = folder.second;
-    const int index = MonthIndex(year, month);
-    if (index < first || index > last) continue;
-    std::vector<std::pair<int, int>> entries;  // (day, tab)
-    const bool listed =
-        ListMonthEntries(saveDir, year, month, tabCount, [&](const EntryName& name, bool regular) {
-          const QDate date(year, month, name.day);
-          if (regular && !name.conflict && range.tabs[static_cast<size_t>(name.tab)] &&
-              date.isValid() && date >= range.from && date <= range.to) {
-            entries.emplace_back(name.day, name.tab);
-          }
+  const std::atomic<bool> never{false};
+  const DiaryWalk walk(saveDir, std::move(scope), never);
+  bool completed = true;
+  walk.Map<std::vector<ExportDay>>(
+      [&](const Month& month) {
+        std::vector<ExportDay> days;
+        walk.ReadMonth(month, [&](const WalkedEntry& entry) {
+          if (entry.text.empty()) return;  // an empty entry is no page of the book
+          const QDate date(entry.key.year, entry.key.month, entry.key.day);
+          if (days.empty() || days.back().date != date) days.push_back({date, {}});
+          days.back().entries.push_back({entry.key.tab, entry.Shown()});
         });
-    const std::string monthDir = MonthDirectory(saveDir, year, month);
-    if (!listed && IsDirectory(monthDir)) lost(monthDir);
-    std::sort(entries.begin(), entries.end());
-    FolderReader reader(monthDir);
-    ExportDay day;
-    const auto flush = [&] {
-      const bool go = day.entries.empty() || each(day);
-      day.entries.clear();
-      return go;
-    };
-    for (const auto& [number, tab] : entries) {
-      const QDate date(year, month, number);
-      if (date != day.date && !flush()) return false;
-      day.date = date;
-      std::string_view bytes;
-      const std::string name = EntryFileName(static_cast<uint16_t>(number), tab);
-      if (!reader.Read(name, bytes)) {
-        lost(monthDir + '/' + name);
-        continue;
-      }
-      if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
-        bytes = bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
-      }
-      if (bytes.empty()) continue;  // an empty entry is no page of the book
-      day.entries.push_back({tab, EntryBytesToText(bytes).text});
-    }
-    if (!flush()) return false;
+        return days;
+      },
+      [&](std::vector<ExportDay>& days) {
+        for (const ExportDay& day : days) {
+          if (!each(day)) {
+            completed = false;
+            return false;
+          }
+        }
+        return true;
+      });
+  if (unreadable) {
+    for (const Skipped& skipped : walk.Skips()) unreadable(skipped.path);
   }
-  return true;
+  return completed;
 }
 
 QString ExportTargetPath(const QString& typed, const QString& home, const QString& folder) {

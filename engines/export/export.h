@@ -30,11 +30,10 @@ struct ExportRange {
   std::vector<bool> tabs;  // tabs[t]: tab t is exported
 };
 
-// Every day of the range holding a non-empty entry of an exported tab, oldest first, each entry
-// decoded as the window decodes it (up to its NUL). Conflict copies, history versions and drafts
-// are no entries. `each` returns false to stop the walk; the result is false then. `unreadable`,
-// when given, hears the path of every folder of the range that cannot be listed and of every
-// entry that cannot be read; the walk goes on without them.
+// Every day of the range holding a non-empty entry of an exported tab, oldest first, as the
+// diary's walk reads them. `each` returns false to stop the walk; the result is false then.
+// `unreadable`, when given, hears afterwards the path of what the walk passed over (a folder of
+// the range that cannot be listed, an entry that cannot be read); the walk goes on without them.
 bool ForEachExportDay(const std::string& saveDir, const ExportRange& range,
                       const std::function<bool(const ExportDay&)>& each,
                       const std::function<void(const std::string& path)>& unreadable = nullptr);

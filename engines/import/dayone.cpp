@@ -3,13 +3,17 @@
 // Day One's JSON export: one "<Journal>.json" per journal ({"metadata": {...}, "entries": [...]}),
 // each entry's creationDate in UTC with the IANA time zone it was written in, its Markdown text,
 // tags, star, place and weather, and its media beside the JSON as photos/<md5>.<type>, videos/,
-// audios/ and pdfs/, which the text calls dayone-moment://<identifier>.
+// audios/ and pdfs/, which the text calls dayone-moment://<identifier>. The export is a zip or
+// its unpacked folder, with the journals at the top or one folder down, or one journal's .json
+// chosen alone, whose folder holds its media.
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QTimeZone>
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <string_view>
 #include <unordered_map>
@@ -81,11 +85,13 @@ std::string WeatherLine(const QJsonObject& weather) {
   return line.toStdString();
 }
 
-// The records of the export's "entries" list, as [begin, end) of each in the file, found by their
-// brackets alone: each is then parsed on its own. A whole export parsed at once would hold the
-// file, its parse and the entries read from it together, several times the file's size; and one
-// damaged record would lose the journal. False where the file is not an object with that list.
-bool EntryRecords(std::string_view json, std::vector<std::pair<size_t, size_t>>& records) {
+// The records of the export's "entries" list, each told to `each` as [begin, end) in the file,
+// found by their brackets alone: each is then parsed on its own. A whole export parsed at once
+// would hold the file, its parse and the entries read from it together, several times the file's
+// size; and one damaged record would lose the journal. Nothing is kept per record, so that ten
+// million empty ones take no memory. False where the file is not an object with that list (found
+// before `each` hears of any record when `each` is left out).
+bool EntryRecords(std::string_view json, const std::function<void(size_t, size_t)>& each) {
   size_t i = 0;
   const auto blank = [&] {
     while (i < json.size() &&
@@ -152,7 +158,7 @@ bool EntryRecords(std::string_view json, std::vector<std::pair<size_t, size_t>>&
         if (i < json.size() && json[i] == ']') break;
         const size_t begin = i;
         if (!value()) return false;
-        records.emplace_back(begin, i);
+        if (each) each(begin, i);
         blank();
         if (i < json.size() && json[i] == ',') {
           ++i;
@@ -173,33 +179,76 @@ bool EntryRecords(std::string_view json, std::vector<std::pair<size_t, size_t>>&
   }
 }
 
-class Journal {
- public:
-  Journal(Source& s, std::string file) : source(s), name(std::move(file)) {
-    // The media, found by folder and checksum whatever their extension.
-    for (const std::string& member : source.files->Names()) {
-      const size_t slash = member.find('/');
-      const size_t dot = member.rfind('.');
-      if (slash == std::string::npos || dot == std::string::npos || dot < slash) continue;
-      media.emplace(member.substr(0, dot), member);
+// Day One's export writes its text as Markdown and puts a backslash before punctuation that
+// Markdown could take for markup ("state\!", "snow\-topped"): the entry holds the text as written.
+std::string WithoutEscapes(std::string_view text) {
+  constexpr std::string_view kPunctuation = "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~";
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size() &&
+        kPunctuation.find(text[i + 1]) != std::string_view::npos) {
+      ++i;
+    }
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+// The folders of the media, with the key each item's record names them by.
+constexpr std::pair<const char*, const char*> kMediaKinds[] = {
+    {"photos", "photos"}, {"videos", "videos"}, {"audios", "audios"}, {"pdfAttachments", "pdfs"}};
+
+// The journals of an export: its .json files at the top, or (an export zipped with its folder,
+// the folder above it chosen) one folder down.
+std::vector<std::string> JournalFiles(const SourceFiles& files) {
+  std::vector<std::string> top;
+  std::vector<std::string> down;
+  for (const std::string& name : files.Names()) {
+    if (name.size() <= 5 || name.compare(name.size() - 5, 5, ".json") != 0) continue;
+    const size_t slashes = static_cast<size_t>(std::count(name.begin(), name.end(), '/'));
+    if (slashes == 0) top.push_back(name);
+    if (slashes == 1 && top.empty()) {
+      const std::string key = FirstJsonKey(files, name);
+      if (key == "metadata" || key == "entries") down.push_back(name);
     }
   }
+  return top.empty() ? down : top;
+}
+
+Fit Fits(const SourceFiles& files) {
+  for (const std::string& name : files.Names()) {
+    // Any JSON at the top but jrnl's export, which starts with its "tags".
+    if (name.find('/') == std::string::npos && name.size() > 5 &&
+        name.compare(name.size() - 5, 5, ".json") == 0) {
+      return FirstJsonKey(files, name) == "tags" ? Fit::kNone : Fit::kStrong;
+    }
+  }
+  return JournalFiles(files).empty() ? Fit::kNone : Fit::kWeak;
+}
+
+class Journal {
+ public:
+  Journal(Source& s, std::string file, const std::unordered_map<std::string, std::string>& m)
+      : source(s),
+        name(std::move(file)),
+        folder(name.substr(0, name.size() - BaseName(name).size())),
+        media(m) {}
 
   void Read() {
     std::string bytes;
     std::string error;
     if (!source.files->Read(name, bytes, error)) {
-      source.issues.push_back({Problem::kUnreadable, name, error});
+      source.Report({Problem::kUnreadable, name, error});
       return;
     }
     const std::string journal = JournalName(name);
-    std::vector<std::pair<size_t, size_t>> records;
-    if (!EntryRecords(bytes, records)) {
+    if (!EntryRecords(bytes, nullptr)) {
       // Not the shape of an export: the whole file parsed once says why.
       QJsonParseError parsed;
       const QJsonDocument document = QJsonDocument::fromJson(
           QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), &parsed);
-      source.issues.push_back(
+      source.Report(
           {parsed.error != QJsonParseError::NoError ? Problem::kNotParsed : Problem::kBadRecord,
            name,
            parsed.error != QJsonParseError::NoError
@@ -208,24 +257,23 @@ class Journal {
                                  : "not a JSON object"});
       return;
     }
-    source.entries.reserve(source.entries.size() + records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
-      const std::string where = name + ", entry " + std::to_string(i + 1);
-      if (bytes[records[i].first] != '{') {
-        source.issues.push_back({Problem::kBadRecord, where, "not a JSON object"});
-        continue;
+    size_t number = 0;
+    EntryRecords(bytes, [&](size_t begin, size_t end) {
+      const std::string where = name + ", entry " + std::to_string(++number);
+      if (bytes[begin] != '{') {
+        source.Report({Problem::kBadRecord, where, "not a JSON object"});
+        return;
       }
       QJsonParseError parsed;
       const QJsonDocument record = QJsonDocument::fromJson(
-          QByteArray::fromRawData(bytes.data() + records[i].first,
-                                  static_cast<qsizetype>(records[i].second - records[i].first)),
+          QByteArray::fromRawData(bytes.data() + begin, static_cast<qsizetype>(end - begin)),
           &parsed);
       if (parsed.error != QJsonParseError::NoError) {
-        source.issues.push_back({Problem::kNotParsed, where, parsed.errorString().toStdString()});
+        source.Report({Problem::kNotParsed, where, parsed.errorString().toStdString()});
       } else {
         ReadEntry(record.object(), where, journal);
       }
-    }
+    });
   }
 
  private:
@@ -245,8 +293,13 @@ class Journal {
     const QString created = record.value(QLatin1String("creationDate")).toString();
     QDateTime when = QDateTime::fromString(created, Qt::ISODate);
     if (!when.isValid()) {
-      source.issues.push_back({Problem::kBadDate, where,
-                               created.isEmpty() ? "no creationDate" : created.toStdString()});
+      source.Report({Problem::kBadDate, where,
+                     created.isEmpty() ? "no creationDate" : created.toStdString()});
+      return;
+    }
+    const QJsonValue written = record.value(QLatin1String("text"));
+    if (!written.isString() && !written.isUndefined() && !written.isNull()) {
+      source.Report({Problem::kBadRecord, where, "its text is not a string"});
       return;
     }
     when = when.toTimeZone(Zone(record.value(QLatin1String("timeZone")).toString()));
@@ -254,16 +307,17 @@ class Journal {
     entry.date = when.date();
     entry.time = QTime(when.time().hour(), when.time().minute());
     entry.journal = journal;
-    std::string text = NormalBreaks(Text(record.value(QLatin1String("text"))));
+    std::string text = NormalBreaks(Text(written));
     // The first line of a Day One entry is its title, as a Markdown heading.
     if (text.rfind("# ", 0) == 0) {
       const size_t end = text.find('\n');
-      entry.title = text.substr(2, end == std::string::npos ? std::string::npos : end - 2);
+      entry.title = WithoutEscapes(
+          std::string_view(text).substr(2, end == std::string::npos ? std::string::npos : end - 2));
       const size_t body =
           end == std::string::npos ? text.size() : text.find_first_not_of('\n', end);
       text.erase(0, body == std::string::npos ? text.size() : body);
     }
-    entry.text = source.texts.Keep(text);
+    entry.text = source.texts.Keep(WithoutEscapes(text));
     for (const QJsonValue tag : record.value(QLatin1String("tags")).toArray()) {
       if (!tag.toString().isEmpty()) entry.tags.push_back(Text(tag));
     }
@@ -271,48 +325,88 @@ class Journal {
     entry.place = PlaceLine(record.value(QLatin1String("location")).toObject(), source);
     entry.weather = WeatherLine(record.value(QLatin1String("weather")).toObject());
     if (record.contains(QLatin1String("richText"))) source.Note(Unplaced::kRichText);
-    const std::pair<const char*, const char*> kinds[] = {{"photos", "photos"},
-                                                         {"videos", "videos"},
-                                                         {"audios", "audios"},
-                                                         {"pdfAttachments", "pdfs"}};
-    for (const auto& [key, folder] : kinds) {
+    for (const auto& [key, kind] : kMediaKinds) {
       for (const QJsonValue item : record.value(QLatin1String(key)).toArray()) {
-        AddMedia(entry, item.toObject(), folder, where);
+        AddMedia(entry, item.toObject(), kind, where);
       }
     }
     source.entries.push_back(std::move(entry));
   }
 
-  void AddMedia(Entry& entry, const QJsonObject& item, const char* folder,
+  void AddMedia(Entry& entry, const QJsonObject& item, const std::string& kind,
                 const std::string& where) {
     const std::string md5 = Text(item.value(QLatin1String("md5")));
     const std::string identifier = Text(item.value(QLatin1String("identifier")));
-    const auto found = md5.empty() ? media.end() : media.find(std::string(folder) + '/' + md5);
+    const auto found = md5.empty() ? media.end() : media.find(folder + kind + '/' + md5);
     if (found == media.end()) {
       // The text keeps its link to the moment; the report says which file was missing.
-      source.issues.push_back({Problem::kMissingAttachment, where,
-                               std::string(folder) + '/' + (md5.empty() ? identifier : md5)});
+      source.Report({Problem::kMissingAttachment, where,
+                     folder + kind + '/' + (md5.empty() ? identifier : md5)});
       return;
     }
-    entry.attachments.push_back({found->second, BaseName(found->second), identifier});
+    const std::string stored = BaseName(found->second);
+    if (!UsableFileName(stored)) {
+      source.Report({Problem::kBadAttachmentName, where, found->second});
+      return;
+    }
+    entry.attachments.push_back({found->second, CopyName(item, kind, stored), identifier});
+  }
+
+  // A PDF's or a recording's own name ("My PDF File.pdf"), where the export gives one, with the
+  // stored file's extension; every other file keeps the export's name, its checksum.
+  static std::string CopyName(const QJsonObject& item, const std::string& kind,
+                              const std::string& stored) {
+    const char* field = kind == "pdfs" ? "pdfName" : kind == "audios" ? "title" : nullptr;
+    if (field == nullptr) return stored;
+    QString given = item.value(QLatin1String(field)).toString().trimmed();
+    given = given.mid(given.lastIndexOf(QLatin1Char('/')) + 1);
+    if (given.isEmpty()) return stored;
+    for (const QChar c : given) {
+      if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+          c.category() == QChar::Separator_Paragraph) {
+        return stored;
+      }
+    }
+    const size_t dot = stored.rfind('.');
+    const QString extension =
+        dot == std::string::npos ? QString() : QString::fromStdString(stored.substr(dot));
+    if (!extension.isEmpty() && !given.endsWith(extension, Qt::CaseInsensitive)) {
+      given += extension;
+    }
+    const std::string name = given.toStdString();
+    return UsableFileName(name) ? name : stored;
   }
 
   Source& source;
   std::string name;
-  std::unordered_map<std::string, std::string> media;  // "photos/<md5>" → its member
+  std::string folder;  // of the journal's file: its media lie beside it
+  const std::unordered_map<std::string, std::string>& media;
   std::map<QString, QTimeZone> zones;
 };
 
-}  // namespace
-
 void ReadDayOne(Source& source) {
-  for (const std::string& name : source.files->Names()) {
-    if (name.find('/') != std::string::npos || name.size() <= 5 ||
-        name.compare(name.size() - 5, 5, ".json") != 0) {
-      continue;
-    }
-    Journal(source, name).Read();
+  // The media, found by folder and checksum whatever their extension: "photos/<md5>" (or
+  // "<export>/photos/<md5>") → its member.
+  std::unordered_map<std::string, std::string> media;
+  for (const std::string& member : source.files->Names()) {
+    const size_t slash = member.rfind('/');
+    const size_t dot = member.rfind('.');
+    if (slash == std::string::npos || dot == std::string::npos || dot < slash) continue;
+    media.emplace(member.substr(0, dot), member);
+  }
+  for (const std::string& name : JournalFiles(*source.files)) {
+    Journal(source, name, media).Read();
   }
 }
+
+}  // namespace
+
+const SourceFormat kDayOneFormat{
+    "Day One",
+    QT_TRANSLATE_NOOP("ImportFormat", "A Day One export"),
+    QT_TRANSLATE_NOOP("ImportFormat", "a Day One export (.zip, folder or .json)"),
+    Fits,
+    ReadDayOne,
+    {"photos", "videos", "audios", "pdfs"}};
 
 }  // namespace marrowleaf::import

@@ -28,18 +28,18 @@ void ReadDay(Source& source, const std::string& name, int year, int month, const
   Entry entry;
   entry.date = number ? QDate(year, month, std::stoi(day)) : QDate();
   if (!entry.date.isValid()) {
-    source.issues.push_back({Problem::kBadDate, where, "no such day"});
+    source.Report({Problem::kBadDate, where, "no such day"});
     return;
   }
   if (!record.IsMap()) {
-    source.issues.push_back({Problem::kBadRecord, where, "not a mapping"});
+    source.Report({Problem::kBadRecord, where, "not a mapping"});
     return;
   }
   for (const auto& item : record) {
     const std::string field = Scalar(item.first);
     if (field == "text") {
       if (!item.second.IsScalar() && !item.second.IsNull()) {
-        source.issues.push_back({Problem::kBadRecord, where, "its text is not a string"});
+        source.Report({Problem::kBadRecord, where, "its text is not a string"});
         return;
       }
       entry.text = source.texts.Keep(NormalBreaks(Scalar(item.second)));
@@ -75,6 +75,23 @@ bool RedNotebookMonthFile(const std::string& name) {
          std::isdigit(name[5]) != 0 && std::isdigit(name[6]) != 0;
 }
 
+namespace {
+
+Fit Fits(const SourceFiles& files) {
+  const std::vector<std::string>& names = files.Names();
+  const bool months = std::any_of(names.begin(), names.end(), [](const std::string& n) {
+    return n.find('/') == std::string::npos && RedNotebookMonthFile(n);
+  });
+  if (!months) return Fit::kNone;
+  if (names.size() != 1) return Fit::kStrong;
+  // A lone "2024-05.txt" may be a jrnl journal: an entry of its starts with '['.
+  std::string bytes;
+  std::string error;
+  files.Read(names.front(), bytes, error);
+  const size_t first = bytes.find_first_not_of(" \r\n\t");
+  return first != std::string::npos && bytes[first] == '[' ? Fit::kNone : Fit::kStrong;
+}
+
 void ReadRedNotebook(Source& source) {
   for (const std::string& name : source.files->Names()) {
     if (!RedNotebookMonthFile(name)) continue;
@@ -83,32 +100,41 @@ void ReadRedNotebook(Source& source) {
     std::string bytes;
     std::string error;
     if (!source.files->Read(name, bytes, error)) {
-      source.issues.push_back({Problem::kUnreadable, name, error});
+      source.Report({Problem::kUnreadable, name, error});
       continue;
     }
     if (month < 1 || month > 12 || year < 1) {
-      source.issues.push_back({Problem::kBadDate, name, "no such month"});
+      source.Report({Problem::kBadDate, name, "no such month"});
       continue;
     }
     try {
       const YAML::Node root = YAML::Load(bytes);
       if (root.IsNull()) continue;  // a month without entries
       if (!root.IsMap()) {
-        source.issues.push_back({Problem::kBadRecord, name, "not a mapping of days"});
+        source.Report({Problem::kBadRecord, name, "not a mapping of days"});
         continue;
       }
       for (const auto& day : root) {
         try {
           ReadDay(source, name, year, month, day.first, day.second);
         } catch (const YAML::Exception& e) {
-          source.issues.push_back(
-              {Problem::kBadRecord, name + ", day " + Scalar(day.first), e.what()});
+          source.Report({Problem::kBadRecord, name + ", day " + Scalar(day.first), e.what()});
         }
       }
     } catch (const YAML::Exception& e) {
-      source.issues.push_back({Problem::kNotParsed, name, e.what()});
+      source.Report({Problem::kNotParsed, name, e.what()});
     }
   }
 }
+
+}  // namespace
+
+const SourceFormat kRedNotebookFormat{
+    "RedNotebook",
+    QT_TRANSLATE_NOOP("ImportFormat", "A RedNotebook journal"),
+    QT_TRANSLATE_NOOP("ImportFormat", "RedNotebook's data folder"),
+    Fits,
+    ReadRedNotebook,
+    {}};
 
 }  // namespace marrowleaf::import

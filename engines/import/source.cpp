@@ -4,11 +4,14 @@
 
 #include <zip.h>
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <mutex>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "platform/files.h"
+#include "text/tags.h"
 
 namespace marrowleaf::import {
 namespace {
@@ -35,36 +38,75 @@ bool ReadInto(const std::string& path, std::string& bytes, std::string& error) {
 
 class FolderFiles : public SourceFiles {
  public:
-  explicit FolderFiles(std::string path) : root(std::move(path)) {
+  // `only`: the names of the top level that belong to the source (a journal and the folders
+  // beside it); empty: every one.
+  explicit FolderFiles(std::string path, std::vector<std::string> only = {})
+      : root(std::move(path)), real(CanonicalPath(root)), top(std::move(only)) {
     Walk(std::string(), 0);
     std::sort(names.begin(), names.end());
     index.insert(names.begin(), names.end());
+    std::sort(leftOut.begin(), leftOut.end(),
+              [](const Issue& a, const Issue& b) { return a.where < b.where; });
   }
   const std::vector<std::string>& Names() const override { return names; }
   bool Has(const std::string& name) const override { return index.count(name) != 0; }
   bool Read(const std::string& name, std::string& bytes, std::string& error) const override {
+    // Looked at again: a file may have become a link since the folder was listed.
+    if (!Inside(root + '/' + name)) {
+      error = "a link to a place outside the folder";
+      return false;
+    }
     return ReadInto(root + '/' + name, bytes, error);
   }
+  uint64_t Size(const std::string& name) const override {
+    const FileState state = RegularFileState(root + '/' + name);
+    return state.known && Inside(root + '/' + name) ? static_cast<uint64_t>(state.size) : 0;
+  }
+  // What the folder holds that is not read: links leading out, pipes, devices.
+  const std::vector<Issue>& LeftOut() const { return leftOut; }
 
  private:
+  // Whether `path`, every link followed, lies inside the folder: a synced diary must never take
+  // in a copy of ~/.ssh because an unpacked archive linked to it.
+  bool Inside(const std::string& path) const {
+    const std::string resolved = CanonicalPath(path);
+    if (real.empty() || resolved.size() <= real.size() ||
+        resolved.compare(0, real.size(), real) != 0) {
+      return false;
+    }
+    return real == "/" || resolved[real.size()] == '/';
+  }
+
   void Walk(const std::string& prefix, int depth) {
     std::vector<std::string> folders;
     ListFolder(
-        root + '/' + prefix, [](std::string_view name) { return name.front() != '.'; },
+        root + '/' + prefix,
+        [&](std::string_view name) {
+          return name.front() != '.' &&
+                 (depth > 0 || top.empty() || std::find(top.begin(), top.end(), name) != top.end());
+        },
         [&](std::string_view name, bool regular) {
           const std::string relative = prefix + std::string(name);
-          if (regular) {
+          const std::string path = root + '/' + relative;
+          if (IsSymlink(path) && !Inside(path)) {
+            leftOut.push_back({Problem::kLinkLeadsOut, relative, {}});
+          } else if (regular) {
             if (names.size() < kMostFiles) names.push_back(relative);
-          } else if (depth + 1 < kFolderDepth && IsDirectory(root + '/' + relative)) {
-            folders.push_back(relative);
+          } else if (IsDirectory(path)) {
+            if (depth + 1 < kFolderDepth) folders.push_back(relative);
+          } else {
+            leftOut.push_back({Problem::kNotRegularFile, relative, {}});
           }
         });
     for (const std::string& folder : folders) Walk(folder + '/', depth + 1);
   }
 
   std::string root;
+  std::string real;  // the folder, every link followed
+  std::vector<std::string> top;
   std::vector<std::string> names;
   std::unordered_set<std::string> index;
+  std::vector<Issue> leftOut;
 };
 
 class SingleFile : public SourceFiles {
@@ -78,6 +120,10 @@ class SingleFile : public SourceFiles {
       return false;
     }
     return ReadInto(path, bytes, error);
+  }
+  uint64_t Size(const std::string& name) const override {
+    const FileState state = RegularFileState(path);
+    return Has(name) && state.known ? static_cast<uint64_t>(state.size) : 0;
   }
 
  private:
@@ -146,6 +192,16 @@ class ZipFiles : public SourceFiles {
     if (!ok) bytes.clear();
     return ok;
   }
+  uint64_t Size(const std::string& name) const override {
+    const auto found = index.find(name);
+    if (found == index.end()) return 0;
+    const std::lock_guard<std::mutex> one(lock);
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    return zip_stat_index(archive, found->second, 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)
+               ? stat.size
+               : 0;
+  }
 
  private:
   zip_t* archive;
@@ -158,45 +214,36 @@ bool EndsWith(const std::string& text, std::string_view end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// The first key of the JSON object decides: jrnl's export starts with its "tags", Day One's with
-// its "metadata" or "entries". (Parsing a whole export here would hold it twice over.)
-Format JsonFormat(const SourceFiles& files, const std::string& name) {
-  std::string bytes;
-  std::string error;
-  if (!files.Read(name, bytes, error)) return Format::kUnknown;
-  const size_t open = bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
-  if (open == std::string::npos || bytes[open] != '{') return Format::kUnknown;
-  const size_t key = bytes.find_first_not_of(" \t\r\n", open + 1);
-  return key != std::string::npos && bytes.compare(key, 6, "\"tags\"") == 0 ? Format::kJrnl
-                                                                            : Format::kDayOne;
+// Of the formats that fit, the one that fits best; the first of those in the table.
+const SourceFormat* Detect(const SourceFiles& files) {
+  const SourceFormat* best = nullptr;
+  Fit bestFit = Fit::kNone;
+  for (const SourceFormat* format : Formats()) {
+    const Fit fit = format->fits(files);
+    if (fit > bestFit) {
+      best = format;
+      bestFit = fit;
+    }
+    if (bestFit == Fit::kStrong) break;
+  }
+  return best;
 }
 
-Format Detect(const SourceFiles& files) {
-  const std::vector<std::string>& names = files.Names();
-  const auto any = [&](auto test) { return std::any_of(names.begin(), names.end(), test); };
-  if (any([](const std::string& n) { return BaseName(n) == "DiaroBackup.xml"; })) {
-    return Format::kDiaro;
+std::string Lower(const std::string& text) {
+  return QString::fromStdString(text).toLower().toStdString();
+}
+
+std::unique_ptr<SourceFiles> OpenZip(const std::string& path, std::string& error) {
+  int code = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+  if (archive == nullptr) {
+    zip_error_t why;
+    zip_error_init_with_code(&why, code);
+    error = zip_error_strerror(&why);
+    zip_error_fini(&why);
+    return nullptr;
   }
-  for (const std::string& name : names) {
-    if (name.find('/') == std::string::npos && EndsWith(name, ".json")) {
-      return JsonFormat(files, name) == Format::kJrnl ? Format::kJrnl : Format::kDayOne;
-    }
-  }
-  if (any([](const std::string& n) {
-        return n.find('/') == std::string::npos && RedNotebookMonthFile(n);
-      })) {
-    // A lone "2024-05.txt" may still be a jrnl journal: its first line says.
-    if (names.size() != 1) return Format::kRedNotebook;
-    std::string bytes;
-    std::string error;
-    files.Read(names.front(), bytes, error);
-    return bytes.find_first_not_of(" \r\n\t") != std::string::npos &&
-                   bytes[bytes.find_first_not_of(" \r\n\t")] == '['
-               ? Format::kJrnl
-               : Format::kRedNotebook;
-  }
-  if (any([](const std::string& n) { return EndsWith(n, ".txt"); })) return Format::kJrnl;
-  return Format::kUnknown;
+  return std::make_unique<ZipFiles>(archive);
 }
 
 }  // namespace
@@ -235,66 +282,88 @@ std::string BaseName(const std::string& name) {
   return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
-std::unique_ptr<SourceFiles> OpenFolder(const std::string& path) {
-  return std::make_unique<FolderFiles>(path);
+std::string FirstJsonKey(const SourceFiles& files, const std::string& name) {
+  // A whole export parsed here would be held twice over: the key is found by hand.
+  std::string bytes;
+  std::string error;
+  if (!files.Read(name, bytes, error)) return {};
+  const size_t open = bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+  if (open == std::string::npos || bytes[open] != '{') return {};
+  const size_t key = bytes.find_first_not_of(" \t\r\n", open + 1);
+  if (key == std::string::npos || bytes[key] != '"') return {};
+  const size_t end = bytes.find('"', key + 1);
+  return end == std::string::npos ? std::string() : bytes.substr(key + 1, end - key - 1);
 }
 
-std::unique_ptr<SourceFiles> OpenSingleFile(const std::string& path) {
-  return std::make_unique<SingleFile>(path);
+QString WholeTag(const QString& name) {
+  const QString tag = TagTextFromName(name);
+  if (tag.isEmpty()) return {};
+  // Blanks become '_', as a tag cannot hold them; every other character must stay.
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
+  const QString written = name.trimmed().replace(blanks, QStringLiteral("_"));
+  return tag == QLatin1Char('#') + written || tag == QStringLiteral("#tag_") + written ? tag
+                                                                                       : QString();
 }
 
-std::unique_ptr<SourceFiles> OpenZip(const std::string& path, std::string& error) {
-  int code = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
-  if (archive == nullptr) {
-    zip_error_t why;
-    zip_error_init_with_code(&why, code);
-    error = zip_error_strerror(&why);
-    zip_error_fini(&why);
-    return nullptr;
+bool UsableFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
+}
+
+void Source::Report(Issue issue) {
+  if (++issueCounts[static_cast<size_t>(issue.problem)] <= kIssuesKept) {
+    issues.push_back(std::move(issue));
   }
-  return std::make_unique<ZipFiles>(archive);
+}
+
+const std::vector<const SourceFormat*>& Formats() {
+  static const std::vector<const SourceFormat*> formats{&kDayOneFormat, &kJrnlFormat,
+                                                        &kRedNotebookFormat, &kDiaroFormat};
+  return formats;
 }
 
 Source ReadSource(const std::string& path) {
   Source source;
   std::unique_ptr<SourceFiles> files;
+  const auto folder = [&](const std::string& at, std::vector<std::string> only) {
+    auto opened = std::make_unique<FolderFiles>(at, std::move(only));
+    for (const Issue& issue : opened->LeftOut()) source.Report(issue);
+    return opened;
+  };
   if (IsDirectory(path)) {
-    files = OpenFolder(path);
-  } else {
-    if (!IsFile(path)) {
-      source.issues.push_back({Problem::kUnreadable, path, "no such file"});
+    files = folder(path, {});
+  } else if (!IsFile(path)) {
+    source.Report({Problem::kUnreadable, path, "no such file"});
+    return source;
+  } else if (EndsWith(Lower(path), ".zip")) {
+    std::string error;
+    files = OpenZip(path, error);
+    if (!files) {
+      source.Report({Problem::kUnreadable, path, error});
       return source;
     }
-    if (EndsWith(QString::fromStdString(path).toLower().toStdString(), ".zip")) {
-      std::string error;
-      files = OpenZip(path, error);
-      if (!files) {
-        source.issues.push_back({Problem::kUnreadable, path, error});
-        return source;
+  } else {
+    files = std::make_unique<SingleFile>(path);
+    // A file chosen alone whose format keeps folders beside it: read in its folder, with them.
+    const SourceFormat* format = Detect(*files);
+    if (format != nullptr && format->beside.front() != nullptr) {
+      std::vector<std::string> only{BaseName(path)};
+      for (const char* name : format->beside) {
+        if (name != nullptr) only.emplace_back(name);
       }
-    } else {
-      files = OpenSingleFile(path);
+      const size_t slash = path.rfind('/');
+      files = folder(slash == std::string::npos ? std::string(".")
+                     : slash == 0               ? std::string("/")
+                                                : path.substr(0, slash),
+                     std::move(only));
     }
   }
   source.files = std::shared_ptr<const SourceFiles>(std::move(files));
   source.format = Detect(*source.files);
-  switch (source.format) {
-    case Format::kDayOne:
-      ReadDayOne(source);
-      break;
-    case Format::kJrnl:
-      ReadJrnl(source);
-      break;
-    case Format::kRedNotebook:
-      ReadRedNotebook(source);
-      break;
-    case Format::kDiaro:
-      ReadDiaro(source);
-      break;
-    case Format::kUnknown:
-      source.issues.push_back({Problem::kUnknownFormat, path, {}});
-      break;
+  if (source.format == nullptr) {
+    source.Report({Problem::kUnknownFormat, path, {}});
+  } else {
+    source.format->read(source);
   }
   return source;
 }

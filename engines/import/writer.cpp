@@ -4,15 +4,18 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <numeric>
 #include <set>
 #include <tuple>
 
+#include "entries/bulkwrite.h"
+#include "entries/diarywalk.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
 #include "platform/files.h"
-#include "text/tags.h"
 
 namespace marrowleaf::import {
 namespace {
@@ -37,38 +40,20 @@ std::vector<std::vector<Copy>> DayCopies(const Source& source, const PlannedDay&
   for (const size_t index : day.entries) {
     std::vector<Copy>& own = copies.emplace_back();
     for (const Attachment& file : source.entries[index].attachments) {
-      std::string name = file.name;
+      // The readers give usable names; a copy must never name a place outside its folder.
+      std::string name = UsableFileName(file.name) ? file.name : "attachment";
+      const std::string wanted = name;
       for (int n = 2; taken.count(name) != 0 && taken[name] != file.member; ++n) {
-        const size_t dot = file.name.rfind('.');
+        const size_t dot = wanted.rfind('.');
         name = dot == std::string::npos || dot == 0
-                   ? file.name + '-' + std::to_string(n)
-                   : file.name.substr(0, dot) + '-' + std::to_string(n) + file.name.substr(dot);
+                   ? wanted + '-' + std::to_string(n)
+                   : wanted.substr(0, dot) + '-' + std::to_string(n) + wanted.substr(dot);
       }
       taken[name] = file.member;
       own.push_back({&file, folder + name});
     }
   }
   return copies;
-}
-
-// jrnl's "@tag" in the text, written as this diary writes a tag.
-QString RetagText(const QString& text, const std::vector<std::string>& tags) {
-  if (tags.empty() || !text.contains(QLatin1Char('@'))) return text;
-  QString out = text;
-  // Longer names first, so that "@work" does not eat the start of "@workshop".
-  std::vector<QString> names;
-  for (const std::string& tag : tags) names.push_back(Utf8(tag));
-  std::sort(names.begin(), names.end(),
-            [](const QString& a, const QString& b) { return a.size() > b.size(); });
-  for (const QString& name : names) {
-    const QRegularExpression at(QStringLiteral(R"((?<![^\s(\[{])@)") +
-                                QRegularExpression::escape(name) +
-                                QStringLiteral(R"((?![^\s@,.;:!?)\]}]))"));
-    // A name with nothing a tag can hold stays as the other program wrote it.
-    const QString tag = marrowleaf::TagTextFromName(name);
-    if (!tag.isEmpty()) out.replace(at, tag);
-  }
-  return out;
 }
 
 QString Section(const Entry& entry, const std::vector<Copy>& copies) {
@@ -78,12 +63,11 @@ QString Section(const Entry& entry, const std::vector<Copy>& copies) {
     QString head = entry.time.isValid() ? entry.time.toString(QStringLiteral("HH:mm")) : QString();
     if (!title.isEmpty()) {
       if (!head.isEmpty()) head += QLatin1Char(' ');
-      head += entry.tagsInText ? RetagText(title, entry.tags) : title;
+      head += title;
     }
     section = head + QLatin1Char('\n');
   }
   QString text = Utf8(entry.text);
-  if (entry.tagsInText) text = RetagText(text, entry.tags);
   // The links of the source's own kind to each attachment now lead to its copy.
   std::vector<bool> linked(copies.size(), false);
   if (text.contains(QLatin1String("dayone-moment:"))) {
@@ -108,11 +92,13 @@ QString Section(const Entry& entry, const std::vector<Copy>& copies) {
   QStringList lines;
   if (!text.isEmpty()) lines << text;
   if (!entry.tagsInText && !entry.tags.empty()) {
+    // A name that no tag can hold whole ("C++") is written as the source wrote it, not cut short.
     QStringList tags;
     for (const std::string& name : entry.tags) {
-      const QString tag = marrowleaf::TagTextFromName(Utf8(name));
-      if (!tag.isEmpty()) tags << tag;
+      const QString tag = WholeTag(Utf8(name));
+      tags << (tag.isEmpty() ? Utf8(name).trimmed() : tag);
     }
+    tags.removeAll(QString());
     if (!tags.isEmpty()) lines << tags.join(QLatin1Char(' '));
   }
   QStringList facts;
@@ -148,22 +134,23 @@ void Join(QString& text, const QString& section) {
 struct Existing {
   bool exists = false;
   bool readable = false;
+  uint64_t hash = 0;  // the whole file, as read
   QString text;
   EntryFormat format;
   std::string error;
 };
 
-Existing ReadExisting(const std::string& path) {
+Existing ReadExisting(const std::string& saveDir, const EntryKey& key) {
   Existing existing;
-  existing.exists = IsFile(path);
-  if (!existing.exists) return existing;
-  const EntryRead read = ReadEntryFile(path);
-  if (!read.ok) {
-    existing.error = read.error;
+  const EntryBytes read = ReadOneEntry(saveDir, key);
+  existing.exists = read.exists;
+  if (!read.read) {
+    existing.error = read.skipped.error;
     return existing;
   }
-  EntryText shown = EntryBytesToText(read.text);
+  EntryText shown = EntryBytesToText(read.Text());
   existing.readable = true;
+  existing.hash = HashBytes(read.file);
   existing.text = std::move(shown.text);
   existing.format = shown.format;
   return existing;
@@ -179,12 +166,46 @@ QString Written(QString text, const EntryFormat& format) {
   return text;
 }
 
+// A text as the import compares it: every link to an attachment, as the import writes it
+// (attachments/…) or as the source wrote it (dayone-moment:…), is one mark, and a line holding
+// nothing but such a link after a line of text goes. An entry is the same entry wherever its
+// attachments are: copied, missing from the source it came from, or named otherwise by an earlier
+// import.
+QString Comparable(QString text) {
+  static const QRegularExpression link(QStringLiteral(
+      R"(dayone-moment:/{1,2}(?:[A-Za-z]+/)?[0-9A-Za-z-]+|attachments/\d+/\d+/\d+_\d+/[^\n)]*)"));
+  static const QRegularExpression linkLine(QStringLiteral("(?<=[^\n])\n\uFFFC(?=\n|$)"));
+  if (!text.contains(QLatin1String("dayone-moment:")) &&
+      !text.contains(QLatin1String("attachments/"))) {
+    return text;
+  }
+  return text.replace(link, QString(QChar(0xFFFC))).remove(linkLine);
+}
+
+// Whether `text` holds `section` whole: from the start of the text or of a paragraph to the end
+// of the text or of a paragraph, as Join puts it there. An entry holding "Lunch at 12:00" holds
+// no section "12:00".
+bool HoldsWhole(const QString& text, const QString& section) {
+  for (qsizetype at = text.indexOf(section); at >= 0; at = text.indexOf(section, at + 1)) {
+    const bool starts = at == 0 || (at >= 2 && text[at - 1] == QLatin1Char('\n') &&
+                                    text[at - 2] == QLatin1Char('\n'));
+    const qsizetype end = at + section.size();
+    const bool ends =
+        end == text.size() || (text[end] == QLatin1Char('\n') &&
+                               (section.endsWith(QLatin1Char('\n')) || end + 1 == text.size() ||
+                                text[end + 1] == QLatin1Char('\n')));
+    if (starts && ends) return true;
+  }
+  return false;
+}
+
 // The sections the entry does not hold yet, by their positions.
 std::vector<size_t> Missing(const Existing& existing, const std::vector<QString>& sections) {
   std::vector<size_t> missing;
-  const QString text = existing.exists ? Written(existing.text, existing.format) : QString();
+  const QString text =
+      existing.exists ? Comparable(Written(existing.text, existing.format)) : QString();
   for (size_t i = 0; i < sections.size(); ++i) {
-    if (!existing.exists || !text.contains(sections[i])) missing.push_back(i);
+    if (!existing.exists || !HoldsWhole(text, Comparable(sections[i]))) missing.push_back(i);
   }
   return missing;
 }
@@ -251,6 +272,9 @@ Plan MakePlan(const std::string& saveDir, const Source& source,
     days[{entry.date.year(), entry.date.month(), entry.date.day(), tab}].push_back(i);
     ++plan.entries;
     plan.attachments += entry.attachments.size();
+    for (const Attachment& file : entry.attachments) {
+      plan.attachmentBytes += source.files->Size(file.member);
+    }
     if (!plan.first.isValid() || entry.date < plan.first) plan.first = entry.date;
     if (!plan.last.isValid() || entry.date > plan.last) plan.last = entry.date;
   }
@@ -266,13 +290,34 @@ Plan MakePlan(const std::string& saveDir, const Source& source,
         {static_cast<uint16_t>(std::get<0>(key)), static_cast<uint16_t>(std::get<1>(key)),
          static_cast<uint16_t>(std::get<2>(key)), std::get<3>(key)},
         std::move(entries)};
-    const std::string path = EntryPath(saveDir, day.key);
-    if (IsFile(path)) {
+    std::vector<QString> sections;  // made only for a day that holds an entry in some tab
+    std::vector<size_t> missing(day.entries.size());
+    std::iota(missing.begin(), missing.end(), 0);
+    const Existing existing = ReadExisting(saveDir, day.key);
+    if (existing.exists) {
       ++plan.daysHoldingEntry;
-      const Existing existing = ReadExisting(path);
-      if (existing.readable && Missing(existing, DaySections(source, day)).empty()) {
-        ++plan.daysImported;
-      }
+      sections = DaySections(source, day);
+      if (existing.readable) missing = Missing(existing, sections);
+      if (existing.readable && missing.empty()) ++plan.daysImported;
+    }
+    // The entries not in their tab may be in another: the source imported into another tab.
+    for (int tab = 0; tab < static_cast<int>(tabNames.size()) && !missing.empty(); ++tab) {
+      EntryKey other = day.key;
+      other.tab = tab;
+      if (tab == day.key.tab) continue;
+      const Existing there = ReadExisting(saveDir, other);
+      if (!there.readable) continue;
+      if (sections.empty()) sections = DaySections(source, day);
+      const std::vector<size_t> notThere = Missing(there, sections);
+      const size_t found =
+          static_cast<size_t>(std::count_if(missing.begin(), missing.end(), [&](size_t i) {
+            return std::find(notThere.begin(), notThere.end(), i) == notThere.end();
+          }));
+      if (found > 0) plan.inOtherTabs[tab] += found;
+      std::vector<size_t> still;
+      std::set_intersection(missing.begin(), missing.end(), notThere.begin(), notThere.end(),
+                            std::back_inserter(still));
+      missing = std::move(still);
     }
     plan.days.push_back(std::move(day));
   }
@@ -280,9 +325,29 @@ Plan MakePlan(const std::string& saveDir, const Source& source,
 }
 
 Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& plan,
-                  const std::function<bool(size_t done, size_t total)>& progress) {
+                  const std::function<bool(size_t done, size_t total)>& progress,
+                  const std::function<bool(const EntryKey&)>& shownModified) {
   Applied applied;
   const size_t total = plan.days.size();
+  // The room the import needs: the attachments not copied yet and the entries' texts. A disk
+  // that lacks it is found now, not after half the diary is written (a 3 MB zip may hold three
+  // gigabytes of "photos").
+  for (const PlannedDay& day : plan.days) {
+    const std::vector<std::vector<Copy>> copies = DayCopies(source, day);
+    for (size_t i = 0; i < day.entries.size(); ++i) {
+      const Entry& entry = source.entries[day.entries[i]];
+      applied.bytesNeeded += entry.text.size() + entry.title.size();
+      for (const Copy& copy : copies[i]) {
+        if (!IsFile(saveDir + '/' + copy.link)) {
+          applied.bytesNeeded += source.files->Size(copy.from->member);
+        }
+      }
+    }
+  }
+  if (FreeSpace(saveDir, applied.bytesFree) && applied.bytesFree < applied.bytesNeeded) {
+    applied.noRoom = true;
+    return applied;
+  }
   for (size_t d = 0; d < total; ++d) {
     if (progress && !progress(d, total)) {
       applied.cancelled = true;
@@ -292,68 +357,90 @@ Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& 
       return applied;
     }
     const PlannedDay& day = plan.days[d];
-    const std::string path = EntryPath(saveDir, day.key);
     const std::vector<std::vector<Copy>> copies = DayCopies(source, day);
     std::vector<QString> sections;
     for (size_t i = 0; i < day.entries.size(); ++i) {
       sections.push_back(Section(source.entries[day.entries[i]], copies[i]));
     }
-    const Existing existing = ReadExisting(path);
-    if (existing.exists && !existing.readable) {
-      applied.failures.push_back({day.key, existing.error});
-      continue;
-    }
-    const std::vector<size_t> missing = Missing(existing, sections);
-    if (missing.empty()) {
-      ++applied.unchanged;
-      continue;
-    }
-    // The files first: an entry never links to a copy that is not there.
-    std::string error;
-    size_t copied = 0;
-    bool ok = true;
-    for (const size_t i : missing) {
-      for (const Copy& copy : copies[i]) {
-        bool made = false;
-        ok = CopyAttachment(saveDir, source, copy, made, error);
+    // The files first: an entry never links to a copy that is not there. A day that is not
+    // written takes back the copies it made, so that no file is left that no entry links to.
+    std::vector<std::string> made;
+    const auto takeBack = [&] {
+      for (const std::string& link : made) RemoveFile(saveDir + '/' + link);
+      made.clear();
+    };
+    const auto fail = [&](const std::string& why) {
+      takeBack();
+      applied.failures.push_back({day.key, why});
+    };
+    // The day as it is now; another program that writes it meanwhile (a sync tool) keeps its
+    // text, and the import is added after that.
+    for (int attempt = 1;; ++attempt) {
+      const Existing existing = ReadExisting(saveDir, day.key);
+      if (existing.exists && !existing.readable) {
+        fail(existing.error);
+        break;
+      }
+      const std::vector<size_t> missing = Missing(existing, sections);
+      if (missing.empty()) {
+        takeBack();
+        ++applied.unchanged;
+        break;
+      }
+      std::string error;
+      bool ok = true;
+      for (const size_t i : missing) {
+        for (const Copy& copy : copies[i]) {
+          bool copied = false;
+          ok = CopyAttachment(saveDir, source, copy, copied, error);
+          if (!ok) break;
+          if (copied) made.push_back(copy.link);
+        }
         if (!ok) break;
-        copied += made ? 1 : 0;
       }
-      if (!ok) break;
-    }
-    applied.attachments += copied;
-    if (!ok) {
-      applied.failures.push_back({day.key, error});
-      continue;
-    }
-    QString text = existing.exists ? existing.text : QString();
-    for (const size_t i : missing) Join(text, sections[i]);
-    if (!existing.exists) {
-      // A new entry: made whole by the atomic writer, private, in private folders.
-      EntryFormat format;
-      std::string bytes = EntryTextToBytes(text, format);
-      bytes.push_back('\0');
-      SaveOutcome saved{false, "its folder cannot be made"};
-      if (MakePrivateDirectories(MonthDirectory(saveDir, day.key.year, day.key.month))) {
-        saved = ReplaceFileContents(path, bytes, NewFileAccess::kPrivate);
+      if (!ok) {
+        fail(error);
+        break;
       }
-      if (!saved.ok) {
-        applied.failures.push_back({day.key, saved.error});
-        continue;
+      QString text = existing.exists ? existing.text : QString();
+      for (const size_t i : missing) Join(text, sections[i]);
+      // A new entry in UTF-8; one that was there keeps its encoding where it can.
+      EntryFormat format = existing.exists ? existing.format : EntryFormat();
+      BulkChange change;
+      change.key = day.key;
+      change.existed = existing.exists;
+      change.readHash = existing.hash;
+      change.text = EntryTextToBytes(text, format);
+      // Every missing level, private: an import may be the first to write the diary.
+      if (!existing.exists)
+        MakePrivateDirectories(MonthDirectory(saveDir, day.key.year, day.key.month));
+      const BulkOutcome written = WriteInBulk(saveDir, change, shownModified);
+      if (written.result == BulkResult::kChangedMeanwhile && attempt < 3) continue;
+      switch (written.result) {
+        case BulkResult::kCreated:
+          ++applied.written;
+          applied.attachments += made.size();
+          break;
+        case BulkResult::kChanged:
+          ++applied.added;
+          applied.attachments += made.size();
+          if (!written.historyError.empty()) {
+            applied.historyFailures.push_back({day.key, written.historyError});
+          }
+          break;
+        case BulkResult::kLeftShown:
+          takeBack();
+          applied.leftShown.push_back(day.key);
+          break;
+        case BulkResult::kChangedMeanwhile:
+          fail("another program kept writing it");
+          break;
+        case BulkResult::kFailed:
+          fail(written.error);
+          break;
       }
-      ++applied.written;
-      continue;
+      break;
     }
-    // An entry that was there: its text goes into its history, the imported text after it.
-    EntryFormat format = existing.format;
-    const EntrySave saved =
-        SaveEntryKeepingHistory(saveDir, day.key, EntryTextToBytes(text, format));
-    if (!saved.entry.ok) {
-      applied.failures.push_back({day.key, saved.entry.error});
-      continue;
-    }
-    if (!saved.version.ok) applied.historyFailures.push_back({day.key, saved.version.error});
-    ++applied.added;
   }
   if (progress) progress(total, total);
   return applied;

@@ -5,7 +5,9 @@
 #include <QDate>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,9 @@
 // weather, and links to its attachments, which are copied to attachments/YEAR/MONTH/DAY_TAB/ in
 // the save directory and linked by paths relative to it. An entry that is there already is kept:
 // the sections it does not hold yet are added after its text (which goes into its history), and a
-// section it holds word for word is not added again, so importing a source twice changes nothing.
+// section it holds word for word, as a whole between blank lines, is not added again, wherever
+// its links lead (a copy, a file the source lacked, a copy named otherwise by an earlier import):
+// so importing a source twice, or in its other forms, changes nothing.
 namespace marrowleaf::import {
 
 // A day and tab of the diary and the source's entries for it, in time order.
@@ -36,7 +40,11 @@ struct Plan {
   size_t daysHoldingEntry = 0;  // days (and tabs) that hold an entry already: added after it
   size_t daysImported = 0;      // of those, the ones that hold every imported section already
   size_t attachments = 0;
+  uint64_t attachmentBytes = 0;      // their size together
   std::vector<std::string> newTabs;  // Day One journals that no tab is named after, in order
+  // Entries the diary holds already in another tab than the one they go to, by that tab: the same
+  // source imported into another tab.
+  std::map<int, size_t> inOtherTabs;
 };
 
 // `tabNames` the diary's tabs; an entry of a journal goes to the tab of its name, every other
@@ -51,6 +59,10 @@ struct Applied {
   size_t unchanged = 0;    // entries that held every section already
   size_t attachments = 0;  // files copied
   bool cancelled = false;
+  // Nothing was written: the disk of the save directory has less room than the import needs.
+  bool noRoom = false;
+  uint64_t bytesNeeded = 0;
+  uint64_t bytesFree = 0;
   size_t notReached = 0;  // days left as they were by a cancel
   QDate stoppedBefore;    // the first day not reached
   struct Failure {
@@ -60,13 +72,20 @@ struct Applied {
   std::vector<Failure> failures;  // days left as they were, and why
   // Entries imported whose earlier text could not be kept in their history.
   std::vector<Failure> historyFailures;
+  // Days the window shows with unsaved changes: left as they were, to be imported again.
+  std::vector<EntryKey> leftShown;
 };
 
 // Writes the plan's days in order, each whole or not at all (the attachments first, then the
-// entry through the atomic writer, UTF-8, private). `progress` hears how many days are done and
-// returns false to stop before the next day.
+// entry through the one way to write entries in bulk: a new one only where none is, one that was
+// there through the save step with its history), once the disk is found to have room for the
+// attachments and the texts. A day another program writes meanwhile keeps that text, the
+// import added after it. `progress` hears how many days are done and returns false to stop
+// before the next day; `shownModified` names the entry the window holds with unsaved changes,
+// which is left alone.
 Applied ApplyPlan(const std::string& saveDir, const Source& source, const Plan& plan,
-                  const std::function<bool(size_t done, size_t total)>& progress = {});
+                  const std::function<bool(size_t done, size_t total)>& progress = {},
+                  const std::function<bool(const EntryKey&)>& shownModified = {});
 
 // The sections a day's entries become, as the text area shows them: for tests and for the plan.
 std::vector<QString> DaySections(const Source& source, const PlannedDay& day);

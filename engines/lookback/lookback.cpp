@@ -2,55 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engines/lookback/lookback.h"
 
-#include <QTextBoundaryFinder>
-#include <QThread>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 
 #include "entries/entrytext.h"
-#include "platform/files.h"
 #include "text/dates.h"
-#include "text/words.h"
 
 namespace marrowleaf {
 namespace {
-
-// The bytes of an entry up to its first NUL: its text.
-std::string_view UpToNul(std::string_view bytes) {
-  if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
-    return bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
-  }
-  return bytes;
-}
-
-bool AsciiOnly(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-bool LineBreak(QStringView cluster) {
-  return cluster == u"\r\n" || cluster == u"\n" || cluster == u"\r" || cluster == u"\u2028" ||
-         cluster == u"\u2029";
-}
-
-// The entries of the given days of a month (regular files, no conflict copies), newest day
-// first and tabs in order.
-std::vector<std::pair<int, int>> EntriesOfDays(const std::string& saveDir, int tabCount,
-                                               uint16_t year, uint16_t month,
-                                               const std::vector<int>& days) {
-  std::vector<std::pair<int, int>> entries;
-  ListMonthEntries(saveDir, year, month, tabCount, [&](const EntryName& name, bool regular) {
-    if (regular && !name.conflict && std::find(days.begin(), days.end(), name.day) != days.end()) {
-      entries.emplace_back(name.day, name.tab);
-    }
-  });
-  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first > b.first : a.second < b.second;
-  });
-  return entries;
-}
 
 // At most `lines` lines of the text that hold something, each cut at `width` characters.
 QString Opening(const QString& text, int lines, qsizetype width) {
@@ -67,75 +26,34 @@ QString Opening(const QString& text, int lines, qsizetype width) {
 
 }  // namespace
 
-TextCount CountText(std::string_view bytes) {
-  TextCount count;
-  if (AsciiOnly(bytes)) {
-    // One byte is one character; the word count still takes the one rule.
-    for (const char c : bytes) {
-      if (c == '\r' || c == '\n') continue;
-      ++count.characters;
-      count.written = count.written || !QChar::isSpace(static_cast<unsigned char>(c));
-    }
-    if (count.written) count.words = CountWords(QString::fromLatin1(bytes.data(), bytes.size()));
-    return count;
-  }
-  const QString text = DecodeText(bytes);
-  count.written = std::any_of(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
-  if (!count.written) return count;
-  count.words = CountWords(text);
-  QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
-  for (qsizetype at = 0, next; (next = clusters.toNextBoundary()) > 0; at = next) {
-    if (!LineBreak(QStringView(text).mid(at, next - at))) ++count.characters;
-  }
-  return count;
-}
-
-MonthTally TallyMonth(const std::string& saveDir, int tabCount, uint16_t year, uint16_t month,
-                      const std::atomic<bool>& cancelled) {
-  MonthTally tally{year, month, {}};
-  const int length = DaysInMonth(year, month);
-  std::vector<std::pair<int, int>> entries;  // (day, tab), days in order
-  ListMonthEntries(saveDir, year, month, tabCount, [&](const EntryName& name, bool regular) {
-    if (regular && !name.conflict && name.day <= length) entries.emplace_back(name.day, name.tab);
-  });
-  std::sort(entries.begin(), entries.end());
-  FolderReader reader(MonthDirectory(saveDir, year, month));
-  for (const auto& [day, tab] : entries) {
-    if (cancelled.load(std::memory_order_relaxed)) break;
-    std::string_view bytes;
-    if (!reader.Read(EntryFileName(static_cast<uint16_t>(day), tab), bytes)) continue;
-    const TextCount count = CountText(UpToNul(bytes));
-    if (!count.written) continue;
-    if (tally.days.empty() || tally.days.back().day != day) {
-      tally.days.push_back({static_cast<uint16_t>(day), 0, 0, 0});
+MonthTally TallyMonth(const DiaryWalk& walk, const Month& month) {
+  MonthTally tally{month.first, month.second, {}};
+  walk.ReadMonth(month, [&](const WalkedEntry& entry) {
+    const TextCount count = CountText(entry.text);
+    if (!count.written) return;
+    if (tally.days.empty() || tally.days.back().day != entry.key.day) {
+      tally.days.push_back({entry.key.day, 0, 0, 0});
     }
     DayTally& tallied = tally.days.back();
     ++tallied.entries;
     tallied.words += count.words;
     tallied.characters += count.characters;
-  }
+  });
+  // In order of their days, whichever way the walk went.
+  std::sort(tally.days.begin(), tally.days.end(),
+            [](const DayTally& a, const DayTally& b) { return a.day < b.day; });
   return tally;
 }
 
-DiaryTally DiaryTally::Read(const std::string& saveDir, int tabCount,
-                            const std::atomic<bool>& cancelled) {
+DiaryTally DiaryTally::Read(const DiaryWalk& walk) {
   DiaryTally diary;
-  if (tabCount <= 0) return diary;
-  const std::vector<std::pair<uint16_t, uint16_t>> months =
-      DiaryMonths(saveDir, Order::kOldestFirst);
-  // Opening and reading the files is most of the work: the months go to a pool of their own
-  // (a pool thread that waited for the shared pool could wait for itself).
-  QThreadPool pool;
-  pool.setMaxThreadCount(std::max(1, std::min(4, QThread::idealThreadCount())));
-  const std::vector<MonthTally> read = QtConcurrent::blockingMapped<std::vector<MonthTally>>(
-      &pool, months, [&](const std::pair<uint16_t, uint16_t>& m) {
-        return cancelled.load(std::memory_order_relaxed)
-                   ? MonthTally{}
-                   : TallyMonth(saveDir, tabCount, m.first, m.second, cancelled);
-      });
-  for (const MonthTally& month : read) {
-    if (!month.days.empty()) diary.months[{month.year, month.month}] = month.days;
-  }
+  walk.Map<MonthTally>([&](const Month& month) { return TallyMonth(walk, month); },
+                       [&](MonthTally& month) {
+                         if (!month.days.empty()) {
+                           diary.months[{month.year, month.month}] = std::move(month.days);
+                         }
+                         return true;
+                       });
   return diary;
 }
 
@@ -216,30 +134,43 @@ std::vector<int> DiaryTally::Years() const {
   return years;
 }
 
-std::vector<PastEntry> OnThisDay(const std::string& saveDir, int tabCount, const QDate& date,
-                                 int lines, const std::atomic<bool>& cancelled) {
-  std::vector<PastEntry> found;
-  if (!date.isValid() || tabCount <= 0) return found;
+WalkScope OnThisDayScope(int tabCount, const QDate& date) {
+  WalkScope scope;
+  scope.tabCount = date.isValid() ? tabCount : 0;
+  scope.order = Order::kNewestFirst;
+  scope.to = {static_cast<uint16_t>(std::max(1, date.year() - 1)), 12};
   // A year without 29 February remembers it on the 28th.
   const bool leapDayToo = date.month() == 2 && date.day() == 28 && !IsLeapYear(date.year());
-  for (const auto& [year, month] : DiaryMonths(saveDir, Order::kNewestFirst)) {
-    if (cancelled.load(std::memory_order_relaxed)) break;
-    if (month != date.month() || year >= date.year()) continue;
-    std::vector<int> days{date.day()};
-    if (leapDayToo && IsLeapYear(year)) days.push_back(29);
-    const std::vector<std::pair<int, int>> entries =
-        EntriesOfDays(saveDir, tabCount, year, month, days);
-    FolderReader reader(MonthDirectory(saveDir, year, month));
-    for (const auto& [day, tab] : entries) {
-      if (day > DaysInMonth(year, month)) continue;
-      std::string_view bytes;
-      if (!reader.Read(EntryFileName(static_cast<uint16_t>(day), tab), bytes)) continue;
-      const QString opening = Opening(EntryBytesToText(UpToNul(bytes)).text, lines, 160);
-      if (opening.isEmpty()) continue;
-      found.push_back(
-          {{year, month, static_cast<uint16_t>(day), tab}, date.year() - year, opening});
-    }
+  scope.wanted = [date, leapDayToo](const EntryKey& key) {
+    return key.year < date.year() && key.month == date.month() &&
+           (key.day == date.day() || (leapDayToo && key.day == 29));
+  };
+  return scope;
+}
+
+std::vector<PastEntry> OnThisDay(const DiaryWalk& walk, const QDate& date, int lines) {
+  std::vector<PastEntry> found;
+  if (!date.isValid()) return found;
+  // Only the date's month of each year is listed.
+  std::vector<Month> months;
+  for (const Month& month : walk.Months()) {
+    if (month.second == date.month() && month.first < date.year()) months.push_back(month);
   }
+  walk.Map<std::vector<PastEntry>>(
+      [&](const Month& month) {
+        std::vector<PastEntry> past;
+        walk.ReadMonth(month, [&](const WalkedEntry& entry) {
+          const QString opening = Opening(entry.Shown(), lines, 160);
+          if (!opening.isEmpty())
+            past.push_back({entry.key, date.year() - entry.key.year, opening});
+        });
+        return past;
+      },
+      [&](std::vector<PastEntry>& past) {
+        std::move(past.begin(), past.end(), std::back_inserter(found));
+        return true;
+      },
+      &months);
   return found;
 }
 

@@ -13,7 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "entries/entrykey.h"
+#include "entries/diarywalk.h"
+#include "text/words.h"
 
 // The diary read back: what was written on the same day in earlier years, and what the years
 // hold (entries, words, streaks of days written), straight from the entry files each time. An
@@ -21,16 +22,6 @@
 // day written. Entries are those the calendar marks (YEAR/MONTH/DAY_TAB.txt, TAB below the tab
 // count, on a day the month has), each read up to its first NUL.
 namespace marrowleaf {
-
-// What an entry's text holds: its words (CountWords), its characters as the user sees them (a
-// letter with its accent is one, an emoji is one) without line breaks, and whether anything but
-// blanks is there.
-struct TextCount {
-  int64_t words = 0;
-  int64_t characters = 0;
-  bool written = false;
-};
-TextCount CountText(std::string_view bytes);
 
 // The days written of one month, in order of their day.
 struct DayTally {
@@ -45,9 +36,8 @@ struct MonthTally {
   std::vector<DayTally> days;
 };
 
-// Reads the entries of one month; stops early once `cancelled` is set.
-MonthTally TallyMonth(const std::string& saveDir, int tabCount, uint16_t year, uint16_t month,
-                      const std::atomic<bool>& cancelled);
+// Reads the entries of one month of the walk; stops early once it is cancelled.
+MonthTally TallyMonth(const DiaryWalk& walk, const Month& month);
 
 struct DiaryStatistics {
   int64_t entries = 0;
@@ -67,10 +57,9 @@ struct DiaryStatistics {
 // The whole diary month by month, as the look back shows it. Kept in memory only.
 class DiaryTally {
  public:
-  // Every month of the diary, read on a pool of threads; once `cancelled` is set the reading
-  // stops and what it returns is incomplete.
-  static DiaryTally Read(const std::string& saveDir, int tabCount,
-                         const std::atomic<bool>& cancelled);
+  // Every month of the walk; once the walk is cancelled the reading stops and
+  // what it returns is incomplete.
+  static DiaryTally Read(const DiaryWalk& walk);
   // A month read again replaces what was known of it.
   void Put(MonthTally month);
 
@@ -93,11 +82,11 @@ struct PastEntry {
   QString opening;  // its first lines that hold text, as the text area shows them
 };
 
-// Every earlier year's entries of the day of `date`, newest first (days, then tabs in order),
-// each with at most `lines` of its first lines (each cut at 160 characters).
-// 29 February, in a year that has none, shows on 28 February; entries that hold no text are
-// left out. Ends early once `cancelled` is set.
-std::vector<PastEntry> OnThisDay(const std::string& saveDir, int tabCount, const QDate& date,
-                                 int lines, const std::atomic<bool>& cancelled);
+// The walk's scope for the day of `date` in every earlier year: its months, newest first, and
+// its days. 29 February, in a year that has none, shows on 28 February.
+WalkScope OnThisDayScope(int tabCount, const QDate& date);
+// Every entry of such a walk that holds text, newest first (days, then tabs in order), each with
+// at most `lines` of its first lines (each cut at 160 characters).
+std::vector<PastEntry> OnThisDay(const DiaryWalk& walk, const QDate& date, int lines);
 
 }  // namespace marrowleaf

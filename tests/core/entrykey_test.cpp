@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "entries/monthlisting.h"
+#include "entries/diarywalk.h"
 #include "testutil.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "config/inifile.h"
+#include "engines/import/writer.h"
 #include "entries/entryfiles.h"
 #include "entries/history.h"
 #include "platform/files.h"
@@ -111,6 +112,25 @@ TEST_F(FullDisk, SmallSaveSucceedsOnceThereIsRoomAgain) {
   std::filesystem::remove(Path("filler"));
   EXPECT_TRUE(marrowleaf::ReplaceFileContents(Path("config.ini"), "[S]\r\nk = w\r\n\r\n").ok);
   EXPECT_EQ(ReadFile(Path("config.ini")), "[S]\r\nk = w\r\n\r\n");
+}
+
+// A small archive may unpack to gigabytes of "photos": the import finds that the disk lacks the
+// room before it writes anything.
+TEST_F(FullDisk, AnImportTheDiskHasNoRoomForWritesNothing) {
+  testutil::TempDir source;
+  std::filesystem::create_directories(source / "photos");
+  WriteFile(source / "Journal.json",
+            ReadFile(std::string(MARROWLEAF_TEST_DATA) + "/import/dayone/Journal.json"));
+  WriteFile(source / "photos/c1301e92dce530e23b9adb892dd75e88.jpeg", std::string(200000, '\0'));
+  using namespace marrowleaf::import;
+  const Source read = ReadSource(source.path());
+  const Plan plan = MakePlan(dir, read, {QStringLiteral("Journal")}, 0);
+  EXPECT_EQ(plan.attachmentBytes, 200000u);
+  const Applied applied = ApplyPlan(dir, read, plan);
+  EXPECT_TRUE(applied.noRoom);
+  EXPECT_LT(applied.bytesFree, applied.bytesNeeded);
+  EXPECT_EQ(applied.written, 0u);
+  EXPECT_EQ(testutil::EntryCount(dir), 0u);
 }
 
 }  // namespace

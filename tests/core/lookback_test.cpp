@@ -22,8 +22,14 @@ class LookBack : public ::testing::Test {
     std::filesystem::create_directories(std::filesystem::path(dir / name).parent_path());
     testutil::WriteFile(dir / name, text + '\0');
   }
+  DiaryWalk Walk(int tabs, Order order = Order::kOldestFirst) {
+    return DiaryWalk(dir.path(), EveryEntry(tabs, order), running);
+  }
+  std::vector<PastEntry> Past(int tabs, const QDate& date, int lines) {
+    return OnThisDay(DiaryWalk(dir.path(), OnThisDayScope(tabs, date), running), date, lines);
+  }
   DiaryStatistics Statistics(const QDate& today, int tabs = 1) {
-    return DiaryTally::Read(dir.path(), tabs, running).Statistics(today);
+    return DiaryTally::Read(Walk(tabs)).Statistics(today);
   }
 };
 
@@ -51,7 +57,7 @@ TEST_F(LookBack, OnlyEntriesThatHoldTextAreCounted) {
   testutil::WriteFile(dir / "2004/2/30_0.txt", "a day February never has");
   testutil::WriteFile(dir / "2004/3/9_0.sync-conflict-20040309-101530-ABCDEFG.txt", "copy");
   Entry(QDate(2004, 4, 1), 0, "e\xcc\x81t\xc3\xa9 \xf0\x9f\x98\x80");  // é twice, an emoji
-  const DiaryTally tally = DiaryTally::Read(dir.path(), 2, running);
+  const DiaryTally tally = DiaryTally::Read(Walk(2));
   const DiaryStatistics s = tally.Statistics(QDate(2004, 4, 1));
   EXPECT_EQ(s.entries, 3);
   EXPECT_EQ(s.daysWritten, 2);
@@ -122,7 +128,8 @@ TEST_F(LookBack, StreaksRunThroughMonthAndYearEndsAndWaitForToday) {
       std::filesystem::create_directories(month);
       testutil::WriteFile(month + "/" + std::to_string(day.day()) + "_0.txt", "x");
     }
-    const DiaryStatistics s = DiaryTally::Read(diary.path(), 1, running).Statistics(row.today);
+    const DiaryStatistics s =
+        DiaryTally::Read(DiaryWalk(diary.path(), EveryEntry(1), running)).Statistics(row.today);
     EXPECT_EQ(s.currentStreak, row.current);
     EXPECT_EQ(s.longestStreak, row.longest);
   }
@@ -164,7 +171,7 @@ TEST_F(LookBack, OnThisDayListsEarlierYearsNewestFirstWithTheLeapDayOnThe28th) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.date.toString(Qt::ISODate).toStdString());
-    const std::vector<PastEntry> found = OnThisDay(dir.path(), 3, row.date, 2, running);
+    const std::vector<PastEntry> found = Past(3, row.date, 2);
     ASSERT_EQ(found.size(), row.rows.size());
     for (size_t i = 0; i < found.size(); ++i) {
       const QDate day(found[i].key.year, found[i].key.month, found[i].key.day);
@@ -174,11 +181,10 @@ TEST_F(LookBack, OnThisDayListsEarlierYearsNewestFirstWithTheLeapDayOnThe28th) {
     }
   }
   // The first lines that hold text, as many as asked for.
-  const std::vector<PastEntry> found = OnThisDay(dir.path(), 3, QDate(2026, 12, 9), 2, running);
+  const std::vector<PastEntry> found = Past(3, QDate(2026, 12, 9), 2);
   EXPECT_EQ(found[0].opening, QStringLiteral("first line of 2025-12-09\nsecond"));
   EXPECT_EQ(found[2].opening, QStringLiteral("the third tab\nits second line"));
-  EXPECT_EQ(OnThisDay(dir.path(), 1, QDate(2026, 12, 9), 1, running)[0].opening,
-            QStringLiteral("first line of 2025-12-09"));
+  EXPECT_EQ(Past(1, QDate(2026, 12, 9), 1)[0].opening, QStringLiteral("first line of 2025-12-09"));
 }
 
 }  // namespace

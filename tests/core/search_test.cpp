@@ -116,14 +116,12 @@ TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
   const auto keys = [&](const char* query, const UnsavedEntry* unsaved = nullptr) {
     std::vector<std::string> out;
     std::atomic<bool> cancelled{false};
-    SearchDiary(
-        dir.path(), 3, ParseQuery(QString::fromUtf8(query)), cancelled,
-        [&](const SearchHit& hit) {
-          out.push_back(std::to_string(hit.key.year) + '-' + std::to_string(hit.key.month) + '-' +
-                        std::to_string(hit.key.day) + '_' + std::to_string(hit.key.tab) +
-                        (hit.unsaved ? "*:" : ":") + hit.line.toStdString());
-        },
-        unsaved);
+    const DiaryWalk walk(dir.path(), EveryEntry(3, Order::kNewestFirst, unsaved), cancelled);
+    SearchDiary(walk, ParseQuery(QString::fromUtf8(query)), [&](const SearchHit& hit) {
+      out.push_back(std::to_string(hit.key.year) + '-' + std::to_string(hit.key.month) + '-' +
+                    std::to_string(hit.key.day) + '_' + std::to_string(hit.key.tab) +
+                    (hit.unsaved ? "*:" : ":") + hit.line.toStdString());
+    });
     return out;
   };
   EXPECT_EQ(keys("walk"), (std::vector<std::string>{"2004-12-25_1:Christmas walk",
@@ -138,12 +136,8 @@ TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
   EXPECT_EQ(keys("park", &typed), std::vector<std::string>{});
   const UnsavedEntry fresh{{2030, 1, 1, 2}, QStringLiteral("river")};
   EXPECT_EQ(keys("river", &fresh), (std::vector<std::string>{"2030-1-1_2*:river"}));
-  // Cancelled before it starts: nothing.
-  std::atomic<bool> cancelled{true};
+  std::atomic<bool> cancelled{false};
   int hits = 0;
-  SearchDiary(dir.path(), 3, ParseQuery(QStringLiteral("walk")), cancelled,
-              [&](const SearchHit&) { ++hits; });
-  EXPECT_EQ(hits, 0);
 
   // Many months, scanned on several cores, still come newest first, each once; a search
   // cancelled from its own results ends there.
@@ -156,8 +150,8 @@ TEST(Search, TheDiaryIsSearchedEntryByEntryNewestFirst) {
     }
   }
   EXPECT_EQ(keys("hike"), expected);
-  cancelled = false;
-  SearchDiary(dir.path(), 3, ParseQuery(QStringLiteral("hike")), cancelled,
+  const DiaryWalk walk(dir.path(), EveryEntry(3), cancelled);
+  SearchDiary(walk, ParseQuery(QStringLiteral("hike")),
               [&](const SearchHit&) { cancelled = ++hits == 5; });
   EXPECT_EQ(hits, 5);
 }

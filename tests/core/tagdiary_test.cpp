@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "entries/history.h"
 #include "testutil.h"
 #include "text/tags.h"
 
@@ -28,7 +29,8 @@ class TagDiary : public ::testing::Test {
     return out;
   }
   std::vector<std::string> Rows(const UnsavedEntry* unsaved = nullptr) {
-    return Rows(ListDiaryTags(dir.path(), 2, cancelled, unsaved));
+    return Rows(ListDiaryTags(
+        DiaryWalk(dir.path(), EveryEntry(2, Order::kNewestFirst, unsaved), cancelled)));
   }
   testutil::TempDir dir;
   std::atomic<bool> cancelled{false};
@@ -52,7 +54,7 @@ TEST_F(TagDiary, TheNewestThreeMonthsAreHeardFirstThenTheWholeDiary) {
   }
   Entry("2025/9/30_0.txt", "#older #Monthly");
   std::vector<std::vector<std::string>> early;
-  const TagTallies all = ListDiaryTags(dir.path(), 2, cancelled, nullptr,
+  const TagTallies all = ListDiaryTags(DiaryWalk(dir.path(), EveryEntry(2), cancelled),
                                        [&](const TagTallies& t) { early.push_back(Rows(t)); });
   EXPECT_EQ(early, (std::vector<std::vector<std::string>>{{"monthly 3"}}));
   EXPECT_EQ(Rows(all), (std::vector<std::string>{"monthly 4", "older 1"}));
@@ -67,22 +69,20 @@ TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
   Entry("2026/3/3_0.txt", sjis);
   Entry("2026/3/4_0.txt", "#river, typed over in the window");
   Entry("2026/3/5_0.txt", "#river changed behind the rename's back");
-  const EntryKey modified{2026, 3, 4, 0};
   TagRenamePlan plan =
-      PlanTagRename(dir.path(), 1, QStringLiteral("river"), QStringLiteral("river"),
-                    QStringLiteral("stream"), cancelled, &modified);
-  ASSERT_EQ(plan.entries.size(), 4u);
-  ASSERT_EQ(plan.skipped.size(), 1u);
-  EXPECT_EQ(plan.skipped[0].second, RenameSkip::kModifiedInWindow);
+      PlanTagRename(DiaryWalk(dir.path(), EveryEntry(1, Order::kOldestFirst), cancelled),
+                    QStringLiteral("river"), QStringLiteral("river"), QStringLiteral("stream"));
+  ASSERT_EQ(plan.entries.size(), 5u);
   Entry("2026/3/5_0.txt", "#river, another program's text");
-  int changed = 0;
-  for (const PlannedRename& entry : plan.entries) {
-    const EntrySave save = ApplyTagRename(dir.path(), entry);
-    EXPECT_EQ(save.entry.ok, entry.key.day != 5);
-    EXPECT_EQ(save.displaced, entry.key.day == 5);
-    changed += save.entry.ok;
+  // The fourth is held unsaved in the window, the fifth changed behind the rename's back.
+  const auto shownModified = [](const EntryKey& key) { return key.day == 4; };
+  std::vector<BulkResult> results;
+  for (const BulkChange& entry : plan.entries) {
+    results.push_back(WriteInBulk(dir.path(), entry, shownModified).result);
   }
-  EXPECT_EQ(changed, 3);
+  EXPECT_EQ(results, (std::vector<BulkResult>{BulkResult::kChanged, BulkResult::kChanged,
+                                              BulkResult::kChanged, BulkResult::kLeftShown,
+                                              BulkResult::kChangedMeanwhile}));
   EXPECT_EQ(Read("2026/3/1_0.txt"),
             std::string("went up the #stream.\r\n#Stream/source\0remains", 44));
   EXPECT_EQ(Read("2026/3/2_0.txt"), "#Stream, no NUL");
@@ -92,10 +92,11 @@ TEST_F(TagDiary, ARenameChangesOnlyTheTagsAndRenamingBackGivesTheEarlierBytes) {
   ASSERT_EQ(versions.size(), 1u);
   EXPECT_EQ(ReadVersion(versions[0].path), first);
 
-  plan = PlanTagRename(dir.path(), 1, QStringLiteral("stream"), QStringLiteral("stream"),
-                       QStringLiteral("river"), cancelled);
-  for (const PlannedRename& entry : plan.entries)
-    EXPECT_TRUE(ApplyTagRename(dir.path(), entry).entry.ok);
+  plan = PlanTagRename(DiaryWalk(dir.path(), EveryEntry(1), cancelled), QStringLiteral("stream"),
+                       QStringLiteral("stream"), QStringLiteral("river"));
+  for (const BulkChange& entry : plan.entries) {
+    EXPECT_EQ(WriteInBulk(dir.path(), entry, {}).result, BulkResult::kChanged);
+  }
   EXPECT_EQ(Read("2026/3/1_0.txt"), first);
   EXPECT_EQ(Read("2026/3/2_0.txt"), second);
   EXPECT_EQ(Read("2026/3/3_0.txt"), sjis);

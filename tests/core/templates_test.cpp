@@ -7,8 +7,8 @@
 
 #include <filesystem>
 
+#include "entries/diarywalk.h"
 #include "entries/entryfiles.h"
-#include "entries/monthlisting.h"
 #include "testutil.h"
 
 using namespace marrowleaf;

@@ -29,5 +29,15 @@ for program in bin/marrowleaf bin/marrowleaf-diary; do
 done
 grep -q '^Exec=marrowleaf-diary$' "$prefix/share/applications/$id.desktop" ||
   { echo "the desktop entry does not start the diary launcher"; fail=1; }
+# The import's module lies where the program looks for it, and only it loads the archive, YAML
+# and crypto libraries: a start of the diary loads none of them.
+module=$(find "$prefix" -name libmarrowleaf_import.so)
+case "$module" in
+  "$prefix"/lib*/marrowleaf/libmarrowleaf_import.so) ;;
+  *) echo "the import's module is not in lib/marrowleaf: '$module'"; fail=1 ;;
+esac
+if ldd "$prefix/bin/marrowleaf" | grep -Eq 'libzip|libcrypto|libyaml-cpp'; then
+  echo "the program itself loads the import's libraries:"; ldd "$prefix/bin/marrowleaf"; fail=1
+fi
 [ "$fail" = 0 ] && echo "install: every file in place under a temporary prefix"
 exit "$fail"

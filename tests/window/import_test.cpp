@@ -4,6 +4,7 @@
 #include <QSemaphore>
 #include <QThreadPool>
 
+#include "entries/history.h"
 #include "import/importwindow.h"
 #include "windowtest.h"
 
@@ -61,17 +62,33 @@ class ImportTest : public WindowTest {
     QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
   }
 
-  void typed_text_is_never_replaced_by_the_import() {
+  // The day the window holds with unsaved text is left alone and named; the typed text is saved
+  // at the end, and nothing of either lands in the history alone.
+  void typed_text_and_the_import_never_meet_in_the_history() {
     WriteBytes(Path(kToday, 0), QByteArray("mine\0", 5));
     auto form = Start();
     Type(*form, QStringLiteral(" typed"));
+    QString report;
     Open(*form, Journal(), [&](TImportWindow& window) {
       QVERIFY(window.Summary().contains(QStringLiteral("already hold an entry: 1")));
       ClickImport(window);
+      QTRY_VERIFY(!window.Busy());
+      report = window.Summary();
     });
-    QVERIFY(ReadBytes(Path(kToday, 0)).startsWith("mine\r\n\r\n08:00 Morning"));
+    QVERIFY2(report.contains(QStringLiteral("changes in the diary window are not saved")),
+             qPrintable(report));
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("mine\0", 5));
     QCOMPARE(Text(*form), QStringLiteral("mine typed"));
-    QVERIFY(form->TextModified());
+    prompts.answers = {true};
+    form->Exi1Click();
+    form.reset();
+    QCOMPARE(ReadBytes(Path(kToday, 0)), QByteArray("mine typed\0", 11));
+    // Only the text the save replaced is kept, as after any save: no version "from elsewhere".
+    const std::vector<marrowleaf::Version> versions = marrowleaf::ListVersions(
+        ".", {static_cast<uint16_t>(kToday.year()), static_cast<uint16_t>(kToday.month()),
+              static_cast<uint16_t>(kToday.day()), 0});
+    QCOMPARE(versions.size(), size_t{1});
+    QCOMPARE(versions[0].kind, marrowleaf::VersionKind::kSaved);
   }
 
   void journals_get_tabs_of_their_names_when_the_user_says_yes() {
@@ -94,6 +111,20 @@ class ImportTest : public WindowTest {
     QCOMPARE(Child<QTabBar>(*form, "tabheader")->count(), 3);
     QVERIFY(QFile::exists(Path(QDate(2024, 5, 5), 1)));
     QVERIFY(QFile::exists(Path(QDate(2024, 5, 5), 2)));
+  }
+
+  // A source of many bad records is summarised by kind, not with a line for each record.
+  void a_kind_of_issue_shows_its_first_lines_and_the_count_of_the_rest() {
+    auto form = Start();
+    const QString path = dir->filePath(QStringLiteral("bad.journal"));
+    WriteBytes(path, QByteArray("[2024-02-30 09:00:00 AM] Never\nx\n").repeated(25));
+    Open(*form, path, [&](TImportWindow& window) {
+      const QString summary = window.Summary();
+      QVERIFY2(summary.startsWith(QStringLiteral("A jrnl journal\nNothing to import.")),
+               qPrintable(summary));
+      QCOMPARE(summary.count(QStringLiteral("a date that does not exist")), 10);
+      QVERIFY(summary.contains(QStringLiteral("…and 15 more of this kind")));
+    });
   }
 
   void cancel_leaves_every_entry_as_it_was_and_says_so() {

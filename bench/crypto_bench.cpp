@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Encryption at rest against its plain baseline, side by side in one run: sealing and opening
+// against copying the same bytes, a day's entry written sealed against written plain through the
+// same atomic writer, a month of entries read sealed against read plain, an attachment sealed in
+// pieces against copied; and how long unlocking a key file takes at the cost measured here.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+
+#include "benchinputs.h"
+#include "crypto/keyfile.h"
+#include "crypto/sealedfiles.h"
+#include "crypto/sealing.h"
+
+namespace {
+
+using namespace marrowleaf;
+
+const DiaryKeys& Keys() {
+  static const DiaryKeys keys = [] {
+    DiaryKeys k;
+    k.Add(DiaryKey::Generate());
+    return k;
+  }();
+  return keys;
+}
+
+std::string Text(size_t size) {
+  std::string text;
+  for (size_t i = 0; text.size() < size; ++i) text += "line " + std::to_string(i) + " of a day\n";
+  text.resize(size);
+  return text;
+}
+
+void Copy(benchmark::State& state) {
+  const std::string text = Text(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    std::string copy(text.size(), '\0');
+    std::memcpy(copy.data(), text.data(), text.size());
+    benchmark::DoNotOptimize(copy.data());
+  }
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+void Seal(benchmark::State& state) {
+  const std::string text = Text(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(SealBytes(*Keys().Sealing(), text).size());
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+void Open(benchmark::State& state) {
+  const std::string sealed =
+      SealBytes(*Keys().Sealing(), Text(static_cast<size_t>(state.range(0))));
+  for (auto _ : state) benchmark::DoNotOptimize(OpenBytes(Keys(), sealed).bytes.size());
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+// A 4 KiB entry that changes at every save, through the atomic writer.
+void Save(benchmark::State& state, bool sealed) {
+  const std::string path = benchinputs::Folder() + (sealed ? "/sealed.txt" : "/plain.txt");
+  std::string text = Text(4096);
+  size_t round = 0;
+  for (auto _ : state) {
+    text[round++ % text.size()] ^= 1;
+    if (sealed) {
+      benchmark::DoNotOptimize(SaveSealed(path, Keys(), text).written);
+    } else {
+      benchmark::DoNotOptimize(ReplaceFileContents(path, text).ok);
+    }
+  }
+}
+
+// A month of three tabs' entries of 1 KiB, each file read whole: what Find and the look back do
+// for every entry of the diary.
+std::string MonthFolder(bool sealed) {
+  const std::string dir = benchinputs::Folder() + (sealed ? "/sealed" : "/plain");
+  if (!IsDirectory(dir)) {
+    MakePrivateDirectories(dir);
+    for (int i = 0; i < 93; ++i) {
+      const std::string text = Text(1024);
+      benchinputs::Write(dir + '/' + std::to_string(i),
+                         sealed ? SealBytes(*Keys().Sealing(), text) : text);
+    }
+  }
+  return dir;
+}
+
+void ReadMonth(benchmark::State& state, bool sealed) {
+  const std::string dir = MonthFolder(sealed);
+  const DiaryKeys none;
+  for (auto _ : state) {
+    for (int i = 0; i < 93; ++i) {
+      benchmark::DoNotOptimize(
+          ReadDiaryFile(dir + '/' + std::to_string(i), sealed ? Keys() : none).bytes.size());
+    }
+  }
+}
+
+// A 16 MiB picture into the diary: sealed in pieces, or copied through the same writer.
+void Attachment(benchmark::State& state, bool sealed) {
+  const std::string source = benchinputs::Folder() + "/picture.jpg";
+  const std::string target = benchinputs::Folder() + "/attachment.jpg";
+  benchinputs::Write(source, Text(16u << 20));
+  for (auto _ : state) {
+    if (sealed) {
+      benchmark::DoNotOptimize(SealFile(*Keys().Sealing(), source, target).ok);
+    } else {
+      ExclusiveFile in(source, ExclusiveFile::Access::kRead);
+      ReplacingFile out(target);
+      in.ReadPieces([&](std::string_view piece) { return out.Write(piece); });
+      benchmark::DoNotOptimize(out.Commit().ok);
+    }
+  }
+  state.SetBytesProcessed(state.iterations() * (int64_t{16} << 20));
+}
+
+// The cost a new key file gets on this machine, and what unlocking with it then takes.
+const KeyCost& MeasuredCost() {
+  static const KeyCost cost = MeasureKeyCost();
+  return cost;
+}
+
+void MeasureCost(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(MeasureKeyCost().passes);
+}
+
+void Unlock(benchmark::State& state) {
+  const KeyCost& cost = MeasuredCost();
+  const std::string path = benchinputs::Folder() + "/" + kKeyFileName;
+  benchinputs::Write(path, WrapKey(*Keys().Sealing(), QStringLiteral("password"), cost));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(UnlockKeyFile(path, QStringLiteral("password")).result);
+  }
+  state.counters["passes"] = static_cast<double>(cost.passes);
+  state.counters["memory_mib"] = static_cast<double>(cost.memoryBytes >> 20);
+}
+
+}  // namespace
+
+BENCHMARK(Copy)->Name("bytes/copy/4k")->Arg(4096);
+BENCHMARK(Seal)->Name("bytes/seal/4k")->Arg(4096);
+BENCHMARK(Open)->Name("bytes/open/4k")->Arg(4096);
+BENCHMARK(Copy)->Name("bytes/copy/10m")->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(Seal)->Name("bytes/seal/10m")->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(Open)->Name("bytes/open/10m")->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Save, plain, false)->Name("save/plain")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Save, sealed, true)->Name("save/sealed")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadMonth, plain, false)->Name("read_month/plain")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadMonth, sealed, true)
+    ->Name("read_month/sealed")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Attachment, copied, false)
+    ->Name("attachment/copied")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Attachment, sealed, true)
+    ->Name("attachment/sealed")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(MeasureCost)->Name("key/measure")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Unlock)->Name("key/unlock")->Iterations(3)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

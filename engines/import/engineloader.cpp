@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: Marrowleaf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core's side: finding and loading the module, once.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <mutex>
+
+#include "engines/import/engine.h"
+
+namespace marrowleaf::import {
+
+const Engine* LoadEngine(std::string& error) {
+  static std::mutex lock;
+  static const Engine* engine = nullptr;
+  static std::string failure;
+  const std::lock_guard<std::mutex> hold(lock);
+  if (engine == nullptr && failure.empty()) {
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("libmarrowleaf_import.so");
+    const QStringList places{here, here + QStringLiteral("/.."),
+                             here + QStringLiteral("/../" MARROWLEAF_MODULE_DIR)};
+    for (const QString& place : places) {
+      const QString path = QDir::cleanPath(place + QLatin1Char('/') + name);
+      if (!QFile::exists(path)) continue;
+      // Never unloaded: the sources it read keep pointers into it.
+      auto* library = new QLibrary(path);
+      library->setLoadHints(QLibrary::PreventUnloadHint);
+      using Factory = const Engine* (*)();
+      const auto find = reinterpret_cast<Factory>(library->resolve("marrowleaf_import_engine"));
+      if (find != nullptr) {
+        engine = find();
+        break;
+      }
+      failure = library->errorString().toStdString();
+    }
+    if (engine == nullptr && failure.empty()) {
+      failure = name.toStdString() + " was found in none of " +
+                places.join(QStringLiteral(", ")).toStdString();
+    }
+  }
+  error = failure;
+  return engine;
+}
+
+}  // namespace marrowleaf::import
