@@ -587,6 +587,10 @@ Der neue Eintrag beginnt leer.</translation>
         <source>Open Picture</source>
         <translation>Bild öffnen</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>Der Import kann nicht verwendet werden: sein Teil des Programms konnte nicht geladen werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -587,6 +587,10 @@ La nueva entrada empieza vacía.</translation>
         <source>Open Picture</source>
         <translation>Abrir imagen</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>No se puede usar la importación: no se pudo cargar su parte del programa (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

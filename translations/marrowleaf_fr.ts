@@ -587,6 +587,10 @@ La nouvelle entrée commence vide.</translation>
         <source>Open Picture</source>
         <translation>Ouvrir l&apos;image</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>L&apos;importation ne peut pas être utilisée : sa partie du programme n&apos;a pas pu être chargée (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -587,6 +587,10 @@ La nuova voce inizia vuota.</translation>
         <source>Open Picture</source>
         <translation>Apri immagine</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>Non è possibile usare l&apos;importazione: la sua parte del programma non è stata caricata (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -583,6 +583,10 @@ The new entry starts empty.</source>
         <source>Open Picture</source>
         <translation>画像を開く</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>インポートは使えません。プログラムのその部分を読み込めませんでした（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -583,6 +583,10 @@ The new entry starts empty.</source>
         <source>Open Picture</source>
         <translation>그림 열기</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>가져오기를 사용할 수 없습니다: 프로그램의 해당 부분을 불러오지 못했습니다 (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

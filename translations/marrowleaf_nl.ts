@@ -587,6 +587,10 @@ De nieuwe notitie begint leeg.</translation>
         <source>Open Picture</source>
         <translation>Afbeelding openen</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>Importeren kan niet worden gebruikt: dat deel van het programma kon niet worden geladen (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -587,6 +587,10 @@ A nova entrada começa vazia.</translation>
         <source>Open Picture</source>
         <translation>Abrir imagem</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>Não é possível usar a importação: sua parte do programa não pôde ser carregada (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -591,6 +591,10 @@ The new entry starts empty.</source>
         <source>Open Picture</source>
         <translation>Открыть изображение</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>Импорт недоступен: не удалось загрузить его часть программы (%1).</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>

@@ -583,6 +583,10 @@ The new entry starts empty.</source>
         <source>Open Picture</source>
         <translation>打开图片</translation>
     </message>
+    <message>
+        <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
+        <translation>无法使用导入：程序的这一部分无法加载（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>THistoryWindow</name>
