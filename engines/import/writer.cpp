@@ -10,6 +10,7 @@
 #include <set>
 #include <tuple>
 
+#include "engines/pictures/pictures.h"
 #include "entries/bulkwrite.h"
 #include "entries/diarywalk.h"
 #include "entries/entryfiles.h"
@@ -31,7 +32,7 @@ struct Copy {
   std::string link;  // relative to the save directory
 };
 
-std::string AttachmentFolder(const EntryKey& key) { return "attachments/" + EntryStem(key); }
+std::string AttachmentFolder(const EntryKey& key) { return PictureFolder(key); }
 
 std::vector<std::vector<Copy>> DayCopies(const Source& source, const PlannedDay& day) {
   std::vector<std::vector<Copy>> copies;
@@ -107,8 +108,12 @@ QString Section(const Entry& entry, const std::vector<Copy>& copies) {
   if (!entry.weather.empty()) facts << Utf8(entry.weather);
   if (!facts.isEmpty()) lines << facts.join(QStringLiteral(" · "));
   for (const std::string& note : entry.notes) lines << Utf8(note);
+  // An attachment the text does not link is linked after it: a picture so that the text area
+  // shows it, any other file by its path.
   for (size_t i = 0; i < copies.size(); ++i) {
-    if (!linked[i]) lines << Utf8(copies[i].link);
+    if (linked[i]) continue;
+    lines << (IsPictureName(copies[i].link) ? PictureLinkText(copies[i].link)
+                                            : Utf8(copies[i].link));
   }
   // The text as written, its last line break kept where nothing follows it.
   if (lines.size() > 1) {
@@ -168,13 +173,15 @@ QString Written(QString text, const EntryFormat& format) {
 
 // A text as the import compares it: every link to an attachment, as the import writes it
 // (attachments/…) or as the source wrote it (dayone-moment:…), is one mark, and a line holding
-// nothing but such a link after a line of text goes. An entry is the same entry wherever its
-// attachments are: copied, missing from the source it came from, or named otherwise by an earlier
-// import.
+// nothing but such a link (a path, or a picture's "![](…)") after a line of text goes. An entry is
+// the same entry wherever its attachments are: copied, missing from the source it came from, or
+// named otherwise by an earlier import.
 QString Comparable(QString text) {
   static const QRegularExpression link(QStringLiteral(
       R"(dayone-moment:/{1,2}(?:[A-Za-z]+/)?[0-9A-Za-z-]+|attachments/\d+/\d+/\d+_\d+/[^\n)]*)"));
-  static const QRegularExpression linkLine(QStringLiteral("(?<=[^\n])\n\uFFFC(?=\n|$)"));
+  // A link line alone, as a path or as a picture ("![](…)", as this version writes a picture).
+  static const QRegularExpression linkLine(
+      QStringLiteral("(?<=[^\n])\n(?:!\\[\\]\\()?\uFFFC\\)?(?=\n|$)"));
   if (!text.contains(QLatin1String("dayone-moment:")) &&
       !text.contains(QLatin1String("attachments/"))) {
     return text;
