@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/diarycalendar.h"
 
+#include <QEvent>
 #include <QLocale>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <algorithm>
 
@@ -31,8 +33,18 @@ TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
     on->setAccessibleName(tr("Next month"));
   }
   InstallAccess();
+  if (auto* grid = findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
+    grid->installEventFilter(this);
+  }
   // Its own month arrows and its keyboard move the page without the window knowing.
   connect(this, &QCalendarWidget::currentPageChanged, this, [this] { RefreshMarks(); });
+}
+
+bool TDiaryCalendar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    AnnounceSelectedDaySoon(static_cast<QAbstractItemView*>(watched));
+  }
+  return QCalendarWidget::eventFilter(watched, event);
 }
 
 void TDiaryCalendar::SetDiary(const std::string& dir, int tabs) {
