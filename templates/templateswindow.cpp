@@ -181,7 +181,7 @@ void TTemplatesWindow::ShowState() {
     }
     applying.push_back(choice.slot);
     const QString file = QString::fromStdString(marrowleaf::TemplateFileName(choice.slot));
-    lines << (marrowleaf::ReadTemplate(choice.path).ok
+    lines << (marrowleaf::ReadTemplate(saveDir, choice.path).ok
                   ? tr("tab \"%1\" starts from %2").arg(tabTitles[tab], file)
                   : tr("tab \"%1\" starts empty: %2 cannot be read").arg(tabTitles[tab], file));
   }
@@ -206,7 +206,7 @@ void TTemplatesWindow::ShowState() {
   if (chosen < 0) return;
   const marrowleaf::TemplateSlot& slot = slots[static_cast<size_t>(chosen)];
   const std::string path = marrowleaf::TemplatePath(saveDir, slot);
-  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(path);
+  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(saveDir, path);
   if (read.ok) {
     TemplatesStatus->setText(tr("In %1").arg(FromPath(path)));
   } else if (read.missing && !marrowleaf::NameIsTaken(path)) {
@@ -222,7 +222,7 @@ void TTemplatesWindow::Choose(int row) {
   chosen = row;
   if (row < 0 || row >= static_cast<int>(slots.size())) return;
   const std::string path = marrowleaf::TemplatePath(saveDir, slots[static_cast<size_t>(row)]);
-  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(path);
+  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(saveDir, path);
   // A file that is there but cannot be read is the user's: it is shown as it cannot be used and
   // never saved over from here.
   readable = read.ok || (read.missing && !marrowleaf::NameIsTaken(path));
