@@ -19,7 +19,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "config/settings.h"
+#include "widgets/announcer.h"
 #include "widgets/prompts.h"
+#include "widgets/windows.h"
 
 namespace {
 
@@ -40,6 +42,7 @@ TImportWindow::TImportWindow(TPrompts& p, std::string dir, QStringList titles, Q
   setObjectName(QStringLiteral("ImportWindow"));
   setWindowTitle(tr("Import"));
   CreateLayout();
+  ReturnToOwnerWhenHidden(this);
   connect(&examining, &QFutureWatcher<Examined>::finished, this, [this] {
     if (examineAgain) {
       examineAgain = false;
@@ -92,6 +95,9 @@ void TImportWindow::CreateLayout() {
   ImportSummary = new QPlainTextEdit(this);
   ImportSummary->setObjectName(QStringLiteral("ImportSummary"));
   ImportSummary->setReadOnly(true);
+  // Read by its caret, line by line, as a screen reader's user reads any text.
+  ImportSummary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  ImportSummary->setTabChangesFocus(true);
   ImportSummary->setAccessibleName(tr("What the import will do"));
   ImportSummary->setPlaceholderText(
       tr("Choose a diary to import: a Day One export (.zip, folder or .json), a jrnl journal, "
@@ -104,6 +110,7 @@ void TImportWindow::CreateLayout() {
   ImportGo->setAccessibleName(tr("Import"));
   ImportGo->setDefault(true);
   ImportGo->setEnabled(false);
+  announcer = new TAnnouncer(this);
   auto* column = new QVBoxLayout(this);
   column->addLayout(form);
   column->addWidget(ImportSummary, 1);
@@ -261,6 +268,8 @@ void TImportWindow::ShowPlan() {
   ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
                               IssueLines(source));
   ImportGo->setEnabled(!plan.days.empty() && plan.daysImported < plan.days.size());
+  ImportSummary->setAccessibleName(tr("What the import will do"));
+  announcer->Announce(ImportSummary->toPlainText());
 }
 
 void TImportWindow::Import() {
@@ -305,6 +314,7 @@ void TImportWindow::Import() {
       }));
   auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
   progress->setObjectName(QStringLiteral("ImportProgress"));
+  progress->setWindowTitle(ProgramName());
   progress->setAttribute(Qt::WA_DeleteOnClose);
   progress->setWindowModality(Qt::WindowModal);
   progress->setMinimumDuration(500);
@@ -352,6 +362,11 @@ void TImportWindow::Finished() {
   // The diary changed: a plan made before it is stale.
   examined.plan.days.clear();
   importingSource = false;
+  // The report is heard, and the keyboard is on it (Import went grey), at its first line.
+  ImportSummary->setAccessibleName(tr("What the import did"));
+  ImportSummary->moveCursor(QTextCursor::Start);
+  ImportSummary->setFocus();
+  announcer->Announce(ImportSummary->toPlainText());
   Q_EMIT imported();
 }
 

@@ -16,6 +16,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class TAnnouncer;
 class TPrompts;
 
 // File, Import…: another diary program's entries brought into this diary. "Source" (a file or a
@@ -65,6 +66,7 @@ class TImportWindow : public QDialog {
   QComboBox* ImportTab = nullptr;
   QPlainTextEdit* ImportSummary = nullptr;
   QPushButton* ImportGo = nullptr;
+  TAnnouncer* announcer = nullptr;
   Examined examined;
   QString examinedPath;
   bool examineAgain = false;  // the source or tab changed while one was being read
