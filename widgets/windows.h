@@ -20,9 +20,9 @@ void ReturnToOwnerWhenHidden(QWidget* window);
 // an entry in it.
 void BringToFront(QWidget* window);
 
-// Places `window` beside `main` where the screen has room for it (right, else left), else over
-// it; a window manager left to itself may put it anywhere, a corner of the screen far from the
-// diary.
+// Places `window` beside `main` where the screen has room for it (right, else left), narrowed
+// to that room where it can be, else over it; a window manager left to itself may put it
+// anywhere, a corner of the screen far from the diary.
 void PlaceBeside(QWidget& window, const QWidget& main);
 
 // The width a window needs for the window manager to show `title` whole in its frame, with the

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the diary's own windows do alike: Escape closes each from any of its controls, the diary
 // window is the active one again afterwards, and a screen reader hears each as a window.
+#include "widgets/windows.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QStackedWidget>
@@ -106,6 +108,43 @@ class WindowsTest : public WindowTest {
     for (const QString& control : controls) {
       QVERIFY2(tried.contains(control), qPrintable(tried.join(QLatin1Char(' '))));
     }
+  }
+
+  // A window of the diary's own opens beside the diary window, right or left, narrowed to the
+  // room there if it can be; only where neither side has room does it cover the diary window.
+  void a_window_opens_beside_the_diary_window_where_there_is_room_data() {
+    QTest::addColumn<int>("left");     // of the 300-pixel diary window, on an 800-pixel screen
+    QTest::addColumn<int>("width");    // of the window opened
+    QTest::addColumn<int>("minimum");  // the least it needs
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<bool>("narrowed");
+    QTest::newRow("room on the right") << 0 << 300 << 150 << "right" << false;
+    QTest::newRow("room on the left") << 450 << 300 << 150 << "left" << false;
+    QTest::newRow("narrowed to the wider side") << 200 << 400 << 150 << "right" << true;
+    QTest::newRow("no room at its least") << 250 << 400 << 300 << "over" << false;
+  }
+  void a_window_opens_beside_the_diary_window_where_there_is_room() {
+    QFETCH(int, left);
+    QFETCH(int, width);
+    QFETCH(int, minimum);
+    QFETCH(QString, side);
+    QFETCH(bool, narrowed);
+    QWidget diary;
+    diary.setGeometry(left, 0, 300, 300);
+    diary.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&diary));
+    QWidget window(&diary, Qt::Window);
+    window.setMinimumWidth(minimum);
+    window.resize(width, 200);
+    PlaceBeside(window, diary);
+    QCOMPARE(window.width() < width, narrowed);
+    QVERIFY(window.width() >= minimum);
+    const QRect placed(window.pos(), window.size());
+    const QRect main = diary.frameGeometry();
+    QCOMPARE(placed.left() > main.right()   ? QStringLiteral("right")
+             : placed.right() < main.left() ? QStringLiteral("left")
+                                            : QStringLiteral("over"),
+             side);
   }
 };
 
