@@ -13,8 +13,9 @@ TAnnouncer::TAnnouncer(QWidget* parent) : QWidget(parent) {
 }
 
 void TAnnouncer::Announce(const QString& text) {
-  // Shown anew each time: a reader speaks a notification when it appears.
-  hide();
+  // Named while it is still there, so that a reader's copy of its name is the new one; then shown
+  // anew: a reader speaks a notification when it appears.
   setAccessibleName(text);
+  hide();
   show();
 }

@@ -273,6 +273,13 @@ class DatesTest : public WindowTest {
     QCOMPARE(heard.Focus(view).last(), calendar->SpokenDay(to));  // "…, 1 entry"
     QVERIFY2(calendar->SpokenDay(to).endsWith(QStringLiteral("1 entry")),
              qPrintable(calendar->SpokenDay(to)));
+    // A date the program sets while the keyboard is elsewhere is not heard as the focus.
+    Child<QPlainTextEdit>(*form, "inputarea")->setFocus();
+    heard.Clear();
+    SetDate(*form, from);
+    Click(*form, "Button_next_month");
+    QCOMPARE(Shown(*form), from.addMonths(1));
+    QCOMPARE(heard.Focus(view), QStringList());
   }
 
   // Alt+Right and Alt+Left: the next and previous day with an entry, across months and years.
