@@ -97,13 +97,13 @@ void PlaceBeside(QWidget& window, const QWidget& main) {
   const QRect frame = main.frameGeometry();
   const QRect room = main.screen()->availableGeometry();
   const QSize margins = main.frameGeometry().size() - main.size();
-  // Narrower, down to the least it needs, where that lets it stand beside rather than over.
+  // Narrower, down to two thirds of its width (and never below what it needs), where that lets
+  // it stand beside rather than over.
   const int beside = std::max(room.right() - frame.right(), frame.left() - room.left());
   const int fits = beside - margins.width() - 1;
-  if (window.width() > fits &&
-      fits >= std::max(window.minimumSizeHint().width(), window.minimumWidth())) {
-    window.resize(fits, window.height());
-  }
+  const int least =
+      std::max({window.minimumSizeHint().width(), window.minimumWidth(), window.width() * 2 / 3});
+  if (window.width() > fits && fits >= least) window.resize(fits, window.height());
   const QSize outer = window.size() + margins;
   QPoint at(frame.center().x() - outer.width() / 2, frame.center().y() - outer.height() / 2);
   if (frame.right() + outer.width() < room.right()) {

@@ -21,8 +21,8 @@ void ReturnToOwnerWhenHidden(QWidget* window);
 void BringToFront(QWidget* window);
 
 // Places `window` beside `main` where the screen has room for it (right, else left), narrowed
-// to that room where it can be, else over it; a window manager left to itself may put it
-// anywhere, a corner of the screen far from the diary.
+// to that room down to two thirds of its width, else over it; a window manager left to itself may
+// put it anywhere, a corner of the screen far from the diary.
 void PlaceBeside(QWidget& window, const QWidget& main);
 
 // The width a window needs for the window manager to show `title` whole in its frame, with the
