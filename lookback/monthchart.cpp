@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lookback/monthchart.h"
 
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 TMonthChart::TMonthChart(QWidget* parent) : QWidget(parent) {
@@ -127,24 +125,5 @@ void TMonthChart::mousePressEvent(QMouseEvent* event) {
 }
 
 bool TMonthChart::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ToolTip:
-      if (year != 0) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const int month = std::max(CellAt(help->pos()), 0) + 1;
-        QToolTip::showText(help->globalPos(), MonthName(month), this, Column(month));
-        return true;
-      }
-      break;
-    case QEvent::FocusIn:
-      AnnounceCurrentCellSoon(this);
-      update();
-      break;
-    case QEvent::FocusOut:
-      update();
-      break;
-    default:
-      break;
-  }
-  return QWidget::event(event);
+  return CellWidgetEvent(this, event) || QWidget::event(event);
 }

@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lookback/yearheatmap.h"
 
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -354,29 +352,7 @@ void TYearHeatmap::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TYearHeatmap::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ToolTip: {
-      const auto* help = static_cast<QHelpEvent*>(event);
-      const QDate date = DateAt(help->pos());
-      if (date.isValid()) {
-        QToolTip::showText(help->globalPos(), CellName(date), this, CellRect(date));
-      } else {
-        QToolTip::hideText();
-        event->ignore();
-      }
-      return true;
-    }
-    case QEvent::FocusIn:
-      AnnounceCurrentCellSoon(this);
-      update();
-      break;
-    case QEvent::FocusOut:
-      update();
-      break;
-    default:
-      break;
-  }
-  return QWidget::event(event);
+  return CellWidgetEvent(this, event) || QWidget::event(event);
 }
 
 void TYearHeatmap::changeEvent(QEvent* event) {

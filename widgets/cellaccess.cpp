@@ -4,7 +4,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHelpEvent>
 #include <QPointer>
+#include <QToolTip>
 #include <QWidget>
 
 #include "widgets/accessiblecells.h"
@@ -110,4 +112,31 @@ void AnnounceCurrentCellSoon(QWidget* widget) {
         }
       },
       Qt::QueuedConnection);
+}
+
+bool CellWidgetEvent(QWidget* widget, QEvent* event) {
+  const TCellSource* source = SourceOf(widget);
+  switch (event->type()) {
+    case QEvent::ToolTip: {
+      const auto* help = static_cast<QHelpEvent*>(event);
+      const int cell = source->CellAt(help->pos());
+      if (cell < 0) {
+        QToolTip::hideText();
+        event->ignore();
+      } else {
+        QToolTip::showText(help->globalPos(), source->CellName(cell), widget,
+                           source->CellArea(cell));
+      }
+      return true;
+    }
+    case QEvent::FocusIn:
+      AnnounceCurrentCellSoon(widget);
+      widget->update();
+      return false;
+    case QEvent::FocusOut:
+      widget->update();
+      return false;
+    default:
+      return false;
+  }
 }

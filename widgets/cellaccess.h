@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QEvent;
 class QWidget;
 
 // A widget drawn by hand whose parts are cells the keyboard moves between (the heatmap's days,
@@ -29,3 +30,7 @@ void AnnounceCell(QWidget* widget, int index);
 // The same for the current cell, once the events of a focus change under way are out, so that it
 // is heard after the widget itself.
 void AnnounceCurrentCellSoon(QWidget* widget);
+// What a TCellSource widget does alike with `event`: the tooltip of the cell under the pointer
+// (its name), and on a change of focus the current cell heard and the widget repainted. True
+// where the event is done with.
+bool CellWidgetEvent(QWidget* widget, QEvent* event);
