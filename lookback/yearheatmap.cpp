@@ -191,8 +191,10 @@ QColor TYearHeatmap::Shade(int level) const {
   const bool dark = back < 0.18;
   const double farthest = Luminance(Hsl(hue, saturation, dark ? 0.9 : 0.16));
   const double most = (std::max(back, farthest) + 0.05) / (std::min(back, farthest) + 0.05);
-  const double step = std::pow(std::max(most / 3.0, 1.0), 1.0 / 3.0);
-  const double contrast = 3.0 * std::pow(step, std::clamp(level, 1, 4) - 1);
+  // A little above 3:1, so that the colour's rounding to whole steps keeps it there.
+  constexpr double kLeast = 3.05;
+  const double step = std::pow(std::max(most / kLeast, 1.0), 1.0 / 3.0);
+  const double contrast = kLeast * std::pow(step, std::clamp(level, 1, 4) - 1);
   const double wanted = dark ? (back + 0.05) * contrast - 0.05 : (back + 0.05) / contrast - 0.05;
   return WithLuminance(hue, saturation, std::clamp(wanted, 0.0, 1.0));
 }

@@ -163,7 +163,7 @@ class LookBackTest : public WindowTest {
     palette.setColor(QPalette::Highlight, highlight);
     heatmap.setPalette(palette);
     QVERIFY(TYearHeatmap::Contrast(heatmap.Shade(0), window) >= 3.0);  // the outline
-    QVERIFY(TYearHeatmap::Contrast(heatmap.Shade(1), window) >= 2.95);
+    QVERIFY(TYearHeatmap::Contrast(heatmap.Shade(1), window) >= 3.0);
     for (int level = 1; level < 4; ++level) {
       const double apart = TYearHeatmap::Contrast(heatmap.Shade(level + 1), heatmap.Shade(level));
       QVERIFY2(apart >= 1.3, qPrintable(QStringLiteral("%1: %2").arg(level).arg(apart)));
