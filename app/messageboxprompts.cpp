@@ -2,26 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/messageboxprompts.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QStandardPaths>
 
+#include "widgets/windows.h"
+
 void FitToCaption(QMessageBox& box) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (grid == nullptr) return;
-  // The frame's title is drawn by the window manager in a font of its own, often bold and a
-  // little larger than the application's; its close, maximise and minimise buttons and the icon
-  // take about four title heights.
-  QFont title = QApplication::font();
-  title.setBold(true);
-  const QFontMetrics metrics(title);
-  const int needed = metrics.horizontalAdvance(box.windowTitle()) * 6 / 5 + 4 * metrics.height() +
-                     2 * metrics.averageCharWidth();
+  const int needed = TitleWidth(box.windowTitle());
   grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                 grid->rowCount(), 0, 1, grid->columnCount());
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QDate>
+#include <QLocale>
 #include <atomic>
 #include <cstdlib>
 #include <string>
@@ -14,6 +15,7 @@
 #include "engines/lookback/lookback.h"
 #include "engines/search/search.h"
 #include "engines/tags/tagdiary.h"
+#include "engines/templates/templates.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -215,8 +217,30 @@ void Decode(benchmark::State& state, const std::string& bytes) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 
+// Filling a template: a text of braces alone against ordinary text with its placeholders, the
+// same size; and the braces at a tenth of the size, so that the two sizes show the time growing
+// with the length alone.
+void FillTemplate(benchmark::State& state, const std::string& unit, size_t size) {
+  QString text;
+  while (static_cast<size_t>(text.size()) < size) text += QString::fromUtf8(unit);
+  text.truncate(static_cast<qsizetype>(size));
+  const marrowleaf::TemplateValues values = marrowleaf::TemplateValuesFor(
+      QDate(2026, 12, 7), QStringLiteral("Diary"), QLocale(QStringLiteral("en_GB")));
+  for (auto _ : state) benchmark::DoNotOptimize(marrowleaf::FillTemplate(text, values).size());
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(FillTemplate, braces_1mb, "{", 1u << 20)
+    ->Name("template/fill/braces_1mb")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillTemplate, braces_100kb, "{", 100u << 10)
+    ->Name("template/fill/braces_100kb")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillTemplate, text_1mb, "Slept: {weekday}, {date}. Grateful for:\n", 1u << 20)
+    ->Name("template/fill/text_1mb")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveStep, without, false, true)
     ->Name("save_step/disk/without_history")
     ->Unit(benchmark::kMicrosecond);

@@ -123,6 +123,13 @@ for op in ["read", "write"]:
     row("Entry file %s, 10 MiB" % op, "%.0f MB/s" % mbps(o), "raw %.0f MB/s" % mbps(r), "%.2f x" % ratio,
         ">= 0.5 x", ratio >= 0.5)
 
+# Filling a template grows with its length alone, whatever braces it holds.
+b1, b100, t1 = (ms(entry["template/fill/" + k]) for k in ["braces_1mb", "braces_100kb", "text_1mb"])
+row("Template filled, 1 MB of '{'", "%.2f ms" % b1, "1 MB of text %.2f ms" % t1, "%.2f x" % (b1 / t1),
+    "<= 5 x", b1 / t1 <= 5)
+row("Template filled, 1 MB of '{' against 100 KB of it", "%.2f ms" % b1, "100 KB %.2f ms" % b100,
+    "%.1f x" % (b1 / b100), "<= 15 x (linear: 10 x)", b1 / b100 <= 15)
+
 # The save step with history against the same save without it, and the history window.
 o, b = ms(entry["save_step/disk/with_history"]), ms(entry["save_step/disk/without_history"])
 row("Save step of a changed 4 KiB entry on the disk, keeping the replaced text", "%.3f ms" % o,

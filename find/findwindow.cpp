@@ -5,7 +5,6 @@
 #include <QAbstractListModel>
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -20,6 +19,8 @@
 
 #include "engines/search/search.h"
 #include "text/dates.h"
+#include "widgets/itemviews.h"
+#include "widgets/windows.h"
 
 namespace {
 
@@ -143,7 +144,11 @@ TFindWindow::TFindWindow(std::string dir, QStringList titles, TUnsavedText unsav
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("FindWindow"));
   setWindowTitle(tr("Find"));
+  InstallWindowAccess();  // before any of its widgets is asked for
   CreateLayout();
+  // Set into another window (the tags' entries), it closes that one.
+  CloseOnEscape(this);
+  ReturnToOwnerWhenHidden(this);
 }
 
 TFindWindow::~TFindWindow() { Stop(); }
@@ -153,7 +158,7 @@ void TFindWindow::CreateLayout() {
   FindQuery = new QLineEdit(this);
   FindQuery->setObjectName(QStringLiteral("FindQuery"));
   FindQuery->setPlaceholderText(tr("Words to find, \"a phrase\" in quotes"));
-  FindResults = new QListView(this);
+  FindResults = new TQuietView<QListView>(this);
   FindResults->setObjectName(QStringLiteral("FindResults"));
   FindResults->setItemDelegate(new HtmlDelegate(FindResults));
   FindResults->setUniformItemSizes(true);  // one line each: no row is measured but the first
@@ -168,7 +173,8 @@ void TFindWindow::CreateLayout() {
   FindResults->setAccessibleName(tr("Entries found"));
   FindResults->setAccessibleDescription(
       tr("Newest first; Enter shows the entry with the words selected"));
-  FindCount->setAccessibleName(tr("How many entries were found"));
+  // Its text is what a screen reader reads: a name would stand in its place.
+  FindCount->setAccessibleDescription(tr("How many entries were found"));
   layout->addWidget(FindQuery);
   layout->addWidget(FindResults, 1);
   layout->addWidget(FindCount);
@@ -264,12 +270,4 @@ void TFindWindow::Activate(const QModelIndex& index) {
 void TFindWindow::closeEvent(QCloseEvent* event) {
   Stop();  // closing stops the scan at once
   QWidget::closeEvent(event);
-}
-
-void TFindWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }

@@ -46,7 +46,6 @@ class TFindWindow : public QWidget {
 
  protected:
   void closeEvent(class QCloseEvent* event) override;
-  void keyPressEvent(class QKeyEvent* event) override;
 
  private:
   void CreateLayout();

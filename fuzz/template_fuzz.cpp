@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   marrowleaf::MakePrivateDirectory(marrowleaf::TemplateFolder(diary));
   WriteFuzzFile(marrowleaf::TemplatePath(diary, {}), data, size);
   const marrowleaf::TemplateText read =
-      marrowleaf::ReadTemplate(marrowleaf::TemplatePath(diary, {}));
+      marrowleaf::ReadTemplate(diary, marrowleaf::TemplatePath(diary, {}));
   const QByteArray text = QByteArray::fromStdString(bytes.substr(0, bytes.find('\0')));
-  FUZZ_CHECK(read.ok == text.isValidUtf8());
+  FUZZ_CHECK(read.ok == (text.isValidUtf8() && size <= marrowleaf::kTemplateLimit));
   FUZZ_CHECK(read.ok == read.error.empty());
   if (!read.ok) return 0;
   // Nothing is lost but a byte order mark and the CR of each CR LF.
@@ -33,6 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<QString>& names = marrowleaf::TemplatePlaceholders();
   FUZZ_CHECK(marrowleaf::FillTemplate(read.text, {names[0], names[1], names[2], names[3]}) ==
              read.text);
+  // What stays unfilled lies in the text, in order, each a piece of braces that filling keeps.
+  qsizetype after = 0;
+  for (const auto& [start, length] : marrowleaf::UnfilledBraces(read.text)) {
+    FUZZ_CHECK(start >= after && length > 0 && start + length <= read.text.size());
+    FUZZ_CHECK(read.text[start] == QLatin1Char('{') || read.text[start] == QLatin1Char('}'));
+    after = start + length;
+  }
 
   const QDate date(2004, 2, 4);
   const marrowleaf::NewEntryTemplate start =

@@ -22,7 +22,9 @@
 
 #include "config/settings.h"
 #include "diary/diary.h"
+#include "widgets/announcer.h"
 #include "widgets/prompts.h"
+#include "widgets/windows.h"
 
 namespace {
 
@@ -44,6 +46,7 @@ TImportWindow::TImportWindow(TPrompts& p, TDiary& d, const Engine& e, QWidget* p
   setObjectName(QStringLiteral("ImportWindow"));
   setWindowTitle(tr("Import"));
   CreateLayout();
+  ReturnToOwnerWhenHidden(this);
   connect(&examining, &QFutureWatcher<Examined>::finished, this, [this] {
     if (examineAgain) {
       examineAgain = false;
@@ -96,6 +99,9 @@ void TImportWindow::CreateLayout() {
   ImportSummary = new QPlainTextEdit(this);
   ImportSummary->setObjectName(QStringLiteral("ImportSummary"));
   ImportSummary->setReadOnly(true);
+  // Read by its caret, line by line, as a screen reader's user reads any text.
+  ImportSummary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  ImportSummary->setTabChangesFocus(true);
   ImportSummary->setAccessibleName(tr("What the import will do"));
   QStringList formats;
   for (const SourceFormat* format : engine.Formats()) {
@@ -111,6 +117,7 @@ void TImportWindow::CreateLayout() {
   ImportGo->setAccessibleName(tr("Import"));
   ImportGo->setDefault(true);
   ImportGo->setEnabled(false);
+  announcer = new TAnnouncer(this);
   auto* column = new QVBoxLayout(this);
   column->addLayout(form);
   column->addWidget(ImportSummary, 1);
@@ -300,6 +307,8 @@ void TImportWindow::ShowPlan() {
   ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
                               IssueLines(source));
   ImportGo->setEnabled(!plan.days.empty() && plan.daysImported < plan.days.size());
+  ImportSummary->setAccessibleName(tr("What the import will do"));
+  announcer->Announce(ImportSummary->toPlainText());
 }
 
 void TImportWindow::Import() {
@@ -343,6 +352,7 @@ void TImportWindow::Import() {
       }));
   auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
   progress->setObjectName(QStringLiteral("ImportProgress"));
+  progress->setWindowTitle(ProgramName());
   progress->setAttribute(Qt::WA_DeleteOnClose);
   progress->setWindowModality(Qt::WindowModal);
   progress->setMinimumDuration(500);
@@ -407,6 +417,11 @@ void TImportWindow::Finished() {
   // The diary changed: a plan made before it is stale.
   examined.plan.days.clear();
   importingSource = false;
+  // The report is heard, and the keyboard is on it (Import went grey), at its first line.
+  ImportSummary->setAccessibleName(tr("What the import did"));
+  ImportSummary->moveCursor(QTextCursor::Start);
+  ImportSummary->setFocus();
+  announcer->Announce(ImportSummary->toPlainText());
   diary.NoteEntriesChanged();
 }
 

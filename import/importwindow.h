@@ -16,6 +16,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class TAnnouncer;
 class TDiary;
 class TPrompts;
 
@@ -62,6 +63,7 @@ class TImportWindow : public QDialog {
   QComboBox* ImportTab = nullptr;
   QPlainTextEdit* ImportSummary = nullptr;
   QPushButton* ImportGo = nullptr;
+  TAnnouncer* announcer = nullptr;
   Examined examined;
   QString examinedPath;
   bool examineAgain = false;  // the source or tab changed while one was being read

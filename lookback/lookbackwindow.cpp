@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -21,6 +20,8 @@
 #include "lookback/lookbackdates.h"
 #include "lookback/monthchart.h"
 #include "lookback/yearheatmap.h"
+#include "widgets/itemviews.h"
+#include "widgets/windows.h"
 
 namespace {
 
@@ -39,7 +40,10 @@ TLookBackWindow::TLookBackWindow(std::string dir, QStringList titles, TClock clo
       tallyStop(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("LookBackWindow"));
   setWindowTitle(tr("Look Back"));
+  InstallWindowAccess();  // before any of its widgets is asked for
   CreateLayout();
+  CloseOnEscape(this);
+  ReturnToOwnerWhenHidden(this);
   watch = std::make_unique<marrowleaf::FolderWatch>(
       [this](const std::string& folder) { Changed(folder); });
   settle = new QTimer(this);
@@ -57,6 +61,8 @@ void TLookBackWindow::CreateLayout() {
   LookBackParts->addTab(CreateOnThisDay(), tr("On this day"));
   LookBackParts->addTab(CreateStatistics(), tr("Statistics"));
   layout->addWidget(LookBackParts);
+  // The window opens on its rows, not on the bar of its two parts.
+  OnThisDayRows->setFocus();
 }
 
 QWidget* TLookBackWindow::CreateOnThisDay() {
@@ -68,7 +74,7 @@ QWidget* TLookBackWindow::CreateOnThisDay() {
   QFont bold = OnThisDayTitle->font();
   bold.setBold(true);
   OnThisDayTitle->setFont(bold);
-  OnThisDayRows = new QListWidget(page);
+  OnThisDayRows = new TQuietView<QListWidget>(page);
   OnThisDayRows->setObjectName(QStringLiteral("OnThisDayRows"));
   // A long first line wraps within the window instead of running off its side.
   OnThisDayRows->setWordWrap(true);
@@ -114,15 +120,17 @@ QWidget* TLookBackWindow::CreateStatistics() {
     auto* label = new QLabel(caption, page);
     auto* value = new QLabel(page);
     value->setObjectName(QString::fromLatin1(name));
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The keyboard reaches each figure, and a screen reader hears it with its caption.
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setFocusPolicy(Qt::StrongFocus);
     label->setBuddy(value);
-    value->setAccessibleName(QString(caption).remove(QLatin1Char(':')));
     // Two figures a row; the streaks and the first and latest entry side by side.
     const int row = at < 4 ? at / 2 : (at == 4 ? 2 : (at + 1) / 2);
     const int pair = at < 4 ? at % 2 : (at == 4 ? 0 : (at + 1) % 2);
     grid->addWidget(label, row, pair * 2);
     grid->addWidget(value, row, pair * 2 + 1);
     figures[value->objectName()] = value;
+    captions[value->objectName()] = caption;
     ++at;
   }
   grid->setColumnStretch(1, 1);
@@ -146,10 +154,11 @@ QWidget* TLookBackWindow::CreateStatistics() {
   MonthChart = new TMonthChart(page);
   column->addWidget(MonthChart, 1);
   setTabOrder(LookBackYear, Heatmap);
+  setTabOrder(Heatmap, MonthChart);
   connect(LookBackYear, &QComboBox::activated, this,
           [this](int index) { ShowYear(LookBackYear->itemData(index).toInt()); });
   connect(Heatmap, &TYearHeatmap::dayChosen, this,
-          [this](const QDate& day) { Q_EMIT showRequested(day, -1); });
+          [this](const QDate& day) { ShowInDiary(day, -1); });
   return page;
 }
 
@@ -175,26 +184,17 @@ void TLookBackWindow::SetDate(const QDate& shown) {
 }
 
 void TLookBackWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
   if (!placed && parentWidget() != nullptr) {
-    // Over the diary window, within its screen.
+    // Beside the diary window, where the screen has room, so that a day shown there is seen.
     placed = true;
     QSize size = QSize(700, 520).expandedTo(minimumSizeHint());
-    const QRect owner = parentWidget()->window()->frameGeometry();
     if (const QScreen* screen = parentWidget()->window()->screen()) {
-      const QRect room = screen->availableGeometry();
-      size = size.boundedTo(room.size() - QSize(40, 60));
-      QRect frame(QPoint(), size);
-      frame.moveCenter(owner.center());
-      frame.moveTop(std::max(frame.top(), room.top() + 30));
-      frame.moveLeft(std::clamp(frame.left(), room.left(), room.right() - size.width()));
-      frame.moveTop(std::min(frame.top(), room.bottom() - size.height() - 30));
-      resize(size);
-      move(frame.topLeft());
-    } else {
-      resize(size);
+      size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
     }
+    resize(size);
+    PlaceBeside(*this, *parentWidget()->window());
   }
+  QWidget::showEvent(event);
   if (!open) Open();
 }
 
@@ -203,20 +203,12 @@ void TLookBackWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void TLookBackWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
 void TLookBackWindow::Open() {
   open = true;
   if (!date.isValid()) SetDate(today());
   anchor = date;
   OnThisDayTitle->setText(lookback::LongDate(anchor));
-  for (auto& [name, label] : figures) label->setText(QString(QChar(0x2026)));
+  for (auto& [name, label] : figures) SetFigure(name, QString(QChar(0x2026)));
   // The rows first, alone: they are what the window shows first. The whole diary's reading
   // follows once they are in.
   tallyPending = true;
@@ -312,7 +304,11 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
     const QDate day(row.key.year, row.key.month, row.key.day);
     const QString tab =
         row.key.tab < tabTitles.size() ? tabTitles[row.key.tab] : QString::number(row.key.tab);
-    const QString ago = tr("%n years ago", nullptr, row.yearsAgo);
+    // Counted from today, whatever day the calendar shows.
+    const int years = today().year() - day.year();
+    const QString ago = years > 0    ? tr("%n years ago", nullptr, years)
+                        : years == 0 ? tr("this year")
+                                     : tr("in %n years", nullptr, -years);
     // The year says which day it was, but for 29 February shown on the 28th.
     const QString when =
         day.day() == anchor.day() ? QString::number(day.year()) : lookback::LongDate(day);
@@ -342,7 +338,20 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
 }
 
 void TLookBackWindow::Choose(QListWidgetItem* item) {
-  if (item != nullptr) Q_EMIT showRequested(item->data(kDate).toDate(), item->data(kTab).toInt());
+  if (item != nullptr) ShowInDiary(item->data(kDate).toDate(), item->data(kTab).toInt());
+}
+
+void TLookBackWindow::ShowInDiary(const QDate& day, int tab) {
+  Q_EMIT showRequested(day, tab);
+  // The day is shown in the diary window: that is where the user looks next.
+  if (parentWidget() != nullptr) BringToFront(parentWidget()->window());
+}
+
+void TLookBackWindow::SetFigure(const QString& name, const QString& value) {
+  QLabel* label = figures[name];
+  label->setText(value);
+  // Its text alone would be a bare number; its name alone would hide it.
+  label->setAccessibleName(captions[name] + QLatin1Char(' ') + value);
 }
 
 void TLookBackWindow::ReadTally(std::vector<Month> months) {
@@ -389,19 +398,19 @@ void TLookBackWindow::ShowTally() {
   const auto day = [&](const QDate& d) {
     return d.isValid() ? lookback::ShortDate(d) : QString(QChar(0x2014));
   };
-  figures[QStringLiteral("StatEntries")]->setText(number(s.entries));
-  figures[QStringLiteral("StatDays")]->setText(number(s.daysWritten));
-  figures[QStringLiteral("StatWords")]->setText(number(s.words));
-  figures[QStringLiteral("StatCharacters")]->setText(number(s.characters));
-  figures[QStringLiteral("StatWordsPerDay")]->setText(
-      locale.toString(s.wordsPerDay, 'f', s.wordsPerDay < 10 ? 1 : 0));
-  figures[QStringLiteral("StatCurrentStreak")]->setText(tr("%Ln days", nullptr, s.currentStreak));
-  figures[QStringLiteral("StatLongestStreak")]->setText(
-      s.longestStreak == 0
-          ? tr("%Ln days", nullptr, 0)
-          : tr("%Ln days, to %1", nullptr, s.longestStreak).arg(day(s.longestStreakEnd)));
-  figures[QStringLiteral("StatFirst")]->setText(day(s.first));
-  figures[QStringLiteral("StatLatest")]->setText(day(s.latest));
+  SetFigure(QStringLiteral("StatEntries"), number(s.entries));
+  SetFigure(QStringLiteral("StatDays"), number(s.daysWritten));
+  SetFigure(QStringLiteral("StatWords"), number(s.words));
+  SetFigure(QStringLiteral("StatCharacters"), number(s.characters));
+  SetFigure(QStringLiteral("StatWordsPerDay"),
+            locale.toString(s.wordsPerDay, 'f', s.wordsPerDay < 10 ? 1 : 0));
+  SetFigure(QStringLiteral("StatCurrentStreak"), tr("%Ln days", nullptr, s.currentStreak));
+  SetFigure(QStringLiteral("StatLongestStreak"),
+            s.longestStreak == 0
+                ? tr("%Ln days", nullptr, 0)
+                : tr("%Ln days, to %1", nullptr, s.longestStreak).arg(day(s.longestStreakEnd)));
+  SetFigure(QStringLiteral("StatFirst"), day(s.first));
+  SetFigure(QStringLiteral("StatLatest"), day(s.latest));
   // The years to choose from: those written, the calendar's and this one.
   std::vector<int> years = tally.Years();
   years.push_back(date.year());
@@ -422,8 +431,10 @@ void TLookBackWindow::ShowYear(int year) {
     LookBackYear->insertItem(at, QString::number(year), year);
   }
   LookBackYear->setCurrentIndex(LookBackYear->findData(year));
+  Heatmap->SetToday(today());
   Heatmap->SetYear(year, tally.DayWords(year));
   Heatmap->SetCurrent(date);
   Heatmap->setAccessibleName(tr("Words per day of %1").arg(year));
   MonthChart->SetYear(year, tally.MonthWords(year));
+  MonthChart->SetCurrent(Heatmap->Current().month());
 }

@@ -55,7 +55,6 @@ class TLookBackWindow : public QWidget {
  protected:
   void showEvent(class QShowEvent* event) override;
   void closeEvent(class QCloseEvent* event) override;
-  void keyPressEvent(class QKeyEvent* event) override;
 
  private:
   using Month = std::pair<uint16_t, uint16_t>;
@@ -74,6 +73,8 @@ class TLookBackWindow : public QWidget {
   void ShowTally();
   void ShowYear(int year);
   void Choose(QListWidgetItem* item);
+  void ShowInDiary(const QDate& day, int tab);
+  void SetFigure(const QString& name, const QString& value);
 
   std::string saveDir;
   QStringList tabTitles;
@@ -88,6 +89,7 @@ class TLookBackWindow : public QWidget {
   QListWidget* OnThisDayRows = nullptr;
   QLabel* OnThisDayEmpty = nullptr;
   std::map<QString, QLabel*> figures;  // by objectName
+  std::map<QString, QString> captions;
   QComboBox* LookBackYear = nullptr;
   TYearHeatmap* Heatmap = nullptr;
   TMonthChart* MonthChart = nullptr;

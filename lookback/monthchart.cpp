@@ -2,25 +2,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lookback/monthchart.h"
 
-#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 TMonthChart::TMonthChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MonthChart"));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleDescription(tr("The words of each month; Left and Right move between the months"));
+  InstallCellAccess();
 }
 
 void TMonthChart::SetYear(int shown, const std::array<int64_t, 12>& monthWords) {
   year = shown;
   words = monthWords;
   setAccessibleName(tr("Words per month of %1").arg(year));
-  QStringList months;
-  for (int month = 1; month <= 12; ++month) months.append(MonthName(month));
-  setAccessibleDescription(months.join(QStringLiteral("; ")));
   update();
+}
+
+void TMonthChart::SetCurrent(int month) {
+  current = std::clamp(month, 1, 12);
+  update();
+}
+
+void TMonthChart::MoveCurrent(int month) {
+  SetCurrent(month);
+  AnnounceCell(this, CurrentCell());
+}
+
+int TMonthChart::CellAt(const QPoint& at) const {
+  if (year == 0 || !rect().contains(at)) return -1;
+  return std::clamp((at.x() - 1) / std::max(1, (width() - 2) / 12), 0, 11);
 }
 
 QString TMonthChart::MonthName(int month) const {
@@ -70,6 +85,12 @@ void TMonthChart::paintEvent(QPaintEvent*) {
                      Qt::AlignHCenter | Qt::AlignTop,
                      metrics.elidedText(locale.standaloneMonthName(month, QLocale::ShortFormat),
                                         Qt::ElideRight, column.width()));
+    if (month == current && hasFocus()) {
+      painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(column).adjusted(1, 1, -1, -1));
+      painter.setPen(text);
+    }
     const int64_t n = words[static_cast<size_t>(month - 1)];
     const QString count = locale.toString(static_cast<qlonglong>(n));
     // The words above the bar, where the column is wide enough for them.
@@ -81,13 +102,28 @@ void TMonthChart::paintEvent(QPaintEvent*) {
   }
 }
 
-bool TMonthChart::event(QEvent* event) {
-  if (event->type() == QEvent::ToolTip && year != 0) {
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const int month =
-        std::clamp((help->pos().x() - 1) / std::max(1, (width() - 2) / 12) + 1, 1, 12);
-    QToolTip::showText(help->globalPos(), MonthName(month), this, Column(month));
-    return true;
+void TMonthChart::keyPressEvent(QKeyEvent* event) {
+  if (year == 0) return QWidget::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return MoveCurrent(current - 1);
+    case Qt::Key_Right:
+      return MoveCurrent(current + 1);
+    case Qt::Key_Home:
+      return MoveCurrent(1);
+    case Qt::Key_End:
+      return MoveCurrent(12);
+    default:
+      QWidget::keyPressEvent(event);
   }
-  return QWidget::event(event);
+}
+
+void TMonthChart::mousePressEvent(QMouseEvent* event) {
+  const int cell = CellAt(event->position().toPoint());
+  if (event->button() != Qt::LeftButton || cell < 0) return QWidget::mousePressEvent(event);
+  MoveCurrent(cell + 1);
+}
+
+bool TMonthChart::event(QEvent* event) {
+  return CellWidgetEvent(this, event) || QWidget::event(event);
 }

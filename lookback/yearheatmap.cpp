@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lookback/yearheatmap.h"
 
-#include <QAccessible>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 #include "lookback/lookbackdates.h"
 
@@ -26,6 +24,32 @@ QColor Mix(const QColor& a, const QColor& b, double share) {
                           static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share));
 }
 
+// Relative luminance, as the contrast rule defines it on sRGB.
+double Luminance(const QColor& colour) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+QColor Hsl(int hue, int saturation, double lightness) {
+  return QColor::fromHslF(static_cast<float>(hue) / 359.0f, static_cast<float>(saturation) / 255.0f,
+                          static_cast<float>(lightness))
+      .toRgb();
+}
+
+// The colour of `hue` and `saturation` whose luminance is `wanted`, found on its lightness.
+QColor WithLuminance(int hue, int saturation, double wanted) {
+  double low = 0;
+  double high = 1;
+  for (int step = 0; step < 24; ++step) {
+    const double middle = (low + high) / 2;
+    (Luminance(Hsl(hue, saturation, middle)) < wanted ? low : high) = middle;
+  }
+  return Hsl(hue, saturation, (low + high) / 2);
+}
+
 }  // namespace
 
 TYearHeatmap::TYearHeatmap(QWidget* parent) : QWidget(parent) {
@@ -34,7 +58,7 @@ TYearHeatmap::TYearHeatmap(QWidget* parent) : QWidget(parent) {
   QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
-  InstallAccess();
+  InstallCellAccess();
 }
 
 void TYearHeatmap::SetYear(int shown, std::vector<int64_t> dayWords) {
@@ -49,7 +73,18 @@ void TYearHeatmap::SetYear(int shown, std::vector<int64_t> dayWords) {
   for (size_t i = 0; i < bounds.size(); ++i) {
     bounds[i] = written.empty() ? 1 : written[written.size() * (i + 1) / 4];
   }
-  if (current.year() != year) current = QDate();
+  if (current.year() != year) {
+    // The same day of another year, 28 February for the 29th; with none yet, 1 January.
+    current = current.isValid()
+                  ? QDate(year, current.month(),
+                          std::min(current.day(), QDate(year, current.month(), 1).daysInMonth()))
+                  : QDate(year, 1, 1);
+  }
+  update();
+}
+
+void TYearHeatmap::SetToday(const QDate& date) {
+  today = date;
   update();
 }
 
@@ -136,19 +171,51 @@ int TYearHeatmap::Level(int64_t n) const {
   return level;
 }
 
+double TYearHeatmap::Contrast(const QColor& a, const QColor& b) {
+  const double one = Luminance(a);
+  const double two = Luminance(b);
+  return (std::max(one, two) + 0.05) / (std::min(one, two) + 0.05);
+}
+
 QColor TYearHeatmap::Shade(int level) const {
-  // Shades between the window's background and the highlight colour, the highlight made light
-  // enough on a dark background and dark enough on a light one to stand out from the empty days.
   const QColor ground = palette().color(QPalette::Window);
-  if (level == 0) return Mix(ground, palette().color(QPalette::WindowText), 0.13);
+  // A day without words: an outline halfway to the text colour, 3:1 from the background.
+  if (level <= 0) return Mix(ground, palette().color(QPalette::WindowText), 0.5);
+  // The highlight's hue, away from the background: darker on a light one, lighter on a dark one.
+  // Level 1 is 3:1 from the background, level 4 the farthest the hue goes, the levels between
+  // at equal ratios of contrast.
   const QColor highlight = palette().color(QPalette::Highlight).toHsl();
-  const bool dark = ground.lightnessF() < 0.5;
-  const int lightness =
-      dark ? std::max(highlight.lightness(), 170) : std::min(highlight.lightness(), 110);
-  const QColor strong =
-      QColor::fromHsl(highlight.hslHue(), std::max(highlight.hslSaturation(), 120), lightness);
-  static constexpr double kShare[] = {0.3, 0.5, 0.75, 1.0};
-  return Mix(ground, strong, kShare[std::clamp(level, 1, 4) - 1]);
+  const int hue = std::max(highlight.hslHue(), 0);
+  const int saturation = std::max(highlight.hslSaturation(), 120);
+  const double back = Luminance(ground);
+  const bool dark = back < 0.18;
+  const double farthest = Luminance(Hsl(hue, saturation, dark ? 0.9 : 0.16));
+  const double most = (std::max(back, farthest) + 0.05) / (std::min(back, farthest) + 0.05);
+  // A little above 3:1, so that the colour's rounding to whole steps keeps it there.
+  constexpr double kLeast = 3.05;
+  const double step = std::pow(std::max(most / kLeast, 1.0), 1.0 / 3.0);
+  const double contrast = kLeast * std::pow(step, std::clamp(level, 1, 4) - 1);
+  const double wanted = dark ? (back + 0.05) * contrast - 0.05 : (back + 0.05) / contrast - 0.05;
+  return WithLuminance(hue, saturation, std::clamp(wanted, 0.0, 1.0));
+}
+
+void TYearHeatmap::PaintDay(QPainter& painter, const QRect& cell, int level, bool toCome) const {
+  const QRectF box(cell);
+  if (toCome) {
+    // A day still to come: a dot, not the outline of a day left unwritten.
+    const double r = std::max(1.0, cell.width() / 6.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Shade(0));
+    painter.drawEllipse(box.center(), r, r);
+  } else if (level == 0) {
+    painter.setPen(QPen(Shade(0), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+  } else {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Shade(level));
+    painter.drawRoundedRect(box, 2, 2);
+  }
 }
 
 void TYearHeatmap::paintEvent(QPaintEvent*) {
@@ -180,12 +247,11 @@ void TYearHeatmap::paintEvent(QPaintEvent*) {
                      locale.standaloneDayName(day, QLocale::ShortFormat));
   }
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
   const QDate january(year, 1, 1);
   for (int i = 0; i < static_cast<int>(words.size()); ++i) {
     const QDate date = january.addDays(i);
-    painter.setBrush(Shade(Level(words[static_cast<size_t>(i)])));
-    painter.drawRoundedRect(QRectF(CellRect(date)), 2, 2);
+    const int64_t n = words[static_cast<size_t>(i)];
+    PaintDay(painter, CellRect(date), Level(n), n == 0 && today.isValid() && date > today);
   }
   if (current.isValid()) {
     painter.setBrush(Qt::NoBrush);
@@ -209,11 +275,9 @@ void TYearHeatmap::paintEvent(QPaintEvent*) {
   painter.drawText(QRect(x, y, metrics.horizontalAdvance(more) + 2, line.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, more);
   x -= 4 + 5 * g.pitch;
-  painter.setPen(Qt::NoPen);
   for (int level = 0; level <= 4; ++level) {
-    painter.setBrush(Shade(level));
-    painter.drawRoundedRect(
-        QRectF(x + level * g.pitch, y + (line.height() - g.cell) / 2.0, g.cell, g.cell), 2, 2);
+    PaintDay(painter, QRect(x + level * g.pitch, y + (line.height() - g.cell) / 2, g.cell, g.cell),
+             level, false);
   }
   painter.setPen(text);
   const int lessWidth = metrics.horizontalAdvance(less);
@@ -225,11 +289,24 @@ void TYearHeatmap::MoveCurrent(const QDate& to) {
   if (!to.isValid() || to.year() != year) return;
   current = to;
   update();
-  if (hasFocus()) {
-    QAccessibleEvent moved(this, QAccessible::Focus);
-    moved.setChild(to.dayOfYear() - 1);
-    QAccessible::updateAccessibility(&moved);
-  }
+  AnnounceCell(this, CurrentCell());
+}
+
+int TYearHeatmap::CellCount() const { return year == 0 ? 0 : static_cast<int>(words.size()); }
+
+QString TYearHeatmap::CellName(int index) const {
+  return CellName(QDate(year, 1, 1).addDays(index));
+}
+
+QRect TYearHeatmap::CellArea(int index) const { return CellRect(QDate(year, 1, 1).addDays(index)); }
+
+int TYearHeatmap::CellAt(const QPoint& at) const {
+  const QDate date = DateAt(at);
+  return date.isValid() ? date.dayOfYear() - 1 : -1;
+}
+
+int TYearHeatmap::CurrentCell() const {
+  return current.isValid() && current.year() == year ? current.dayOfYear() - 1 : -1;
 }
 
 void TYearHeatmap::mousePressEvent(QMouseEvent* event) {
@@ -277,26 +354,7 @@ void TYearHeatmap::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TYearHeatmap::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ToolTip: {
-      const auto* help = static_cast<QHelpEvent*>(event);
-      const QDate date = DateAt(help->pos());
-      if (date.isValid()) {
-        QToolTip::showText(help->globalPos(), CellName(date), this, CellRect(date));
-      } else {
-        QToolTip::hideText();
-        event->ignore();
-      }
-      return true;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-      update();
-      break;
-    default:
-      break;
-  }
-  return QWidget::event(event);
+  return CellWidgetEvent(this, event) || QWidget::event(event);
 }
 
 void TYearHeatmap::changeEvent(QEvent* event) {

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/diarycalendar.h"
 
+#include <QEvent>
+#include <QItemSelectionModel>
 #include <QLocale>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <algorithm>
 
@@ -31,8 +34,34 @@ TDiaryCalendar::TDiaryCalendar(QWidget* parent) : QCalendarWidget(parent) {
     on->setAccessibleName(tr("Next month"));
   }
   InstallAccess();
+  if (auto* grid = findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
+    grid->installEventFilter(this);
+    // Qt 6.4's table view tells a screen reader of every new current cell as a focus event,
+    // focused or not: a date the program sets (a day shown from Look Back or Find, the arrow
+    // buttons) would take the reader's focus from where the keyboard is. The grid hears of its
+    // new current cell itself only while it has the focus, and is only repainted otherwise.
+    QItemSelectionModel* cells = grid->selectionModel();
+    disconnect(cells, SIGNAL(currentChanged(QModelIndex, QModelIndex)), grid,
+               SLOT(currentChanged(QModelIndex, QModelIndex)));
+    connect(cells, &QItemSelectionModel::currentChanged, grid,
+            [grid](const QModelIndex& current, const QModelIndex& previous) {
+              if (!grid->hasFocus()) {
+                grid->viewport()->update();
+                return;
+              }
+              QMetaObject::invokeMethod(grid, "currentChanged", Qt::DirectConnection,
+                                        Q_ARG(QModelIndex, current), Q_ARG(QModelIndex, previous));
+            });
+  }
   // Its own month arrows and its keyboard move the page without the window knowing.
   connect(this, &QCalendarWidget::currentPageChanged, this, [this] { RefreshMarks(); });
+}
+
+bool TDiaryCalendar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    AnnounceSelectedDaySoon(static_cast<QAbstractItemView*>(watched));
+  }
+  return QCalendarWidget::eventFilter(watched, event);
 }
 
 void TDiaryCalendar::SetDiary(const std::string& dir, int tabs) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class QAbstractItemView;
+
 // The month calendar (objectName "calender") with the diary's marks: the days of the shown page
 // that hold an entry are bold, a day with a sync tool's conflict copy is underlined. It owns
 // those marks, the entries counted per day, and what a screen reader hears of each day cell
@@ -34,8 +36,13 @@ class TDiaryCalendar : public QCalendarWidget {
   // invalid date for a header cell.
   QDate CellDate(int row, int column) const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   static void InstallAccess();  // the day cells' accessibility, once per process
+  // Tabbing into the grid is heard as the chosen day, after the grid itself.
+  static void AnnounceSelectedDaySoon(QAbstractItemView* view);
 
   std::string saveDir;
   int tabCount = 0;

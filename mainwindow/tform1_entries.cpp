@@ -74,6 +74,8 @@ void TForm1::CreateEntry(int tab) {
     entryFormat = marrowleaf::EntryFormat();  // a new entry is written in UTF-8
     SetEntryLoaded(true);
     SetTextModified(false);
+    // The next keys are the entry's first words, not lost on the button.
+    inputarea->setFocus();
   }
   RebuildTabCaptions();
   calender->RefreshMarks();

@@ -34,11 +34,14 @@ namespace {
 // calendar takes the same face as the rest, so that start-up loads one face for the language
 // and not two; the Chinese and Korean faces at the design size stand a pixel taller than the
 // design font, which the calendar's rows still hold.
+// Proportional faces with Latin and Cyrillic letters.
+QStringList ProportionalFaces() {
+  return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+          QStringLiteral("DejaVu Sans")};
+}
+
 QStringList LanguageFaces(const QLocale& locale) {
-  if (locale.script() == QLocale::CyrillicScript) {
-    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-            QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
-  }
+  if (locale.script() == QLocale::CyrillicScript) return ProportionalFaces();
   if (locale.language() == QLocale::Chinese) {
     if (locale.script() == QLocale::TraditionalHanScript) {
       return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW")};
@@ -69,6 +72,19 @@ QStringList DesignFamilies(const QLocale& locale) {
 QFont DesignFont(int pixelSize) {
   QFont font;
   font.setFamilies(DesignFamilies(QLocale()));
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+// The text area's face. What the user writes may be in any language, whatever the desktop's: a
+// Russian line in an English desktop's entry would take the design font's full-width Cyrillic.
+// Latin and Cyrillic letters take a proportional face in every language, as in Russian, and the
+// language's face and the design font the rest (kana, kanji, hangul).
+QFont TextFont(int pixelSize) {
+  QFont font;
+  QStringList families = ProportionalFaces() + DesignFamilies(QLocale());
+  families.removeDuplicates();
+  font.setFamilies(families);
   font.setPixelSize(pixelSize);
   return font;
 }
@@ -275,6 +291,7 @@ void TForm1::CreateRightPanel() {
   inputarea->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   inputarea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   inputarea->setTabChangesFocus(true);
+  inputarea->setFont(TextFont(12));
   inputarea->setAccessibleDescription(tr("The text of the shown entry"));
 
   column->addWidget(tabheader);

@@ -5,7 +5,6 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTextCharFormat>
@@ -24,6 +23,7 @@
 #include "pictures/picturetextedit.h"
 #include "tags/tagswindow.h"
 #include "widgets/prompts.h"
+#include "widgets/windows.h"
 
 void TForm1::SetCalendarDate(int year, int month, int day) {
   const QDate date(year, month, day);
@@ -70,28 +70,6 @@ void TForm1::Button_todayClick() {
 }
 
 void TForm1::calenderClick() { RefreshForDate(); }
-
-namespace {
-
-// A window of the diary's own opens beside the main window where the screen has room for it
-// (right, else left), else over it; a window manager left to itself may put it anywhere, a
-// corner of the screen far from the diary.
-void PlaceBeside(QWidget& window, const QWidget& main) {
-  const QRect frame = main.frameGeometry();
-  const QRect room = main.screen()->availableGeometry();
-  const QSize outer = window.size() + (main.frameGeometry().size() - main.size());
-  QPoint at(frame.center().x() - outer.width() / 2, frame.center().y() - outer.height() / 2);
-  if (frame.right() + outer.width() < room.right()) {
-    at = QPoint(frame.right() + 1, frame.top());
-  } else if (frame.left() - outer.width() >= room.left()) {
-    at = QPoint(frame.left() - outer.width(), frame.top());
-  }
-  at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
-  at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
-  window.move(at);
-}
-
-}  // namespace
 
 void TForm1::Find1Click() {
   if (findWindow == nullptr) {

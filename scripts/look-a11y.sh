@@ -10,11 +10,27 @@ look_shot() {
   marrowleaf_wait_for_still root || true
   import -window root "$out/$name-$1.png"
 }
+# File's item $1 (0 is Find…), by a click on the menu and the arrow keys: the menus' letters
+# differ by language.
+look_active() {
+  [ "$(xdotool getactivewindow 2> /dev/null)" = "$win" ]
+}
+# The menu's window is up (the type the toolkit gives it differs from one opening to the next).
+look_popup() {
+  [ "$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | wc -l)" -gt 1 ]
+}
 look_menu() {
   xdotool windowactivate --sync "$win" > /dev/null 2>&1 || true
-  xdotool key alt+f
-  marrowleaf_wait_for_menu "$pid" > /dev/null || return 1
-  xdotool key "$1"
+  marrowleaf_wait_until look_active || true
+  xdotool mousemove --window "$win" 16 10 click 1
+  marrowleaf_wait_until look_popup || return 1
+  _down=0
+  while [ "$_down" -le "$1" ]; do
+    xdotool key Down
+    _down=$((_down + 1))
+  done
+  xdotool key Return
+  marrowleaf_wait_for_still root || true
 }
 
 # This year written on most days before today, more words on some: every level of the heatmap.
@@ -25,24 +41,20 @@ while [ "$i" -lt "$today" ]; do
   if [ $((i % 5)) -ne 0 ]; then
     d=$(date -d "$year-01-01 +$((i - 1)) days" +%Y/%-m/%-d)
     mkdir -p "$dir/diary/${d%/*}"
-    words=$(( (i * 7) % 40 + 1 ))
-    yes walked | head -n "$words" | tr '\n' ' ' > "$dir/diary/${d%/*}/${d##*/}_1.txt"
+    yes walked | head -n $(((i * 7) % 40 + 1)) | tr '\n' ' ' > "$dir/diary/${d%/*}/${d##*/}_1.txt"
   fi
   i=$((i + 1))
 done
 
-look_menu l
-lookback=$(marrowleaf_wait_for_window "$(printf '%s' 'Look Back|Rétrospective|Mirar atrás|Terugblik|Оглянуться|Rückblick|Ricordi|Relembrar|回顾|돌아보기|振り返り')" 50) || true
+look_menu 6  # Look Back…
 xdotool key ctrl+Tab
 look_shot lookback-statistics
 xdotool key Escape
 
-look_menu t
-marrowleaf_wait_for_window "$(printf '%s' '^(Tags|Étiquettes|Etiquetas|Labels|Метки|Etichette|标签|태그|タグ)$')" 50 > /dev/null || true
-marrowleaf_wait_for_still root || true
-xdotool key Tab
-xdotool key alt+r
-marrowleaf_wait_for_still root || true
+look_menu 1  # Tags…
+xdotool key Tab  # the tag list, its first row chosen
+xdotool key Tab  # Rename…
+xdotool key space
 look_shot tag-rename
 xdotool key Escape
 xdotool key Escape

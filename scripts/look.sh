@@ -18,7 +18,8 @@ mkdir -p "$out"
 marrowleaf_build_release > /dev/null
 marrowleaf_shot_work look
 printf '[GENERAL]\r\nN_TABS = 2\r\nTAB0 = Diary\r\nTAB1 = Work\r\nEDITOR = true\r\n' > "$work/diary/config.ini"
-printf 'Teh rivr was hihg after the rain. A heron stood by the bridge.\r\n\346\227\245\350\250\230\0' \
+# A tag, a Russian line (set in a proportional face whatever the language) and a Japanese word.
+printf 'Teh rivr was hihg after the rain. A heron stood by the #river bridge.\r\nРека поднялась после дождя.\r\n\346\227\245\350\250\230\0' \
   > "$work/diary/$month/${day}_0.txt"
 cat > "$work/shoot.sh" <<'SHOOT'
 #!/bin/sh

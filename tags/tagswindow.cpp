@@ -7,7 +7,6 @@
 #include <QDialogButtonBox>
 #include <QFutureWatcher>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -18,9 +17,12 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "text/tags.h"
+#include "widgets/itemviews.h"
 #include "widgets/prompts.h"
+#include "widgets/windows.h"
 
 namespace {
 
@@ -39,7 +41,10 @@ TTagsWindow::TTagsWindow(std::string dir, QStringList titles, TFindWindow::TUnsa
       cancelled(std::make_shared<std::atomic<bool>>(false)) {
   setObjectName(QStringLiteral("TagsWindow"));
   setWindowTitle(tr("Tags"));
+  InstallWindowAccess();  // before any of its widgets is asked for
   CreateLayout();
+  CloseOnEscape(this);
+  ReturnToOwnerWhenHidden(this);
 }
 
 TTagsWindow::~TTagsWindow() {
@@ -60,7 +65,7 @@ void TTagsWindow::CreateLayout() {
   sorted->setFilterCaseSensitivity(Qt::CaseInsensitive);
   sorted->setFilterKeyColumn(0);
   sorted->setSortRole(Qt::DisplayRole);
-  TagsList = new QTreeView(this);
+  TagsList = new TQuietView<QTreeView>(this);
   TagsList->setObjectName(QStringLiteral("TagsList"));
   TagsList->setModel(sorted);
   TagsList->setRootIsDecorated(false);
@@ -92,24 +97,34 @@ void TTagsWindow::CreateLayout() {
   TagEntries->setObjectName(QStringLiteral("TagEntries"));
   if (auto* query = TagEntries->findChild<QLineEdit*>(QStringLiteral("FindQuery"))) query->hide();
   TagEntries->layout()->setContentsMargins(0, 0, 0, 0);
-  TagEntries->installEventFilter(this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->setObjectName(QStringLiteral("TagsButtons"));
   layout->addWidget(TagsFilter);
   layout->addWidget(TagsList, 2);
   layout->addLayout(row);
   layout->addWidget(TagEntries, 3);
-  resize(560, 560);
+  layout->addWidget(buttons);
+  resize(560, 580);
 
   again = new QTimer(this);
   again->setSingleShot(true);
   again->setInterval(250);  // a sync tool writes many files at once: one reading for them all
   watch = std::make_unique<marrowleaf::FolderWatch>([this](const std::string&) { again->start(); });
   connect(again, &QTimer::timeout, this, &TTagsWindow::Refresh);
-  connect(TagsFilter, &QLineEdit::textChanged, sorted,
-          &QSortFilterProxyModel::setFilterFixedString);
+  connect(TagsFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
+    sorted->setFilterFixedString(text);
+    ShowCount();
+  });
   connect(TagsList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &TTagsWindow::Chosen);
   connect(TagsRename, &QPushButton::clicked, this, &TTagsWindow::AskRename);
-  connect(TagEntries, &TFindWindow::showRequested, this, &TTagsWindow::showRequested);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+  connect(TagEntries, &TFindWindow::showRequested, this,
+          [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
+            Q_EMIT showRequested(date, tab, start, length);
+            // The entry is shown in the diary window: that is where the user looks next.
+            if (parentWidget() != nullptr) BringToFront(parentWidget()->window());
+          });
 }
 
 void TTagsWindow::Stop() {
@@ -118,6 +133,10 @@ void TTagsWindow::Stop() {
 }
 
 void TTagsWindow::showEvent(QShowEvent* event) {
+  if (!placed && parentWidget() != nullptr) {
+    placed = true;
+    PlaceBeside(*this, *parentWidget()->window());
+  }
   QWidget::showEvent(event);
   Refresh();
 }
@@ -127,16 +146,6 @@ void TTagsWindow::closeEvent(QCloseEvent* event) {
   again->stop();
   watch->Set({});  // closed, it reads nothing
   QWidget::closeEvent(event);
-}
-
-bool TTagsWindow::eventFilter(QObject* watched, QEvent* event) {
-  // Escape in the entries' list closes this window, not the list.
-  if (watched == TagEntries && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    close();
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void TTagsWindow::Refresh() {
@@ -188,27 +197,38 @@ void TTagsWindow::Show(const marrowleaf::TagTallies& tallies, bool early) {
   const QString chosen = pendingChoice.isEmpty() ? ChosenKey() : pendingChoice;
   if (!early) pendingChoice.clear();
   std::vector<marrowleaf::DiaryTag> rows = marrowleaf::TagRows(tallies);
+  rebuilding = true;
   tags->removeRows(0, tags->rowCount());
   for (const marrowleaf::DiaryTag& tag : rows) {
     auto* name = new QStandardItem(QLatin1Char('#') + tag.shown);
     name->setData(tag.key, kKey);
     name->setData(tag.shown, kShown);
+    // The entries the list below shows for the tag: its nested tags' too.
     auto* count = new QStandardItem;
-    count->setData(tag.entries, Qt::DisplayRole);
-    // A screen reader hears the tag and its count as one.
-    const QString heard = tr("#%1, %n entries", nullptr, tag.entries).arg(tag.shown);
-    name->setData(heard, Qt::AccessibleTextRole);
-    count->setData(heard, Qt::AccessibleTextRole);
+    count->setData(tag.listed, Qt::DisplayRole);
+    // A screen reader hears the row's first cell, the one with the focus, as the whole row.
+    name->setData(tr("#%1, %n entries", nullptr, tag.listed).arg(tag.shown),
+                  Qt::AccessibleTextRole);
     tags->appendRow({name, count});
   }
-  if (!early) {
-    TagsCount->setText(rows.empty() ? tr("No entry holds a tag.")
-                                    : tr("%n tags", nullptr, static_cast<int>(rows.size())));
-  }
-  if (!chosen.isEmpty() && !ChooseTag(chosen)) TagsRename->setEnabled(false);
-  // What another program wrote may have changed the chosen tag's entries too.
-  if (!early && !shownEntriesOf.isEmpty() && shownEntriesOf == ChosenKey()) {
+  rebuilding = false;
+  tagCount = static_cast<int>(rows.size());
+  if (!early) ShowCount();
+  if (chosen.isEmpty() || !ChooseTag(chosen)) {
+    Chosen();  // none: the entries below go with it
+  } else if (!early && !shownEntriesOf.isEmpty() && shownEntriesOf == ChosenKey()) {
+    // What another program wrote may have changed the chosen tag's entries too.
     TagEntries->SearchNow(QLatin1Char('#') + shownEntriesOf);
+  }
+}
+
+void TTagsWindow::ShowCount() {
+  if (tagCount == 0) {
+    TagsCount->setText(tr("No entry holds a tag."));
+  } else if (TagsFilter->text().isEmpty()) {
+    TagsCount->setText(tr("%n tags", nullptr, tagCount));
+  } else {
+    TagsCount->setText(tr("%1 of %n tags", nullptr, tagCount).arg(sorted->rowCount()));
   }
 }
 
@@ -229,16 +249,48 @@ QString TTagsWindow::ChosenKey() const {
 }
 
 void TTagsWindow::Chosen() {
+  if (rebuilding) return;
   const QString key = ChosenKey();
   TagsRename->setEnabled(!key.isEmpty() && !Renaming());
-  if (key.isEmpty() || key == shownEntriesOf) return;
+  if (key == shownEntriesOf) return;
+  // No tag chosen (the filter hides it, or it is gone): no entries either.
   shownEntriesOf = key;
-  TagEntries->SearchNow(QLatin1Char('#') + key);
+  TagEntries->SearchNow(key.isEmpty() ? QString() : QString(QLatin1Char('#') + key));
+}
+
+QStringList TTagsWindow::NestedUnder(const QString& key) const {
+  QStringList nested;
+  for (int row = 0; row < tags->rowCount(); ++row) {
+    const QString other = tags->item(row)->data(kKey).toString();
+    if (other != key && marrowleaf::TagBelongsTo(other, key)) {
+      nested << QLatin1Char('#') + tags->item(row)->data(kShown).toString();
+    }
+  }
+  nested.sort();
+  return nested;
+}
+
+QString TTagsWindow::MergesInto(const QString& key, const QString& to) const {
+  const QString target = marrowleaf::TagKey(to);
+  // Each tag renamed (the tag and those nested under it) lands on a key that another tag may
+  // have already.
+  for (int row = 0; row < tags->rowCount(); ++row) {
+    const QString other = tags->item(row)->data(kKey).toString();
+    if (marrowleaf::TagBelongsTo(other, key) || !marrowleaf::TagBelongsTo(other, target)) continue;
+    for (int renamed = 0; renamed < tags->rowCount(); ++renamed) {
+      const QString from = tags->item(renamed)->data(kKey).toString();
+      if (marrowleaf::TagBelongsTo(from, key) && target + from.mid(key.size()) == other) {
+        return tags->item(row)->data(kShown).toString();
+      }
+    }
+  }
+  return {};
 }
 
 void TTagsWindow::AskRename() {
   const QModelIndex current = TagsList->currentIndex();
   if (!current.isValid()) return;
+  const QString key = current.siblingAtColumn(0).data(kKey).toString();
   const QString shown = current.siblingAtColumn(0).data(kShown).toString();
   QDialog dialog(this);
   dialog.setObjectName(QStringLiteral("TagRename"));
@@ -248,19 +300,46 @@ void TTagsWindow::AskRename() {
       tr("New name of #%1 in every entry (an existing tag's name merges the two):").arg(shown),
       &dialog);
   label->setWordWrap(true);
+  // Typing replaces the old name; the arrow keys keep it.
   auto* name = new QLineEdit(shown, &dialog);
   name->setObjectName(QStringLiteral("TagNewName"));
+  name->selectAll();
   label->setBuddy(name);
+  // What else the rename does, as the name is typed.
+  auto* note = new QLabel(&dialog);
+  note->setObjectName(QStringLiteral("TagRenameNote"));
+  note->setWordWrap(true);
+  const QStringList nested = NestedUnder(key);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  connect(name, &QLineEdit::textChanged, &dialog, [buttons](const QString& text) {
-    const QString tag = text.startsWith(QLatin1Char('#')) ? text : QLatin1Char('#') + text;
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(marrowleaf::IsTag(tag));
-  });
+  const auto explain = [=](const QString& text) {
+    const QString to = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
+    const bool usable = marrowleaf::IsTag(QString(QLatin1Char('#') + to));
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
+    QStringList lines;
+    if (!nested.isEmpty()) {
+      lines << tr("The tags nested under it are renamed with it: %1.")
+                   .arg(nested.join(QStringLiteral(", ")));
+    }
+    if (usable && marrowleaf::TagKey(to) == key && to != shown) {
+      lines << tr("A change of case alone: every entry then writes #%1 so, whatever case it has "
+                  "there now.")
+                   .arg(to);
+    } else if (const QString into = usable ? MergesInto(key, to) : QString(); !into.isEmpty()) {
+      lines << tr("#%1 is a tag already: the two are merged into one.").arg(into);
+    }
+    note->setText(lines.join(QLatin1Char('\n')));
+    note->setVisible(!lines.isEmpty());
+  };
+  connect(name, &QLineEdit::textChanged, &dialog, explain);
+  explain(shown);
   layout->addWidget(label);
   layout->addWidget(name);
+  layout->addWidget(note);
   layout->addWidget(buttons);
+  // Its title whole in the frame, in every language.
+  dialog.setMinimumWidth(std::max(dialog.sizeHint().width(), TitleWidth(dialog.windowTitle())));
   prompts.ShowDialog(dialog);
   if (dialog.result() == QDialog::Accepted) RenameChosen(name->text());
 }
@@ -278,11 +357,21 @@ void TTagsWindow::RenameChosen(const QString& typed) {
     return;
   }
   if (to == shown) return;
+  // A merge cannot be undone as a whole: renaming back would take the other tag's entries along.
+  const QString into = MergesInto(key, to);
+  if (!into.isEmpty() &&
+      !prompts.Confirm(this, tr("Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and "
+                                "the two cannot be told apart afterwards: renaming back would "
+                                "rename both.")
+                                 .arg(shown, into))) {
+    return;
+  }
   Stop();
   TagsRename->setEnabled(false);
   rename = std::make_unique<Rename>();
   rename->from = shown;
   rename->to = to;
+  rename->merge = !into.isEmpty();
   // The entries are read off the window's thread; then each is saved in a turn of the event loop
   // of its own, so that the window never waits for more than one entry.
   rename->plan =
@@ -339,13 +428,18 @@ void TTagsWindow::RenameNext() {
     QMetaObject::invokeMethod(this, &TTagsWindow::RenameNext, Qt::QueuedConnection);
     return;
   }
-  QString report = tr("#%1 was renamed to #%2 in %n entries.", nullptr, rename->changed)
-                       .arg(rename->from, rename->to);
+  QString report =
+      (rename->merge ? tr("#%1 was merged into #%2 in %n entries.", nullptr, rename->changed)
+                     : tr("#%1 was renamed to #%2 in %n entries.", nullptr, rename->changed))
+          .arg(rename->from, rename->to);
   if (!rename->left.isEmpty()) {
     report += QStringLiteral("\n\n") + tr("Not renamed:") + QLatin1Char('\n') +
               rename->left.join(QLatin1Char('\n'));
   }
-  pendingChoice = marrowleaf::TagKey(rename->to);  // the renamed tag stays chosen
+  pendingChoice = marrowleaf::TagKey(rename->to);  // the renamed tag stays chosen, and shown
+  if (!QString(QLatin1Char('#') + rename->to).contains(TagsFilter->text(), Qt::CaseInsensitive)) {
+    TagsFilter->clear();
+  }
   rename.reset();
   shownEntriesOf.clear();
   Refresh();

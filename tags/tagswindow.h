@@ -30,7 +30,7 @@ class TPrompts;
 // name, and below it the entries of the chosen tag as Find lists them (Find's own list, given
 // the tag). Read from the entry files off the window's thread, the newest months shown first, and
 // again whenever another program changes an entry or a folder of the diary while the window is
-// open. "Rename…" renames a tag in every entry
+// open. "Rename…" renames a tag in every entry (or merges it into another, once the user agreed)
 // through the save step.
 class TTagsWindow : public QWidget {
   Q_OBJECT
@@ -48,7 +48,8 @@ class TTagsWindow : public QWidget {
   bool Reading() const { return reading.isRunning(); }
   // Chooses the tag of `key` (its entries are listed); false where the list has none.
   bool ChooseTag(const QString& key);
-  // Renames the chosen tag to `to` (a name, with or without its '#') in every entry.
+  // Renames the chosen tag to `to` (a name, with or without its '#') in every entry; a name
+  // another tag has already merges the two, after the user's Yes to the question.
   // The entries are read off the window's thread and saved one in each turn of the event loop;
   // the report comes through the prompts at the end.
   void RenameChosen(const QString& to);
@@ -60,7 +61,6 @@ class TTagsWindow : public QWidget {
  protected:
   void closeEvent(class QCloseEvent* event) override;
   void showEvent(class QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateLayout();
@@ -69,14 +69,20 @@ class TTagsWindow : public QWidget {
   void Show(const marrowleaf::TagTallies& tallies, bool early = false);
   void Watch();
   void Chosen();
+  void ShowCount();
   void AskRename();
   QString ChosenKey() const;
+  // What renaming the tag of `key` to `to` does besides: its nested tags renamed too, a merge
+  // into the tag of another name (that tag's shown form, else empty), a change of case alone.
+  QStringList NestedUnder(const QString& key) const;
+  QString MergesInto(const QString& key, const QString& to) const;
   QString Name(const marrowleaf::EntryKey& entry) const;
   void RenameNext();
 
   struct Rename {
     QString from;  // as shown
     QString to;
+    bool merge = false;
     QFuture<marrowleaf::TagRenamePlan> plan;
     marrowleaf::TagRenamePlan entries;
     size_t next = 0;
@@ -97,6 +103,9 @@ class TTagsWindow : public QWidget {
   QPushButton* TagsRename = nullptr;
   QLabel* TagsCount = nullptr;
   TFindWindow* TagEntries = nullptr;
+  int tagCount = 0;         // the rows, before the filter
+  bool rebuilding = false;  // the rows are being replaced: no row is chosen meanwhile
+  bool placed = false;
   std::unique_ptr<marrowleaf::FolderWatch> watch;
   QTimer* again = nullptr;  // one reading after a burst of changes
   QFuture<marrowleaf::TagTallies> reading;

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -14,11 +15,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSyntaxHighlighter>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "widgets/announcer.h"
+#include "widgets/itemviews.h"
 #include "widgets/prompts.h"
+#include "widgets/windows.h"
 
 namespace {
 
@@ -28,6 +33,34 @@ constexpr qsizetype kEveryTabUpTo = 6;
 QString FromPath(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
+
+// The placeholders in the link colour, as the text area colours tags; the braces that stay as
+// written underlined, as a misspelt word is.
+class TBraceMarks : public QSyntaxHighlighter {
+ public:
+  TBraceMarks(QTextDocument* document, const QColor& known)
+      : QSyntaxHighlighter(document), placeholder(known) {}
+
+ protected:
+  void highlightBlock(const QString& text) override {
+    QTextCharFormat filled;
+    filled.setForeground(placeholder);
+    for (const QString& name : marrowleaf::TemplatePlaceholders()) {
+      for (qsizetype at = text.indexOf(name); at >= 0; at = text.indexOf(name, at + 1)) {
+        setFormat(static_cast<int>(at), static_cast<int>(name.size()), filled);
+      }
+    }
+    QTextCharFormat kept;
+    kept.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    kept.setUnderlineColor(Qt::red);
+    for (const auto& [start, length] : marrowleaf::UnfilledBraces(text)) {
+      setFormat(static_cast<int>(start), static_cast<int>(length), kept);
+    }
+  }
+
+ private:
+  QColor placeholder;
+};
 
 }  // namespace
 
@@ -43,6 +76,7 @@ TTemplatesWindow::TTemplatesWindow(std::string dir, QStringList titles, const QD
   setObjectName(QStringLiteral("TemplatesWindow"));
   setWindowTitle(tr("Templates"));
   CreateLayout();
+  ReturnToOwnerWhenHidden(this);
   // The template a new entry of the shown day and tab would start from, else the general one.
   const marrowleaf::TemplateChoice applying = marrowleaf::ApplyingTemplate(saveDir, day, shownTab);
   int row = 0;
@@ -59,7 +93,7 @@ void TTemplatesWindow::CreateLayout() {
   TemplatesApplies->setWordWrap(true);
   TemplatesApplies->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  TemplatesList = new QListWidget(this);
+  TemplatesList = new TQuietView<QListWidget>(this);
   TemplatesList->setObjectName(QStringLiteral("TemplatesList"));
   TemplatesList->setAccessibleName(tr("Templates"));
   TemplatesList->setAccessibleDescription(
@@ -92,10 +126,18 @@ void TTemplatesWindow::CreateLayout() {
   TemplatesText->setObjectName(QStringLiteral("TemplatesText"));
   TemplatesText->setAccessibleName(tr("Template text"));
   TemplatesText->setTabChangesFocus(true);
+  new TBraceMarks(TemplatesText->document(), TemplatesText->palette().color(QPalette::Link));
+  TemplatesUnfilled = new QLabel(this);
+  TemplatesUnfilled->setObjectName(QStringLiteral("TemplatesUnfilled"));
+  TemplatesUnfilled->setWordWrap(true);
+  TemplatesUnfilled->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  TemplatesUnfilled->hide();
+  announcer = new TAnnouncer(this);
 
   auto* editor = new QVBoxLayout;
   editor->addWidget(TemplatesStatus);
   editor->addWidget(TemplatesText, 1);
+  editor->addWidget(TemplatesUnfilled);
   auto* row = new QHBoxLayout;
   row->addWidget(TemplatesList);
   row->addLayout(editor, 1);
@@ -109,6 +151,10 @@ void TTemplatesWindow::CreateLayout() {
   TemplatesRemove->setObjectName(QStringLiteral("TemplatesRemove"));
   TemplatesRemove->setAccessibleDescription(
       tr("Remove the chosen template's file, so that the next less specific one applies"));
+  // Enter alone never writes a file: Close is the button it presses, and Enter in the list goes
+  // to the template's text.
+  buttons->button(QDialogButtonBox::Close)->setDefault(true);
+  TemplatesList->installEventFilter(this);
 
   layout->addWidget(TemplatesApplies);
   layout->addLayout(row, 1);
@@ -130,6 +176,7 @@ void TTemplatesWindow::CreateLayout() {
     }
     Choose(current);
   });
+  connect(TemplatesText, &QPlainTextEdit::textChanged, this, &TTemplatesWindow::ShowUnfilled);
   connect(TemplatesSave, &QPushButton::clicked, this, [this] { SaveChosen(); });
   connect(TemplatesRemove, &QPushButton::clicked, this, [this] { RemoveChosen(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &TTemplatesWindow::reject);
@@ -181,7 +228,7 @@ void TTemplatesWindow::ShowState() {
     }
     applying.push_back(choice.slot);
     const QString file = QString::fromStdString(marrowleaf::TemplateFileName(choice.slot));
-    lines << (marrowleaf::ReadTemplate(choice.path).ok
+    lines << (marrowleaf::ReadTemplate(saveDir, choice.path).ok
                   ? tr("tab \"%1\" starts from %2").arg(tabTitles[tab], file)
                   : tr("tab \"%1\" starts empty: %2 cannot be read").arg(tabTitles[tab], file));
   }
@@ -206,7 +253,7 @@ void TTemplatesWindow::ShowState() {
   if (chosen < 0) return;
   const marrowleaf::TemplateSlot& slot = slots[static_cast<size_t>(chosen)];
   const std::string path = marrowleaf::TemplatePath(saveDir, slot);
-  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(path);
+  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(saveDir, path);
   if (read.ok) {
     TemplatesStatus->setText(tr("In %1").arg(FromPath(path)));
   } else if (read.missing && !marrowleaf::NameIsTaken(path)) {
@@ -222,7 +269,7 @@ void TTemplatesWindow::Choose(int row) {
   chosen = row;
   if (row < 0 || row >= static_cast<int>(slots.size())) return;
   const std::string path = marrowleaf::TemplatePath(saveDir, slots[static_cast<size_t>(row)]);
-  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(path);
+  const marrowleaf::TemplateText read = marrowleaf::ReadTemplate(saveDir, path);
   // A file that is there but cannot be read is the user's: it is shown as it cannot be used and
   // never saved over from here.
   readable = read.ok || (read.missing && !marrowleaf::NameIsTaken(path));
@@ -252,7 +299,35 @@ bool TTemplatesWindow::SaveChosen() {
   }
   TemplatesText->document()->setModified(false);
   ShowState();
+  announcer->Announce(
+      tr("%1 is saved.").arg(QString::fromStdString(marrowleaf::TemplateFileName(slot))));
   return true;
+}
+
+void TTemplatesWindow::ShowUnfilled() {
+  // Each text that stays as written once, in the order of the template.
+  QStringList kept;
+  const QString text = TemplatesText->toPlainText();
+  for (const auto& [start, length] : marrowleaf::UnfilledBraces(text)) {
+    const QString written = text.mid(start, length);
+    if (!kept.contains(written)) kept << written;
+    if (kept.size() > 8) break;
+  }
+  if (kept.size() > 8) kept.last() = QString(QChar(0x2026));
+  TemplatesUnfilled->setText(
+      tr("Not filled in, kept as written: %1").arg(kept.join(QStringLiteral("  "))));
+  TemplatesUnfilled->setVisible(!kept.isEmpty());
+}
+
+bool TTemplatesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TemplatesList && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      TemplatesText->setFocus();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TTemplatesWindow::RemoveChosen() {

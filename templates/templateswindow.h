@@ -14,11 +14,13 @@ class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class TAnnouncer;
 class TPrompts;
 
 // The templates new entries start from: the general one, one per weekday and one per tab, each
 // written and saved here (through the atomic writer), with which one applies to the day chosen on
-// the calendar in each tab, and the placeholders a template may hold.
+// the calendar in each tab, and the placeholders a template may hold; braces that will not be
+// filled are marked in the text and named below it.
 class TTemplatesWindow : public QDialog {
   Q_OBJECT
 
@@ -33,6 +35,9 @@ class TTemplatesWindow : public QDialog {
   // Closing with unsaved changes asks "save?", as the main window does.
   void reject() override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void CreateLayout();
   QWidget* CreatePlaceholders();
@@ -41,6 +46,7 @@ class TTemplatesWindow : public QDialog {
   bool LeaveChosen();  // false: the user stays on the chosen template
   void RemoveChosen();
   QString EditedText() const;
+  void ShowUnfilled();
 
   std::string saveDir;
   QStringList tabTitles;
@@ -55,6 +61,8 @@ class TTemplatesWindow : public QDialog {
   QListWidget* TemplatesList = nullptr;
   QLabel* TemplatesStatus = nullptr;
   QPlainTextEdit* TemplatesText = nullptr;
+  QLabel* TemplatesUnfilled = nullptr;
+  TAnnouncer* announcer = nullptr;
   QPushButton* TemplatesSave = nullptr;
   QPushButton* TemplatesRemove = nullptr;
 };

@@ -936,6 +936,10 @@ Der neue Eintrag beginnt leer.</translation>
         <translation>Nichts wurde importiert: Der Import braucht %1, und auf dem Datenträger des Tagebuchordners sind %2 frei.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>Was der Import getan hat</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>Nicht importiert, seine Änderungen im Tagebuchfenster sind nicht gespeichert: %1 (erneut importieren, sobald sie es sind)</translation>
     </message>
@@ -1039,6 +1043,17 @@ Der neue Eintrag beginnt leer.</translation>
         <source>Words per day of %1</source>
         <translation>Wörter pro Tag im Jahr %1</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>dieses Jahr</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>in %n Jahr</numerusform>
+            <numerusform>in %n Jahren</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1052,6 +1067,10 @@ Der neue Eintrag beginnt leer.</translation>
             <numerusform>%1: %Ln Wort</numerusform>
             <numerusform>%1: %Ln Wörter</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>Die Wörter jedes Monats; Links und Rechts wechseln zwischen den Monaten</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1237,36 @@ Der neue Eintrag beginnt leer.</translation>
         <source>Not renamed:</source>
         <translation>Nicht umbenannt:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 von %n Tag</numerusform>
+            <numerusform>%1 von %n Tags</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>Die darunter verschachtelten Tags werden mit umbenannt: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Nur eine andere Groß- und Kleinschreibung: Jeder Eintrag schreibt dann #%1 so, wie auch immer er es jetzt schreibt.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 ist bereits ein Tag: Beide werden zu einem zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>#%1 mit #%2 zusammenführen? Jeder Eintrag mit #%1 enthält dann #%2, und beide lassen sich danach nicht mehr unterscheiden: Ein Zurückbenennen würde beide umbenennen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 wurde in %n Eintrag mit #%2 zusammengeführt.</numerusform>
+            <numerusform>#%1 wurde in %n Einträgen mit #%2 zusammengeführt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1330,6 +1379,14 @@ Der neue Eintrag beginnt leer.</translation>
 %2</source>
         <translation>Die Vorlage %1 konnte nicht entfernt werden:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Nicht ausgefüllt, bleibt wie geschrieben: %1</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,13 @@
             <numerusform>%Ln days, to %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>in %n year</numerusform>
+            <numerusform>in %n years</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -225,6 +232,20 @@
         <translation>
             <numerusform>#%1 was renamed to #%2 in %n entry.</numerusform>
             <numerusform>#%1 was renamed to #%2 in %n entries.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 of %n tag</numerusform>
+            <numerusform>%1 of %n tags</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 was merged into #%2 in %n entry.</numerusform>
+            <numerusform>#%1 was merged into #%2 in %n entries.</numerusform>
         </translation>
     </message>
 </context>

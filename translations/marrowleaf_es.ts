@@ -936,6 +936,10 @@ La nueva entrada empieza vacía.</translation>
         <translation>No se importó nada: la importación necesita %1 y el disco de la carpeta del diario tiene %2 libres.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>Lo que hizo la importación</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>No importado, sus cambios en la ventana del diario no están guardados: %1 (vuelva a importar cuando lo estén)</translation>
     </message>
@@ -1039,6 +1043,17 @@ La nueva entrada empieza vacía.</translation>
         <source>Words per day of %1</source>
         <translation>Palabras por día en %1</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>este año</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>dentro de %n año</numerusform>
+            <numerusform>dentro de %n años</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1052,6 +1067,10 @@ La nueva entrada empieza vacía.</translation>
             <numerusform>%1: %Ln palabra</numerusform>
             <numerusform>%1: %Ln palabras</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>Las palabras de cada mes; Izquierda y Derecha pasan de un mes a otro</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1237,36 @@ La nueva entrada empieza vacía.</translation>
         <source>Not renamed:</source>
         <translation>Sin renombrar:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 de %n etiqueta</numerusform>
+            <numerusform>%1 de %n etiquetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>Las etiquetas anidadas bajo ella se renombran con ella: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Solo cambian mayúsculas y minúsculas: cada entrada escribirá entonces #%1 así, tenga la forma que tenga ahora.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 ya es una etiqueta: ambas se fusionan en una sola.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>¿Fusionar #%1 con #%2? Cada entrada que contiene #%1 contendrá entonces #%2, y después no se podrán distinguir: renombrar de vuelta renombraría ambas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 se fusionó con #%2 en %n entrada.</numerusform>
+            <numerusform>#%1 se fusionó con #%2 en %n entradas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1330,6 +1379,14 @@ La nueva entrada empieza vacía.</translation>
 %2</source>
         <translation>No se pudo quitar la plantilla %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>Se guardó %1.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Sin rellenar, queda tal como está escrito: %1</translation>
     </message>
 </context>
 <context>

@@ -936,6 +936,10 @@ La nouvelle entrée commence vide.</translation>
         <translation>Rien n&apos;a été importé&#xa0;: l&apos;import a besoin de %1, et le disque du dossier du journal n&apos;a que %2 de libre.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>Ce qu&apos;a fait l&apos;importation</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>Non importé, ses modifications dans la fenêtre du journal ne sont pas enregistrées : %1 (importez de nouveau une fois qu&apos;elles le sont)</translation>
     </message>
@@ -1039,6 +1043,17 @@ La nouvelle entrée commence vide.</translation>
         <source>Words per day of %1</source>
         <translation>Mots par jour en %1</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>cette année</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>dans %n an</numerusform>
+            <numerusform>dans %n ans</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1052,6 +1067,10 @@ La nouvelle entrée commence vide.</translation>
             <numerusform>%1&#xa0;: %Ln mot</numerusform>
             <numerusform>%1&#xa0;: %Ln mots</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>Les mots de chaque mois&#xa0;; Gauche et Droite passent d&apos;un mois à l&apos;autre</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1237,36 @@ La nouvelle entrée commence vide.</translation>
         <source>Not renamed:</source>
         <translation>Non renommées&#xa0;:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 sur %n étiquette</numerusform>
+            <numerusform>%1 sur %n étiquettes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>Les étiquettes imbriquées sous elle sont renommées avec elle&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Un simple changement de casse&#xa0;: chaque entrée écrira alors #%1 ainsi, quelle que soit la casse qu&apos;elle y a maintenant.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 est déjà une étiquette&#xa0;: les deux sont fusionnées en une seule.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>Fusionner #%1 dans #%2&#xa0;? Chaque entrée contenant #%1 contiendra alors #%2, et les deux ne pourront plus être distinguées&#xa0;: renommer en sens inverse renommerait les deux.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>L&apos;étiquette #%1 a été fusionnée dans #%2 dans %n entrée.</numerusform>
+            <numerusform>L&apos;étiquette #%1 a été fusionnée dans #%2 dans %n entrées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1330,6 +1379,14 @@ La nouvelle entrée commence vide.</translation>
 %2</source>
         <translation>Impossible de supprimer le modèle %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 est enregistré.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Non rempli, gardé tel quel&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -936,6 +936,10 @@ La nuova voce inizia vuota.</translation>
         <translation>Non è stato importato nulla: l&apos;importazione richiede %1 e il disco della cartella del diario ha %2 liberi.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>Cosa ha fatto l&apos;importazione</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>Non importato, le sue modifiche nella finestra del diario non sono salvate: %1 (importa di nuovo quando lo sono)</translation>
     </message>
@@ -1039,6 +1043,17 @@ La nuova voce inizia vuota.</translation>
         <source>Words per day of %1</source>
         <translation>Parole per giorno nel %1</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>quest&apos;anno</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>tra %n anno</numerusform>
+            <numerusform>tra %n anni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1052,6 +1067,10 @@ La nuova voce inizia vuota.</translation>
             <numerusform>%1: %Ln parola</numerusform>
             <numerusform>%1: %Ln parole</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>Le parole di ogni mese; Sinistra e Destra passano da un mese all&apos;altro</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1237,36 @@ La nuova voce inizia vuota.</translation>
         <source>Not renamed:</source>
         <translation>Non rinominate:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 di %n etichetta</numerusform>
+            <numerusform>%1 di %n etichette</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>Le etichette annidate sotto di essa vengono rinominate con essa: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Solo un cambio di maiuscole e minuscole: ogni voce scriverà allora #%1 così, qualunque forma abbia ora.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 è già un&apos;etichetta: le due vengono unite in una sola.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>Unire #%1 a #%2? Ogni voce che contiene #%1 conterrà allora #%2, e le due non si potranno più distinguere: rinominare all&apos;indietro rinominerebbe entrambe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 è stata unita a #%2 in %n voce.</numerusform>
+            <numerusform>#%1 è stata unita a #%2 in %n voci.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1330,6 +1379,14 @@ La nuova voce inizia vuota.</translation>
 %2</source>
         <translation>Impossibile rimuovere il modello %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Non compilato, resta come scritto: %1</translation>
     </message>
 </context>
 <context>

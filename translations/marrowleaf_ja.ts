@@ -914,6 +914,10 @@ The new entry starts empty.</source>
         <translation>何もインポートしませんでした: インポートには %1 必要ですが、日記フォルダーのディスクの空き容量は %2 です。</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>インポートで行われたこと</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>インポートしていません。日記ウィンドウでの変更が保存されていません: %1（保存してからもう一度インポートしてください）</translation>
     </message>
@@ -1014,6 +1018,16 @@ The new entry starts empty.</source>
         <source>Words per day of %1</source>
         <translation>%1 年の日ごとの語数</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>今年</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>%n 年後</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1026,6 +1040,10 @@ The new entry starts empty.</source>
         <translation>
             <numerusform>%1: %Ln 語</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>月ごとの語数。左右の矢印キーで月を移動します</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1207,34 @@ The new entry starts empty.</source>
         <source>Not renamed:</source>
         <translation>変更されなかった日記:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%n 個のタグのうち %1 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>その下に入れ子になったタグも一緒に名前が変わります: %1。</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>大文字と小文字だけの変更です。今どう書かれていても、すべての日記で #%1 と書かれるようになります。</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 は既にあるタグです。2 つは 1 つに統合されます。</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>#%1 を #%2 に統合しますか? #%1 を含むすべての日記が #%2 を含むようになり、その後は 2 つを区別できません。名前を戻すと両方が変わります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>%n 件の日記で #%1 を #%2 に統合しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1301,6 +1347,14 @@ The new entry starts empty.</source>
 %2</source>
         <translation>テンプレート %1 を削除できませんでした:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 を保存しました。</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>埋め込まれず、書いたまま残ります: %1</translation>
     </message>
 </context>
 <context>

@@ -914,6 +914,10 @@ The new entry starts empty.</source>
         <translation>아무것도 가져오지 않았습니다: 가져오기에 %1이(가) 필요하지만 일기장 폴더의 디스크에는 %2만 남아 있습니다.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>가져오기에서 한 작업</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>가져오지 않음, 일기 창에서 바꾼 내용이 저장되지 않았습니다: %1 (저장한 뒤 다시 가져오십시오)</translation>
     </message>
@@ -1014,6 +1018,16 @@ The new entry starts empty.</source>
         <source>Words per day of %1</source>
         <translation>%1년 일별 단어 수</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>올해</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>%n년 후</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1026,6 +1040,10 @@ The new entry starts empty.</source>
         <translation>
             <numerusform>%1: %Ln단어</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>각 달의 단어 수. 왼쪽과 오른쪽 화살표 키로 달 사이를 이동합니다</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1207,34 @@ The new entry starts empty.</source>
         <source>Not renamed:</source>
         <translation>이름을 바꾸지 못한 일기:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>태그 %n개 중 %1개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>그 아래의 하위 태그도 함께 이름이 바뀝니다: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>대소문자만 바뀝니다. 모든 일기에서 지금 어떤 대소문자로 쓰였든 #%1(으)로 쓰게 됩니다.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1은(는) 이미 있는 태그입니다. 둘이 하나로 합쳐집니다.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>#%1을(를) #%2에 합칠까요? #%1이(가) 있는 모든 일기에 #%2이(가) 들어가며, 이후에는 둘을 구별할 수 없습니다. 이름을 되돌리면 둘 다 바뀝니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>일기 %n개에서 #%1을(를) #%2에 합쳤습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1301,6 +1347,14 @@ The new entry starts empty.</source>
 %2</source>
         <translation>템플릿 %1을(를) 삭제할 수 없습니다:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1을(를) 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>채워지지 않고 쓴 그대로 남습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -936,6 +936,10 @@ De nieuwe notitie begint leeg.</translation>
         <translation>Er is niets geïmporteerd: de import heeft %1 nodig en de schijf van de dagboekmap heeft %2 vrij.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>Wat het importeren heeft gedaan</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>Niet geïmporteerd, de wijzigingen in het dagboekvenster zijn niet opgeslagen: %1 (importeer opnieuw zodra ze dat zijn)</translation>
     </message>
@@ -1039,6 +1043,17 @@ De nieuwe notitie begint leeg.</translation>
         <source>Words per day of %1</source>
         <translation>Woorden per dag in %1</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>dit jaar</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>over %n jaar</numerusform>
+            <numerusform>over %n jaar</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1052,6 +1067,10 @@ De nieuwe notitie begint leeg.</translation>
             <numerusform>%1: %Ln woord</numerusform>
             <numerusform>%1: %Ln woorden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>De woorden van elke maand; Links en Rechts gaan van maand naar maand</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1237,36 @@ De nieuwe notitie begint leeg.</translation>
         <source>Not renamed:</source>
         <translation>Niet hernoemd:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 van %n label</numerusform>
+            <numerusform>%1 van %n labels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>De labels die eronder vallen, worden mee hernoemd: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Alleen hoofdletters en kleine letters veranderen: elke notitie schrijft dan #%1 zo, hoe ze het nu ook schrijft.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 is al een label: de twee worden samengevoegd tot één.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>#%1 samenvoegen met #%2? Elke notitie met #%1 bevat dan #%2, en de twee zijn daarna niet meer uit elkaar te houden: terug hernoemen zou beide hernoemen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 is in %n notitie samengevoegd met #%2.</numerusform>
+            <numerusform>#%1 is in %n notities samengevoegd met #%2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1330,6 +1379,14 @@ De nieuwe notitie begint leeg.</translation>
 %2</source>
         <translation>Kan het sjabloon %1 niet verwijderen:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Niet ingevuld, blijft zoals geschreven: %1</translation>
     </message>
 </context>
 <context>

@@ -936,6 +936,10 @@ A nova entrada começa vazia.</translation>
         <translation>Nada foi importado: a importação precisa de %1, e o disco da pasta do diário tem %2 livres.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>O que a importação fez</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>Não importado, suas alterações na janela do diário não estão salvas: %1 (importe de novo quando estiverem)</translation>
     </message>
@@ -1039,6 +1043,17 @@ A nova entrada começa vazia.</translation>
         <source>Words per day of %1</source>
         <translation>Palavras por dia em %1</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>este ano</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>daqui a %n ano</numerusform>
+            <numerusform>daqui a %n anos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1052,6 +1067,10 @@ A nova entrada começa vazia.</translation>
             <numerusform>%1: %Ln palavra</numerusform>
             <numerusform>%1: %Ln palavras</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>As palavras de cada mês; Esquerda e Direita passam de um mês a outro</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1237,36 @@ A nova entrada começa vazia.</translation>
         <source>Not renamed:</source>
         <translation>Não renomeadas:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 de %n etiqueta</numerusform>
+            <numerusform>%1 de %n etiquetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>As etiquetas aninhadas sob ela são renomeadas com ela: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Apenas uma mudança de maiúsculas e minúsculas: cada entrada passará a escrever #%1 assim, qualquer que seja a forma que tenha agora.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 já é uma etiqueta: as duas são mescladas em uma só.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>Mesclar #%1 em #%2? Toda entrada com #%1 passará a ter #%2, e as duas não poderão mais ser distinguidas: renomear de volta renomearia as duas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>#%1 foi mesclada em #%2 em %n entrada.</numerusform>
+            <numerusform>#%1 foi mesclada em #%2 em %n entradas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1330,6 +1379,14 @@ A nova entrada começa vazia.</translation>
 %2</source>
         <translation>Não foi possível remover o modelo %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 foi salvo.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Não preenchido, fica como está escrito: %1</translation>
     </message>
 </context>
 <context>

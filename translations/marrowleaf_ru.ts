@@ -958,6 +958,10 @@ The new entry starts empty.</source>
         <translation>Ничего не импортировано: импорту нужно %1, а на диске папки дневника свободно %2.</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>Что сделал импорт</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>Не импортировано, изменения в окне дневника не сохранены: %1 (импортируйте снова, когда они будут сохранены)</translation>
     </message>
@@ -1064,6 +1068,18 @@ The new entry starts empty.</source>
         <source>Words per day of %1</source>
         <translation>Слова по дням за %1 год</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>в этом году</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>через %n год</numerusform>
+            <numerusform>через %n года</numerusform>
+            <numerusform>через %n лет</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1078,6 +1094,10 @@ The new entry starts empty.</source>
             <numerusform>%1: %Ln слова</numerusform>
             <numerusform>%1: %Ln слов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>Слова за каждый месяц; стрелки влево и вправо переходят от месяца к месяцу</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1267,38 @@ The new entry starts empty.</source>
         <source>Not renamed:</source>
         <translation>Не переименованы:</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 из %n метки</numerusform>
+            <numerusform>%1 из %n меток</numerusform>
+            <numerusform>%1 из %n меток</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>Вложенные в неё метки переименовываются вместе с ней: %1.</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>Меняется только регистр: каждая запись будет писать #%1 именно так, каким бы ни был регистр в ней сейчас.</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 — уже существующая метка: обе объединяются в одну.</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>Объединить #%1 с #%2? Каждая запись с #%1 будет содержать #%2, и потом их уже нельзя будет различить: обратное переименование переименует обе.</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>Метка #%1 объединена с #%2 в %n записи.</numerusform>
+            <numerusform>Метка #%1 объединена с #%2 в %n записях.</numerusform>
+            <numerusform>Метка #%1 объединена с #%2 в %n записях.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1359,6 +1411,14 @@ The new entry starts empty.</source>
 %2</source>
         <translation>Не удалось удалить шаблон %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>Шаблон %1 сохранён.</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>Не заполняется, остаётся как написано: %1</translation>
     </message>
 </context>
 <context>

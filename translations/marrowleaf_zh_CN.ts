@@ -914,6 +914,10 @@ The new entry starts empty.</source>
         <translation>未导入任何内容：导入需要 %1，而日记文件夹所在磁盘只有 %2 可用空间。</translation>
     </message>
     <message>
+        <source>What the import did</source>
+        <translation>导入执行的操作</translation>
+    </message>
+    <message>
         <source>Not imported, its changes in the diary window are not saved: %1 (import again once they are)</source>
         <translation>未导入，日记窗口中的更改尚未保存：%1（保存后请重新导入）</translation>
     </message>
@@ -1014,6 +1018,16 @@ The new entry starts empty.</source>
         <source>Words per day of %1</source>
         <translation>%1 年每天的字数</translation>
     </message>
+    <message>
+        <source>this year</source>
+        <translation>今年</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n years</source>
+        <translation>
+            <numerusform>%n 年后</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1026,6 +1040,10 @@ The new entry starts empty.</source>
         <translation>
             <numerusform>%1：%Ln 字</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The words of each month; Left and Right move between the months</source>
+        <translation>每个月的字数；左右方向键在各月之间移动</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1207,34 @@ The new entry starts empty.</source>
         <source>Not renamed:</source>
         <translation>未重命名：</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n tags</source>
+        <translation>
+            <numerusform>%1 / %n 个标签</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tags nested under it are renamed with it: %1.</source>
+        <translation>其下的嵌套标签会一并重命名：%1。</translation>
+    </message>
+    <message>
+        <source>A change of case alone: every entry then writes #%1 so, whatever case it has there now.</source>
+        <translation>仅更改大小写：之后每篇日记都将写作 #%1，无论其中现在是何种大小写。</translation>
+    </message>
+    <message>
+        <source>#%1 is a tag already: the two are merged into one.</source>
+        <translation>#%1 已是一个标签：两者将合并为一个。</translation>
+    </message>
+    <message>
+        <source>Merge #%1 into #%2? Every entry holding #%1 then holds #%2, and the two cannot be told apart afterwards: renaming back would rename both.</source>
+        <translation>将 #%1 合并到 #%2？含有 #%1 的每篇日记之后都将含有 #%2，两者之后无法再区分：改回原名会同时重命名两者。</translation>
+    </message>
+    <message numerus="yes">
+        <source>#%1 was merged into #%2 in %n entries.</source>
+        <translation>
+            <numerusform>已在 %n 篇日记中将 #%1 合并到 #%2。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TTemplatesWindow</name>
@@ -1301,6 +1347,14 @@ The new entry starts empty.</source>
 %2</source>
         <translation>无法删除模板 %1：
 %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved.</source>
+        <translation>%1 已保存。</translation>
+    </message>
+    <message>
+        <source>Not filled in, kept as written: %1</source>
+        <translation>不会填充，按原样保留：%1</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@ void AddTallies(TagTallies& all, const TagTallies& more) {
   for (auto it = more.begin(); it != more.end(); ++it) {
     TagTally& tally = all[it.key()];
     tally.entries += it->entries;
+    tally.listed += it->listed;
     for (auto form = it->forms.begin(); form != it->forms.end(); ++form) {
       tally.forms[form.key()] += form.value();
     }
@@ -57,12 +58,20 @@ TagTallies TallyMonths(const DiaryWalk& walk, const std::vector<Month>& months) 
 }  // namespace
 
 void TallyTags(const QString& text, TagTallies& tallies) {
-  std::vector<QString> seen;  // each tag counts one entry; an entry holds a few
+  std::vector<QString> seen;    // each tag counts one entry; an entry holds a few
+  std::vector<QString> listed;  // and each tag it or a nested one lists it under
   for (const TagSpan& t : FindTags(text)) {
     const QString form = text.mid(t.start + 1, t.length - 1);
     QString key = TagKey(form);
     TagTally& tally = tallies[key];
     ++tally.forms[form];
+    // "trip/kyoto/gion" lists its entry under "trip/kyoto" and "trip" too.
+    for (qsizetype end = key.size(); end > 0; end = key.lastIndexOf(QLatin1Char('/'), end - 1)) {
+      QString under = key.left(end);
+      if (std::find(listed.begin(), listed.end(), under) != listed.end()) continue;
+      ++tallies[under].listed;
+      listed.push_back(std::move(under));
+    }
     if (std::find(seen.begin(), seen.end(), key) == seen.end()) {
       seen.push_back(std::move(key));
       ++tally.entries;
@@ -74,6 +83,7 @@ std::vector<DiaryTag> TagRows(const TagTallies& tallies) {
   std::vector<DiaryTag> rows;
   rows.reserve(static_cast<size_t>(tallies.size()));
   for (auto it = tallies.begin(); it != tallies.end(); ++it) {
+    if (it->forms.isEmpty()) continue;  // never written itself
     QString shown;
     int most = -1;
     for (auto form = it->forms.begin(); form != it->forms.end(); ++form) {
@@ -85,7 +95,7 @@ std::vector<DiaryTag> TagRows(const TagTallies& tallies) {
         most = form.value();
       }
     }
-    rows.push_back({it.key(), shown, it->entries});
+    rows.push_back({it.key(), shown, it->entries, it->listed});
   }
   std::sort(rows.begin(), rows.end(),
             [](const DiaryTag& a, const DiaryTag& b) { return a.key < b.key; });

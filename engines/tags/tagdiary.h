@@ -20,6 +20,7 @@ namespace marrowleaf {
 
 struct TagTally {
   int entries = 0;            // entries holding the tag
+  int listed = 0;             // entries holding it or a tag nested under it, as Find lists them
   QHash<QString, int> forms;  // how often each form is written ("River": 3)
 };
 using TagTallies = QHash<QString, TagTally>;  // by key
@@ -31,8 +32,10 @@ struct DiaryTag {
   QString key;
   QString shown;  // the form written most; on a tie the one in small letters, then the first
   int entries = 0;
+  int listed = 0;  // with the entries of the tags nested under it
 };
-// The tags of the tallies, by key.
+// The tags written in the tallies, by key (a tag only ever written with a nested one, "#trip" of
+// "#trip/kyoto" alone, is none).
 std::vector<DiaryTag> TagRows(const TagTallies& tallies);
 
 // Every tag of the diary's entries, as the walk (newest first) gives them; the unsaved text of its

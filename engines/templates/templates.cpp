@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "entries/entryfiles.h"
 #include "text/dates.h"
@@ -15,6 +17,48 @@ namespace {
 // Monday first, as QDate::dayOfWeek counts.
 constexpr const char* kWeekdayFiles[7] = {"monday", "tuesday",  "wednesday", "thursday",
                                           "friday", "saturday", "sunday"};
+
+const std::string kTooLarge = "it is larger than 64 KiB: a template is a page, not a book";
+
+// Whether `path`, every link followed, names something inside the diary's folder.
+bool LiesInDiary(const std::string& saveDir, const std::string& path) {
+  const std::string diary = CanonicalPath(saveDir);
+  const std::string target = CanonicalPath(path);
+  return !diary.empty() && target.compare(0, diary.size() + 1, diary + '/') == 0;
+}
+
+// Why the file `path` of the diary is not to be read or written as a template; empty if it is.
+std::string OutsideTheDiary(const std::string& saveDir, const std::string& path) {
+  if (IsSymlink(TemplateFolder(saveDir))) {
+    return "the folder \"" + TemplateFolder(saveDir) + "\" is a link, not the diary's own";
+  }
+  if (!LiesInDiary(saveDir, path)) return "it is a link to a file outside the diary";
+  return {};
+}
+
+// The placeholder written at `open` (a '{'): its index among TemplatePlaceholders(), or -1. Only
+// the few characters a placeholder can have are looked at (each name ends with its '}', so none
+// is the start of another).
+int PlaceholderAt(QStringView text, qsizetype open) {
+  const std::vector<QString>& names = TemplatePlaceholders();
+  // The letters a placeholder's name may start with: a brace before anything else is no
+  // placeholder at a glance.
+  static const std::u16string firsts = [&names] {
+    std::u16string letters;
+    for (const QString& name : names) {
+      if (letters.find(name[1].unicode()) == std::u16string::npos) letters += name[1].unicode();
+    }
+    return letters;
+  }();
+  if (open + 1 >= text.size() || firsts.find(text[open + 1].unicode()) == std::u16string::npos) {
+    return -1;
+  }
+  const QStringView rest = text.sliced(open);
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (rest.startsWith(names[i])) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 }  // namespace
 
@@ -76,11 +120,23 @@ TemplateText TemplateBytesToText(std::string_view bytes) {
   return {true, std::move(text), {}};
 }
 
-TemplateText ReadTemplate(const std::string& path) {
+TemplateText ReadTemplate(const std::string& saveDir, const std::string& path) {
+  const auto refused = [&](const std::string& why) {
+    return TemplateText{false, {}, "cannot use \"" + path + "\": " + why};
+  };
+  if (NameIsTaken(path)) {
+    if (const std::string why = OutsideTheDiary(saveDir, path); !why.empty()) return refused(why);
+    // Not read at all when it is too large: a template of a hundred megabytes would be read whole.
+    const FileState state = RegularFileState(path);
+    if (state.known && static_cast<uint64_t>(state.size) > kTemplateLimit) {
+      return refused(kTooLarge);
+    }
+  }
   const WholeFile file = ReadWholeFile(path);
   if (!file.complete) {
     return {false, {}, "cannot read \"" + path + "\": " + file.error, file.missing};
   }
+  if (file.size > kTemplateLimit) return refused(kTooLarge);  // it grew meanwhile
   TemplateText read = TemplateBytesToText(std::string_view(file.bytes.get(), file.size));
   if (!read.ok) read.error = "cannot use \"" + path + "\": " + read.error;
   return read;
@@ -104,40 +160,67 @@ QString FillTemplate(const QString& text, const TemplateValues& values) {
   const std::vector<QString>& names = TemplatePlaceholders();
   QString filled;
   filled.reserve(text.size());
-  qsizetype from = 0;
-  for (qsizetype open = text.indexOf(QLatin1Char('{')); open >= 0;
-       open = text.indexOf(QLatin1Char('{'), from)) {
-    filled += QStringView(text).mid(from, open - from);
-    from = open + 1;
-    const qsizetype close = text.indexOf(QLatin1Char('}'), open);
-    const QStringView written =
-        close < 0 ? QStringView() : QStringView(text).mid(open, close - open + 1);
-    size_t known = 0;
-    while (known < names.size() && names[known] != written) ++known;
-    if (known < names.size()) {
-      filled += *byName[known];
-      from = close + 1;
-    } else {
-      filled += QLatin1Char('{');  // not a placeholder: it stays as written
+  qsizetype from = 0;  // the text is copied up to here
+  for (qsizetype open = text.indexOf(QLatin1Char('{')); open >= 0;) {
+    const int known = PlaceholderAt(text, open);
+    if (known < 0) {  // not a placeholder: it stays as written
+      open = text.indexOf(QLatin1Char('{'), open + 1);
+      continue;
     }
+    filled += QStringView(text).mid(from, open - from);
+    filled += *byName[known];
+    from = open + names[static_cast<size_t>(known)].size();
+    open = text.indexOf(QLatin1Char('{'), from);
   }
   filled += QStringView(text).mid(from);
   return filled;
 }
 
+std::vector<std::pair<qsizetype, qsizetype>> UnfilledBraces(QStringView text) {
+  std::vector<std::pair<qsizetype, qsizetype>> left;
+  const std::vector<QString>& names = TemplatePlaceholders();
+  for (qsizetype at = 0; at < text.size();) {
+    if (text[at] == QLatin1Char('}')) {
+      left.emplace_back(at++, 1);
+      continue;
+    }
+    if (text[at] != QLatin1Char('{')) {
+      ++at;
+      continue;
+    }
+    if (const int known = PlaceholderAt(text, at); known >= 0) {
+      at += names[static_cast<size_t>(known)].size();
+      continue;
+    }
+    // Each character is looked at once: the name runs at most to the next brace or line end.
+    qsizetype end = at + 1;
+    while (end < text.size() && text[end] != QLatin1Char('{') && text[end] != QLatin1Char('}') &&
+           text[end] != QLatin1Char('\n')) {
+      ++end;
+    }
+    if (end < text.size() && text[end] == QLatin1Char('}')) ++end;
+    left.emplace_back(at, end - at);
+    at = end;
+  }
+  return left;
+}
+
 SaveOutcome SaveTemplate(const std::string& saveDir, const TemplateSlot& slot,
                          const QString& text) {
   const std::string folder = TemplateFolder(saveDir);
+  const std::string path = TemplatePath(saveDir, slot);
+  const QByteArray bytes = text.toUtf8();
+  if (static_cast<size_t>(bytes.size()) > kTemplateLimit) {
+    return {false, "cannot save \"" + path + "\": " + kTooLarge};
+  }
   // One level, as for a year folder: a missing save directory is not made here either.
-  if (!IsDirectory(folder)) MakePrivateDirectory(folder);
+  if (!IsDirectory(folder) && !IsSymlink(folder)) MakePrivateDirectory(folder);
   if (!IsDirectory(folder)) {
     return {false, "cannot make the folder \"" + folder + "\""};
   }
-  const std::string path = TemplatePath(saveDir, slot);
-  if (EntryLeavesDiary(saveDir, path)) {
-    return {false, "\"" + path + "\" is a link to a file outside the diary"};
+  if (const std::string why = OutsideTheDiary(saveDir, path); !why.empty()) {
+    return {false, "cannot save \"" + path + "\": " + why};
   }
-  const QByteArray bytes = text.toUtf8();
   return ReplaceFileContents(path, std::string_view(bytes.constData(), bytes.size()),
                              NewFileAccess::kPrivate);
 }
@@ -154,7 +237,7 @@ NewEntryTemplate TemplateForNewEntry(const std::string& saveDir, const QDate& da
   NewEntryTemplate start;
   start.choice = ApplyingTemplate(saveDir, date, tab);
   if (!start.choice.found) return start;
-  start.text = ReadTemplate(start.choice.path);
+  start.text = ReadTemplate(saveDir, start.choice.path);
   if (start.text.ok) {
     start.text.text = FillTemplate(start.text.text, TemplateValuesFor(date, tabName, locale));
   }

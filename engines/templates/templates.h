@@ -5,8 +5,10 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/files.h"
@@ -52,11 +54,18 @@ struct TemplateText {
   std::string error;     // why it cannot be used, in words for the user
   bool missing = false;  // nothing of that name
 };
+// A template is a page, not a book: a larger one is not used, and none is saved.
+constexpr size_t kTemplateLimit = 64 * 1024;
+
 // A template's bytes: UTF-8 up to a first NUL (the closing NUL of the entry format, or none);
 // CR LF and LF both end a line. Bytes that are not UTF-8 make no text.
 TemplateText TemplateBytesToText(std::string_view bytes);
-// The template file: a regular file (links followed) that can be read and holds UTF-8.
-TemplateText ReadTemplate(const std::string& path);
+// The template file of the diary `saveDir`: a regular file of at most kTemplateLimit bytes that
+// can be read and holds UTF-8, inside the diary. A link is followed only where it stays inside
+// the diary, and the folder of templates is the diary's own, not a link: someone who can write
+// into a shared diary cannot make every new entry copy a file from elsewhere (a key, a password
+// file).
+TemplateText ReadTemplate(const std::string& saveDir, const std::string& path);
 
 // The placeholders' values for an entry of `date` in the tab `tabName`, as `locale` writes them.
 struct TemplateValues {
@@ -69,8 +78,13 @@ TemplateValues TemplateValuesFor(const QDate& date, const QString& tabName, cons
 // The placeholders as written in a template, in the order the templates window lists them.
 const std::vector<QString>& TemplatePlaceholders();
 // Every known placeholder replaced by its value, in one pass: a value is never read as a template
-// again, and an unknown "{name}" stays as it is written.
+// again, and an unknown "{name}" stays as it is written. Its time grows with the text's length
+// alone, whatever braces it holds.
 QString FillTemplate(const QString& text, const TemplateValues& values);
+// The braces FillTemplate leaves as they are written, as (start, length): an unknown "{name}"
+// (to the next '}' on its line, where no '{' comes first), a '{' that starts nothing, a '}' that
+// ends nothing. "{{date}}" leaves its outer two.
+std::vector<std::pair<qsizetype, qsizetype>> UnfilledBraces(QStringView text);
 
 // What a new entry of `date` in the tab `tab` (named `tabName`) starts from: the template that
 // applies, read, with its placeholders filled. `text.ok` false with `choice.found`: the template
@@ -84,7 +98,8 @@ NewEntryTemplate TemplateForNewEntry(const std::string& saveDir, const QDate& da
 
 // Writes the template's text (UTF-8, LF line breaks, no NUL, so any editor takes it) through the
 // atomic writer, making the folder (private) where missing. A template that is a link out of the
-// diary is not written through.
+// diary is not written through, nor a folder of templates that is a link; a text larger than
+// kTemplateLimit is not saved.
 SaveOutcome SaveTemplate(const std::string& saveDir, const TemplateSlot& slot, const QString& text);
 // Removes the template file, so that the next less specific one applies again.
 SaveOutcome RemoveTemplate(const std::string& saveDir, const TemplateSlot& slot);

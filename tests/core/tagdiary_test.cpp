@@ -48,6 +48,23 @@ TEST_F(TagDiary, EveryTagIsListedWithTheEntriesHoldingItInTheFormWrittenMost) {
             (std::vector<std::string>{"river 2", "trip/kyoto 1", "Typed 1", "日記 1"}));
 }
 
+// A tag's list holds the entries of the tags nested under it, and its count says so.
+TEST_F(TagDiary, ATagCountsTheEntriesItsListShowsWithThoseOfItsNestedTags) {
+  Entry("2026/3/1_0.txt", "#trip to the sea");
+  Entry("2026/3/2_0.txt", "#trip/kyoto and #trip/kyoto/gion");
+  Entry("2026/3/3_0.txt", "#Trip/Lisbon, #trip");
+  Entry("2026/3/4_0.txt", "#tripod, #walk/park");
+  std::vector<std::string> rows;
+  for (const DiaryTag& t :
+       TagRows(ListDiaryTags(DiaryWalk(dir.path(), EveryEntry(1), cancelled)))) {
+    rows.push_back(t.key.toStdString() + " " + std::to_string(t.entries) + "/" +
+                   std::to_string(t.listed));
+  }
+  // "walk" is never written alone: no row of its own.
+  EXPECT_EQ(rows, (std::vector<std::string>{"trip 2/3", "trip/kyoto 1/1", "trip/kyoto/gion 1/1",
+                                            "trip/lisbon 1/1", "tripod 1/1", "walk/park 1/1"}));
+}
+
 TEST_F(TagDiary, TheNewestThreeMonthsAreHeardFirstThenTheWholeDiary) {
   for (int month = 10; month <= 12; ++month) {
     Entry("2025/" + std::to_string(month) + "/1_0.txt", "#monthly");

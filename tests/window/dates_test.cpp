@@ -9,6 +9,7 @@
 
 #include "app/translations.h"
 #include "find/findwindow.h"
+#include "heard.h"
 #include "mainwindow/diarycalendar.h"
 #include "windowtest.h"
 
@@ -230,6 +231,55 @@ class DatesTest : public WindowTest {
       QVERIFY(
           !calendar->findChild<QWidget*>(QString::fromLatin1(arrow))->accessibleName().isEmpty());
     }
+  }
+
+  // What a screen reader hears when the arrow keys move the calendar: the focus event names the
+  // day the calendar moved to, across pages too; tabbing into the grid names the chosen day.
+  void the_day_heard_is_the_day_the_arrow_keys_chose_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("Right") << QDate(2026, 12, 10) << int(Qt::Key_Right) << QDate(2026, 12, 11);
+    QTest::newRow("Right, a page starting on Friday")
+        << QDate(2027, 1, 18) << int(Qt::Key_Right) << QDate(2027, 1, 19);
+    QTest::newRow("Left") << QDate(2026, 12, 10) << int(Qt::Key_Left) << QDate(2026, 12, 9);
+    QTest::newRow("Down") << QDate(2026, 12, 10) << int(Qt::Key_Down) << QDate(2026, 12, 17);
+    QTest::newRow("Up") << QDate(2026, 12, 10) << int(Qt::Key_Up) << QDate(2026, 12, 3);
+    QTest::newRow("Right into the next page")
+        << QDate(2026, 12, 31) << int(Qt::Key_Right) << QDate(2027, 1, 1);
+    QTest::newRow("Left into the page before")
+        << QDate(2026, 12, 1) << int(Qt::Key_Left) << QDate(2026, 11, 30);
+  }
+  void the_day_heard_is_the_day_the_arrow_keys_chose() {
+    QFETCH(QDate, from);
+    QFETCH(int, key);
+    QFETCH(QDate, to);
+    WriteBytes(Path(to, 0), "a");
+    auto form = Start();
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto* calendar = Child<TDiaryCalendar>(*form, "calender");
+    auto* view =
+        calendar->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+    SetDate(*form, from);
+    Heard heard;
+    view->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(heard.Focus(view).value(heard.Focus(view).size() - 1), calendar->SpokenDay(from));
+    heard.Clear();
+    QTest::keyClick(view, Qt::Key(key));
+    QCOMPARE(Shown(*form), to);
+    QVERIFY(!heard.Focus(view).isEmpty());
+    QCOMPARE(heard.Focus(view).last(), calendar->SpokenDay(to));  // "…, 1 entry"
+    QVERIFY2(calendar->SpokenDay(to).endsWith(QStringLiteral("1 entry")),
+             qPrintable(calendar->SpokenDay(to)));
+    // A date the program sets while the keyboard is elsewhere is not heard as the focus.
+    Child<QPlainTextEdit>(*form, "inputarea")->setFocus();
+    heard.Clear();
+    SetDate(*form, from);
+    Click(*form, "Button_next_month");
+    QCOMPARE(Shown(*form), from.addMonths(1));
+    QCOMPARE(heard.Focus(view), QStringList());
   }
 
   // Alt+Right and Alt+Left: the next and previous day with an entry, across months and years.

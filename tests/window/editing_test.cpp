@@ -7,6 +7,8 @@
 #include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStyleOptionButton>
@@ -476,6 +478,44 @@ class EditingTest : public WindowTest {
       InstallTranslations(QLocale::c());
       QCOMPARE(heard, said);
     }
+  }
+
+  // What the user writes may be Russian in any desktop's language: Cyrillic takes a proportional
+  // face, as Latin does, not the design font's full-width letters (as wide as a kanji).
+  void cyrillic_text_takes_a_proportional_face_in_every_language_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* name : {"C", "de_DE", "ja_JP", "ru_RU"}) {
+      QTest::newRow(name) << QString::fromLatin1(name);
+    }
+  }
+  void cyrillic_text_takes_a_proportional_face_in_every_language() {
+    QFETCH(QString, locale);
+    const QFont application = QApplication::font();
+    QLocale::setDefault(QLocale(locale));
+    auto form = Start();
+    const QFontMetricsF text(Child<QPlainTextEdit>(*form, "inputarea")->font());
+    QLocale::setDefault(QLocale::c());
+    QApplication::setFont(application);  // Japanese sets the menus' face
+    const qreal cyrillic = text.horizontalAdvance(QString::fromUtf8("Река"));
+    const qreal latin = text.horizontalAdvance(QStringLiteral("Reka"));
+    const qreal kanji = text.horizontalAdvance(QString::fromUtf8("日記日記"));
+    QVERIFY2(cyrillic < kanji * 0.8 && cyrillic < latin * 1.4,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(cyrillic).arg(latin).arg(kanji)));
+  }
+
+  // Without a template "create" puts the cursor into the new entry: the keys typed next are its
+  // first words, not lost on the button.
+  void create_puts_the_keyboard_into_the_new_entry() {
+    auto form = Start();
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto* create = Child<QPushButton>(*form, "Button_create");
+    create->setFocus();
+    QTest::keyClick(create, Qt::Key_Space);
+    QVERIFY(Child<QPlainTextEdit>(*form, "inputarea")->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Dear"));
+    QCOMPARE(Text(*form), QStringLiteral("Dear"));
   }
 
   void a_stored_rectangle_is_applied_unless_it_lies_off_every_screen() {

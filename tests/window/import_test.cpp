@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: Marrowleaf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File, Import…: what it will do before it does it, then the entries, the tabs and Cancel.
+#include <QProgressDialog>
 #include <QSemaphore>
+#include <QTextBlock>
 #include <QThreadPool>
 
 #include "entries/history.h"
+#include "heard.h"
 #include "import/importwindow.h"
 #include "windowtest.h"
 
@@ -60,6 +63,37 @@ class ImportTest : public WindowTest {
     QVERIFY(form->EntryLoaded());
     QCOMPARE(Text(*form), QStringLiteral("08:00 Morning\nRun.\n\n19:00 Evening #home\nTea."));
     QCOMPARE(Captions(*form), QStringList{QStringLiteral("+Diary")});
+  }
+
+  // A screen reader hears the plan when it arrives and the report at the end, which has the
+  // keyboard and is read line by line; the progress window says whose it is.
+  void the_plan_and_the_report_are_heard_and_the_report_is_read_by_its_lines() {
+    auto form = Start();
+    Heard heard;
+    const auto notified = [&] {
+      QStringList said;
+      for (const HeardEvent& e : heard.Of(QAccessible::ObjectShow)) {
+        if (e.role == QAccessible::Notification) said << e.name;
+      }
+      return said;
+    };
+    Open(*form, Journal(), [&](TImportWindow& window) {
+      window.show();
+      QVERIFY(notified().value(0).contains(QStringLiteral("Entries: 3")));
+      ClickImport(window);
+      QCOMPARE(window.findChild<QProgressDialog*>(QStringLiteral("ImportProgress"))->windowTitle(),
+               QStringLiteral("Marrowleaf"));
+      QTRY_VERIFY(!window.Busy());
+      QVERIFY2(
+          notified().value(1).startsWith(QStringLiteral("The import is done.\nNew entries: 2")),
+          qPrintable(notified().value(1)));
+      auto* summary = window.findChild<QPlainTextEdit*>(QStringLiteral("ImportSummary"));
+      QCOMPARE(window.focusWidget(), summary);
+      QVERIFY(summary->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+      QCOMPARE(summary->textCursor().blockNumber(), 0);
+      QTest::keyClick(summary, Qt::Key_Down);
+      QCOMPARE(summary->textCursor().block().text(), QStringLiteral("New entries: 2"));
+    });
   }
 
   // The day the window holds with unsaved text is left alone and named; the typed text is saved

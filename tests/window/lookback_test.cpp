@@ -5,9 +5,12 @@
 #include <QAccessible>
 #include <QListWidget>
 #include <QLocale>
+#include <QPalette>
 #include <QTabWidget>
 
+#include "heard.h"
 #include "lookback/lookbackwindow.h"
+#include "lookback/monthchart.h"
 #include "lookback/yearheatmap.h"
 #include "windowtest.h"
 
@@ -78,6 +81,11 @@ class LookBackTest : public WindowTest {
              QStringLiteral("2 days, to ") +
                  QLocale().toString(QDate(2026, 12, 2), QLocale::ShortFormat));
     QCOMPARE(Figure(*window, "StatCurrentStreak"), QStringLiteral("0 days"));  // today is the 8th
+    // Each figure is heard with its caption, and the keyboard reaches it.
+    auto* words = window->findChild<QLabel*>(QStringLiteral("StatWords"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(words)->text(QAccessible::Name),
+             QStringLiteral("Words: 8"));
+    QVERIFY(words->focusPolicy() & Qt::TabFocus);
     auto* heatmap = window->findChild<TYearHeatmap*>(QStringLiteral("Heatmap"));
     QCOMPARE(heatmap->Year(), 2026);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(heatmap);
@@ -102,6 +110,94 @@ class LookBackTest : public WindowTest {
     QTest::keyClick(heatmap, Qt::Key_Return);
     QCOMPARE(Shown(*form), QDate(2026, 12, 1));
     QCOMPARE(Text(*form), QStringLiteral("今日は晴れ。"));
+  }
+
+  // Look Back opens beside the diary window on its rows; showing a day puts the diary window in
+  // front; "years ago" counts from today; the rows of a window behind are never heard.
+  void the_window_opens_beside_the_diary_and_a_day_shown_is_seen_there() {
+    for (int year : {2023, 2024, 2025}) WriteBytes(Path(QDate(year, 12, 9), 0), "Snow");
+    auto form = Start();
+    form->move(0, 0);
+    form->show();
+    SetDate(*form, QDate(2026, 12, 9));
+    TLookBackWindow* window = Open(*form);
+    QTRY_COMPARE(Rows(*window).size(), 3);
+    QVERIFY(window->frameGeometry().left() > form->frameGeometry().right());
+    auto* rows = window->findChild<QListWidget*>(QStringLiteral("OnThisDayRows"));
+    QCOMPARE(window->focusWidget(), rows);
+    QTRY_VERIFY(window->isActiveWindow());
+    Heard heard;
+    QTest::keyClick(rows, Qt::Key_Down);
+    QTest::keyClick(rows, Qt::Key_Return);  // 2024
+    QCOMPARE(Shown(*form), QDate(2024, 12, 9));
+    QTRY_VERIFY(form->isActiveWindow());
+    // The calendar moves while the diary window has the keyboard: the rows follow unheard.
+    heard.Clear();
+    SetDate(*form, QDate(2025, 12, 9));
+    QCOMPARE(rows->currentRow(), 0);
+    QCOMPARE(heard.Focus(window), QStringList());
+    // Counted from today, 8 December 2026, whatever day the calendar shows.
+    SetDate(*form, QDate(2030, 12, 9));
+    QTRY_COMPARE(Rows(*window).value(0), QStringLiteral("2025 · 1 year ago · Diary"));
+  }
+
+  // The heatmap's levels stand apart from the background and from each other, in a light and a
+  // dark theme; a day without words is an outline and a day to come a dot.
+  void the_heatmap_levels_stand_apart_data() {
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("highlight");
+    QTest::newRow("light") << QColor(0xefefef) << QColor(Qt::black) << QColor(0x308cc6);
+    QTest::newRow("dark") << QColor(0x353535) << QColor(Qt::white) << QColor(0x2a82da);
+    QTest::newRow("light, a pale highlight")
+        << QColor(Qt::white) << QColor(0x202020) << QColor(0xa0c8f0);
+  }
+  void the_heatmap_levels_stand_apart() {
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, highlight);
+    TYearHeatmap heatmap;
+    QPalette palette = heatmap.palette();
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    heatmap.setPalette(palette);
+    QVERIFY(TYearHeatmap::Contrast(heatmap.Shade(0), window) >= 3.0);  // the outline
+    QVERIFY(TYearHeatmap::Contrast(heatmap.Shade(1), window) >= 3.0);
+    for (int level = 1; level < 4; ++level) {
+      const double apart = TYearHeatmap::Contrast(heatmap.Shade(level + 1), heatmap.Shade(level));
+      QVERIFY2(apart >= 1.3, qPrintable(QStringLiteral("%1: %2").arg(level).arg(apart)));
+    }
+    // Another year keeps the day: a cell to start from.
+    heatmap.SetYear(2026, {});
+    heatmap.SetCurrent(QDate(2026, 12, 9));
+    heatmap.SetYear(2024, {});
+    QCOMPARE(heatmap.Current(), QDate(2024, 12, 9));
+  }
+
+  // The month chart is reached by Tab after the heatmap and moved by the arrow keys, each month
+  // heard with its words.
+  void the_month_chart_is_read_by_keyboard() {
+    WriteBytes(Path(QDate(2026, 2, 3), 0), "one two three");
+    auto form = Start();
+    SetDate(*form, QDate(2026, 1, 20));
+    TLookBackWindow* window = Open(*form);
+    window->findChild<QTabWidget*>(QStringLiteral("LookBackParts"))->setCurrentIndex(1);
+    QTRY_COMPARE(Figure(*window, "StatWords"), QStringLiteral("3"));
+    QTRY_VERIFY(window->isActiveWindow());
+    auto* heatmap = window->findChild<TYearHeatmap*>(QStringLiteral("Heatmap"));
+    auto* chart = window->findChild<TMonthChart*>(QStringLiteral("MonthChart"));
+    heatmap->setFocus(Qt::TabFocusReason);
+    Heard heard;
+    QTest::keyClick(heatmap, Qt::Key_Tab);
+    QVERIFY(chart->hasFocus());
+    QTRY_COMPARE(heard.Focus(chart).value(heard.Focus(chart).size() - 1),
+                 QStringLiteral("January: 0 words"));
+    QTest::keyClick(chart, Qt::Key_Right);
+    QCOMPARE(heard.Focus(chart).last(), QStringLiteral("February: 3 words"));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(chart);
+    QCOMPARE(table->childCount(), 12);
+    QCOMPARE(table->focusChild()->text(QAccessible::Name), QStringLiteral("February: 3 words"));
   }
 };
 

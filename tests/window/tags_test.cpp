@@ -10,14 +10,46 @@
 
 #include "entries/history.h"
 #include "find/findwindow.h"
+#include "heard.h"
 #include "tags/tagswindow.h"
 #include "text/dates.h"
+#include "widgets/windows.h"
 #include "windowtest.h"
 
 using namespace windowtest;
 
 class TagsTest : public WindowTest {
   Q_OBJECT
+
+  // A diary of nested tags, a tag and its plural, and the Tags window open over it.
+  TTagsWindow* OpenTags(TForm1& form) {
+    WriteBytes(Path(QDate(2026, 12, 1), 0), "#river #trip");
+    WriteBytes(Path(QDate(2026, 12, 2), 0), "#trip/kyoto by the #River");
+    WriteBytes(Path(QDate(2026, 12, 3), 0), "#books and #Trip/Lisbon");
+    WriteBytes(Path(QDate(2026, 12, 4), 0), "#book");
+    form.findChild<QAction*>(QStringLiteral("Tags1"))->trigger();
+    auto* window = form.findChild<TTagsWindow*>(QStringLiteral("TagsWindow"));
+    if (!QTest::qWaitFor([&] { return !window->Reading() && Rows(*window).size() == 6; })) {
+      return nullptr;
+    }
+    return window;
+  }
+  static QStringList Rows(TTagsWindow& window) {
+    auto* list = window.findChild<QTreeView*>(QStringLiteral("TagsList"));
+    QStringList out;
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+      out << list->model()->index(i, 0).data().toString() + QLatin1Char(' ') +
+                 list->model()->index(i, 1).data().toString();
+    }
+    return out;
+  }
+  static QAbstractItemView* Entries(TTagsWindow& window) {
+    return window.findChild<QListView*>(QStringLiteral("FindResults"));
+  }
+  static bool Active(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitFor([&] { return window.isActiveWindow(); });
+  }
 
  private Q_SLOTS:
   void tags_are_coloured_without_a_change_or_an_undo_step() {
@@ -119,6 +151,121 @@ class TagsTest : public WindowTest {
              qPrintable(prompts.warnings.value(1)));
     QVERIFY(prompts.warnings.value(1).contains(QStringLiteral("not saved")));
     QCOMPARE(ReadBytes(Path(QDate(2026, 12, 2), 0)), second);  // renaming back: the same bytes
+  }
+
+  // The lists of a window behind the one the user types in are not heard; moving in the tag list
+  // is heard as its rows, not as the entries below. A parent tag counts what its list shows.
+  void the_lists_are_heard_only_with_the_focus() {
+    auto form = Start();
+    form->show();
+    TTagsWindow* window = OpenTags(*form);
+    QVERIFY(window);
+    QCOMPARE(Rows(*window).mid(0, 2),
+             (QStringList{QStringLiteral("#trip 3"), QStringLiteral("#river 2")}));
+    QVERIFY(Active(*form));
+    Child<QPlainTextEdit>(*form, "inputarea")->setFocus();
+    Heard heard;
+    QVERIFY(window->ChooseTag(QStringLiteral("river")));
+    QTRY_COMPARE(Entries(*window)->model()->rowCount(), 2);
+    QCOMPARE(heard.Focus(window), QStringList());
+    QVERIFY(Active(*window));
+    auto* list = window->findChild<QTreeView*>(QStringLiteral("TagsList"));
+    list->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(heard.Focus(list).value(heard.Focus(list).size() - 1),
+                 QStringLiteral("#river, 2 entries"));  // tabbing in: its row, not only "list"
+    heard.Clear();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTRY_COMPARE(Entries(*window)->model()->rowCount(), 1);
+    QCOMPARE(heard.Focus(window), QStringList{QStringLiteral("#book, 1 entry")});
+    // The entries' list below keeps its rows to itself until it has the focus.
+    QCOMPARE(heard.Focus(Entries(*window)), QStringList());
+  }
+
+  // The filter's count, and a rename that the filter would hide: the renamed tag stays chosen
+  // and shown with its entries.
+  void the_count_follows_the_filter_and_a_renamed_tag_stays_in_view() {
+    auto form = Start();
+    TTagsWindow* window = OpenTags(*form);
+    QVERIFY(window);
+    auto* count = window->findChild<QLabel*>(QStringLiteral("TagsCount"));
+    auto* filter = window->findChild<QLineEdit*>(QStringLiteral("TagsFilter"));
+    QCOMPARE(count->text(), QStringLiteral("6 tags"));
+    filter->setText(QStringLiteral("trip"));
+    QCOMPARE(count->text(), QStringLiteral("3 of 6 tags"));
+    QVERIFY(window->ChooseTag(QStringLiteral("trip")));
+    QTRY_COMPARE(Entries(*window)->model()->rowCount(), 3);
+    filter->setText(QStringLiteral("book"));  // the chosen tag hidden: its entries go too
+    QTRY_COMPARE(Entries(*window)->model()->rowCount(), 0);
+    filter->setText(QStringLiteral("trip"));
+    QVERIFY(window->ChooseTag(QStringLiteral("trip")));
+    window->RenameChosen(QStringLiteral("jog"));
+    QTRY_COMPARE(prompts.warnings.value(0),
+                 QStringLiteral("#trip was renamed to #jog in 3 entries."));
+    QTRY_COMPARE(Rows(*window).value(0), QStringLiteral("#jog 3"));
+    QCOMPARE(filter->text(), QString());
+    QCOMPARE(count->text(), QStringLiteral("6 tags"));
+    auto* list = window->findChild<QTreeView*>(QStringLiteral("TagsList"));
+    QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("#jog"));
+    QTRY_COMPARE(Entries(*window)->model()->rowCount(), 3);
+    QCOMPARE(ReadBytes(Path(QDate(2026, 12, 3), 0)), QByteArray("#books and #Jog/Lisbon"));
+  }
+
+  // Rename…: typing replaces the old name; the note says what else the rename does; a merge
+  // into another tag is asked first, and told as a merge.
+  void a_rename_replaces_the_name_says_what_it_does_and_asks_before_merging_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("report");    // empty: nothing renamed
+    QTest::addColumn<QByteArray>("third");  // the entry of 3 December afterwards
+    QTest::newRow("a new name, with its nested tags")
+        << "trip"
+        << "jog" << false << "The tags nested under it are renamed with it: "
+        << "#trip was renamed to #jog in 3 entries." << QByteArray("#books and #Jog/Lisbon");
+    QTest::newRow("into an existing tag: No") << "books"
+                                              << "book" << false << "#book is a tag already"
+                                              << QString() << QByteArray("#books and #Trip/Lisbon");
+    QTest::newRow("into an existing tag: Yes")
+        << "books"
+        << "book" << true << "#book is a tag already"
+        << "#books was merged into #book in 1 entry." << QByteArray("#book and #Trip/Lisbon");
+    QTest::newRow("a change of case alone")
+        << "trip"
+        << "Trip" << false << "A change of case alone"
+        << "#trip was renamed to #Trip in 3 entries." << QByteArray("#books and #Trip/Lisbon");
+  }
+  void a_rename_replaces_the_name_says_what_it_does_and_asks_before_merging() {
+    QFETCH(QString, tag);
+    QFETCH(QString, typed);
+    QFETCH(bool, yes);
+    QFETCH(QString, note);
+    QFETCH(QString, report);
+    QFETCH(QByteArray, third);
+    auto form = Start();
+    TTagsWindow* window = OpenTags(*form);
+    QVERIFY(window);
+    QVERIFY(window->ChooseTag(tag));
+    QString noted;
+    prompts.onDialog = [&](QDialog& dialog) {
+      auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("TagNewName"));
+      QCOMPARE(name->selectedText(), tag);
+      QTest::keyClicks(name, typed);
+      noted = dialog.findChild<QLabel*>(QStringLiteral("TagRenameNote"))->text();
+      QVERIFY(dialog.minimumWidth() >= TitleWidth(dialog.windowTitle()));
+      dialog.accept();
+    };
+    prompts.onConfirm = [&](const QString&) { return yes; };
+    window->findChild<QPushButton*>(QStringLiteral("TagsRename"))->click();
+    QVERIFY2(noted.contains(note), qPrintable(noted));
+    QCOMPARE(prompts.confirmations.size(), note.startsWith(QLatin1Char('#')) ? 1 : 0);
+    if (report.isEmpty()) {
+      QVERIFY(!window->Renaming());
+      QCOMPARE(prompts.warnings, QStringList());
+    } else {
+      QTRY_COMPARE(prompts.warnings.value(0), report);
+    }
+    QCOMPARE(ReadBytes(Path(QDate(2026, 12, 3), 0)), third);
   }
 };
 

@@ -4,9 +4,11 @@
 // them.
 #include "engines/templates/templates.h"
 
+#include <QListWidget>
 #include <QLocale>
 #include <QTextBlock>
 
+#include "heard.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -132,6 +134,44 @@ class TemplatesTest : public WindowTest {
     Click(*form, "Button_create");
     QCOMPARE(Text(*form), QStringLiteral("Mass?\nSunday, February 8, 2004"));
     QVERIFY(prompts.warnings.isEmpty());
+  }
+
+  // Enter never writes a file: in the list it goes to the text, elsewhere it presses Close. A
+  // save is heard; braces that will not be filled are named under the text.
+  void enter_writes_nothing_a_save_is_heard_and_unfilled_braces_are_named() {
+    auto form = Start();
+    prompts.onDialog = [&](QDialog& window) {
+      window.show();
+      window.activateWindow();
+      QVERIFY(QTest::qWaitFor([&] { return window.isActiveWindow(); }));
+      auto* list = window.findChild<QListWidget*>(QStringLiteral("TemplatesList"));
+      auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("TemplatesText"));
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Return);
+      QVERIFY(text->hasFocus());
+      QVERIFY(window.isVisible());
+      QVERIFY(!QFile::exists(QStringLiteral("templates/all.txt")));
+      text->setPlainText(QStringLiteral("{date} {mood}\n{{weekday}} {date }"));
+      auto* unfilled = window.findChild<QLabel*>(QStringLiteral("TemplatesUnfilled"));
+      QCOMPARE(unfilled->text(),
+               QStringLiteral("Not filled in, kept as written: {mood}  {  }  {date }"));
+      Heard heard;
+      QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("TemplatesSave")),
+                        Qt::LeftButton);
+      QStringList said;
+      for (const HeardEvent& e : heard.Of(QAccessible::ObjectShow)) {
+        if (e.role == QAccessible::Notification) said << e.name;
+      }
+      QCOMPARE(said, QStringList{QStringLiteral("all.txt is saved.")});
+      list->setFocus();
+      QTest::keyClick(&window, Qt::Key_Return);  // Close, with nothing left unsaved
+      QVERIFY(!window.isVisible());
+    };
+    form->findChild<QAction*>(QStringLiteral("Tmpl1"))->trigger();
+    QCOMPARE(prompts.dialogs, 1);
+    QCOMPARE(prompts.questions, 0);
+    QCOMPARE(ReadBytes(QStringLiteral("templates/all.txt")),
+             QByteArray("{date} {mood}\n{{weekday}} {date }"));
   }
 };
 
