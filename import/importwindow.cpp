@@ -32,7 +32,10 @@ using namespace marrowleaf::import;
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-QString LongDate(const QDate& date) { return QLocale().toString(date, QLocale::LongFormat); }
+// A date never breaks across lines: Russian's "10 декабря 2026 г." would leave "г." alone.
+QString LongDate(const QDate& date) {
+  return QLocale().toString(date, QLocale::LongFormat).replace(QLatin1Char(' '), QChar(0x00A0));
+}
 
 }  // namespace
 
