@@ -46,6 +46,12 @@ void MessageBoxPrompts::ShowWarning(QWidget* owner, const QString& text) {
   box.exec();
 }
 
+void MessageBoxPrompts::ShowInformation(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::Information, ProgramName(), text, QMessageBox::Ok, owner);
+  FitToCaption(box);
+  box.exec();
+}
+
 bool MessageBoxPrompts::Confirm(QWidget* owner, const QString& text) {
   QMessageBox box(QMessageBox::Question, ProgramName(), text, QMessageBox::Yes | QMessageBox::No,
                   owner);

@@ -25,6 +25,7 @@ class MessageBoxPrompts : public TPrompts {
   bool AskSave(QWidget* owner) override;
   void ShowException(const QString& message) override;
   void ShowWarning(QWidget* owner, const QString& text) override;
+  void ShowInformation(QWidget* owner, const QString& text) override;
   bool Confirm(QWidget* owner, const QString& text) override;
   void ShowDialog(QDialog& dialog) override;
   QString ChooseFile(QWidget* owner, const QString& title, const QString& filter) override;

@@ -37,6 +37,7 @@ class NoPrompts : public TPrompts {
   bool AskSave(QWidget*) override { return false; }
   void ShowException(const QString&) override {}
   void ShowWarning(QWidget*, const QString&) override {}
+  void ShowInformation(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
   void ShowDialog(QDialog&) override {}
 };

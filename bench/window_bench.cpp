@@ -29,6 +29,7 @@
 #include "benchinputs.h"
 #include "entries/history.h"
 #include "export/exportwindow.h"
+#include "diary/diary.h"
 #include "find/findwindow.h"
 #include "history/historywindow.h"
 #include "lookback/lookbackwindow.h"
@@ -45,6 +46,7 @@ class NoPrompts : public TPrompts {
   bool AskSave(QWidget*) override { return false; }
   void ShowException(const QString&) override {}
   void ShowWarning(QWidget*, const QString&) override {}
+  void ShowInformation(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
   void ShowDialog(QDialog&) override {}
 };
@@ -496,8 +498,8 @@ long StatusKib(const char* field) {
 // the 20-year diary, in a process of its own: "search_memory PEAK_KIB ROWS".
 int SearchMemory() {
   const std::string root = benchinputs::SearchDiaryFolder(false);
-  TFindWindow find(root,
-                   {QStringLiteral("Diary"), QStringLiteral("Work"), QStringLiteral("Dreams")}, {});
+  TDiary diary(root, {"Diary", "Work", "Dreams"}, {});
+  TFindWindow find(diary);
   find.show();
   QCoreApplication::processEvents();
   std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here

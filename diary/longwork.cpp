@@ -15,7 +15,7 @@ void TLongWork::Run::Post(std::function<void()> part) {
   QMetaObject::invokeMethod(
       owner,
       [self = shared_from_this(), part = std::move(part)] {
-        if (self->generation == self->owner->generation && !self->Stopped()) part();
+        if (self->generation == self->owner->generation) part();
       },
       Qt::QueuedConnection);
 }
@@ -39,6 +39,10 @@ void TLongWork::Cancel() {
   if (current) current->cancelled.store(true);
   current.reset();
   ++generation;  // whatever is on its way from it is stale
+}
+
+void TLongWork::RequestStop() {
+  if (current) current->cancelled.store(true);
 }
 
 void TLongWork::Wait() {

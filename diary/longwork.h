@@ -24,12 +24,13 @@ class TLongWork : public QObject {
   // What a run sees of itself.
   class Run : public std::enable_shared_from_this<Run> {
    public:
-    // For the walk and every loop of the work: set once the run is cancelled or stale.
+    // For the walk and every loop of the work: set once the run is to stop, cancelled (stale) or
+    // asked to stop early (its result still wanted: what it did so far).
     const std::atomic<bool>& Cancelled() const { return cancelled; }
     bool Stopped() const { return cancelled.load(std::memory_order_relaxed); }
     // `done` of `total`, heard through progress() on the window's thread.
     void Progress(qint64 done, qint64 total);
-    // Runs `part` on the window's thread, unless the run is stale or cancelled by then.
+    // Runs `part` on the window's thread, unless the run is stale by then.
     void Post(std::function<void()> part);
 
    private:
@@ -58,6 +59,9 @@ class TLongWork : public QObject {
   }
   // The run under way stops as soon as it looks, and nothing more of it is heard.
   void Cancel();
+  // The run under way stops as soon as it looks, and hands on what it did so far (a rename that
+  // the user stopped reports the entries it renamed).
+  void RequestStop();
   // Until no run of this object is under way any more, stale ones included.
   void Wait();
   bool Busy() const { return current != nullptr; }

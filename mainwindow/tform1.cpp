@@ -27,6 +27,7 @@
 
 #include "config/settings.h"
 #include "diary/diary.h"
+#include "widgets/windows.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
 #include "pictures/picturetextedit.h"
@@ -161,8 +162,7 @@ void TForm1::LoadSettings() {
           [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
             Guard([&] { ShowFound(date, tab, start, length); });
             // The entry is shown where the user can see it, in front of the window that asked.
-            raise();
-            activateWindow();
+            BringToFront(this);
           });
   inputarea->SetDiary(saveDir);
   inputarea->SetKeep([this](const QString& file, const QImage& image) {

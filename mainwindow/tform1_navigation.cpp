@@ -73,17 +73,7 @@ void TForm1::calenderClick() { RefreshForDate(); }
 
 void TForm1::Find1Click() {
   if (findWindow == nullptr) {
-    findWindow = new TFindWindow(
-        saveDir, diary->TabTitles(),
-        [this]() -> std::optional<marrowleaf::UnsavedEntry> {
-          if (!entryLoaded || !textModified) return std::nullopt;
-          return marrowleaf::UnsavedEntry{entryKey, InputText()};
-        },
-        this);
-    connect(findWindow, &TFindWindow::showRequested, this,
-            [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
-              Guard([&] { ShowFound(date, tab, start, length); });
-            });
+    findWindow = new TFindWindow(*diary, this);
     PlaceBeside(*findWindow, *this);
   }
   findWindow->show();
@@ -92,23 +82,7 @@ void TForm1::Find1Click() {
 }
 
 void TForm1::Tags1Click() {
-  if (tagsWindow == nullptr) {
-    tagsWindow = new TTagsWindow(
-        saveDir, diary->TabTitles(),
-        [this]() -> std::optional<marrowleaf::UnsavedEntry> {
-          if (!entryLoaded || !textModified) return std::nullopt;
-          return marrowleaf::UnsavedEntry{entryKey, InputText()};
-        },
-        [this]() -> std::optional<marrowleaf::EntryKey> {
-          if (!entryLoaded || !textModified) return std::nullopt;
-          return entryKey;
-        },
-        prompts, this);
-    connect(tagsWindow, &TTagsWindow::showRequested, this,
-            [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
-              Guard([&] { ShowFound(date, tab, start, length); });
-            });
-  }
+  if (tagsWindow == nullptr) tagsWindow = new TTagsWindow(*diary, prompts, this);
   tagsWindow->show();
   tagsWindow->raise();
   tagsWindow->activateWindow();

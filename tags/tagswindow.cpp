@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,11 +15,14 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
+#include "diary/diary.h"
+#include "diary/longwork.h"
 #include "text/tags.h"
+#include "widgets/foundentries.h"
 #include "widgets/itemviews.h"
+#include "widgets/progress.h"
 #include "widgets/prompts.h"
 #include "widgets/windows.h"
 
@@ -30,15 +32,21 @@ enum Role { kKey = Qt::UserRole, kShown };
 
 }  // namespace
 
-TTagsWindow::TTagsWindow(std::string dir, QStringList titles, TFindWindow::TUnsavedText unsaved,
-                         TModifiedEntry modified, TPrompts& p, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      saveDir(std::move(dir)),
-      tabTitles(std::move(titles)),
-      unsavedText(std::move(unsaved)),
-      modifiedEntry(std::move(modified)),
-      prompts(p),
-      cancelled(std::make_shared<std::atomic<bool>>(false)) {
+// What a rename did, entry by entry.
+struct TTagsWindow::Renamed {
+  QString from;  // as shown
+  QString to;
+  bool merge = false;
+  int changed = 0;
+  bool stopped = false;  // Cancel: the entries after it were not reached
+  size_t notReached = 0;
+  std::vector<std::pair<marrowleaf::EntryKey, marrowleaf::BulkResult>> left;
+  std::vector<std::pair<marrowleaf::EntryKey, std::string>> failed;
+  std::vector<marrowleaf::EntryKey> encoding;
+};
+
+TTagsWindow::TTagsWindow(TDiary& d, TPrompts& p, QWidget* parent)
+    : QWidget(parent, Qt::Window), diary(d), prompts(p) {
   setObjectName(QStringLiteral("TagsWindow"));
   setWindowTitle(tr("Tags"));
   InstallWindowAccess();  // before any of its widgets is asked for
@@ -48,9 +56,15 @@ TTagsWindow::TTagsWindow(std::string dir, QStringList titles, TFindWindow::TUnsa
 }
 
 TTagsWindow::~TTagsWindow() {
-  Stop();
-  if (rename) rename->plan.waitForFinished();
+  // Neither outlives the rows it fills; a rename under way ends with its entry.
+  reading->Cancel();
+  renaming->RequestStop();
+  reading->Wait();
+  renaming->Wait();
 }
+
+bool TTagsWindow::Reading() const { return reading->Busy(); }
+bool TTagsWindow::Renaming() const { return renaming->Busy(); }
 
 void TTagsWindow::CreateLayout() {
   auto* layout = new QVBoxLayout(this);
@@ -91,12 +105,9 @@ void TTagsWindow::CreateLayout() {
   auto* row = new QHBoxLayout;
   row->addWidget(TagsCount, 1);
   row->addWidget(TagsRename);
-  // The chosen tag's entries: Find's own list, searching for the tag.
-  TagEntries = new TFindWindow(saveDir, tabTitles, unsavedText, this);
-  TagEntries->setWindowFlags(Qt::Widget);
+  // The chosen tag's entries, as Find lists them.
+  TagEntries = new TFoundEntries(diary, this);
   TagEntries->setObjectName(QStringLiteral("TagEntries"));
-  if (auto* query = TagEntries->findChild<QLineEdit*>(QStringLiteral("FindQuery"))) query->hide();
-  TagEntries->layout()->setContentsMargins(0, 0, 0, 0);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->setObjectName(QStringLiteral("TagsButtons"));
   layout->addWidget(TagsFilter);
@@ -106,6 +117,8 @@ void TTagsWindow::CreateLayout() {
   layout->addWidget(buttons);
   resize(560, 580);
 
+  reading = new TLongWork(this);
+  renaming = new TLongWork(this);
   again = new QTimer(this);
   again->setSingleShot(true);
   again->setInterval(250);  // a sync tool writes many files at once: one reading for them all
@@ -119,17 +132,14 @@ void TTagsWindow::CreateLayout() {
           &TTagsWindow::Chosen);
   connect(TagsRename, &QPushButton::clicked, this, &TTagsWindow::AskRename);
   connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-  connect(TagEntries, &TFindWindow::showRequested, this,
-          [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
-            Q_EMIT showRequested(date, tab, start, length);
-            // The entry is shown in the diary window: that is where the user looks next.
-            if (parentWidget() != nullptr) BringToFront(parentWidget()->window());
-          });
-}
-
-void TTagsWindow::Stop() {
-  cancelled->store(true);
-  reading.waitForFinished();
+  // An entry shown from the list is shown in the diary window: that is where the user looks next
+  // (the diary window comes to the front by itself). An import's new tab holds tags too.
+  connect(&diary, &TDiary::tabsChanged, this, [this] {
+    if (isVisible()) Refresh();
+  });
+  connect(&diary, &TDiary::entriesChanged, this, [this] {
+    if (isVisible()) again->start();
+  });
 }
 
 void TTagsWindow::showEvent(QShowEvent* event) {
@@ -142,55 +152,42 @@ void TTagsWindow::showEvent(QShowEvent* event) {
 }
 
 void TTagsWindow::closeEvent(QCloseEvent* event) {
-  Stop();
+  reading->Cancel();
   again->stop();
   watch->Set({});  // closed, it reads nothing
   QWidget::closeEvent(event);
 }
 
 void TTagsWindow::Refresh() {
-  Stop();
+  if (Renaming()) return;  // read again once the rename is done
   Watch();
-  cancelled = std::make_shared<std::atomic<bool>>(false);
-  const int mine = ++generation;
   const bool first = tags->rowCount() == 0;
   if (first) TagsCount->setText(tr("Reading the tags…"));
-  std::optional<marrowleaf::UnsavedEntry> unsaved = unsavedText ? unsavedText() : std::nullopt;
   // A list that has rows keeps them until the whole diary is read again; an empty one shows the
   // newest months' tags first.
-  std::function<void(const marrowleaf::TagTallies&)> early;
-  if (first) {
-    early = [this, mine, stop = cancelled](const marrowleaf::TagTallies& tallies) {
-      QMetaObject::invokeMethod(
-          this,
-          [this, mine, stop, tallies] {
-            if (mine == generation && !stop->load() && !reading.isFinished()) Show(tallies, true);
-          },
-          Qt::QueuedConnection);
-    };
-  }
-  reading = QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
-                               stop = cancelled, unsaved = std::move(unsaved),
-                               early = std::move(early)] {
-    const marrowleaf::DiaryWalk walk(dir,
-                                     marrowleaf::EveryEntry(tabs, marrowleaf::Order::kNewestFirst,
-                                                            unsaved ? &*unsaved : nullptr),
-                                     *stop);
-    return marrowleaf::ListDiaryTags(walk, early);
-  });
-  auto* done = new QFutureWatcher<marrowleaf::TagTallies>(this);
-  connect(done, &QFutureWatcher<marrowleaf::TagTallies>::finished, this, [this, done, mine] {
-    done->deleteLater();
-    if (mine != generation || cancelled->load()) return;
-    Show(done->result());
-  });
-  done->setFuture(reading);
+  reading->Start<marrowleaf::TagTallies>(
+      [this, first, dir = diary.SaveDir(), tabs = diary.TabCount(),
+       unsaved = diary.Unsaved()](TLongWork::Run& run) {
+        const marrowleaf::DiaryWalk walk(
+            dir,
+            marrowleaf::EveryEntry(tabs, marrowleaf::Order::kNewestFirst,
+                                   unsaved ? &*unsaved : nullptr),
+            run.Cancelled());
+        std::function<void(const marrowleaf::TagTallies&)> early;
+        if (first) {
+          early = [this, &run](const marrowleaf::TagTallies& tallies) {
+            run.Post([this, tallies] { Show(tallies, true); });
+          };
+        }
+        return marrowleaf::ListDiaryTags(walk, early);
+      },
+      [this](marrowleaf::TagTallies& tallies) { Show(tallies); });
 }
 
 void TTagsWindow::Watch() {
   // The diary's folder, its years and its months: a save, a sync tool's or an editor's new
   // file, a removal, a rename, or an entry written in place shows there.
-  watch->Set(marrowleaf::DiaryFolders(saveDir));
+  watch->Set(marrowleaf::DiaryFolders(diary.SaveDir()));
 }
 
 void TTagsWindow::Show(const marrowleaf::TagTallies& tallies, bool early) {
@@ -218,7 +215,7 @@ void TTagsWindow::Show(const marrowleaf::TagTallies& tallies, bool early) {
     Chosen();  // none: the entries below go with it
   } else if (!early && !shownEntriesOf.isEmpty() && shownEntriesOf == ChosenKey()) {
     // What another program wrote may have changed the chosen tag's entries too.
-    TagEntries->SearchNow(QLatin1Char('#') + shownEntriesOf);
+    TagEntries->Search(QLatin1Char('#') + shownEntriesOf);
   }
 }
 
@@ -255,7 +252,11 @@ void TTagsWindow::Chosen() {
   if (key == shownEntriesOf) return;
   // No tag chosen (the filter hides it, or it is gone): no entries either.
   shownEntriesOf = key;
-  TagEntries->SearchNow(key.isEmpty() ? QString() : QString(QLatin1Char('#') + key));
+  if (key.isEmpty()) {
+    TagEntries->Clear();
+  } else {
+    TagEntries->Search(QLatin1Char('#') + key);
+  }
 }
 
 QStringList TTagsWindow::NestedUnder(const QString& key) const {
@@ -366,82 +367,92 @@ void TTagsWindow::RenameChosen(const QString& typed) {
                                  .arg(shown, into))) {
     return;
   }
-  Stop();
+  reading->Cancel();
   TagsRename->setEnabled(false);
-  rename = std::make_unique<Rename>();
-  rename->from = shown;
-  rename->to = to;
-  rename->merge = !into.isEmpty();
-  // The entries are read off the window's thread; then each is saved in a turn of the event loop
-  // of its own, so that the window never waits for more than one entry.
-  rename->plan =
-      QtConcurrent::run([dir = saveDir, tabs = static_cast<int>(tabTitles.size()), key, shown, to] {
-        const std::atomic<bool> never{false};
-        const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), never);
-        return marrowleaf::PlanTagRename(walk, key, shown, to);
-      });
-  auto* planned = new QFutureWatcher<marrowleaf::TagRenamePlan>(this);
-  connect(planned, &QFutureWatcher<marrowleaf::TagRenamePlan>::finished, this, [this, planned] {
-    planned->deleteLater();
-    rename->entries = planned->result();
-    for (const marrowleaf::EntryKey& entry : rename->entries.encoding) {
-      rename->left.append(tr("%1: its encoding cannot hold the new name").arg(Name(entry)));
-    }
-    RenameNext();
-  });
-  planned->setFuture(rename->plan);
+  auto renamed = std::make_shared<Renamed>();
+  renamed->from = shown;
+  renamed->to = to;
+  renamed->merge = !into.isEmpty();
+  // The entries are read and written off the window's thread, one by one through the one way
+  // to write entries in bulk: the entry the diary window holds unsaved at that moment is left
+  // alone, as is one another program wrote since the rename read it.
+  renaming->Start<std::shared_ptr<Renamed>>(
+      [renamed, key, shown, to, &diary = diary, dir = diary.SaveDir(),
+       tabs = diary.TabCount()](TLongWork::Run& run) {
+        const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), run.Cancelled());
+        const marrowleaf::TagRenamePlan plan = marrowleaf::PlanTagRename(walk, key, shown, to);
+        renamed->encoding = plan.encoding;
+        const size_t total = plan.entries.size();
+        for (size_t done = 0; done < total; ++done) {
+          if (run.Stopped()) {
+            renamed->stopped = true;
+            renamed->notReached = total - done;
+            break;
+          }
+          run.Progress(static_cast<qint64>(done), static_cast<qint64>(total));
+          const marrowleaf::BulkChange& entry = plan.entries[done];
+          const marrowleaf::BulkOutcome save =
+              marrowleaf::WriteInBulk(dir, entry, [&diary](const marrowleaf::EntryKey& k) {
+                return diary.ShownModified(k);
+              });
+          if (save.result == marrowleaf::BulkResult::kChanged) {
+            ++renamed->changed;
+          } else if (save.result == marrowleaf::BulkResult::kFailed) {
+            renamed->failed.emplace_back(entry.key, save.error);
+          } else {
+            renamed->left.emplace_back(entry.key, save.result);
+          }
+        }
+        return renamed;
+      },
+      [this](std::shared_ptr<Renamed>& done) { Report(*done); });
+  FollowProgress(this, *renaming, tr("Renaming #%1…").arg(shown));
 }
 
 QString TTagsWindow::Name(const marrowleaf::EntryKey& entry) const {
-  const QString tab =
-      entry.tab < tabTitles.size() ? tabTitles[entry.tab] : QString::number(entry.tab);
+  const QString tab = diary.TabTitle(entry.tab);
   return tr("%1, tab \"%2\"")
       .arg(QLocale().toString(QDate(entry.year, entry.month, entry.day), QLocale::LongFormat), tab);
 }
 
-void TTagsWindow::RenameNext() {
-  if (rename->next < rename->entries.entries.size()) {
-    const marrowleaf::BulkChange& entry = rename->entries.entries[rename->next++];
-    // The entry the main window holds unsaved now is left alone, as is one another program
-    // wrote since the rename read it.
-    const marrowleaf::BulkOutcome save =
-        marrowleaf::WriteInBulk(saveDir, entry, [this](const marrowleaf::EntryKey& key) {
-          const std::optional<marrowleaf::EntryKey> now =
-              modifiedEntry ? modifiedEntry() : std::nullopt;
-          return now && *now == key;
-        });
-    switch (save.result) {
-      case marrowleaf::BulkResult::kCreated:
-      case marrowleaf::BulkResult::kChanged:
-        ++rename->changed;
-        break;
-      case marrowleaf::BulkResult::kLeftShown:
-        rename->left.append(tr("%1: its changes in the window are not saved").arg(Name(entry.key)));
-        break;
-      case marrowleaf::BulkResult::kChangedMeanwhile:
-        rename->left.append(tr("%1: another program changed it meanwhile").arg(Name(entry.key)));
-        break;
-      case marrowleaf::BulkResult::kFailed:
-        rename->left.append(tr("%1: %2").arg(Name(entry.key), QString::fromStdString(save.error)));
-        break;
-    }
-    QMetaObject::invokeMethod(this, &TTagsWindow::RenameNext, Qt::QueuedConnection);
-    return;
+void TTagsWindow::Report(const Renamed& renamed) {
+  QStringList left;
+  for (const marrowleaf::EntryKey& entry : renamed.encoding) {
+    left << tr("%1: its encoding cannot hold the new name").arg(Name(entry));
+  }
+  for (const auto& [entry, why] : renamed.left) {
+    left << (why == marrowleaf::BulkResult::kLeftShown
+                 ? tr("%1: its changes in the window are not saved").arg(Name(entry))
+                 : tr("%1: another program changed it meanwhile").arg(Name(entry)));
+  }
+  for (const auto& [entry, error] : renamed.failed) {
+    left << tr("%1: %2").arg(Name(entry), QString::fromStdString(error));
   }
   QString report =
-      (rename->merge ? tr("#%1 was merged into #%2 in %n entries.", nullptr, rename->changed)
-                     : tr("#%1 was renamed to #%2 in %n entries.", nullptr, rename->changed))
-          .arg(rename->from, rename->to);
-  if (!rename->left.isEmpty()) {
-    report += QStringLiteral("\n\n") + tr("Not renamed:") + QLatin1Char('\n') +
-              rename->left.join(QLatin1Char('\n'));
+      (renamed.merge ? tr("#%1 was merged into #%2 in %n entries.", nullptr, renamed.changed)
+                     : tr("#%1 was renamed to #%2 in %n entries.", nullptr, renamed.changed))
+          .arg(renamed.from, renamed.to);
+  if (renamed.stopped) {
+    report += QLatin1Char(' ') +
+              tr("Stopped: %n entries were not reached and still hold #%1.", nullptr,
+                 static_cast<int>(renamed.notReached))
+                  .arg(renamed.from);
   }
-  pendingChoice = marrowleaf::TagKey(rename->to);  // the renamed tag stays chosen, and shown
-  if (!QString(QLatin1Char('#') + rename->to).contains(TagsFilter->text(), Qt::CaseInsensitive)) {
+  if (!left.isEmpty()) {
+    report += QStringLiteral("\n\n") + tr("Not renamed:") + QLatin1Char('\n') +
+              left.join(QLatin1Char('\n'));
+  }
+  pendingChoice = marrowleaf::TagKey(renamed.to);  // the renamed tag stays chosen, and shown
+  if (!QString(QLatin1Char('#') + renamed.to).contains(TagsFilter->text(), Qt::CaseInsensitive)) {
     TagsFilter->clear();
   }
-  rename.reset();
   shownEntriesOf.clear();
-  Refresh();
-  prompts.ShowWarning(this, report);
+  // Every window that shows entries reads them again, this one too.
+  diary.NoteEntriesChanged();
+  // Entries left as they were are worth a warning; a rename that did all it could is news.
+  if (left.isEmpty() && !renamed.stopped) {
+    prompts.ShowInformation(this, report);
+  } else {
+    prompts.ShowWarning(this, report);
+  }
 }

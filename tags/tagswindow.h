@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDate>
-#include <QFuture>
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
@@ -14,7 +13,6 @@
 #include <vector>
 
 #include "engines/tags/tagdiary.h"
-#include "find/findwindow.h"
 #include "platform/folderwatch.h"
 
 class QLabel;
@@ -24,11 +22,14 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTimer;
 class QTreeView;
+class TDiary;
+class TFoundEntries;
+class TLongWork;
 class TPrompts;
 
 // Every tag of the diary with the number of entries holding it, sorted by that number or by
-// name, and below it the entries of the chosen tag as Find lists them (Find's own list, given
-// the tag). Read from the entry files off the window's thread, the newest months shown first, and
+// name, and below it the entries of the chosen tag as Find lists them (the shared list of found
+// entries, given the tag). Read from the entry files off the window's thread, the newest months shown first, and
 // again whenever another program changes an entry or a folder of the diary while the window is
 // open. "Rename…" renames a tag in every entry (or merges it into another, once the user agreed)
 // through the save step.
@@ -36,35 +37,28 @@ class TTagsWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `modified` names the entry whose text the main window holds unsaved, if any: a rename
-  // leaves it alone.
-  using TModifiedEntry = std::function<std::optional<marrowleaf::EntryKey>()>;
-  TTagsWindow(std::string saveDir, QStringList tabTitles, TFindWindow::TUnsavedText unsaved,
-              TModifiedEntry modified, TPrompts& prompts, QWidget* parent = nullptr);
+  TTagsWindow(TDiary& diary, TPrompts& prompts, QWidget* parent = nullptr);
   ~TTagsWindow() override;
 
   // Reads the diary's tags again.
   void Refresh();
-  bool Reading() const { return reading.isRunning(); }
+  bool Reading() const;
   // Chooses the tag of `key` (its entries are listed); false where the list has none.
   bool ChooseTag(const QString& key);
   // Renames the chosen tag to `to` (a name, with or without its '#') in every entry; a name
-  // another tag has already merges the two, after the user's Yes to the question.
-  // The entries are read off the window's thread and saved one in each turn of the event loop;
-  // the report comes through the prompts at the end.
+  // another tag has already merges the two, after the user's Yes to the question. The entries
+  // are read and written off the window's thread, with progress and Cancel; the report comes
+  // through the prompts at the end.
   void RenameChosen(const QString& to);
-  bool Renaming() const { return rename != nullptr; }
-
- Q_SIGNALS:
-  void showRequested(const QDate& date, int tab, qsizetype start, qsizetype length);
+  bool Renaming() const;
 
  protected:
   void closeEvent(class QCloseEvent* event) override;
   void showEvent(class QShowEvent* event) override;
 
  private:
+  struct Renamed;
   void CreateLayout();
-  void Stop();
   // `early`: the newest months' tags alone, shown while the older years are read.
   void Show(const marrowleaf::TagTallies& tallies, bool early = false);
   void Watch();
@@ -77,24 +71,9 @@ class TTagsWindow : public QWidget {
   QStringList NestedUnder(const QString& key) const;
   QString MergesInto(const QString& key, const QString& to) const;
   QString Name(const marrowleaf::EntryKey& entry) const;
-  void RenameNext();
+  void Report(const Renamed& renamed);
 
-  struct Rename {
-    QString from;  // as shown
-    QString to;
-    bool merge = false;
-    QFuture<marrowleaf::TagRenamePlan> plan;
-    marrowleaf::TagRenamePlan entries;
-    size_t next = 0;
-    int changed = 0;
-    QStringList left;  // entries not renamed, and why
-  };
-  std::unique_ptr<Rename> rename;
-
-  std::string saveDir;
-  QStringList tabTitles;
-  TFindWindow::TUnsavedText unsavedText;
-  TModifiedEntry modifiedEntry;
+  TDiary& diary;
   TPrompts& prompts;
   QLineEdit* TagsFilter = nullptr;
   QTreeView* TagsList = nullptr;
@@ -102,15 +81,14 @@ class TTagsWindow : public QWidget {
   QSortFilterProxyModel* sorted = nullptr;
   QPushButton* TagsRename = nullptr;
   QLabel* TagsCount = nullptr;
-  TFindWindow* TagEntries = nullptr;
+  TFoundEntries* TagEntries = nullptr;
   int tagCount = 0;         // the rows, before the filter
   bool rebuilding = false;  // the rows are being replaced: no row is chosen meanwhile
   bool placed = false;
   std::unique_ptr<marrowleaf::FolderWatch> watch;
   QTimer* again = nullptr;  // one reading after a burst of changes
-  QFuture<marrowleaf::TagTallies> reading;
-  std::shared_ptr<std::atomic<bool>> cancelled;
-  int generation = 0;
+  TLongWork* reading = nullptr;
+  TLongWork* renaming = nullptr;
   QString shownEntriesOf;  // the key whose entries are listed
   QString pendingChoice;   // a tag to choose once the list is read
 };

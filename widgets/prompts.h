@@ -20,6 +20,8 @@ class TPrompts {
   virtual void ShowException(const QString& message) = 0;
   // A warning the program raises itself: a save that failed, an editor that did not start.
   virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
+  // News of work the user asked for that went as asked (a tag renamed in every entry).
+  virtual void ShowInformation(QWidget* owner, const QString& text) = 0;
   // A question before a step the user may not want (a file replaced, an export without what
   // could not be read, a tab added for an import's journal); true for Yes. No is the default
   // answer.

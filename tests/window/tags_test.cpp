@@ -127,7 +127,7 @@ class TagsTest : public WindowTest {
       dialog.accept();
     };
     window->findChild<QPushButton*>(QStringLiteral("TagsRename"))->click();
-    QTRY_COMPARE(prompts.warnings.value(0),
+    QTRY_COMPARE(prompts.informations.value(0),
                  QStringLiteral("#river was renamed to #stream in 2 entries."));
     QCOMPARE(ReadBytes(Path(QDate(2026, 12, 1), 0)),
              QByteArray("#stream in the morning\r\n# Heading\0", 34));
@@ -146,10 +146,10 @@ class TagsTest : public WindowTest {
     Type(*form, QStringLiteral(" typed"));
     window->RenameChosen(QStringLiteral("river"));
     QTRY_VERIFY(!window->Renaming());
-    QVERIFY2(prompts.warnings.value(1).contains(QStringLiteral("in 1 entries")) ||
-                 prompts.warnings.value(1).contains(QStringLiteral("in 1 entry")),
-             qPrintable(prompts.warnings.value(1)));
-    QVERIFY(prompts.warnings.value(1).contains(QStringLiteral("not saved")));
+    QVERIFY2(prompts.warnings.value(0).contains(QStringLiteral("in 1 entries")) ||
+                 prompts.warnings.value(0).contains(QStringLiteral("in 1 entry")),
+             qPrintable(prompts.warnings.value(0)));
+    QVERIFY(prompts.warnings.value(0).contains(QStringLiteral("not saved")));
     QCOMPARE(ReadBytes(Path(QDate(2026, 12, 2), 0)), second);  // renaming back: the same bytes
   }
 
@@ -199,7 +199,7 @@ class TagsTest : public WindowTest {
     filter->setText(QStringLiteral("trip"));
     QVERIFY(window->ChooseTag(QStringLiteral("trip")));
     window->RenameChosen(QStringLiteral("jog"));
-    QTRY_COMPARE(prompts.warnings.value(0),
+    QTRY_COMPARE(prompts.informations.value(0),
                  QStringLiteral("#trip was renamed to #jog in 3 entries."));
     QTRY_COMPARE(Rows(*window).value(0), QStringLiteral("#jog 3"));
     QCOMPARE(filter->text(), QString());
@@ -261,9 +261,9 @@ class TagsTest : public WindowTest {
     QCOMPARE(prompts.confirmations.size(), note.startsWith(QLatin1Char('#')) ? 1 : 0);
     if (report.isEmpty()) {
       QVERIFY(!window->Renaming());
-      QCOMPARE(prompts.warnings, QStringList());
+      QCOMPARE(prompts.informations, QStringList());
     } else {
-      QTRY_COMPARE(prompts.warnings.value(0), report);
+      QTRY_COMPARE(prompts.informations.value(0), report);
     }
     QCOMPARE(ReadBytes(Path(QDate(2026, 12, 3), 0)), third);
   }

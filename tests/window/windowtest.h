@@ -53,6 +53,7 @@ class ScriptedPrompts : public TPrompts {
     warnings.append(text);
     if (onWarning) onWarning(text);
   }
+  void ShowInformation(QWidget*, const QString& text) override { informations.append(text); }
   // No, unless the test answers otherwise.
   bool Confirm(QWidget*, const QString& text) override {
     confirmations.append(text);
@@ -73,6 +74,7 @@ class ScriptedPrompts : public TPrompts {
   int questions = 0;
   QStringList exceptions;
   QStringList warnings;
+  QStringList informations;
   QStringList confirmations;
   int dialogs = 0;
   std::function<void(QDialog&)> onDialog;
