@@ -50,7 +50,8 @@ class TDiary : public QObject {
   // shows what entries hold reads them again.
   void NoteEntriesChanged() { Q_EMIT entriesChanged(); }
   // Shows an entry in the main window, [start, start + length) of its text selected, and brings
-  // that window to the front.
+  // that window to the front. A tab of -1 shows the day: the shown tab where it has an entry,
+  // else the first tab that has one.
   void Show(const QDate& date, int tab, qsizetype start = 0, qsizetype length = 0) {
     Q_EMIT showRequested(date, tab, start, length);
   }

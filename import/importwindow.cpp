@@ -17,12 +17,13 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <array>
 
 #include "config/settings.h"
 #include "diary/diary.h"
+#include "diary/longwork.h"
 #include "widgets/announcer.h"
+#include "widgets/progress.h"
 #include "widgets/prompts.h"
 #include "widgets/windows.h"
 
@@ -40,35 +41,26 @@ QString LongDate(const QDate& date) {
 }  // namespace
 
 TImportWindow::TImportWindow(TPrompts& p, TDiary& d, const Engine& e, QWidget* parent)
-    : QDialog(parent),
-      prompts(p),
-      diary(d),
-      engine(e),
-      saveDir(d.SaveDir()),
-      cancelled(std::make_shared<std::atomic<bool>>(false)) {
+    : QDialog(parent), prompts(p), diary(d), engine(e), saveDir(d.SaveDir()) {
   setObjectName(QStringLiteral("ImportWindow"));
   setWindowTitle(tr("Import"));
+  examining = new TLongWork(this);
+  importing = new TLongWork(this);
   CreateLayout();
   ReturnToOwnerWhenHidden(this);
-  connect(&examining, &QFutureWatcher<Examined>::finished, this, [this] {
-    if (examineAgain) {
-      examineAgain = false;
-      examiningSource = false;
-      Examine();
-      return;
-    }
-    examined = examining.result();
-    ShowPlan();
-    examiningSource = false;
-  });
-  connect(&importing, &QFutureWatcher<Applied>::finished, this, &TImportWindow::Finished);
 }
 
 TImportWindow::~TImportWindow() {
-  cancelled->store(true);
-  examining.waitForFinished();
-  importing.waitForFinished();
+  // A read is dropped; an import ends with the day it is writing.
+  examining->Cancel();
+  importing->RequestStop();
+  examining->Wait();
+  importing->Wait();
 }
+
+bool TImportWindow::Busy() const { return examining->Busy() || importing->Busy(); }
+
+void TImportWindow::Cancel() { importing->RequestStop(); }
 
 void TImportWindow::CreateLayout() {
   auto* form = new QFormLayout;
@@ -155,25 +147,25 @@ std::vector<QString> TImportWindow::TabList() const {
 }
 
 void TImportWindow::Examine() {
-  if (importingSource) return;
-  if (examiningSource) {
-    examineAgain = true;
-    return;
-  }
-  examiningSource = true;
+  if (importing->Busy()) return;
   ImportGo->setEnabled(false);
   ImportSummary->setPlainText(tr("Reading %1…").arg(examinedPath));
-  // A source read once is planned again for another tab without reading it again.
+  // A source read once is planned again for another tab without reading it again. A read under
+  // way for another source or tab is dropped.
   std::shared_ptr<const Source> known = examined.source;
   const std::string path = QFile::encodeName(examinedPath).toStdString();
-  examining.setFuture(
-      QtConcurrent::run([known, path, dir = saveDir, tabs = TabList(),
-                         tab = std::max(0, ImportTab->currentIndex()), engine = &engine] {
+  examining->Start<Examined>(
+      [known, path, dir = saveDir, tabs = TabList(), tab = std::max(0, ImportTab->currentIndex()),
+       engine = &engine](TLongWork::Run&) {
         Examined result;
         result.source = known ? known : std::make_shared<const Source>(engine->ReadSource(path));
         result.plan = engine->MakePlan(dir, *result.source, tabs, tab);
         return result;
-      }));
+      },
+      [this](Examined& result) {
+        examined = std::move(result);
+        ShowPlan();
+      });
 }
 
 QString TImportWindow::IssueLines(const Source& source) const {
@@ -334,41 +326,27 @@ void TImportWindow::Import() {
       }
     }
   }
-  cancelled->store(false);
   ImportGo->setEnabled(false);
-  importingSource = true;
   const std::shared_ptr<const Source> source = examined.source;
   const int tab = std::max(0, ImportTab->currentIndex());
-  importing.setFuture(
-      QtConcurrent::run([source, tabs, tab, dir = saveDir, stop = cancelled, diary = &diary,
-                         engine = &engine](QPromise<Applied>& promise) {
+  importing->Start<Applied>(
+      [source, tabs, tab, dir = saveDir, diary = &diary, engine = &engine](TLongWork::Run& run) {
         // Planned again: the diary may have changed since the summary.
         const Plan plan = engine->MakePlan(dir, *source, tabs, tab);
-        promise.setProgressRange(0, static_cast<int>(plan.days.size()));
-        promise.addResult(engine->ApplyPlan(
+        return engine->ApplyPlan(
             dir, *source, plan,
-            [&](size_t done, size_t) {
-              promise.setProgressValue(static_cast<int>(done));
-              return !stop->load();
+            [&run](size_t done, size_t total) {
+              run.Progress(static_cast<qint64>(done), static_cast<qint64>(total));
+              return !run.Stopped();
             },
-            [diary](const marrowleaf::EntryKey& key) { return diary->ShownModified(key); }));
-      }));
-  auto* progress = new QProgressDialog(tr("Importing…"), tr("Cancel"), 0, 0, this);
-  progress->setObjectName(QStringLiteral("ImportProgress"));
-  progress->setWindowTitle(ProgramName());
-  progress->setAttribute(Qt::WA_DeleteOnClose);
-  progress->setWindowModality(Qt::WindowModal);
-  progress->setMinimumDuration(500);
-  connect(&importing, &QFutureWatcher<Applied>::progressRangeChanged, progress,
-          &QProgressDialog::setRange);
-  connect(&importing, &QFutureWatcher<Applied>::progressValueChanged, progress,
-          &QProgressDialog::setValue);
-  connect(&importing, &QFutureWatcher<Applied>::finished, progress, &QProgressDialog::close);
-  connect(progress, &QProgressDialog::canceled, this, &TImportWindow::Cancel);
+            [diary](const marrowleaf::EntryKey& key) { return diary->ShownModified(key); });
+      },
+      [this](Applied& applied) { Finished(applied); });
+  FollowProgress(this, *importing, tr("Importing…"))
+      ->setObjectName(QStringLiteral("ImportProgress"));
 }
 
-void TImportWindow::Finished() {
-  const Applied applied = importing.result();
+void TImportWindow::Finished(const Applied& applied) {
   QStringList lines;
   if (applied.noRoom) {
     lines << tr("Nothing was imported: the import needs %1, and the disk of the diary folder has "
@@ -378,7 +356,6 @@ void TImportWindow::Finished() {
     ImportSummary->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') +
                                 IssueLines(*examined.source));
     // The plan holds: with room made, Import may be pressed again.
-    importingSource = false;
     ImportGo->setEnabled(true);
     return;
   }
@@ -419,7 +396,6 @@ void TImportWindow::Finished() {
                               IssueLines(*examined.source));
   // The diary changed: a plan made before it is stale.
   examined.plan.days.clear();
-  importingSource = false;
   // The report is heard, and the keyboard is on it (Import went grey), at its first line.
   ImportSummary->setAccessibleName(tr("What the import did"));
   ImportSummary->moveCursor(QTextCursor::Start);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <QStringList>
 #include <atomic>
 #include <memory>
@@ -18,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class TAnnouncer;
 class TDiary;
+class TLongWork;
 class TPrompts;
 
 // File, Import…: another diary program's entries brought into this diary. "Source" (a file or a
@@ -37,8 +37,9 @@ class TImportWindow : public QDialog {
   void SetSource(const QString& path);
   void Import();
   // A source being read or an import under way, until the window has shown its outcome.
-  bool Busy() const { return examiningSource || importingSource; }
-  void Cancel() { cancelled->store(true); }
+  bool Busy() const;
+  // Stops the import under way after the day it is writing; its report follows.
+  void Cancel();
   QString Summary() const;
 
  private:
@@ -50,7 +51,7 @@ class TImportWindow : public QDialog {
   void Browse(bool folder);
   void Examine();
   void ShowPlan();
-  void Finished();
+  void Finished(const marrowleaf::import::Applied& applied);
   std::vector<QString> TabList() const;
   QString IssueLines(const marrowleaf::import::Source& source) const;
 
@@ -66,10 +67,6 @@ class TImportWindow : public QDialog {
   TAnnouncer* announcer = nullptr;
   Examined examined;
   QString examinedPath;
-  bool examineAgain = false;  // the source or tab changed while one was being read
-  bool examiningSource = false;
-  bool importingSource = false;
-  std::shared_ptr<std::atomic<bool>> cancelled;
-  QFutureWatcher<Examined> examining;
-  QFutureWatcher<marrowleaf::import::Applied> importing;
+  TLongWork* examining = nullptr;
+  TLongWork* importing = nullptr;
 };

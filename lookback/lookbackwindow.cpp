@@ -13,9 +13,11 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <tuple>
 
+#include "diary/diary.h"
+#include "diary/longwork.h"
 #include "entries/entrykey.h"
 #include "lookback/lookbackdates.h"
 #include "lookback/monthchart.h"
@@ -31,13 +33,8 @@ constexpr int kOpeningLines = 2;
 
 }  // namespace
 
-TLookBackWindow::TLookBackWindow(std::string dir, QStringList titles, TClock clock, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      saveDir(std::move(dir)),
-      tabTitles(std::move(titles)),
-      today(std::move(clock)),
-      rowsStop(std::make_shared<std::atomic<bool>>(false)),
-      tallyStop(std::make_shared<std::atomic<bool>>(false)) {
+TLookBackWindow::TLookBackWindow(TDiary& d, TClock clock, QWidget* parent)
+    : QWidget(parent, Qt::Window), diary(d), today(std::move(clock)) {
   setObjectName(QStringLiteral("LookBackWindow"));
   setWindowTitle(tr("Look Back"));
   InstallWindowAccess();  // before any of its widgets is asked for
@@ -50,6 +47,15 @@ TLookBackWindow::TLookBackWindow(std::string dir, QStringList titles, TClock clo
   settle->setSingleShot(true);
   settle->setInterval(150);  // a sync tool writes many files at once: one read after them
   connect(settle, &QTimer::timeout, this, &TLookBackWindow::ApplyChanges);
+  rowsRead = new TLongWork(this);
+  tallyRead = new TLongWork(this);
+  // What an import or a rename wrote, and a tab it added, is read as another program's change.
+  const auto again = [this] {
+    changedAll = true;
+    if (open) settle->start();
+  };
+  connect(&diary, &TDiary::entriesChanged, this, again);
+  connect(&diary, &TDiary::tabsChanged, this, again);
 }
 
 TLookBackWindow::~TLookBackWindow() { Stop(); }
@@ -104,19 +110,19 @@ QWidget* TLookBackWindow::CreateStatistics() {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(2);
-  const std::pair<const char*, QString> named[] = {
-      {"StatEntries", tr("Entries:")},
-      {"StatDays", tr("Days written:")},
-      {"StatWords", tr("Words:")},
-      {"StatCharacters", tr("Characters:")},
-      {"StatWordsPerDay", tr("Words per day written:")},
-      {"StatCurrentStreak", tr("Current streak:")},
-      {"StatLongestStreak", tr("Longest streak:")},
-      {"StatFirst", tr("First entry:")},
-      {"StatLatest", tr("Latest entry:")},
+  const std::tuple<QLabel**, const char*, QString> named[] = {
+      {&figures.entries, "StatEntries", tr("Entries:")},
+      {&figures.days, "StatDays", tr("Days written:")},
+      {&figures.words, "StatWords", tr("Words:")},
+      {&figures.characters, "StatCharacters", tr("Characters:")},
+      {&figures.wordsPerDay, "StatWordsPerDay", tr("Words per day written:")},
+      {&figures.currentStreak, "StatCurrentStreak", tr("Current streak:")},
+      {&figures.longestStreak, "StatLongestStreak", tr("Longest streak:")},
+      {&figures.first, "StatFirst", tr("First entry:")},
+      {&figures.latest, "StatLatest", tr("Latest entry:")},
   };
   int at = 0;
-  for (const auto& [name, caption] : named) {
+  for (const auto& [figure, name, caption] : named) {
     auto* label = new QLabel(caption, page);
     auto* value = new QLabel(page);
     value->setObjectName(QString::fromLatin1(name));
@@ -129,13 +135,21 @@ QWidget* TLookBackWindow::CreateStatistics() {
     const int pair = at < 4 ? at % 2 : (at == 4 ? 0 : (at + 1) % 2);
     grid->addWidget(label, row, pair * 2);
     grid->addWidget(value, row, pair * 2 + 1);
-    figures[value->objectName()] = value;
-    captions[value->objectName()] = caption;
+    *figure = value;
+    captions[value] = caption;
     ++at;
   }
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
   column->addLayout(grid);
+  // Files named like entries that could not be read: not counted, and said so.
+  StatSkipped = new QLabel(page);
+  StatSkipped->setObjectName(QStringLiteral("StatSkipped"));
+  StatSkipped->setWordWrap(true);
+  StatSkipped->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  StatSkipped->setFocusPolicy(Qt::StrongFocus);
+  StatSkipped->hide();
+  column->addWidget(StatSkipped);
 
   auto* yearRow = new QHBoxLayout;
   auto* yearLabel = new QLabel(tr("&Year:"), page);
@@ -163,7 +177,7 @@ QWidget* TLookBackWindow::CreateStatistics() {
 }
 
 bool TLookBackWindow::Reading() const {
-  return tallyPending || rowsRead.isRunning() || tallyRead.isRunning();
+  return tallyPending || rowsRead->Busy() || tallyRead->Busy();
 }
 
 void TLookBackWindow::SetDate(const QDate& shown) {
@@ -208,7 +222,11 @@ void TLookBackWindow::Open() {
   if (!date.isValid()) SetDate(today());
   anchor = date;
   OnThisDayTitle->setText(lookback::LongDate(anchor));
-  for (auto& [name, label] : figures) SetFigure(name, QString(QChar(0x2026)));
+  for (QLabel* figure :
+       {figures.entries, figures.days, figures.words, figures.characters, figures.wordsPerDay,
+        figures.currentStreak, figures.longestStreak, figures.first, figures.latest}) {
+    SetFigure(figure, QString(QChar(0x2026)));
+  }
   // The rows first, alone: they are what the window shows first. The whole diary's reading
   // follows once they are in.
   tallyPending = true;
@@ -233,10 +251,10 @@ void TLookBackWindow::Close() {
 }
 
 void TLookBackWindow::Stop() {
-  rowsStop->store(true);
-  tallyStop->store(true);
-  rowsRead.waitForFinished();
-  tallyRead.waitForFinished();
+  rowsRead->Cancel();
+  tallyRead->Cancel();
+  rowsRead->Wait();
+  tallyRead->Wait();
 }
 
 void TLookBackWindow::Watch() {
@@ -244,7 +262,7 @@ void TLookBackWindow::Watch() {
   // removed in any of them (a sync tool, an import, a save), or an entry written in place, is a
   // change.
   watch->Set(marrowleaf::DiaryFolders(
-      saveDir, [this](const std::string& folder, uint16_t year, uint16_t month) {
+      diary.SaveDir(), [this](const std::string& folder, uint16_t year, uint16_t month) {
         watched[folder] = {year, month};
       }));
 }
@@ -263,7 +281,7 @@ void TLookBackWindow::Changed(const std::string& folder) {
 void TLookBackWindow::ApplyChanges() {
   if (!open) return;
   ReadRows();
-  if (tallyPending || tallyRead.isRunning()) {
+  if (tallyPending || tallyRead->Busy()) {
     settle->start();  // the changes wait for the read under way
     return;
   }
@@ -278,32 +296,22 @@ void TLookBackWindow::ApplyChanges() {
 }
 
 void TLookBackWindow::ReadRows() {
-  // The read under way stops at its next month: waiting for it keeps every read this window
-  // started known to it until it ends.
-  rowsStop->store(true);
-  rowsRead.waitForFinished();
-  rowsStop = std::make_shared<std::atomic<bool>>(false);
-  const int mine = ++rowsGeneration;
-  rowsRead =
-      QtConcurrent::run([this, mine, dir = saveDir, tabs = static_cast<int>(tabTitles.size()),
-                         day = anchor, stop = rowsStop] {
-        const marrowleaf::DiaryWalk walk(dir, marrowleaf::OnThisDayScope(tabs, day), *stop);
-        std::vector<marrowleaf::PastEntry> found = marrowleaf::OnThisDay(walk, day, kOpeningLines);
-        if (stop->load()) return;
-        QMetaObject::invokeMethod(
-            this, [this, mine, found = std::move(found)]() mutable { ShowRows(mine, found); },
-            Qt::QueuedConnection);
-      });
+  rowsRead->Start<std::vector<marrowleaf::PastEntry>>(
+      [dir = diary.SaveDir(), tabs = diary.TabCount(), day = anchor](TLongWork::Run& run) {
+        const marrowleaf::DiaryWalk walk(dir, marrowleaf::OnThisDayScope(tabs, day),
+                                         run.Cancelled());
+        return marrowleaf::OnThisDay(walk, day, kOpeningLines);
+      },
+      [this](std::vector<marrowleaf::PastEntry>& found) { ShowRows(found); });
 }
 
-void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& found) {
-  if (mine != rowsGeneration || !open) return;
+void TLookBackWindow::ShowRows(std::vector<marrowleaf::PastEntry>& found) {
+  if (!open) return;
   rows = std::move(found);
   OnThisDayRows->clear();
   for (const marrowleaf::PastEntry& row : rows) {
     const QDate day(row.key.year, row.key.month, row.key.day);
-    const QString tab =
-        row.key.tab < tabTitles.size() ? tabTitles[row.key.tab] : QString::number(row.key.tab);
+    const QString tab = diary.TabTitle(row.key.tab);
     // Counted from today, whatever day the calendar shows.
     const int years = today().year() - day.year();
     const QString ago = years > 0    ? tr("%n years ago", nullptr, years)
@@ -328,8 +336,8 @@ void TLookBackWindow::ShowRows(int mine, std::vector<marrowleaf::PastEntry>& fou
   if (tallyPending) {
     // Once the rows are painted: the whole diary's folders watched, then read, so that no change
     // escapes both.
-    QTimer::singleShot(0, this, [this, mine] {
-      if (mine != rowsGeneration || !open || !tallyPending) return;
+    QTimer::singleShot(0, this, [this] {
+      if (!open || !tallyPending) return;
       tallyPending = false;
       Watch();
       ReadTally({});
@@ -342,53 +350,67 @@ void TLookBackWindow::Choose(QListWidgetItem* item) {
 }
 
 void TLookBackWindow::ShowInDiary(const QDate& day, int tab) {
-  Q_EMIT showRequested(day, tab);
-  // The day is shown in the diary window: that is where the user looks next.
-  if (parentWidget() != nullptr) BringToFront(parentWidget()->window());
+  // The day is shown in the diary window, which comes to the front: that is where the user
+  // looks next.
+  diary.Show(day, tab);
 }
 
-void TLookBackWindow::SetFigure(const QString& name, const QString& value) {
-  QLabel* label = figures[name];
-  label->setText(value);
+void TLookBackWindow::SetFigure(QLabel* figure, const QString& value) {
+  figure->setText(value);
   // Its text alone would be a bare number; its name alone would hide it.
-  label->setAccessibleName(captions[name] + QLatin1Char(' ') + value);
+  figure->setAccessibleName(captions[figure] + QLatin1Char(' ') + value);
+}
+
+void TLookBackWindow::ShowSkipped(size_t count, const std::vector<marrowleaf::Skipped>& first) {
+  StatSkipped->setVisible(count > 0);
+  if (count == 0) return;
+  QStringList names;
+  for (size_t i = 0; i < first.size() && i < 3; ++i) {
+    names << QString::fromStdString(first[i].path) + QStringLiteral(" (") +
+                 QString::fromStdString(first[i].error) + QLatin1Char(')');
+  }
+  if (count > static_cast<size_t>(names.size())) names << QString(QChar(0x2026));
+  StatSkipped->setText(tr("Not counted: %n files named like entries that could not be read: %1",
+                          nullptr, static_cast<int>(count))
+                           .arg(names.join(QStringLiteral("; "))));
 }
 
 void TLookBackWindow::ReadTally(std::vector<Month> months) {
-  tallyStop = std::make_shared<std::atomic<bool>>(false);
-  const int mine = ++tallyGeneration;
-  tallyRead = QtConcurrent::run([this, mine, months = std::move(months), dir = saveDir,
-                                 tabs = static_cast<int>(tabTitles.size()), stop = tallyStop] {
-    if (months.empty()) {
-      const marrowleaf::DiaryWalk walk(
-          dir, marrowleaf::EveryEntry(tabs, marrowleaf::Order::kOldestFirst), *stop);
-      marrowleaf::DiaryTally read = marrowleaf::DiaryTally::Read(walk);
-      if (stop->load()) return;
-      QMetaObject::invokeMethod(
-          this,
-          [this, mine, read = std::move(read)]() mutable {
-            if (mine != tallyGeneration || !open) return;
-            tally = std::move(read);
-            tallyKnown = true;
-            ShowTally();
-          },
-          Qt::QueuedConnection);
-      return;
-    }
-    std::vector<marrowleaf::MonthTally> read;
-    const marrowleaf::DiaryWalk walk(
-        dir, marrowleaf::EveryEntry(tabs, marrowleaf::Order::kOldestFirst), *stop);
-    for (const Month& month : months) read.push_back(marrowleaf::TallyMonth(walk, month));
-    if (stop->load()) return;
-    QMetaObject::invokeMethod(
-        this,
-        [this, mine, read = std::move(read)]() mutable {
-          if (mine != tallyGeneration || !open) return;
-          for (marrowleaf::MonthTally& month : read) tally.Put(std::move(month));
-          ShowTally();
-        },
-        Qt::QueuedConnection);
-  });
+  struct Read {
+    bool whole = false;
+    marrowleaf::DiaryTally tally;
+    std::vector<marrowleaf::MonthTally> months;
+    size_t skipped = 0;
+    std::vector<marrowleaf::Skipped> firstSkipped;
+  };
+  tallyRead->Start<Read>(
+      [months = std::move(months), dir = diary.SaveDir(),
+       tabs = diary.TabCount()](TLongWork::Run& run) {
+        Read read;
+        const marrowleaf::DiaryWalk walk(
+            dir, marrowleaf::EveryEntry(tabs, marrowleaf::Order::kOldestFirst), run.Cancelled());
+        read.whole = months.empty();
+        if (read.whole) {
+          read.tally = marrowleaf::DiaryTally::Read(walk);
+          read.skipped = walk.SkipCount();
+          read.firstSkipped = walk.Skips();
+        } else {
+          for (const Month& month : months)
+            read.months.push_back(marrowleaf::TallyMonth(walk, month));
+        }
+        return read;
+      },
+      [this](Read& read) {
+        if (!open) return;
+        if (read.whole) {
+          tally = std::move(read.tally);
+          tallyKnown = true;
+          ShowSkipped(read.skipped, read.firstSkipped);
+        } else {
+          for (marrowleaf::MonthTally& month : read.months) tally.Put(std::move(month));
+        }
+        ShowTally();
+      });
 }
 
 void TLookBackWindow::ShowTally() {
@@ -398,19 +420,18 @@ void TLookBackWindow::ShowTally() {
   const auto day = [&](const QDate& d) {
     return d.isValid() ? lookback::ShortDate(d) : QString(QChar(0x2014));
   };
-  SetFigure(QStringLiteral("StatEntries"), number(s.entries));
-  SetFigure(QStringLiteral("StatDays"), number(s.daysWritten));
-  SetFigure(QStringLiteral("StatWords"), number(s.words));
-  SetFigure(QStringLiteral("StatCharacters"), number(s.characters));
-  SetFigure(QStringLiteral("StatWordsPerDay"),
-            locale.toString(s.wordsPerDay, 'f', s.wordsPerDay < 10 ? 1 : 0));
-  SetFigure(QStringLiteral("StatCurrentStreak"), tr("%Ln days", nullptr, s.currentStreak));
-  SetFigure(QStringLiteral("StatLongestStreak"),
+  SetFigure(figures.entries, number(s.entries));
+  SetFigure(figures.days, number(s.daysWritten));
+  SetFigure(figures.words, number(s.words));
+  SetFigure(figures.characters, number(s.characters));
+  SetFigure(figures.wordsPerDay, locale.toString(s.wordsPerDay, 'f', s.wordsPerDay < 10 ? 1 : 0));
+  SetFigure(figures.currentStreak, tr("%Ln days", nullptr, s.currentStreak));
+  SetFigure(figures.longestStreak,
             s.longestStreak == 0
                 ? tr("%Ln days", nullptr, 0)
                 : tr("%Ln days, to %1", nullptr, s.longestStreak).arg(day(s.longestStreakEnd)));
-  SetFigure(QStringLiteral("StatFirst"), day(s.first));
-  SetFigure(QStringLiteral("StatLatest"), day(s.latest));
+  SetFigure(figures.first, day(s.first));
+  SetFigure(figures.latest, day(s.latest));
   // The years to choose from: those written, the calendar's and this one.
   std::vector<int> years = tally.Years();
   years.push_back(date.year());

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDate>
-#include <QFuture>
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
@@ -25,6 +24,8 @@ class QListWidget;
 class QListWidgetItem;
 class QTabWidget;
 class QTimer;
+class TDiary;
+class TLongWork;
 class TMonthChart;
 class TYearHeatmap;
 
@@ -38,8 +39,7 @@ class TLookBackWindow : public QWidget {
 
  public:
   using TClock = std::function<QDate()>;
-  TLookBackWindow(std::string saveDir, QStringList tabTitles, TClock today,
-                  QWidget* parent = nullptr);
+  TLookBackWindow(TDiary& diary, TClock today, QWidget* parent = nullptr);
   ~TLookBackWindow() override;
 
   // The calendar's date: its day in earlier years, and its year in the heatmap. A date that is
@@ -47,10 +47,6 @@ class TLookBackWindow : public QWidget {
   void SetDate(const QDate& date);
   // Whether the files are being read.
   bool Reading() const;
-
- Q_SIGNALS:
-  // Show this entry (tab 0 and up) or this day (tab -1) in the main window.
-  void showRequested(const QDate& date, int tab);
 
  protected:
   void showEvent(class QShowEvent* event) override;
@@ -69,15 +65,15 @@ class TLookBackWindow : public QWidget {
   void ApplyChanges();
   void ReadRows();
   void ReadTally(std::vector<Month> months);  // none: the whole diary
-  void ShowRows(int mine, std::vector<marrowleaf::PastEntry>& found);
+  void ShowRows(std::vector<marrowleaf::PastEntry>& found);
   void ShowTally();
   void ShowYear(int year);
   void Choose(QListWidgetItem* item);
   void ShowInDiary(const QDate& day, int tab);
-  void SetFigure(const QString& name, const QString& value);
+  void SetFigure(QLabel* figure, const QString& value);
+  void ShowSkipped(size_t count, const std::vector<marrowleaf::Skipped>& first);
 
-  std::string saveDir;
-  QStringList tabTitles;
+  TDiary& diary;
   TClock today;
   QDate date;    // the calendar's
   QDate anchor;  // the day whose earlier years the rows show
@@ -88,8 +84,20 @@ class TLookBackWindow : public QWidget {
   QLabel* OnThisDayTitle = nullptr;
   QListWidget* OnThisDayRows = nullptr;
   QLabel* OnThisDayEmpty = nullptr;
-  std::map<QString, QLabel*> figures;  // by objectName
-  std::map<QString, QString> captions;
+  // The figures of the whole diary, each heard with its caption (its buddy's text).
+  struct Figures {
+    QLabel* entries = nullptr;
+    QLabel* days = nullptr;
+    QLabel* words = nullptr;
+    QLabel* characters = nullptr;
+    QLabel* wordsPerDay = nullptr;
+    QLabel* currentStreak = nullptr;
+    QLabel* longestStreak = nullptr;
+    QLabel* first = nullptr;
+    QLabel* latest = nullptr;
+  } figures;
+  std::map<const QLabel*, QString> captions;
+  QLabel* StatSkipped = nullptr;  // what the reading passed over
   QComboBox* LookBackYear = nullptr;
   TYearHeatmap* Heatmap = nullptr;
   TMonthChart* MonthChart = nullptr;
@@ -102,12 +110,8 @@ class TLookBackWindow : public QWidget {
   bool changedAll = false;
 
   std::vector<marrowleaf::PastEntry> rows;
-  QFuture<void> rowsRead;
-  QFuture<void> tallyRead;
-  std::shared_ptr<std::atomic<bool>> rowsStop;
-  std::shared_ptr<std::atomic<bool>> tallyStop;
-  int rowsGeneration = 0;  // the read whose rows are wanted; older ones are dropped
-  int tallyGeneration = 0;
+  TLongWork* rowsRead = nullptr;
+  TLongWork* tallyRead = nullptr;
   marrowleaf::DiaryTally tally;
   bool tallyKnown = false;
   bool tallyPending = false;  // the whole diary is read once the first rows are in

@@ -27,13 +27,13 @@
 
 #include "config/settings.h"
 #include "diary/diary.h"
-#include "widgets/windows.h"
 #include "mainwindow/diarycalendar.h"
 #include "mainwindow/diaryerror.h"
 #include "pictures/picturetextedit.h"
 #include "spelling/spellchecker.h"
 #include "text/dates.h"
 #include "widgets/prompts.h"
+#include "widgets/windows.h"
 
 TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent, marrowleaf::SettingsFiles settings)
     : QMainWindow(parent), prompts(p), today(std::move(clock)), settingsFiles(std::move(settings)) {
@@ -160,7 +160,7 @@ void TForm1::LoadSettings() {
           [this] { Guard([this] { LookAgainAfterImport(); }); });
   connect(diary, &TDiary::showRequested, this,
           [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
-            Guard([&] { ShowFound(date, tab, start, length); });
+            Guard([&] { ShowFound(date, TabToShow(date, tab), start, length); });
             // The entry is shown where the user can see it, in front of the window that asked.
             BringToFront(this);
           });

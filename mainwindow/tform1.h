@@ -179,6 +179,8 @@ class TForm1 : public QMainWindow {
   QString EntryName() const;
   QString EntryName(const marrowleaf::EntryKey& key) const;
   void TabsAdded();  // the diary has new tabs
+  // The tab to show of `date` for a window that asked for `tab` (-1: the day alone).
+  int TabToShow(const QDate& date, int tab) const;
   // A picture pasted, dropped or chosen (a file, or image data where `file` is empty), kept in
   // the shown entry's attachments: its path in the diary, or empty where the user was told why
   // not.

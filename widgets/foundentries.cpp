@@ -156,7 +156,8 @@ TFoundEntries::TFoundEntries(TDiary& d, QWidget* parent) : QWidget(parent), diar
   // What another part of the program wrote (an import, a rename), or a tab it added, is found
   // at once.
   const auto again = [this] {
-    if (!query.isEmpty()) Search(query);
+    // A copy: the search forgets its query first.
+    if (!query.isEmpty()) Search(QString(query));
   };
   connect(&diary, &TDiary::entriesChanged, this, again);
   connect(&diary, &TDiary::tabsChanged, this, again);
@@ -222,7 +223,8 @@ void TFoundEntries::Search(const QString& text) {
       },
       [this, text](bool&) {
         if (Count() == 0) {
-          FindCount->setText(tr("No entry holds \"%1\".").arg(marrowleaf::WithoutOuterQuotes(text)));
+          FindCount->setText(
+              tr("No entry holds \"%1\".").arg(marrowleaf::WithoutOuterQuotes(text)));
         }
       });
 }

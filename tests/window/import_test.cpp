@@ -5,10 +5,14 @@
 #include <QSemaphore>
 #include <QTextBlock>
 #include <QThreadPool>
+#include <QTreeView>
 
 #include "entries/history.h"
+#include "find/findwindow.h"
 #include "heard.h"
 #include "import/importwindow.h"
+#include "lookback/lookbackwindow.h"
+#include "tags/tagswindow.h"
 #include "windowtest.h"
 
 using namespace windowtest;
@@ -123,6 +127,36 @@ class ImportTest : public WindowTest {
               static_cast<uint16_t>(kToday.day()), 0});
     QCOMPARE(versions.size(), size_t{1});
     QCOMPARE(versions[0].kind, marrowleaf::VersionKind::kSaved);
+  }
+
+  // Windows opened before an import follow the one diary: an entry imported into a tab the import
+  // added is found by Find, its tag listed by Tags, and counted by Look Back, at once.
+  void windows_opened_before_an_import_list_what_it_brought_into_a_new_tab() {
+    auto form = Start();
+    form->findChild<QAction*>(QStringLiteral("Find1"))->trigger();
+    auto* find = form->findChild<TFindWindow*>(QStringLiteral("FindWindow"));
+    find->SearchNow(QStringLiteral("deer"));
+    auto* count = find->findChild<QLabel*>(QStringLiteral("FindCount"));
+    QTRY_COMPARE(count->text(), QStringLiteral("No entry holds \"deer\"."));
+    form->findChild<QAction*>(QStringLiteral("Tags1"))->trigger();
+    auto* tags = form->findChild<TTagsWindow*>(QStringLiteral("TagsWindow"));
+    QTRY_VERIFY(!tags->Reading());
+    form->findChild<QAction*>(QStringLiteral("Look1"))->trigger();
+    auto* look = form->findChild<TLookBackWindow*>(QStringLiteral("LookBackWindow"));
+    QTRY_VERIFY(!look->Reading());
+    auto* entries = look->findChild<QLabel*>(QStringLiteral("StatEntries"));
+    QCOMPARE(entries->text(), QStringLiteral("0"));
+    prompts.onConfirm = [](const QString&) { return true; };
+    Open(*form, QStringLiteral(MARROWLEAF_SOURCE_DIR "/tests/core/data/import/dayone"),
+         [&](TImportWindow& window) { ClickImport(window); });
+    QCOMPARE(form->TabNames(), (std::vector<std::string>{"Diary", "Journal", "Travel"}));
+    QTRY_COMPARE(count->text(), QStringLiteral("1 entries found"));
+    auto* tagList = tags->findChild<QTreeView*>(QStringLiteral("TagsList"));
+    QTRY_VERIFY(
+        !tagList->model()
+             ->match(tagList->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("#travel"))
+             .isEmpty());
+    QTRY_COMPARE(entries->text(), QStringLiteral("3"));  // three entry files
   }
 
   void journals_get_tabs_of_their_names_when_the_user_says_yes() {
