@@ -250,47 +250,8 @@ Ohne sie drucken?</translation>
         <translation>Gesuchte Wörter, „eine Wortgruppe“ in Anführungszeichen</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Gefundene Einträge</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Neueste zuerst; Eingabe zeigt den Eintrag mit den Wörtern markiert</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Wie viele Einträge gefunden wurden</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Wird gesucht …</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Kein Eintrag enthält „%1“.</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, Reiter %2, noch nicht gespeichert: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, Reiter %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>noch nicht gespeichert</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>In allen Einträgen gesuchte Wörter; Anführungszeichen bilden eine Wortgruppe</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>%n Eintrag gefunden</numerusform>
-            <numerusform>%n Einträge gefunden</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +554,48 @@ Der neue Eintrag beginnt leer.</translation>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, Reiter %2, noch nicht gespeichert: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, Reiter %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Gefundene Einträge</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Neueste zuerst; Eingabe zeigt den Eintrag mit den Wörtern markiert</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Wie viele Einträge gefunden wurden</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Wird gesucht …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n Eintrag gefunden</numerusform>
+            <numerusform>%n Einträge gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Kein Eintrag enthält „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -824,10 +827,6 @@ Der neue Eintrag beginnt leer.</translation>
         <translation>Wird importiert …</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>Der Import wurde abgebrochen.</translation>
     </message>
@@ -1054,6 +1053,13 @@ Der neue Eintrag beginnt leer.</translation>
             <numerusform>in %n Jahren</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Nicht gezählt: %n Datei mit dem Namen eines Eintrags, die nicht gelesen werden konnte: %1</numerusform>
+            <numerusform>Nicht gezählt: %n Dateien mit dem Namen eines Eintrags, die nicht gelesen werden konnten: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1094,6 +1100,13 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>Picture: %1</source>
         <translation>Bild: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1278,17 @@ Der neue Eintrag beginnt leer.</translation>
         <translation>
             <numerusform>#%1 wurde in %n Eintrag mit #%2 zusammengeführt.</numerusform>
             <numerusform>#%1 wurde in %n Einträgen mit #%2 zusammengeführt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>#%1 wird umbenannt…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Angehalten: %n Eintrag wurde nicht erreicht und enthält weiter #%1.</numerusform>
+            <numerusform>Angehalten: %n Einträge wurden nicht erreicht und enthalten weiter #%1.</numerusform>
         </translation>
     </message>
 </context>

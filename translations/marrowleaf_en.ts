@@ -29,7 +29,7 @@
     </message>
 </context>
 <context>
-    <name>TFindWindow</name>
+    <name>TFoundEntries</name>
     <message numerus="yes">
         <source>%n entries found</source>
         <translation>
@@ -200,6 +200,13 @@
             <numerusform>in %n years</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Not counted: %n file named like an entry that could not be read: %1</numerusform>
+            <numerusform>Not counted: %n files named like entries that could not be read: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -246,6 +253,13 @@
         <translation>
             <numerusform>#%1 was merged into #%2 in %n entry.</numerusform>
             <numerusform>#%1 was merged into #%2 in %n entries.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Stopped: %n entry was not reached and still holds #%1.</numerusform>
+            <numerusform>Stopped: %n entries were not reached and still hold #%1.</numerusform>
         </translation>
     </message>
 </context>

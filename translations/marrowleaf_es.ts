@@ -250,47 +250,8 @@ Print without them?</source>
         <translation>Palabras que buscar, &quot;una frase&quot; entre comillas</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Entradas encontradas</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Las más recientes primero; Intro muestra la entrada con las palabras seleccionadas</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Cuántas entradas se encontraron</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Buscando…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Ninguna entrada contiene «%1».</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, pestaña %2, aún sin guardar: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, pestaña %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>aún sin guardar</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Palabras que buscar en todas las entradas; las comillas forman una frase</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>%n entrada encontrada</numerusform>
-            <numerusform>%n entradas encontradas</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +554,48 @@ La nueva entrada empieza vacía.</translation>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, pestaña %2, aún sin guardar: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, pestaña %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entradas encontradas</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Las más recientes primero; Intro muestra la entrada con las palabras seleccionadas</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Cuántas entradas se encontraron</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entrada encontrada</numerusform>
+            <numerusform>%n entradas encontradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Ninguna entrada contiene «%1».</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -824,10 +827,6 @@ La nueva entrada empieza vacía.</translation>
         <translation>Importando…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>Se canceló la importación.</translation>
     </message>
@@ -1054,6 +1053,13 @@ La nueva entrada empieza vacía.</translation>
             <numerusform>dentro de %n años</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Sin contar: %n archivo con nombre de entrada que no se pudo leer: %1</numerusform>
+            <numerusform>Sin contar: %n archivos con nombre de entrada que no se pudieron leer: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1094,6 +1100,13 @@ La nueva entrada empieza vacía.</translation>
     <message>
         <source>Picture: %1</source>
         <translation>Imagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1278,17 @@ La nueva entrada empieza vacía.</translation>
         <translation>
             <numerusform>#%1 se fusionó con #%2 en %n entrada.</numerusform>
             <numerusform>#%1 se fusionó con #%2 en %n entradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>Cambiando el nombre de #%1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Detenido: %n entrada no se alcanzó y aún contiene #%1.</numerusform>
+            <numerusform>Detenido: %n entradas no se alcanzaron y aún contienen #%1.</numerusform>
         </translation>
     </message>
 </context>

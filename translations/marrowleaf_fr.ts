@@ -250,47 +250,8 @@ Imprimer sans eux&#xa0;?</translation>
         <translation>Mots à chercher, &quot;une expression&quot; entre guillemets</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Entrées trouvées</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Les plus récentes d&apos;abord&#xa0;; Entrée affiche l&apos;entrée avec les mots sélectionnés</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Nombre d&apos;entrées trouvées</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Recherche…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Aucune entrée ne contient «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, onglet %2, pas encore enregistré&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, onglet %2&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>pas encore enregistré</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Mots à chercher dans toutes les entrées&#xa0;; les guillemets forment une expression</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>%n entrée trouvée</numerusform>
-            <numerusform>%n entrées trouvées</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +554,48 @@ La nouvelle entrée commence vide.</translation>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, onglet %2, pas encore enregistré&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, onglet %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entrées trouvées</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Les plus récentes d&apos;abord&#xa0;; Entrée affiche l&apos;entrée avec les mots sélectionnés</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Nombre d&apos;entrées trouvées</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entrée trouvée</numerusform>
+            <numerusform>%n entrées trouvées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Aucune entrée ne contient «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -824,10 +827,6 @@ La nouvelle entrée commence vide.</translation>
         <translation>Importation…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>L&apos;importation a été annulée.</translation>
     </message>
@@ -1054,6 +1053,13 @@ La nouvelle entrée commence vide.</translation>
             <numerusform>dans %n ans</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Non compté : %n fichier nommé comme une entrée qui n&apos;a pas pu être lu : %1</numerusform>
+            <numerusform>Non comptés : %n fichiers nommés comme des entrées qui n&apos;ont pas pu être lus : %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1094,6 +1100,13 @@ La nouvelle entrée commence vide.</translation>
     <message>
         <source>Picture: %1</source>
         <translation>Image&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1278,17 @@ La nouvelle entrée commence vide.</translation>
         <translation>
             <numerusform>L&apos;étiquette #%1 a été fusionnée dans #%2 dans %n entrée.</numerusform>
             <numerusform>L&apos;étiquette #%1 a été fusionnée dans #%2 dans %n entrées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>Renommage de #%1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Arrêté : %n entrée n&apos;a pas été atteinte et contient toujours #%1.</numerusform>
+            <numerusform>Arrêté : %n entrées n&apos;ont pas été atteintes et contiennent toujours #%1.</numerusform>
         </translation>
     </message>
 </context>

@@ -250,47 +250,8 @@ Stampare senza?</translation>
         <translation>Parole da trovare, &quot;una frase&quot; tra virgolette</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Voci trovate</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Prima le più recenti; Invio mostra la voce con le parole selezionate</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Quante voci sono state trovate</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Ricerca in corso…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Nessuna voce contiene «%1».</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, scheda %2, non ancora salvata: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, scheda %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>non ancora salvata</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Parole da trovare in tutte le voci; le virgolette formano una frase</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>%n voce trovata</numerusform>
-            <numerusform>%n voci trovate</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +554,48 @@ La nuova voce inizia vuota.</translation>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, scheda %2, non ancora salvata: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, scheda %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>non ancora salvata</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Voci trovate</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Prima le più recenti; Invio mostra la voce con le parole selezionate</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Quante voci sono state trovate</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Ricerca in corso…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n voce trovata</numerusform>
+            <numerusform>%n voci trovate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Nessuna voce contiene «%1».</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -824,10 +827,6 @@ La nuova voce inizia vuota.</translation>
         <translation>Importazione…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>L&apos;importazione è stata annullata.</translation>
     </message>
@@ -1054,6 +1053,13 @@ La nuova voce inizia vuota.</translation>
             <numerusform>tra %n anni</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Non contato: %n file con il nome di una voce che non è stato possibile leggere: %1</numerusform>
+            <numerusform>Non contati: %n file con il nome di una voce che non è stato possibile leggere: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1094,6 +1100,13 @@ La nuova voce inizia vuota.</translation>
     <message>
         <source>Picture: %1</source>
         <translation>Immagine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1278,17 @@ La nuova voce inizia vuota.</translation>
         <translation>
             <numerusform>#%1 è stata unita a #%2 in %n voce.</numerusform>
             <numerusform>#%1 è stata unita a #%2 in %n voci.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>Rinomina di #%1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Interrotto: %n voce non è stata raggiunta e contiene ancora #%1.</numerusform>
+            <numerusform>Interrotto: %n voci non sono state raggiunte e contengono ancora #%1.</numerusform>
         </translation>
     </message>
 </context>

@@ -247,46 +247,8 @@ Print without them?</source>
         <translation>検索する語句 (&quot;語句&quot; のように引用符で囲むとフレーズ)</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>見つかった日記</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>新しい順。Enter でその日記を語句を選択した状態で表示します</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>見つかった日記の数</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>検索しています…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>「%1」を含む日記はありません。</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1、タブ %2、未保存: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1、タブ %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>未保存</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>すべての日記から探す語句。引用符で囲むとフレーズになります</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>日記が %n 件見つかりました</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -589,6 +551,47 @@ The new entry starts empty.</source>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1、タブ %2、未保存: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1、タブ %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>見つかった日記</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>新しい順。Enter でその日記を語句を選択した状態で表示します</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>見つかった日記の数</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>検索しています…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>日記が %n 件見つかりました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>「%1」を含む日記はありません。</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -810,10 +813,6 @@ The new entry starts empty.</source>
         <translation>インポート中…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>インポートはキャンセルされました。</translation>
     </message>
@@ -1028,6 +1027,12 @@ The new entry starts empty.</source>
             <numerusform>%n 年後</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>数えていません: 記事の名前を持つが読めなかったファイル %n 件: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1067,6 +1072,13 @@ The new entry starts empty.</source>
     <message>
         <source>Picture: %1</source>
         <translation>画像: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1245,16 @@ The new entry starts empty.</source>
         <source>#%1 was merged into #%2 in %n entries.</source>
         <translation>
             <numerusform>%n 件の日記で #%1 を #%2 に統合しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>#%1 の名前を変更しています…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>中止しました: %n 件の記事は処理されず、#%1 のままです。</numerusform>
         </translation>
     </message>
 </context>

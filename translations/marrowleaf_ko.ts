@@ -247,46 +247,8 @@ Print without them?</source>
         <translation>찾을 단어, &quot;구절&quot;은 따옴표로 묶기</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>찾은 일기</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>최신 순. Enter 키를 누르면 단어가 선택된 상태로 일기를 보여 줍니다</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>찾은 일기 수</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>찾는 중…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>“%1”이(가) 들어 있는 일기가 없습니다.</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, 탭 %2, 아직 저장 안 됨: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, 탭 %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>아직 저장 안 됨</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>모든 일기에서 찾을 단어. 따옴표로 묶으면 구절이 됩니다</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>일기 %n개를 찾았습니다</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -589,6 +551,47 @@ The new entry starts empty.</source>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, 탭 %2, 아직 저장 안 됨: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, 탭 %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>아직 저장 안 됨</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>찾은 일기</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>최신 순. Enter 키를 누르면 단어가 선택된 상태로 일기를 보여 줍니다</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>찾은 일기 수</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>찾는 중…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>일기 %n개를 찾았습니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>“%1”이(가) 들어 있는 일기가 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -810,10 +813,6 @@ The new entry starts empty.</source>
         <translation>가져오는 중…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>가져오기를 취소했습니다.</translation>
     </message>
@@ -1028,6 +1027,12 @@ The new entry starts empty.</source>
             <numerusform>%n년 후</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>세지 않음: 항목 이름을 가졌지만 읽을 수 없는 파일 %n개: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1067,6 +1072,13 @@ The new entry starts empty.</source>
     <message>
         <source>Picture: %1</source>
         <translation>그림: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1245,16 @@ The new entry starts empty.</source>
         <source>#%1 was merged into #%2 in %n entries.</source>
         <translation>
             <numerusform>일기 %n개에서 #%1을(를) #%2에 합쳤습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>#%1 이름을 바꾸는 중…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>중지됨: %n개의 항목에 도달하지 못해 여전히 #%1을(를) 담고 있습니다.</numerusform>
         </translation>
     </message>
 </context>

@@ -250,47 +250,8 @@ Zonder deze afdrukken?</translation>
         <translation>Te zoeken woorden, &quot;een woordgroep&quot; tussen aanhalingstekens</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Gevonden notities</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Nieuwste eerst; Enter toont de notitie met de woorden geselecteerd</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Hoeveel notities er zijn gevonden</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Bezig met zoeken…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Geen enkele notitie bevat ‘%1’.</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, tabblad %2, nog niet opgeslagen: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, tabblad %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>nog niet opgeslagen</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Te zoeken woorden in alle notities; aanhalingstekens maken een woordgroep</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>%n notitie gevonden</numerusform>
-            <numerusform>%n notities gevonden</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +554,48 @@ De nieuwe notitie begint leeg.</translation>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, tabblad %2, nog niet opgeslagen: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, tabblad %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>nog niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Gevonden notities</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Nieuwste eerst; Enter toont de notitie met de woorden geselecteerd</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Hoeveel notities er zijn gevonden</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Bezig met zoeken…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n notitie gevonden</numerusform>
+            <numerusform>%n notities gevonden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Geen enkele notitie bevat ‘%1’.</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -824,10 +827,6 @@ De nieuwe notitie begint leeg.</translation>
         <translation>Bezig met importeren…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>Het importeren is geannuleerd.</translation>
     </message>
@@ -1054,6 +1053,13 @@ De nieuwe notitie begint leeg.</translation>
             <numerusform>over %n jaar</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Niet geteld: %n bestand met de naam van een item dat niet gelezen kon worden: %1</numerusform>
+            <numerusform>Niet geteld: %n bestanden met de naam van een item die niet gelezen konden worden: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1094,6 +1100,13 @@ De nieuwe notitie begint leeg.</translation>
     <message>
         <source>Picture: %1</source>
         <translation>Afbeelding: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1278,17 @@ De nieuwe notitie begint leeg.</translation>
         <translation>
             <numerusform>#%1 is in %n notitie samengevoegd met #%2.</numerusform>
             <numerusform>#%1 is in %n notities samengevoegd met #%2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>#%1 wordt hernoemd…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Gestopt: %n item is niet bereikt en bevat nog #%1.</numerusform>
+            <numerusform>Gestopt: %n items zijn niet bereikt en bevatten nog #%1.</numerusform>
         </translation>
     </message>
 </context>

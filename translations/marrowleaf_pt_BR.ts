@@ -250,47 +250,8 @@ Imprimir sem isso?</translation>
         <translation>Palavras a localizar, &quot;uma frase&quot; entre aspas</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Entradas encontradas</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Mais recentes primeiro; Enter mostra a entrada com as palavras selecionadas</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Quantas entradas foram encontradas</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Localizando…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Nenhuma entrada contém “%1”.</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, aba %2, ainda não salva: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, aba %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>ainda não salva</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Palavras a localizar em todas as entradas; as aspas formam uma frase</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>%n entrada encontrada</numerusform>
-            <numerusform>%n entradas encontradas</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +554,48 @@ A nova entrada começa vazia.</translation>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, aba %2, ainda não salva: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, aba %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>ainda não salva</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entradas encontradas</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Mais recentes primeiro; Enter mostra a entrada com as palavras selecionadas</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Quantas entradas foram encontradas</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Localizando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entrada encontrada</numerusform>
+            <numerusform>%n entradas encontradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Nenhuma entrada contém “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -824,10 +827,6 @@ A nova entrada começa vazia.</translation>
         <translation>Importando…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>A importação foi cancelada.</translation>
     </message>
@@ -1054,6 +1053,13 @@ A nova entrada começa vazia.</translation>
             <numerusform>daqui a %n anos</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Não contado: %n arquivo com nome de entrada que não pôde ser lido: %1</numerusform>
+            <numerusform>Não contados: %n arquivos com nome de entrada que não puderam ser lidos: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1094,6 +1100,13 @@ A nova entrada começa vazia.</translation>
     <message>
         <source>Picture: %1</source>
         <translation>Imagem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1278,17 @@ A nova entrada começa vazia.</translation>
         <translation>
             <numerusform>#%1 foi mesclada em #%2 em %n entrada.</numerusform>
             <numerusform>#%1 foi mesclada em #%2 em %n entradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>Renomeando #%1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Interrompido: %n entrada não foi alcançada e ainda contém #%1.</numerusform>
+            <numerusform>Interrompido: %n entradas não foram alcançadas e ainda contêm #%1.</numerusform>
         </translation>
     </message>
 </context>

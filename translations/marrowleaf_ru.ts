@@ -253,48 +253,8 @@ Print without them?</source>
         <translation>Слова для поиска, &quot;фраза&quot; в кавычках</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>Найденные записи</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>Сначала новые; Enter показывает запись с выделенными словами</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>Сколько записей найдено</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Поиск…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>Ни одна запись не содержит «%1».</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1, вкладка %2, ещё не сохранено: %3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1, вкладка %2: %3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>ещё не сохранено</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>Слова для поиска во всех записях; кавычки объединяют фразу</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>Найдена %n запись</numerusform>
-            <numerusform>Найдены %n записи</numerusform>
-            <numerusform>Найдено %n записей</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -597,6 +557,49 @@ The new entry starts empty.</source>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1, вкладка %2, ещё не сохранено: %3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1, вкладка %2: %3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>ещё не сохранено</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Найденные записи</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>Сначала новые; Enter показывает запись с выделенными словами</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>Сколько записей найдено</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Поиск…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>Найдена %n запись</numerusform>
+            <numerusform>Найдены %n записи</numerusform>
+            <numerusform>Найдено %n записей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>Ни одна запись не содержит «%1».</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -838,10 +841,6 @@ The new entry starts empty.</source>
         <translation>Импорт…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>Импорт отменён.</translation>
     </message>
@@ -1080,6 +1079,14 @@ The new entry starts empty.</source>
             <numerusform>через %n лет</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>Не учтено: %n файл с именем записи, который не удалось прочитать: %1</numerusform>
+            <numerusform>Не учтено: %n файла с именем записи, которые не удалось прочитать: %1</numerusform>
+            <numerusform>Не учтено: %n файлов с именем записи, которые не удалось прочитать: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1121,6 +1128,13 @@ The new entry starts empty.</source>
     <message>
         <source>Picture: %1</source>
         <translation>Изображение: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1311,18 @@ The new entry starts empty.</source>
             <numerusform>Метка #%1 объединена с #%2 в %n записи.</numerusform>
             <numerusform>Метка #%1 объединена с #%2 в %n записях.</numerusform>
             <numerusform>Метка #%1 объединена с #%2 в %n записях.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>Переименование #%1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>Остановлено: %n запись не обработана и всё ещё содержит #%1.</numerusform>
+            <numerusform>Остановлено: %n записи не обработаны и всё ещё содержат #%1.</numerusform>
+            <numerusform>Остановлено: %n записей не обработано и всё ещё содержат #%1.</numerusform>
         </translation>
     </message>
 </context>

@@ -247,46 +247,8 @@ Print without them?</source>
         <translation>要查找的词语，&quot;短语&quot;要加引号</translation>
     </message>
     <message>
-        <source>Entries found</source>
-        <translation>找到的日记</translation>
-    </message>
-    <message>
-        <source>Newest first; Enter shows the entry with the words selected</source>
-        <translation>最新的在前；按 Enter 显示该日记并选中这些词语</translation>
-    </message>
-    <message>
-        <source>How many entries were found</source>
-        <translation>找到的日记数</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>正在查找…</translation>
-    </message>
-    <message>
-        <source>No entry holds &quot;%1&quot;.</source>
-        <translation>没有日记包含“%1”。</translation>
-    </message>
-    <message>
-        <source>%1, tab %2, not saved yet: %3</source>
-        <translation>%1，标签页 %2，尚未保存：%3</translation>
-    </message>
-    <message>
-        <source>%1, tab %2: %3</source>
-        <translation>%1，标签页 %2：%3</translation>
-    </message>
-    <message>
-        <source>not saved yet</source>
-        <translation>尚未保存</translation>
-    </message>
-    <message>
         <source>Words to find in every entry; quotation marks make a phrase</source>
         <translation>要在所有日记中查找的词语；用引号括起来表示短语</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries found</source>
-        <translation>
-            <numerusform>找到 %n 篇日记</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -589,6 +551,47 @@ The new entry starts empty.</source>
     </message>
 </context>
 <context>
+    <name>TFoundEntries</name>
+    <message>
+        <source>%1, tab %2, not saved yet: %3</source>
+        <translation>%1，标签页 %2，尚未保存：%3</translation>
+    </message>
+    <message>
+        <source>%1, tab %2: %3</source>
+        <translation>%1，标签页 %2：%3</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>尚未保存</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>找到的日记</translation>
+    </message>
+    <message>
+        <source>Newest first; Enter shows the entry with the words selected</source>
+        <translation>最新的在前；按 Enter 显示该日记并选中这些词语</translation>
+    </message>
+    <message>
+        <source>How many entries were found</source>
+        <translation>找到的日记数</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>正在查找…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>找到 %n 篇日记</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No entry holds &quot;%1&quot;.</source>
+        <translation>没有日记包含“%1”。</translation>
+    </message>
+</context>
+<context>
     <name>THistoryWindow</name>
     <message>
         <source>History of %1</source>
@@ -810,10 +813,6 @@ The new entry starts empty.</source>
         <translation>正在导入…</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>The import was cancelled.</source>
         <translation>导入已取消。</translation>
     </message>
@@ -1028,6 +1027,12 @@ The new entry starts empty.</source>
             <numerusform>%n 年后</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Not counted: %n files named like entries that could not be read: %1</source>
+        <translation>
+            <numerusform>未计入：%n 个名称像日记但无法读取的文件：%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1067,6 +1072,13 @@ The new entry starts empty.</source>
     <message>
         <source>Picture: %1</source>
         <translation>图片：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1245,16 @@ The new entry starts empty.</source>
         <source>#%1 was merged into #%2 in %n entries.</source>
         <translation>
             <numerusform>已在 %n 篇日记中将 #%1 合并到 #%2。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renaming #%1…</source>
+        <translation>正在重命名 #%1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n entries were not reached and still hold #%1.</source>
+        <translation>
+            <numerusform>已停止：%n 篇日记未处理，仍含有 #%1。</numerusform>
         </translation>
     </message>
 </context>
