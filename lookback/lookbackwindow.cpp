@@ -23,6 +23,7 @@
 #include "lookback/monthchart.h"
 #include "lookback/yearheatmap.h"
 #include "widgets/itemviews.h"
+#include "widgets/passedover.h"
 #include "widgets/windows.h"
 
 namespace {
@@ -363,16 +364,7 @@ void TLookBackWindow::SetFigure(QLabel* figure, const QString& value) {
 
 void TLookBackWindow::ShowSkipped(size_t count, const std::vector<marrowleaf::Skipped>& first) {
   StatSkipped->setVisible(count > 0);
-  if (count == 0) return;
-  QStringList names;
-  for (size_t i = 0; i < first.size() && i < 3; ++i) {
-    names << QString::fromStdString(first[i].path) + QStringLiteral(" (") +
-                 QString::fromStdString(first[i].error) + QLatin1Char(')');
-  }
-  if (count > static_cast<size_t>(names.size())) names << QString(QChar(0x2026));
-  StatSkipped->setText(tr("Not counted: %n files named like entries that could not be read: %1",
-                          nullptr, static_cast<int>(count))
-                           .arg(names.join(QStringLiteral("; "))));
+  StatSkipped->setText(PassedOver(count, first));
 }
 
 void TLookBackWindow::ReadTally(std::vector<Month> months) {

@@ -22,6 +22,7 @@
 #include "text/tags.h"
 #include "widgets/foundentries.h"
 #include "widgets/itemviews.h"
+#include "widgets/passedover.h"
 #include "widgets/progress.h"
 #include "widgets/prompts.h"
 #include "widgets/windows.h"
@@ -43,7 +44,17 @@ struct TTagsWindow::Renamed {
   std::vector<std::pair<marrowleaf::EntryKey, marrowleaf::BulkResult>> left;
   std::vector<std::pair<marrowleaf::EntryKey, std::string>> failed;
   std::vector<marrowleaf::EntryKey> encoding;
+  size_t skipped = 0;  // files named like entries that could not be read
+  std::vector<marrowleaf::Skipped> firstSkipped;
 };
+
+namespace {
+struct Listed {
+  marrowleaf::TagTallies tallies;
+  size_t skipped = 0;
+  std::vector<marrowleaf::Skipped> firstSkipped;
+};
+}  // namespace
 
 TTagsWindow::TTagsWindow(TDiary& d, TPrompts& p, QWidget* parent)
     : QWidget(parent, Qt::Window), diary(d), prompts(p) {
@@ -165,7 +176,7 @@ void TTagsWindow::Refresh() {
   if (first) TagsCount->setText(tr("Reading the tags…"));
   // A list that has rows keeps them until the whole diary is read again; an empty one shows the
   // newest months' tags first.
-  reading->Start<marrowleaf::TagTallies>(
+  reading->Start<Listed>(
       [this, first, dir = diary.SaveDir(), tabs = diary.TabCount(),
        unsaved = diary.Unsaved()](TLongWork::Run& run) {
         const marrowleaf::DiaryWalk walk(
@@ -179,9 +190,13 @@ void TTagsWindow::Refresh() {
             run.Post([this, tallies] { Show(tallies, true); });
           };
         }
-        return marrowleaf::ListDiaryTags(walk, early);
+        marrowleaf::TagTallies tallies = marrowleaf::ListDiaryTags(walk, early);
+        return Listed{std::move(tallies), walk.SkipCount(), walk.Skips()};
       },
-      [this](marrowleaf::TagTallies& tallies) { Show(tallies); });
+      [this](Listed& listed) {
+        passedOver = PassedOver(listed.skipped, listed.firstSkipped);
+        Show(listed.tallies);
+      });
 }
 
 void TTagsWindow::Watch() {
@@ -227,6 +242,8 @@ void TTagsWindow::ShowCount() {
   } else {
     TagsCount->setText(tr("%1 of %n tags", nullptr, tagCount).arg(sorted->rowCount()));
   }
+  // Tags of files that could not be read are missing from the list: said under the count.
+  if (!passedOver.isEmpty()) TagsCount->setText(TagsCount->text() + QLatin1Char('\n') + passedOver);
 }
 
 bool TTagsWindow::ChooseTag(const QString& key) {
@@ -382,6 +399,8 @@ void TTagsWindow::RenameChosen(const QString& typed) {
         const marrowleaf::DiaryWalk walk(dir, marrowleaf::EveryEntry(tabs), run.Cancelled());
         const marrowleaf::TagRenamePlan plan = marrowleaf::PlanTagRename(walk, key, shown, to);
         renamed->encoding = plan.encoding;
+        renamed->skipped = walk.SkipCount();
+        renamed->firstSkipped = walk.Skips();
         const size_t total = plan.entries.size();
         for (size_t done = 0; done < total; ++done) {
           if (run.Stopped()) {
@@ -391,10 +410,9 @@ void TTagsWindow::RenameChosen(const QString& typed) {
           }
           run.Progress(static_cast<qint64>(done), static_cast<qint64>(total));
           const marrowleaf::BulkChange& entry = plan.entries[done];
-          const marrowleaf::BulkOutcome save =
-              marrowleaf::WriteInBulk(dir, entry, [&diary](const marrowleaf::EntryKey& k) {
-                return diary.ShownModified(k);
-              });
+          const marrowleaf::BulkOutcome save = marrowleaf::WriteInBulk(
+              dir, entry,
+              [&diary](const marrowleaf::EntryKey& k) { return diary.ShownModified(k); });
           if (save.result == marrowleaf::BulkResult::kChanged) {
             ++renamed->changed;
           } else if (save.result == marrowleaf::BulkResult::kFailed) {
@@ -433,11 +451,13 @@ void TTagsWindow::Report(const Renamed& renamed) {
                      : tr("#%1 was renamed to #%2 in %n entries.", nullptr, renamed.changed))
           .arg(renamed.from, renamed.to);
   if (renamed.stopped) {
-    report += QLatin1Char(' ') +
-              tr("Stopped: %n entries were not reached and still hold #%1.", nullptr,
-                 static_cast<int>(renamed.notReached))
-                  .arg(renamed.from);
+    report += QLatin1Char(' ') + tr("Stopped: %n entries were not reached and still hold #%1.",
+                                    nullptr, static_cast<int>(renamed.notReached))
+                                     .arg(renamed.from);
   }
+  // A file that could not be read may hold the tag still.
+  const QString passed = PassedOver(renamed.skipped, renamed.firstSkipped);
+  if (!passed.isEmpty()) report += QStringLiteral("\n\n") + passed;
   if (!left.isEmpty()) {
     report += QStringLiteral("\n\n") + tr("Not renamed:") + QLatin1Char('\n') +
               left.join(QLatin1Char('\n'));
@@ -450,7 +470,7 @@ void TTagsWindow::Report(const Renamed& renamed) {
   // Every window that shows entries reads them again, this one too.
   diary.NoteEntriesChanged();
   // Entries left as they were are worth a warning; a rename that did all it could is news.
-  if (left.isEmpty() && !renamed.stopped) {
+  if (left.isEmpty() && !renamed.stopped && passed.isEmpty()) {
     prompts.ShowInformation(this, report);
   } else {
     prompts.ShowWarning(this, report);

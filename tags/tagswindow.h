@@ -29,10 +29,10 @@ class TPrompts;
 
 // Every tag of the diary with the number of entries holding it, sorted by that number or by
 // name, and below it the entries of the chosen tag as Find lists them (the shared list of found
-// entries, given the tag). Read from the entry files off the window's thread, the newest months shown first, and
-// again whenever another program changes an entry or a folder of the diary while the window is
-// open. "Rename…" renames a tag in every entry (or merges it into another, once the user agreed)
-// through the save step.
+// entries, given the tag). Read from the entry files off the window's thread, the newest months
+// shown first, and again whenever another program changes an entry or a folder of the diary while
+// the window is open. "Rename…" renames a tag in every entry (or merges it into another, once the
+// user agreed) through the save step.
 class TTagsWindow : public QWidget {
   Q_OBJECT
 
@@ -83,6 +83,7 @@ class TTagsWindow : public QWidget {
   QLabel* TagsCount = nullptr;
   TFoundEntries* TagEntries = nullptr;
   int tagCount = 0;         // the rows, before the filter
+  QString passedOver;       // what the last whole reading could not read
   bool rebuilding = false;  // the rows are being replaced: no row is chosen meanwhile
   bool placed = false;
   std::unique_ptr<marrowleaf::FolderWatch> watch;

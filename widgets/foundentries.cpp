@@ -20,6 +20,7 @@
 #include "engines/search/search.h"
 #include "text/dates.h"
 #include "widgets/itemviews.h"
+#include "widgets/passedover.h"
 
 namespace {
 
@@ -195,7 +196,11 @@ void TFoundEntries::Search(const QString& text) {
     if (!FindResults->currentIndex().isValid()) FindResults->setCurrentIndex(rows->index(0));
     FindCount->setText(tr("%n entries found", nullptr, Count()));
   };
-  search->Start<bool>(
+  struct Searched {
+    size_t skipped = 0;
+    std::vector<marrowleaf::Skipped> firstSkipped;
+  };
+  search->Start<Searched>(
       [parsed, show, dir = diary.SaveDir(), tabs = diary.TabCount(),
        unsaved = diary.Unsaved()](TLongWork::Run& run) {
         using Clock = std::chrono::steady_clock;
@@ -219,13 +224,16 @@ void TFoundEntries::Search(const QString& text) {
           first = false;
         });
         send();
-        return true;
+        return Searched{walk.SkipCount(), walk.Skips()};
       },
-      [this, text](bool&) {
+      [this, text](Searched& searched) {
         if (Count() == 0) {
           FindCount->setText(
               tr("No entry holds \"%1\".").arg(marrowleaf::WithoutOuterQuotes(text)));
         }
+        // Files that could not be read were not searched: said under the count.
+        const QString passed = PassedOver(searched.skipped, searched.firstSkipped);
+        if (!passed.isEmpty()) FindCount->setText(FindCount->text() + QLatin1Char('\n') + passed);
       });
 }
 

@@ -108,9 +108,7 @@ TemplateChoice ApplyingTemplate(const std::string& saveDir, const QDate& date, i
 
 TemplateText TemplateBytesToText(std::string_view bytes) {
   // The closing NUL of the entry format ends the text, as it ends an entry's.
-  if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
-    bytes = bytes.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - bytes.data()));
-  }
+  bytes = EntryTextOf(bytes);
   // Without ConvertInitialBom, a byte order mark that some editors write is dropped: it would
   // otherwise start every new entry unseen.
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);

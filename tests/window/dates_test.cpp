@@ -4,6 +4,8 @@
 // keys, and its marks.
 #include "text/dates.h"
 
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QLocale>
 
@@ -195,6 +197,13 @@ class DatesTest : public WindowTest {
     QTRY_COMPARE(results->model()->rowCount(), 1);
     QVERIFY2(row(0).endsWith(QStringLiteral("not saved yet · snow by the river")),
              qPrintable(row(0)));
+    // A file named like an entry that cannot be read is named under the count, never waited on.
+    QVERIFY(mkfifo(qPrintable(Path(QDate(2025, 8, 3), 0)), 0600) == 0);
+    find->SearchNow(QStringLiteral("rain"));
+    QTRY_VERIFY(!find->Searching());
+    auto* count = find->findChild<QLabel*>(QStringLiteral("FindCount"));
+    QTRY_VERIFY2(count->text().contains(QStringLiteral("\nNot read: ")), qPrintable(count->text()));
+    QVERIFY(count->text().contains(QStringLiteral("3_0.txt")));
   }
 
   // Each day cell reads its full date and what it holds, as a screen reader hears it: one
