@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
       [&app, &settingsFiles] {
         MessageBoxPrompts prompts(&TApplication::ShowException);
         TForm1 form(prompts, &QDate::currentDate, nullptr, settingsFiles);
+        // An encrypted diary whose password was not given: nothing was read, nothing is shown.
+        if (!form.Unlocked()) return;
         // A session's end, a shutdown or kill: the close path runs with nobody there to ask.
         TEndSignals endSignals;
         QObject::connect(&endSignals, &TEndSignals::ending, &form,

@@ -10,6 +10,7 @@
 #include <QSpacerItem>
 #include <QStandardPaths>
 
+#include "encryption/passworddialog.h"
 #include "widgets/windows.h"
 
 void FitToCaption(QMessageBox& box) {
@@ -66,4 +67,11 @@ void MessageBoxPrompts::ShowDialog(QDialog& dialog) { dialog.exec(); }
 QString MessageBoxPrompts::ChooseFile(QWidget* owner, const QString& title, const QString& filter) {
   return QFileDialog::getOpenFileName(
       owner, title, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), filter);
+}
+
+std::optional<TPasswordAnswer> MessageBoxPrompts::AskPassword(QWidget* owner, const QString& text,
+                                                              bool offerRemember) {
+  TPasswordDialog dialog(text, offerRemember, owner);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Answer();
 }

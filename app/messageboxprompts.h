@@ -29,6 +29,8 @@ class MessageBoxPrompts : public TPrompts {
   bool Confirm(QWidget* owner, const QString& text) override;
   void ShowDialog(QDialog& dialog) override;
   QString ChooseFile(QWidget* owner, const QString& title, const QString& filter) override;
+  std::optional<TPasswordAnswer> AskPassword(QWidget* owner, const QString& text,
+                                             bool offerRemember) override;
 
  private:
   std::function<void(const QString&)> exceptionDisplay;

@@ -107,6 +107,7 @@ Settings ReadSettings(TINIFile& ini, const TINIFile* diary) {
   s.editor = r.Text(kGeneral, "EDITOR", "notepad.exe");
   s.autosave = r.Int(kGeneral, "AUTOSAVE", 0) != 0;
   s.spellLanguage = r.Chosen(kSpelling, "LANGUAGE");
+  s.keyring = r.Chosen("ENCRYPTION", "KEYRING");
   return s;
 }
 
@@ -152,6 +153,30 @@ void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometr
   // Everything the end writes is the device's.
   SaveSettingsFile(files.deviceFile.empty() ? files.diaryFile : files.deviceFile, geometry,
                    autosave, spellLanguage);
+}
+
+std::string ReadChosenSetting(const SettingsFiles& files, const std::string& section,
+                              const std::string& key) {
+  const ReadOnlyIni ini(files.FileOf(section, key));
+  return (*ini).Find(section, key).value_or(std::string());
+}
+
+bool WriteChosenSetting(const SettingsFiles& files, const std::string& section,
+                        const std::string& key, const std::string& value) {
+  const std::string& fileName = files.FileOf(section, key);
+  TINIFile ini;
+  ini.Load(fileName);
+  if (ini.Unreadable() || !ini.SetString(section, key, value)) {
+    ini.Clear();
+    return false;
+  }
+  ini.Save();
+  ini.Clear();
+  TINIFile written;
+  written.Load(fileName);
+  const bool took = written.Find(section, key) == value;
+  written.Clear();
+  return took;
 }
 
 bool AddTabsToFile(const std::string& fileName, const std::vector<std::string>& names) {

@@ -24,6 +24,9 @@ struct Settings {
   // [SPELLING] LANGUAGE: a dictionary's tag or "off"; empty until the user has chosen one, and
   // then not written either.
   std::string spellLanguage;
+  // [ENCRYPTION] KEYRING: "1" where this device keeps the diary's password in the desktop's
+  // keyring, "0" where the user chose not to; empty (and not written) until chosen.
+  std::string keyring;
 };
 
 inline const char kSpellingOff[] = "off";
@@ -53,8 +56,9 @@ struct SettingKey {
 // A diary folder that a sync tool shares between machines keeps the rest (SAVE_DIR, N_TABS,
 // TAB0...: what names its entries), the same on every machine.
 inline constexpr SettingKey kDeviceKeys[] = {
-    {"WINDOW", "LEFT"},    {"WINDOW", "TOP"},       {"WINDOW", "WIDTH"},      {"WINDOW", "HEIGHT"},
-    {"GENERAL", "EDITOR"}, {"GENERAL", "AUTOSAVE"}, {"SPELLING", "LANGUAGE"},
+    {"WINDOW", "LEFT"},       {"WINDOW", "TOP"},         {"WINDOW", "WIDTH"},
+    {"WINDOW", "HEIGHT"},     {"GENERAL", "EDITOR"},     {"GENERAL", "AUTOSAVE"},
+    {"SPELLING", "LANGUAGE"}, {"ENCRYPTION", "KEYRING"},
 };
 bool IsDeviceKey(std::string_view section, std::string_view key);
 
@@ -91,6 +95,15 @@ void SaveSettingsFile(const std::string& fileName, const WindowGeometry& geometr
 Settings LoadSettingsFiles(const SettingsFiles& files);
 void SaveSettingsFiles(const SettingsFiles& files, const WindowGeometry& geometry, bool autosave,
                        const std::string& spellLanguage = {});
+// One setting written only once chosen, as its file holds it now (empty where it does not),
+// read without writing anything.
+std::string ReadChosenSetting(const SettingsFiles& files, const std::string& section,
+                              const std::string& key);
+// Writes one setting the user has just chosen into the file it lives in (the device's own for a
+// device key), leaving the rest of the file as it is. False when it could not be written.
+bool WriteChosenSetting(const SettingsFiles& files, const std::string& section,
+                        const std::string& key, const std::string& value);
+
 // Appends tabs of these names after the diary's tabs (the one tab "Diary" where it has no N_TABS),
 // writing N_TABS and every TABn and leaving the rest of the file as it is: a choice the user made
 // (an import's journals). False when the file could not be read or written.

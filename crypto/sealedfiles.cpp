@@ -28,6 +28,36 @@ DiaryFileRead ReadDiaryFile(const std::string& path, const DiaryKeys& keys) {
   return read;
 }
 
+DiaryFileRead ReadDiaryFile(const std::string& path) {
+  return ReadDiaryFile(path, *SealingFor(path).keys);
+}
+
+std::string WhyNotOpened(Opening result) {
+  switch (result) {
+    case Opening::kOpened:
+    case Opening::kPlain:
+      return {};
+    case Opening::kNeedsKey:
+      return "it is encrypted, and the diary is not unlocked";
+    case Opening::kOtherKey:
+      return "it is encrypted with a key the diary's password does not open";
+    case Opening::kDamaged:
+      return "it is encrypted and damaged: changed or cut short since it was written";
+    case Opening::kUnknownVersion:
+      return "it is encrypted in a format of a newer version of the program";
+  }
+  return {};
+}
+
+SaveOutcome WriteDiaryFile(const std::string& saveDir, const std::string& path,
+                           std::string_view plain, NewFileAccess access) {
+  const DiarySealing sealing = SealingOfDiary(saveDir);
+  if (sealing.locked) return {false, "the diary is encrypted and not unlocked"};
+  const DiaryKey* key = sealing.Sealing();
+  if (key == nullptr) return ReplaceFileContents(path, plain, access);
+  return ReplaceFileContents(path, SealBytes(*key, plain), access);
+}
+
 bool HoldsSealed(const DiaryKeys& keys, std::string_view fileBytes, std::string_view plain) {
   const DiaryKey* sealing = keys.Sealing();
   const std::optional<KeyId> id = SealedKeyId(fileBytes);

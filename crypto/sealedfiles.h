@@ -7,6 +7,7 @@
 
 #include "crypto/diarykey.h"
 #include "crypto/sealing.h"
+#include "crypto/unlocked.h"
 #include "platform/files.h"
 
 // The files of a diary that may be encrypted, on disk: read whatever they hold (sealed or plain),
@@ -24,6 +25,18 @@ struct DiaryFileRead {
 // Reads a file of the diary, sealed or plain alike; with no keys (a plain or locked diary) a
 // sealed file says kNeedsKey.
 DiaryFileRead ReadDiaryFile(const std::string& path, const DiaryKeys& keys);
+
+// The same with the keys this process holds for the diary that `path` lies in (SealingFor).
+DiaryFileRead ReadDiaryFile(const std::string& path);
+
+// Why a file did not open, in words for a message (kOpened and kPlain: empty).
+std::string WhyNotOpened(Opening result);
+
+// Writes `plain` as the file `path` of the diary at `saveDir` (an attachment, a version) through
+// the atomic writer: sealed where the diary seals, plain in a plain diary, and nothing at all in
+// an encrypted diary that is not unlocked here.
+SaveOutcome WriteDiaryFile(const std::string& saveDir, const std::string& path,
+                           std::string_view plain, NewFileAccess access = NewFileAccess::kPrivate);
 
 // Whether a file's bytes are `plain` sealed under the key that seals: then saving `plain` again
 // writes nothing, so a sync tool sees no change. Plain bytes, or a file sealed under another of

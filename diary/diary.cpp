@@ -14,6 +14,20 @@ TDiary::TDiary(std::string dir, std::vector<std::string> tabs, marrowleaf::Setti
   for (const std::string& name : tabNames) tabTitles.append(marrowleaf::DecodeText(name));
 }
 
+TDiary::~TDiary() {
+  if (keys) marrowleaf::ReleaseKeys(saveDir);
+}
+
+void TDiary::SetKeys(marrowleaf::SharedKeys newKeys, bool seal) {
+  keys = std::move(newKeys);
+  if (keys) {
+    marrowleaf::HoldKeys(saveDir, keys, seal);
+  } else {
+    marrowleaf::ReleaseKeys(saveDir);
+  }
+  Q_EMIT keysChanged();
+}
+
 QString TDiary::TabTitle(int tab) const {
   return tab >= 0 && tab < tabTitles.size() ? tabTitles[tab] : QString::number(tab);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "crypto/unlocked.h"
 #include "entries/diarywalk.h"
 
 // The diary every window of the program looks at: its save folder, its tabs, the text the main
@@ -24,6 +25,7 @@ class TDiary : public QObject {
  public:
   TDiary(std::string saveDir, std::vector<std::string> tabNames, marrowleaf::SettingsFiles settings,
          QObject* parent = nullptr);
+  ~TDiary() override;  // its keys are given up: nothing of the core opens its files any more
 
   const std::string& SaveDir() const { return saveDir; }
   int TabCount() const { return static_cast<int>(tabNames.size()); }
@@ -46,9 +48,21 @@ class TDiary : public QObject {
   void SetShown(const marrowleaf::EntryKey& key, bool modified);
   bool ShownModified(const marrowleaf::EntryKey& key) const;
 
+  // The keys of an encrypted diary, once its password opened them: every reader and writer of
+  // the core opens and seals the diary's files with them, on any thread (crypto/unlocked.h).
+  // `seal` false while the diary is decrypted: its files are still opened, and written plain.
+  // Null keys: a plain diary.
+  void SetKeys(marrowleaf::SharedKeys keys, bool seal = true);
+  const marrowleaf::SharedKeys& Keys() const { return keys; }
+  bool Encrypted() const { return keys != nullptr && !keys->Empty(); }
+  const marrowleaf::SettingsFiles& Settings() const { return settings; }
+
   // Another part of the program wrote entries (an import, a tag's rename): every window that
   // shows what entries hold reads them again.
   void NoteEntriesChanged() { Q_EMIT entriesChanged(); }
+  // Files were written anew with the same text (encrypted or decrypted): what a window knows of a
+  // file's bytes is stale, what it knows of its text is not.
+  void NoteFilesRewritten() { Q_EMIT filesRewritten(); }
   // Shows an entry in the main window, [start, start + length) of its text selected, and brings
   // that window to the front. A tab of -1 shows the day: the shown tab where it has an entry,
   // else the first tab that has one.
@@ -59,6 +73,8 @@ class TDiary : public QObject {
  Q_SIGNALS:
   void tabsChanged();
   void entriesChanged();
+  void filesRewritten();
+  void keysChanged();
   void showRequested(const QDate& date, int tab, qsizetype start, qsizetype length);
 
  private:
@@ -66,6 +82,7 @@ class TDiary : public QObject {
   std::vector<std::string> tabNames;
   QStringList tabTitles;
   marrowleaf::SettingsFiles settings;
+  marrowleaf::SharedKeys keys;
   TUnsavedSource unsavedSource;
   mutable std::mutex shownLock;
   marrowleaf::EntryKey shownKey;

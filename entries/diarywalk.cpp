@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <deque>
 
+#include "crypto/sealedfiles.h"
 #include "entries/entryfiles.h"
 #include "platform/files.h"
 #include "text/dates.h"
@@ -34,6 +35,22 @@ Skipped::Reason ReasonOf(FolderReader::Failure failure) {
 
 bool Before(const Month& a, const Month& b) { return a < b; }
 
+// Opens a sealed entry's bytes into `plain`; false, with the reason in `skipped`, where it does
+// not open.
+bool OpenEntry(const DiaryKeys& keys, std::string_view bytes, std::string& plain,
+               const std::string& path, Skipped& skipped) {
+  Opened opened = OpenBytes(keys, bytes);
+  if (opened.result == Opening::kOpened) {
+    plain = std::move(opened.bytes);
+    return true;
+  }
+  const bool damaged =
+      opened.result == Opening::kDamaged || opened.result == Opening::kUnknownVersion;
+  skipped = {damaged ? Skipped::Reason::kDamaged : Skipped::Reason::kLocked, path,
+             WhyNotOpened(opened.result)};
+  return false;
+}
+
 }  // namespace
 
 QString WalkedEntry::Shown() const {
@@ -49,7 +66,10 @@ WalkScope EveryEntry(int tabCount, Order order, const UnsavedEntry* unsaved) {
 }
 
 DiaryWalk::DiaryWalk(std::string dir, WalkScope s, const std::atomic<bool>& stop)
-    : saveDir(std::move(dir)), scope(std::move(s)), cancelled(stop) {
+    : saveDir(std::move(dir)),
+      scope(std::move(s)),
+      cancelled(stop),
+      keys(SealingFor(saveDir).keys) {
   if (scope.tabCount <= 0) return;
   // A folder that cannot be listed may hold entries of the scope: the save folder, or a year's.
   const auto unlisted = [&](uint16_t year) {
@@ -109,11 +129,12 @@ void DiaryWalk::ReadMonth(const Month& month,
     return a.second < b.second;
   });
   FolderReader reader(folder);
+  std::string opened;  // a sealed entry's bytes, opened
   for (const auto& [day, tab] : entries) {
     if (Cancelled()) return;
     const EntryKey key{year, number, static_cast<uint16_t>(day), tab};
     if (unsavedHere && std::pair(day, tab) == unsavedAt) {
-      visit({key, {}, {}, &unsaved->text});
+      visit({key, {}, {}, {}, &unsaved->text});
       continue;
     }
     const std::string name = EntryFileName(key.day, tab);
@@ -125,7 +146,16 @@ void DiaryWalk::ReadMonth(const Month& month,
       }
       continue;
     }
-    visit({key, bytes, EntryTextOf(bytes), nullptr});
+    if (LooksSealed(bytes)) {
+      Skipped why;
+      if (!OpenEntry(*keys, bytes, opened, folder + '/' + name, why)) {
+        Skip(std::move(why));
+        continue;
+      }
+      visit({key, opened, EntryTextOf(opened), bytes, nullptr});
+      continue;
+    }
+    visit({key, bytes, EntryTextOf(bytes), bytes, nullptr});
   }
 }
 
@@ -190,7 +220,14 @@ EntryBytes ReadOneEntry(const std::string& saveDir, const EntryKey& key) {
   FolderReader reader(MonthDirectory(saveDir, key.year, key.month));
   std::string_view bytes;
   if (reader.Read(EntryFileName(key.day, key.tab), bytes, kEntrySizeLimit)) {
-    entry.exists = entry.read = true;
+    entry.exists = true;
+    entry.diskHash = HashBytes(bytes);
+    if (LooksSealed(bytes)) {
+      entry.read = OpenEntry(*SealingFor(saveDir).keys, bytes, entry.file, EntryPath(saveDir, key),
+                             entry.skipped);
+      return entry;
+    }
+    entry.read = true;
     entry.file.assign(bytes);
     return entry;
   }

@@ -7,12 +7,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "crypto/diarykey.h"
 #include "entries/entrykey.h"
 #include "entries/entrytext.h"
 
@@ -25,7 +27,9 @@
 //   attachments are no entries;
 // - a regular file (links followed) of at most kEntrySizeLimit bytes: anything else that has
 //   an entry's name (a folder, a FIFO, a link to a device) is passed over and said so;
-// - its text is its bytes up to the first NUL (EntryTextOf), shown as entrytext.h decodes it.
+// - its text is its bytes up to the first NUL (EntryTextOf), shown as entrytext.h decodes it; a
+//   sealed file (an encrypted diary's) is opened first, with the keys the process holds for the
+//   diary, and one that does not open is passed over and said so.
 //
 // Threading: a walk reads its months on a pool of threads of its own, never the application's
 // shared pool, so that a walk started from a task on the shared pool never waits for a pool it
@@ -48,7 +52,14 @@ struct UnsavedEntry {
 
 // Something the walk passed over, and why.
 struct Skipped {
-  enum class Reason { kUnreadable, kNotAFile, kTooLarge, kUnlisted };
+  enum class Reason {
+    kUnreadable,
+    kNotAFile,
+    kTooLarge,
+    kUnlisted,
+    kDamaged,  // sealed, and changed or cut short since (or of a newer version's format)
+    kLocked,   // sealed with a key that is not held: the diary locked, or another device's key
+  };
   Reason reason = Reason::kUnreadable;
   std::string path;
   std::string error;  // the system's words, untranslated
@@ -56,8 +67,9 @@ struct Skipped {
 
 struct WalkedEntry {
   EntryKey key;
-  std::string_view file;             // the whole file; empty for an unsaved text
-  std::string_view text;             // the file up to its first NUL
+  std::string_view file;  // the whole file (opened, where sealed); empty for unsaved text
+  std::string_view text;  // the file up to its first NUL
+  std::string_view disk;  // the file's bytes as they are on disk
   const QString* unsaved = nullptr;  // the window's text standing for the entry
   // The text as the text area shows it (line breaks '\n').
   QString Shown() const;
@@ -118,6 +130,7 @@ class DiaryWalk {
   std::string saveDir;
   WalkScope scope;
   const std::atomic<bool>& cancelled;
+  std::shared_ptr<const DiaryKeys> keys;  // looked up once: the walk's threads share them
   std::vector<Month> months;
   mutable std::mutex skipLock;
   mutable std::vector<Skipped> skips;  // the first kKeptSkips
@@ -130,8 +143,9 @@ class DiaryWalk {
 struct EntryBytes {
   bool exists = false;  // something has the entry's name
   bool read = false;
-  std::string file;  // the whole file
-  Skipped skipped;   // why it was not read
+  std::string file;       // the whole file (opened, where sealed)
+  uint64_t diskHash = 0;  // HashBytes of the file's bytes as they are on disk
+  Skipped skipped;        // why it was not read
   std::string_view Text() const;
 };
 EntryBytes ReadOneEntry(const std::string& saveDir, const EntryKey& key);

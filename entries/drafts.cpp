@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "crypto/sealedfiles.h"
 #include "entries/entryfiles.h"
 
 namespace marrowleaf {
@@ -19,9 +20,18 @@ Draft ReadDraft(const std::string& path) {
   const std::string_view all(file.bytes.get(), file.size);
   const size_t lf = all.find('\n');
   if (lf == std::string_view::npos) return draft;
-  draft.path = path;
   draft.entryPath = std::string(all.substr(0, lf));
-  draft.bytes = std::string(all.substr(lf + 1));
+  const std::string_view bytes = all.substr(lf + 1);
+  if (LooksSealed(bytes)) {
+    // The draft of an encrypted diary's entry opens with that diary's keys, or is no draft to
+    // this process: left where it is, for a run that unlocks the diary.
+    Opened opened = OpenBytes(*SealingFor(draft.entryPath).keys, bytes);
+    if (opened.result != Opening::kOpened) return Draft();
+    draft.bytes = std::move(opened.bytes);
+  } else {
+    draft.bytes = std::string(bytes);
+  }
+  draft.path = path;
   draft.microsUtc = file.state.mtimeSec * 1000000 + file.state.mtimeNsec / 1000;
   return draft;
 }
@@ -73,7 +83,10 @@ SaveOutcome WriteDraft(const std::string& dir, const std::string& entryPath,
   if (!MakePrivateDirectories(dir)) return {false, "cannot make the folder \"" + dir + "\""};
   std::string content;
   content.reserve(entryPath.size() + 1 + bytes.size());
-  content.append(entryPath).append(1, '\n').append(bytes);
+  // The entry's path stays readable (its name tells no more than the entry file's own); the text
+  // of an encrypted diary's entry is sealed.
+  const DiaryKey* key = SealingFor(entryPath).Sealing();
+  content.append(entryPath).append(1, '\n').append(key != nullptr ? SealBytes(*key, bytes) : bytes);
   SaveOutcome written =
       ReplaceFileContents(dir + '/' + DraftName(entryPath), content, NewFileAccess::kPrivate);
   // This draft replaces one an earlier version kept under its own name.

@@ -12,7 +12,8 @@
 // Drafts: the typed text of a modified entry, kept while nobody has said Yes to it, so that a
 // crash, a kill or a power cut loses at most the last few seconds of typing. One private file per
 // entry in a folder the caller gives (the application's data folder), named from the entry's
-// absolute path; the file holds that path on its first line, then the entry's bytes.
+// absolute path; the file holds that path on its first line, then the entry's bytes (sealed, for
+// an entry of an encrypted diary: a draft opens only where that diary is unlocked).
 namespace marrowleaf {
 
 // "8_0.txt-3f2a9c0d11e4b765.draft": the entry's own name for the reader, a hash of its whole path

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <new>
 
+#include "crypto/sealedfiles.h"
+
 namespace marrowleaf {
 
 void CreateEmptyEntryFile(const std::string& path) { CreateEmptyPrivateFile(path); }
@@ -44,6 +46,11 @@ NewEntry CreateEntryWithText(const std::string& saveDir, const EntryKey& key,
     return made;
   }
   made.created = true;
+  const DiarySealing sealing = SealingOfDiary(saveDir);
+  if (sealing.locked) {
+    made.text = {false, "the diary is encrypted and not unlocked"};
+    return made;
+  }
   // The empty file is ours until its text is in: held, and checked to be the same empty file.
   const FileState empty = RegularFileState(path);
   ExclusiveFile held(path, ExclusiveFile::Access::kWrite);
@@ -61,7 +68,8 @@ NewEntry CreateEntryWithText(const std::string& saveDir, const EntryKey& key,
   bytes.append(text);
   bytes.push_back('\0');
   // The file exists, so the writer keeps its private permissions.
-  made.text = ReplaceFileContents(path, bytes);
+  const DiaryKey* sealWith = sealing.Sealing();
+  made.text = ReplaceFileContents(path, sealWith != nullptr ? SealBytes(*sealWith, bytes) : bytes);
   if (!held.Close() && made.text.ok) {
     made.text = {false, "cannot write \"" + path + "\": closing the entry failed: " + held.Error()};
   }
@@ -138,34 +146,50 @@ EntryRead ReadEntryFile(const std::string& path) {
     return result;
   }
   result.state = {file->State(), hash.Value()};
+  if (LooksSealed(result.text)) {
+    // Opened first, then cut at its NUL: the NUL and what follows it are sealed with the text.
+    Opened opened = OpenBytes(*SealingFor(path).keys, result.text);
+    result.opening = opened.result;
+    if (opened.result != Opening::kOpened) {
+      result.error = WhyNotOpened(opened.result);
+      result.text.clear();
+      result.readOnly = false;
+      return result;
+    }
+    result.text = std::move(opened.bytes);
+    textEnd = EntryTextOf(result.text).size();
+  }
   // The text ends at the first NUL: bytes after it are remains of an older, longer text.
   if (textEnd < result.text.size()) result.text.resize(textEnd);
   result.ok = true;
   return result;
 }
 
-SaveOutcome WriteEntryFile(
-    const std::string& path, std::string_view text,
-    const std::function<bool(const std::string& target, std::string_view bytes)>& beforeReplace,
-    std::string_view end) {
+SaveOutcome WithEntryHeld(const std::string& path,
+                          const std::function<SaveOutcome(const std::string& target)>& write) {
   const std::string target = ResolveSymlinks(path);
   // The entry must already exist and be writable by us: the lock is held on the old file while
   // the new content replaces it.
   ExclusiveFile held(target, ExclusiveFile::Access::kWrite);
   if (!held.IsOpen()) return {false, "cannot write \"" + path + "\": " + held.Error()};
-  std::string bytes;
-  bytes.reserve(text.size() + end.size());
-  bytes.append(text);
-  bytes.append(end);
-  if (beforeReplace && !beforeReplace(target, bytes)) {
-    return {false, "\"" + path + "\" was changed by another program"};
-  }
-  SaveOutcome outcome = ReplaceFileContents(target, bytes);
+  SaveOutcome outcome = write(target);
   // Closing releases the lock; like every call of a save, its failure is not kept quiet.
   if (!held.Close() && outcome.ok) {
     outcome = {false, "cannot write \"" + path + "\": closing the entry failed: " + held.Error()};
   }
   return outcome;
+}
+
+SaveOutcome WriteEntryFile(const std::string& path, std::string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size() + 1);
+  bytes.append(text);
+  bytes.push_back('\0');
+  const DiarySealing sealing = SealingFor(path);
+  const DiaryKey* key = sealing.Sealing();
+  return WithEntryHeld(path, [&](const std::string& target) {
+    return ReplaceFileContents(target, key != nullptr ? SealBytes(*key, bytes) : bytes);
+  });
 }
 
 bool EntryLeavesDiary(const std::string& saveDir, const std::string& path) {
@@ -182,6 +206,8 @@ SaveOutcome HandEntryToEditor(const std::string& path) {
   if (!held.IsOpen() || !held.ReadAll(bytes)) {
     return {false, "cannot read \"" + path + "\": " + held.Error()};
   }
+  // Sealed bytes are no text: cut at a NUL they would never open again.
+  if (LooksSealed(bytes)) return {false, "\"" + path + "\" is encrypted"};
   const std::string_view text = EntryTextOf(bytes);
   if (text.size() == bytes.size()) return {true, {}};
   SaveOutcome outcome = ReplaceFileContents(target, text);

@@ -8,12 +8,16 @@
 #include <string>
 #include <string_view>
 
+#include "crypto/sealing.h"
 #include "entries/entrykey.h"
 #include "platform/files.h"
 
 // Entry files as bytes: whether an entry exists, creating it, reading it up to its first NUL and
 // writing it back. Every path starts at the save directory the caller gives; the names are
-// entrykey.h's.
+// entrykey.h's. In an encrypted diary an entry file is its bytes sealed (crypto/sealing.h): the
+// readers here open it first and then cut its text at the NUL, and the writers seal what they
+// write, with the keys the process holds for the diary (crypto/unlocked.h); a plain file there is
+// read as it is.
 namespace marrowleaf {
 
 // Creates an empty entry file (0600 whatever the umask). Never replaces an existing name: a file
@@ -26,9 +30,9 @@ void CreateEmptyEntryFile(const std::string& path);
 bool CreateMissingEntry(const std::string& saveDir, const EntryKey& key);
 
 // "create" with a first text (a filled template): as CreateMissingEntry, then the text and its
-// NUL replace the empty file through the atomic writer, while it is held and only if it is still
-// the empty file made here. A kill in between leaves the empty entry that "create" makes without
-// a text; an entry that appeared meanwhile is never touched.
+// NUL (sealed in an encrypted diary) replace the empty file through the atomic writer, while it
+// is held and only if it is still the empty file made here. A kill in between leaves the empty
+// entry that "create" makes without a text; an entry that appeared meanwhile is never touched.
 struct NewEntry {
   bool created = false;  // no entry file was there: the window shows a new entry
   SaveOutcome text;      // whether the file holds the text
@@ -84,6 +88,9 @@ std::string_view EntryTextOf(std::string_view file);
 
 struct EntryRead {
   bool ok = false;
+  // kPlain or kOpened when read; a sealed file that did not open says why here, with `ok` false
+  // and `state` set (the file is there: damaged, or of a key that is not held).
+  Opening opening = Opening::kPlain;
   EntryState state;
   bool readOnly = false;  // the file may be read but not written: it is shown, never saved
   std::string text;       // the bytes up to the first NUL, or the whole file if it has none
@@ -94,18 +101,18 @@ struct EntryRead {
 // file that is not a regular file, or that another copy of the program holds, does not load.
 EntryRead ReadEntryFile(const std::string& path);
 
-// Writes text and its terminating NUL over the existing entry, atomically. The entry must exist,
-// be a regular file writable by us and not be held by another copy; otherwise nothing changes.
-// `beforeReplace`, if given, runs while the entry is held, just before its bytes are replaced,
-// with the path the bytes really go to and the bytes that will be written; when it says false,
-// the entry is left as it is and the outcome says why. `end` follows the text: its NUL, or
-// for a rewrite that changes an entry in place and nothing else, whatever followed its text.
-SaveOutcome WriteEntryFile(const std::string& path, std::string_view text,
-                           const std::function<bool(const std::string& target,
-                                                    std::string_view bytes)>& beforeReplace = {},
-                           std::string_view end = std::string_view("\0", 1));
+// Writes text and its terminating NUL over the existing entry, atomically (sealed where its diary
+// is held sealing). The entry must exist, be a regular file writable by us and not be held by
+// another copy; otherwise nothing changes.
+SaveOutcome WriteEntryFile(const std::string& path, std::string_view text);
 
-// Keeps a text whose save failed: a new private file `name` in `dir` (created if missing).
+// Runs `write` while the existing entry at `path` is held against the program's other copies,
+// with the path its bytes really go to (links followed); a failed close counts as a failed write.
+SaveOutcome WithEntryHeld(const std::string& path,
+                          const std::function<SaveOutcome(const std::string& target)>& write);
+
+// Keeps a text whose save failed: a new private file `name` in `dir` (created if missing). Plain:
+// the user opens it by hand. (An encrypted diary keeps such a text in the entry's draft instead.)
 SaveOutcome WriteRecoveryFile(const std::string& dir, const std::string& name,
                               std::string_view text);
 

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <random>
 
+#include "crypto/sealedfiles.h"
+
 namespace marrowleaf {
 namespace {
 
@@ -116,24 +118,49 @@ int64_t NowMicros() {
       .count();
 }
 
-// Keeps `bytes` unless empty or equal to the newest of `listing`; adds the new version to it.
-SaveOutcome KeepIn(const std::string& folder, Listing& listing, std::string_view bytes,
-                   VersionKind kind = VersionKind::kSaved) {
-  if (bytes.empty()) return {true, {}};
-  if (!listing.versions.empty()) {
-    const Version& newest = listing.versions.front();
-    if (static_cast<size_t>(RegularFileState(newest.path).size) == bytes.size() &&
-        ReadVersion(newest.path) == bytes) {
-      return {true, {}};  // the newest version holds these bytes already
-    }
+// Whether the newest version of `listing` holds the text of `raw` (an entry file's bytes, whose
+// text is `plain`; null where they do not open): the same bytes, or sealed, the same text.
+bool NewestHolds(const Listing& listing, std::string_view raw, const std::string_view* plain,
+                 const DiaryKeys& keys) {
+  if (listing.versions.empty()) return false;
+  const std::string& newest = listing.versions.front().path;
+  // A plain diary's versions are compared by size first: most saves differ there.
+  if (keys.Empty() && static_cast<size_t>(RegularFileState(newest).size) != raw.size()) {
+    return false;
   }
+  const WholeFile file = ReadWholeFile(newest);
+  if (!file.complete) return false;
+  const std::string_view bytes(file.bytes.get(), file.size);
+  if (bytes == raw) return true;
+  if (plain == nullptr || (!LooksSealed(bytes) && !LooksSealed(raw))) return false;
+  const Opened opened = OpenBytes(keys, bytes);
+  return (opened.result == Opening::kOpened || opened.result == Opening::kPlain) &&
+         opened.bytes == *plain;
+}
+
+// Keeps an entry file's bytes `raw` (whose text is `plain`; null where they do not open) unless
+// empty or held by the newest of `listing`; adds the new version to it. A version is kept in the
+// form the diary writes now: an encrypted diary never keeps a text in plain, and one being
+// decrypted keeps it plain; bytes that do not open are kept as they are.
+SaveOutcome KeepIn(const std::string& folder, Listing& listing, std::string_view raw,
+                   const std::string_view* plain, const DiarySealing& sealing,
+                   VersionKind kind = VersionKind::kSaved) {
+  if (raw.empty() || (plain != nullptr && plain->empty())) return {true, {}};
+  if (NewestHolds(listing, raw, plain, *sealing.keys)) return {true, {}};
   if (!listing.folderExists && !MakePrivateDirectories(folder)) {
     return {false, "cannot make the history folder \"" + folder + "\""};
   }
   listing.folderExists = true;
   const int64_t now = NowMicros();
   const std::string path = folder + '/' + VersionName(now, kind);
-  SaveOutcome kept = ReplaceFileContents(path, bytes, NewFileAccess::kPrivate);
+  const DiaryKey* key = sealing.Sealing();
+  const bool sealed = LooksSealed(raw);
+  std::string converted;
+  if (key != nullptr && !sealed) converted = SealBytes(*key, raw);
+  if (key == nullptr && sealed && plain != nullptr) converted.assign(*plain);
+  const bool asItIs = converted.empty() && (key == nullptr ? !sealed || plain == nullptr : sealed);
+  SaveOutcome kept = ReplaceFileContents(path, asItIs ? raw : std::string_view(converted),
+                                         NewFileAccess::kPrivate);
   if (kept.ok) listing.versions.insert(listing.versions.begin(), {path, now, -1, kind, {}});
   return kept;
 }
@@ -194,15 +221,21 @@ std::vector<Version> ListVersions(const std::string& saveDir, const EntryKey& ke
 }
 
 std::string ReadVersion(const std::string& path) {
-  WholeFile file = ReadWholeFile(path);
-  if (!file.complete) return {};
-  return std::string(file.bytes.get(), file.size);
+  DiaryFileRead read = ReadDiaryFile(path);
+  if (!read.read || (read.result != Opening::kOpened && read.result != Opening::kPlain)) return {};
+  return std::move(read.bytes);
 }
 
 SaveOutcome KeepVersion(const std::string& saveDir, const EntryKey& key, std::string_view bytes) {
   const std::string folder = HistoryFolder(saveDir, key);
+  const DiarySealing sealing = SealingOfDiary(saveDir);
+  if (sealing.locked) return {false, "the diary is encrypted and not unlocked"};
   Listing listing = ListFolderOf(folder);
-  return KeepIn(folder, listing, bytes);
+  const bool sealed = LooksSealed(bytes);
+  const Opened opened = sealed ? OpenBytes(*sealing.keys, bytes) : Opened{Opening::kPlain, {}};
+  const std::string_view text = sealed ? std::string_view(opened.bytes) : bytes;
+  const bool readable = !sealed || opened.result == Opening::kOpened;
+  return KeepIn(folder, listing, bytes, readable ? &text : nullptr, sealing);
 }
 
 void PruneVersions(const std::string& saveDir, const EntryKey& key, size_t limit) {
@@ -214,78 +247,101 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
                                   std::string_view text, const EntryState* loaded,
                                   const InPlace* inPlace) {
   EntrySave save{{}, {true, {}}, false, {}};
-  if (EntryLeavesDiary(saveDir, EntryPath(saveDir, key))) {
-    save.entry = {false,
-                  "\"" + EntryPath(saveDir, key) + "\" is a link to a file outside the diary"};
+  const std::string path = EntryPath(saveDir, key);
+  if (EntryLeavesDiary(saveDir, path)) {
+    save.entry = {false, "\"" + path + "\" is a link to a file outside the diary"};
     return save;
   }
-  std::string linked;  // a version that is the replaced file itself, under a second name
+  const DiarySealing sealing = SealingOfDiary(saveDir);
+  if (sealing.locked) {
+    save.entry = {false, "the diary is encrypted and not unlocked"};
+    return save;
+  }
+  const DiaryKeys& keys = *sealing.keys;
+  const DiaryKey* sealWith = sealing.Sealing();
+  const std::string_view end = inPlace != nullptr ? inPlace->end : std::string_view("\0", 1);
+  std::string plain;
+  plain.reserve(text.size() + end.size());
+  plain.append(text).append(end);
+  std::string written;    // what the entry file holds after the save
+  bool holdsIt = false;   // it held the text sealed already: nothing was written
+  uint64_t heldHash = 0;  // of the bytes it held then
+  std::string target;     // where the bytes went, links followed
+  std::string linked;     // a version that is the replaced file itself, under a second name
   const std::string folder = HistoryFolder(saveDir, key);
-  save.entry = WriteEntryFile(
-      EntryPath(saveDir, key), text,
-      [&](const std::string& target, std::string_view bytes) {
-        const WholeFile old = ReadWholeFile(target);
-        if (!old.complete) {
-          save.version = {false, "cannot read the text it replaces: " + old.error};
-          return inPlace == nullptr;
-        }
-        if (inPlace != nullptr && loaded != nullptr &&
-            HashBytes(std::string_view(old.bytes.get(), old.size)) != loaded->hash) {
-          save.displaced = true;
-          return false;
-        }
-        // One listing of the history folder serves the comparison, the keeping and the pruning,
-        // all while the entry is held, so no other save of it is under way.
-        Listing listing = ListFolderOf(folder);
-        const FileState entryState = RegularFileState(target);
-        if (!listing.versions.empty() && entryState.known &&
-            RegularFileState(listing.versions.front().path).inode == entryState.inode &&
-            RegularFileState(listing.versions.front().path).device == entryState.device) {
-          // A save killed between keeping its version and replacing the entry: that "version"
-          // is the entry itself, and is made again below.
-          RemoveFile(listing.versions.front().path);
-          listing.versions.erase(listing.versions.begin());
-        }
-        const std::string_view held(old.bytes.get(), old.size);
-        save.displaced =
-            loaded != nullptr && !held.empty() && held != bytes && HashBytes(held) != loaded->hash;
-        const VersionKind kind = save.displaced ? VersionKind::kElsewhere : VersionKind::kSaved;
-        if (held != bytes && !held.empty()) {
-          const bool sameAsNewest =
-              !listing.versions.empty() &&
-              static_cast<size_t>(RegularFileState(listing.versions.front().path).size) ==
-                  held.size() &&
-              ReadVersion(listing.versions.front().path) == held;
-          if (!sameAsNewest) {
-            // The replaced file becomes the version: the save's rename leaves its bytes to the
-            // second name, so keeping them costs a link and a flush of the folder, no copy.
-            // Where links cannot be made, the bytes are copied with the atomic writer.
-            if (listing.folderExists || MakePrivateDirectories(folder)) {
-              listing.folderExists = true;
-              const int64_t now = NowMicros();
-              const std::string path = folder + '/' + VersionName(now, kind);
-              if (LinkFile(target, path)) {
-                if (SyncFolder(folder)) {
-                  linked = path;
-                  listing.versions.insert(listing.versions.begin(), {path, now, -1, kind, {}});
-                } else {
-                  RemoveFile(path);
-                }
-              }
-            }
-            if (linked.empty()) save.version = KeepIn(folder, listing, held, kind);
+  const SaveOutcome changedElsewhere{false, "\"" + path + "\" was changed by another program"};
+  save.entry = WithEntryHeld(path, [&](const std::string& to) -> SaveOutcome {
+    target = to;
+    const WholeFile old = ReadWholeFile(target);
+    if (!old.complete) {
+      save.version = {false, "cannot read the text it replaces: " + old.error};
+      if (inPlace != nullptr) return changedElsewhere;
+      written = sealWith != nullptr ? SealBytes(*sealWith, plain) : plain;
+      return ReplaceFileContents(target, written);
+    }
+    const std::string_view held(old.bytes.get(), old.size);
+    if (inPlace != nullptr && loaded != nullptr && HashBytes(held) != loaded->hash) {
+      save.displaced = true;
+      return changedElsewhere;
+    }
+    // What the file held, as text: a sealed file opened (a damaged one has none), a plain one as
+    // it is.
+    const bool sealedBefore = LooksSealed(held);
+    const Opened opened = sealedBefore ? OpenBytes(keys, held) : Opened{Opening::kPlain, {}};
+    const bool readable = !sealedBefore || opened.result == Opening::kOpened;
+    const std::string_view heldText = sealedBefore ? std::string_view(opened.bytes) : held;
+    const bool same = readable && heldText == plain;
+    // Sealing the same text again would give other bytes, which a sync tool carries to every
+    // device for nothing.
+    if (same && sealWith != nullptr && SealedKeyId(held) == sealWith->Id()) {
+      holdsIt = true;
+      heldHash = HashBytes(held);
+      return {true, {}};
+    }
+    // One listing of the history folder serves the comparison, the keeping and the pruning,
+    // all while the entry is held, so no other save of it is under way.
+    Listing listing = ListFolderOf(folder);
+    const FileState entryState = RegularFileState(target);
+    if (!listing.versions.empty() && entryState.known &&
+        RegularFileState(listing.versions.front().path).inode == entryState.inode &&
+        RegularFileState(listing.versions.front().path).device == entryState.device) {
+      // A save killed between keeping its version and replacing the entry: that "version"
+      // is the entry itself, and is made again below.
+      RemoveFile(listing.versions.front().path);
+      listing.versions.erase(listing.versions.begin());
+    }
+    save.displaced = loaded != nullptr && !held.empty() && !same && HashBytes(held) != loaded->hash;
+    const VersionKind kind = save.displaced ? VersionKind::kElsewhere : VersionKind::kSaved;
+    if (!same && !held.empty() &&
+        !NewestHolds(listing, held, readable ? &heldText : nullptr, keys)) {
+      // The replaced file becomes the version: the save's rename leaves its bytes to the
+      // second name, so keeping them costs a link and a flush of the folder, no copy. Where
+      // links cannot be made, the bytes are copied with the atomic writer; and an encrypted
+      // diary never links a plain file into its history: its text is kept sealed.
+      const bool mayLink = sealedBefore == (sealWith != nullptr);
+      if (mayLink && (listing.folderExists || MakePrivateDirectories(folder))) {
+        listing.folderExists = true;
+        const int64_t now = NowMicros();
+        const std::string version = folder + '/' + VersionName(now, kind);
+        if (LinkFile(target, version)) {
+          if (SyncFolder(folder)) {
+            linked = version;
+            listing.versions.insert(listing.versions.begin(), {version, now, -1, kind, {}});
+          } else {
+            RemoveFile(version);
           }
         }
-        PruneIn(listing, kHistoryLimit);
-        return true;
-      },
-      inPlace != nullptr ? inPlace->end : std::string_view("\0", 1));
+      }
+      if (linked.empty()) {
+        save.version = KeepIn(folder, listing, held, readable ? &heldText : nullptr, sealing, kind);
+      }
+    }
+    PruneIn(listing, kHistoryLimit);
+    written = sealWith != nullptr ? SealBytes(*sealWith, plain) : std::move(plain);
+    return ReplaceFileContents(target, written);
+  });
   if (save.entry.ok) {
-    const std::string target = ResolveSymlinks(EntryPath(saveDir, key));
-    ByteHash written;  // the text and its NUL, as the save wrote them, without a copy of both
-    written.Add(text);
-    written.Add(inPlace != nullptr ? inPlace->end : std::string_view("\0", 1));
-    save.state = {RegularFileState(target), written.Value()};
+    save.state = {RegularFileState(target), holdsIt ? heldHash : HashBytes(written)};
   }
   if (!linked.empty()) {
     if (save.entry.ok) {
@@ -296,4 +352,5 @@ EntrySave SaveEntryKeepingHistory(const std::string& saveDir, const EntryKey& ke
   }
   return save;
 }
+
 }  // namespace marrowleaf

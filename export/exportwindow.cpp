@@ -25,6 +25,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <string_view>
 
+#include "crypto/unlocked.h"
 #include "engines/pictures/pictures.h"
 #include "export/bookpages.h"
 #include "text/dates.h"
@@ -346,6 +347,14 @@ void TExportWindow::Export() {
   ExportFile->setText(TargetFile());
   if (QFileInfo(ExportFile->text()).isFile() &&
       !prompts.Confirm(this, tr("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QDir::toNativeSeparators(ExportFile->text())))) {
+    return;
+  }
+  // Exporting is how the diary's text leaves it on purpose: in plain, which is said first.
+  if (!marrowleaf::SealingFor(saveDir).keys->Empty() &&
+      !prompts.Confirm(this, tr("This diary is encrypted, and the export is not: %1 (and its "
+                                "pictures) will be plain files that anyone who has them can "
+                                "read.\nExport anyway?")
                                  .arg(QDir::toNativeSeparators(ExportFile->text())))) {
     return;
   }

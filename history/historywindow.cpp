@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "crypto/sealedfiles.h"
 #include "entries/entryfiles.h"
 #include "entries/entrytext.h"
 #include "entries/history.h"
@@ -104,12 +105,14 @@ void THistoryWindow::CreateLayout() {
 
 void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::EntryKey& key,
                                   const marrowleaf::Draft* draft) {
-  const marrowleaf::WholeFile current =
-      marrowleaf::ReadWholeFile(marrowleaf::EntryPath(saveDir, key));
-  if (current.complete) {
+  // Sealed files are opened (crypto/): the text, never the bytes on disk, is shown.
+  const marrowleaf::DiaryFileRead current =
+      marrowleaf::ReadDiaryFile(marrowleaf::EntryPath(saveDir, key));
+  if (current.read && (current.result == marrowleaf::Opening::kOpened ||
+                       current.result == marrowleaf::Opening::kPlain)) {
     hasCurrent = true;
-    texts.append(TextOf(std::string(current.bytes.get(), current.size)));
-    AddRow(tr("Now in the entry file") + QStringLiteral(" · ") + Bytes(current.size) +
+    texts.append(TextOf(current.bytes));
+    AddRow(tr("Now in the entry file") + QStringLiteral(" · ") + Bytes(current.state.size) +
            QStringLiteral(" · ") + FirstLine(texts.back()));
   }
   if (draft != nullptr) {

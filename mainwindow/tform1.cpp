@@ -48,6 +48,8 @@ TForm1::TForm1(TPrompts& p, TClock clock, QWidget* parent, marrowleaf::SettingsF
   recheck->setInterval(100);
   CreateLayout();
   LoadSettings();
+  // A diary whose password was not given is neither read nor written: the program ends.
+  if (locked) return;
   const QDate now = today();
   SetCalendarDate(now.year(), now.month(), now.day());
   selectedYear = static_cast<uint16_t>(now.year());
@@ -70,6 +72,7 @@ TForm1::~TForm1() {
 void TForm1::FormDestroy() {
   if (destroyed) return;
   destroyed = true;
+  if (locked) return;  // nothing was read, so nothing is written
   Guard([this] { SaveEntryIfModified(); });
   // No at the end gives the change up; nobody there to answer keeps it in its draft.
   if (saveDeclined && !unattended) Guard([this] { DropDraft(); });
@@ -146,6 +149,10 @@ void TForm1::LoadSettings() {
   saveDir = s.saveDir;
   diary = new TDiary(s.saveDir, s.tabNames, settingsFiles, this);
   diary->setObjectName(QStringLiteral("Diary"));
+  if (!UnlockAtStart(s)) {
+    locked = true;
+    return;
+  }
   diary->SetUnsavedSource([this]() -> std::optional<marrowleaf::UnsavedEntry> {
     if (!entryLoaded || !textModified) return std::nullopt;
     return marrowleaf::UnsavedEntry{entryKey, InputText()};
@@ -158,6 +165,8 @@ void TForm1::LoadSettings() {
   connect(diary, &TDiary::tabsChanged, this, [this] { Guard([this] { TabsAdded(); }); });
   connect(diary, &TDiary::entriesChanged, this,
           [this] { Guard([this] { LookAgainAfterImport(); }); });
+  connect(diary, &TDiary::filesRewritten, this,
+          [this] { Guard([this] { AdoptRewrittenEntry(); }); });
   connect(diary, &TDiary::showRequested, this,
           [this](const QDate& date, int tab, qsizetype start, qsizetype length) {
             Guard([&] { ShowFound(date, TabToShow(date, tab), start, length); });
@@ -252,6 +261,7 @@ void TForm1::ConnectEvents() {
   connect(Tmpl1, &QAction::triggered, this, [this] { Guard([this] { Tmpl1Click(); }); });
   connect(Look1, &QAction::triggered, this, [this] { Guard([this] { Look1Click(); }); });
   connect(Impo1, &QAction::triggered, this, [this] { Guard([this] { Impo1Click(); }); });
+  connect(Encr1, &QAction::triggered, this, [this] { Guard([this] { Encr1Click(); }); });
   connect(Pict1, &QAction::triggered, this, [this] { Guard([this] { Pict1Click(); }); });
   connect(Exi1, &QAction::triggered, this, [this] { Guard([this] { Exi1Click(); }); });
   // Only the user's tab changes arrive here: the program changes tabs with signals blocked.
@@ -294,7 +304,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       windowHandle()->isExposed()) {
     draftsAnnounced = true;
     QMetaObject::invokeMethod(
-        this, [this] { Guard([this] { AnnounceDrafts(); }); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          Guard([this] { AnnounceDrafts(); });
+          Guard([this] { ResumeConversion(); });
+        },
+        Qt::QueuedConnection);
   }
   if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);

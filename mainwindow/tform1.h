@@ -101,6 +101,8 @@ class TForm1 : public QMainWindow {
   void Tmpl1Click();
   void Look1Click();
   void Impo1Click();
+  // File, Encryption…: encrypting the diary, its password, decrypting it.
+  void Encr1Click();
   // File, Insert Picture…: a picture file chosen, kept with the shown entry and linked at the
   // cursor.
   void Pict1Click();
@@ -112,6 +114,10 @@ class TForm1 : public QMainWindow {
   void ShowFound(const QDate& date, int tab, qsizetype start, qsizetype length);
   void Exi1Click();
   void FormDestroy();
+
+  // False where the diary is encrypted and its password was not given: the window then reads and
+  // writes nothing, and the program ends without showing it.
+  bool Unlocked() const { return !locked; }
 
   // State, read by tests.
   const std::string& EntryPathValue() const { return entryPath; }
@@ -187,6 +193,16 @@ class TForm1 : public QMainWindow {
   QString KeepPicture(const QString& file, const QImage& image);
   void AddPictureItems(QMenu* menu, int position);  // the text area's context menu
   void LookAgainAfterImport();
+  // An encrypted diary asks for its password before anything of it is read; false when none
+  // that opens it was given.
+  bool UnlockAtStart(const marrowleaf::Settings& settings);
+  // A conversion this device began and did not finish goes on.
+  void ResumeConversion();
+  // The shown entry's file was written anew with the same text: what is known of its bytes
+  // follows, so that its next save sees no other program's change.
+  void AdoptRewrittenEntry();
+  // Where this device notes a conversion under way.
+  std::string ConversionNoteDir() const;
   // Tells the diary which entry is shown and whether it holds unsaved changes, whenever either
   // may have changed.
   void ShareShownState();
@@ -222,6 +238,7 @@ class TForm1 : public QMainWindow {
   QAction* Tmpl1 = nullptr;
   QAction* Look1 = nullptr;
   QAction* Impo1 = nullptr;
+  QAction* Encr1 = nullptr;
   QAction* Pict1 = nullptr;
   QAction* Exi1 = nullptr;
 
@@ -260,6 +277,9 @@ class TForm1 : public QMainWindow {
   uint16_t selectedDay = 0;
   bool entryLoaded = false;
   bool textModified = false;
+  bool locked = false;        // encrypted, and no password given: nothing is read or written
+  bool entryDamaged = false;  // the shown entry's file is there, sealed, and does not open
+  bool conversionResumed = false;
   bool settingText = false;   // the program sets the text area's text: no typing of the user's
   bool saveDeclined = false;  // the last "save?" was answered No
   // During a date refresh, the bytes a failed save of it kept in a recovery file.

@@ -87,6 +87,36 @@ void TForm1::LoadEntry(int tab) {
   ComputeEntryPath(tab);
   inputarea->RetryPictures();  // a sync may have brought a picture that was missing
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(entryPath);
+  entryDamaged = !read.ok && read.opening != marrowleaf::Opening::kPlain;
+  if (entryDamaged) {
+    // Encrypted, and it does not open: nothing is shown as its text and nothing typed may be
+    // saved over it; its history holds what it held before.
+    QString why;
+    if (read.opening == marrowleaf::Opening::kNeedsKey) {
+      why =
+          tr("This entry cannot be read: it is encrypted, and the diary has no key file "
+             "(marrowleaf.key) to open it with. Bring the key file back from a copy of the "
+             "diary or another device, then start the diary again.");
+    } else if (read.opening == marrowleaf::Opening::kOtherKey) {
+      why =
+          tr("This entry cannot be read: it is encrypted with a key that the diary's password "
+             "does not open (another device's password, or another diary's). Its earlier "
+             "versions are in File, History.");
+    } else {
+      why =
+          tr("This entry cannot be read: its encrypted file is damaged (changed or cut short "
+             "since it was written). Its earlier versions are in File, History, where one can "
+             "be restored.");
+    }
+    SetInputText(why);
+    inputarea->setAccessibleName(tr("Entry of %1, cannot be read").arg(EntryName()));
+    entryFormat = marrowleaf::EntryFormat();
+    entryState = read.state;  // looked at again only once another program writes it
+    SetEntryLoaded(false);
+    SetTextModified(false);
+    WatchShownEntry();
+    return;
+  }
   if (!read.ok) {
     SetInputText(tr("File does not exist. push 'create' button."));
     inputarea->setAccessibleName(tr("No entry yet for %1").arg(EntryName()));
@@ -232,6 +262,27 @@ QString TForm1::EntryName(const marrowleaf::EntryKey& key) const {
 QString TForm1::EntryDescription() const { return tr("the entry of %1").arg(EntryName()); }
 
 void TForm1::KeepFailedSave(const std::string& error) {
+  if (diary->Encrypted() && !draftDir.empty()) {
+    // A recovery file is for opening by hand, and would hold the text in plain: an encrypted
+    // diary keeps it sealed in the entry's draft, which its history shows and restores.
+    marrowleaf::EntryFormat format = entryFormat;
+    const marrowleaf::SaveOutcome kept = marrowleaf::WriteDraft(
+        draftDir, DraftEntryPath(), marrowleaf::EntryTextToBytes(InputText(), format));
+    QString text =
+        tr("Could not save %1:\n%2").arg(EntryDescription(), QString::fromStdString(error)) +
+        QStringLiteral("\n\n");
+    text += kept.ok ? tr("The text was kept, encrypted, as unsaved text in the entry's history "
+                         "(File, History).")
+                    : tr("The text could not be kept either (%1). Copy it out of the window "
+                         "before another entry is shown.")
+                          .arg(QString::fromStdString(kept.error));
+    if (refreshing) {
+      if (keptInRefresh == error) return;
+      keptInRefresh = error;
+    }
+    prompts.ShowWarning(this, text);
+    return;
+  }
   const std::string dir = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                               .filePath(QStringLiteral("recovered"))
                               .toStdString();
@@ -260,7 +311,7 @@ void TForm1::KeepFailedSave(const std::string& error) {
 void TForm1::Hist1Click() {
   const marrowleaf::Draft draft =
       entryPath.empty() ? marrowleaf::Draft() : marrowleaf::FindDraft(draftDir, DraftEntryPath());
-  THistoryWindow window(saveDir, entryKey, entryLoaded, EntryDescription(),
+  THistoryWindow window(saveDir, entryKey, entryLoaded || entryDamaged, EntryDescription(),
                         draft.path.empty() ? nullptr : &draft, this);
   connect(&window, &THistoryWindow::restoreRequested, this, &TForm1::RestoreText);
   prompts.ShowDialog(window);
@@ -268,7 +319,13 @@ void TForm1::Hist1Click() {
 
 void TForm1::RestoreText(const QString& text) {
   // As if typed: the text area's change marks the entry modified, and only the save step
-  // writes it (keeping the text it replaces in the history); its draft keeps it meanwhile.
+  // writes it (keeping the text it replaces in the history); its draft keeps it meanwhile. A
+  // damaged entry takes the restored text so: its bytes go into its history.
+  if (entryDamaged) {
+    entryDamaged = false;
+    SetEntryLoaded(true);
+    inputarea->setAccessibleName(tr("Entry of %1").arg(EntryName()));
+  }
   if (!entryLoaded) return;
   SetInputText(text);
   ScheduleDraft();

@@ -211,6 +211,8 @@ void TForm1::CreateMenu() {
   Pict1 = N1->addAction(tr("I&nsert Picture…"));
   Pict1->setObjectName(QStringLiteral("Pict1"));
   Pict1->setEnabled(false);  // until an entry is shown
+  Encr1 = N1->addAction(tr("En&cryption…"));
+  Encr1->setObjectName(QStringLiteral("Encr1"));
   Exi1 = N1->addAction(tr("E&xit"));
   // Keys of the diary's own moves, on the window rather than in the menu.
   PrevEntryDay = new QAction(tr("Previous day with an entry"), this);

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "crypto/unlocked.h"
 #include "engines/pictures/pictures.h"
 #include "widgets/picturereader.h"
 
@@ -228,7 +229,11 @@ void TPictureCache::Start(const QString& path, Picture& picture, int step) {
 }
 
 void TPictureCache::Decode(const QString& path, int step) {
-  pool.start([this, path, step, dir = saveDir, folder = cacheFolder, at = generation] {
+  // An encrypted diary's pictures are kept in memory alone: a thumbnail on disk would show them
+  // in plain.
+  const marrowleaf::DiarySealing sealing = marrowleaf::SealingOfDiary(saveDir);
+  const QString disk = sealing.keys->Empty() && !sealing.locked ? cacheFolder : QString();
+  pool.start([this, path, step, dir = saveDir, folder = disk, at = generation] {
 #ifdef __linux__
     // Below the window's own thread: it is served first whenever both want a processor.
     static thread_local const bool lowered =

@@ -16,8 +16,9 @@
 // The pictures a text links, decoded off the window's thread, each once for a size, and kept as
 // thumbnails in the user's cache folder (never in the diary, which sync tools carry), named by
 // the picture's content, so that a picture found again at another path or in another session is
-// not decoded again. A size is a step of 256 pixels of width: a window resized a little keeps its
-// thumbnails, which are drawn scaled to the exact width.
+// not decoded again (an encrypted diary's thumbnails stay in memory alone). A size is a step of 256
+// pixels of width: a window resized a little keeps its thumbnails, which are drawn scaled to the
+// exact width.
 class TPictureCache : public QObject {
   Q_OBJECT
 

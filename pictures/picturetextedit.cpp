@@ -4,16 +4,19 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QUrl>
 #include <algorithm>
 
+#include "crypto/sealedfiles.h"
 #include "engines/pictures/pictures.h"
 #include "text/links.h"
 #include "widgets/picturereader.h"
@@ -222,7 +225,24 @@ std::optional<QString> TPictureTextEdit::PictureAt(int position) const {
 bool TPictureTextEdit::OpenPicture(const QString& path) {
   const TPictureCache::Picture& picture = cache->Lookup(path, 1, false);
   if (picture.state != State::kShown || picture.file.isEmpty()) return false;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(picture.file));
+  const std::string file = QFile::encodeName(picture.file).toStdString();
+  std::string head;
+  if (!marrowleaf::ReadFileHead(file, marrowleaf::kSealedHeaderSize, head) ||
+      !marrowleaf::LooksSealed(head)) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(picture.file));
+  }
+  // A viewer cannot open a sealed picture: it gets a plain copy, in a folder of this user's
+  // alone, kept while the viewer may still read it.
+  if (!openedCopies) {
+    openedCopies = std::make_unique<QTemporaryDir>(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+        QStringLiteral("/marrowleaf-XXXXXX"));
+  }
+  if (!openedCopies->isValid()) return false;
+  const QString copy = openedCopies->filePath(QFileInfo(picture.file).fileName());
+  const marrowleaf::FileOpening opened = marrowleaf::OpenFileTo(
+      *marrowleaf::SealingFor(file).keys, file, QFile::encodeName(copy).toStdString());
+  return opened.outcome.ok && QDesktopServices::openUrl(QUrl::fromLocalFile(copy));
 }
 
 TPictureCache::State TPictureTextEdit::PictureState(const QString& path) {

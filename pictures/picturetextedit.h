@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -81,6 +83,9 @@ class TPictureTextEdit : public QPlainTextEdit, public TTextGraphics {
 
   TPictureLayout* layout = nullptr;
   TPictureCache* cache = nullptr;
+  // An encrypted diary's pictures opened in a viewer: their plain copies, in a private folder
+  // under the runtime folder that goes with the text area (at the program's end at the latest).
+  std::unique_ptr<QTemporaryDir> openedCopies;
   Keep keep;
   // The thumbnails scaled to the size they are drawn at, by path: scaled once, not at each paint.
   QHash<QString, QImage> drawn;

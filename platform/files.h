@@ -85,6 +85,9 @@ struct WholeFile {
   std::string error;  // why it could not be opened or read in full
 };
 WholeFile ReadWholeFile(const std::string& path);
+// The first `size` bytes of a regular file (fewer where it is shorter), opened shared; false
+// where it is no regular file or cannot be read.
+bool ReadFileHead(const std::string& path, size_t size, std::string& head);
 
 // An existing regular file held against the program's other copies while this object lives (an
 // advisory lock that the close releases): to write, it is held alone; to read only, readers

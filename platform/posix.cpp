@@ -230,6 +230,30 @@ WholeFile ReadWholeFile(const std::string& path) {
   return file;
 }
 
+bool ReadFileHead(const std::string& path, size_t size, std::string& head) {
+  head.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  head.resize(size);
+  size_t got = 0;
+  bool ok = true;
+  while (got < size) {
+    const ssize_t n = ::read(fd, head.data() + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ok = false;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  head.resize(got);
+  return ok;
+}
+
 ExclusiveFile::ExclusiveFile(const std::string& path, Access access) {
   const int flags = access == Access::kRead    ? O_RDONLY
                     : access == Access::kWrite ? O_WRONLY

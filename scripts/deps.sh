@@ -19,7 +19,7 @@ marrowleaf_install_missing() {
 # What building needs.
 MARROWLEAF_BUILD_PACKAGES="cmake ninja-build make g++ ccache qt6-base-dev libxxhash-dev \
   libenchant-2-dev pkg-config qt6-l10n-tools qt6-translations-l10n \
-  libyaml-cpp-dev libzip-dev libsodium-dev"
+  libyaml-cpp-dev libzip-dev libsodium-dev libsecret-1-dev"
 # The faces each language of the diary is drawn in, for the scripts that look at the window:
 # Japanese (the design font's stand-in), Chinese and Korean, and Latin and Cyrillic metric-
 # compatible with the desktop's usual sans-serif.

@@ -3,12 +3,19 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QDialog;
 class QWidget;
 
 // The program's name as users see it, the title of every window it raises besides the main one.
 inline QString ProgramName() { return QStringLiteral("Marrowleaf"); }
+
+// A password typed, and whether it is to be remembered on this device.
+struct TPasswordAnswer {
+  QString password;
+  bool remember = false;
+};
 
 // Everything the window asks or tells the user goes through here, so that tests can answer.
 class TPrompts {
@@ -28,6 +35,16 @@ class TPrompts {
   virtual bool Confirm(QWidget* owner, const QString& text) = 0;
   // One of the program's own windows (the history), until the user closes it.
   virtual void ShowDialog(QDialog& dialog) = 0;
+  // A password, in a window titled with the program's name: `text` says what for, the field is
+  // "Password", and where `offerRemember` a box offers to keep it in the desktop's keyring on this
+  // device. Nothing when the user cancels.
+  virtual std::optional<TPasswordAnswer> AskPassword(QWidget* owner, const QString& text,
+                                                     bool offerRemember) {
+    (void)owner;
+    (void)text;
+    (void)offerRemember;
+    return std::nullopt;
+  }
   // A file the user chooses to open, of the kinds `filter` names as a file dialog takes them;
   // empty when none is chosen.
   virtual QString ChooseFile(QWidget* owner, const QString& title, const QString& filter) {

@@ -28,3 +28,7 @@ extern "C" Q_DECL_EXPORT const marrowleaf::import::Engine* marrowleaf_import_eng
   static const marrowleaf::import::ModuleEngine engine;
   return &engine;
 }
+
+extern "C" Q_DECL_EXPORT void marrowleaf_import_use_keys(marrowleaf::KeyTable* program) {
+  marrowleaf::UseKeyTable(program);
+}

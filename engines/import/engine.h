@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "crypto/unlocked.h"
 #include "engines/import/source.h"
 #include "engines/import/writer.h"
 
@@ -34,5 +35,7 @@ const Engine* LoadEngine(std::string& error);
 
 }  // namespace marrowleaf::import
 
-// What the module exports: its one engine.
+// What the module exports: its one engine, and the way its copy of the core comes to read and
+// write an encrypted diary with the keys the program holds (crypto/unlocked.h).
 extern "C" const marrowleaf::import::Engine* marrowleaf_import_engine();
+extern "C" void marrowleaf_import_use_keys(marrowleaf::KeyTable* program);

@@ -28,8 +28,14 @@ const Engine* LoadEngine(std::string& error) {
       auto* library = new QLibrary(path);
       library->setLoadHints(QLibrary::PreventUnloadHint);
       using Factory = const Engine* (*)();
+      using ShareKeys = void (*)(KeyTable*);
       const auto find = reinterpret_cast<Factory>(library->resolve("marrowleaf_import_engine"));
-      if (find != nullptr) {
+      // The module's own copy of the core must read and write an encrypted diary with the keys
+      // this program holds, or it would write the import's entries in plain.
+      const auto share =
+          reinterpret_cast<ShareKeys>(library->resolve("marrowleaf_import_use_keys"));
+      if (find != nullptr && share != nullptr) {
+        share(ThisKeyTable());
         engine = find();
         break;
       }

@@ -10,6 +10,7 @@
 #include <set>
 #include <tuple>
 
+#include "crypto/sealedfiles.h"
 #include "engines/pictures/pictures.h"
 #include "entries/bulkwrite.h"
 #include "entries/diarywalk.h"
@@ -155,7 +156,7 @@ Existing ReadExisting(const std::string& saveDir, const EntryKey& key) {
   }
   EntryText shown = EntryBytesToText(read.Text());
   existing.readable = true;
-  existing.hash = HashBytes(read.file);
+  existing.hash = read.diskHash;
   existing.text = std::move(shown.text);
   existing.format = shown.format;
   return existing;
@@ -227,8 +228,10 @@ bool CopyAttachment(const std::string& saveDir, const Source& source, const Copy
   }
   const std::string target = saveDir + '/' + copy.link;
   if (IsFile(target)) {
-    const WholeFile there = ReadWholeFile(target);
-    if (there.complete && std::string_view(there.bytes.get(), there.size) == bytes) return true;
+    const DiaryFileRead there = ReadDiaryFile(target);
+    const bool readable =
+        there.read && (there.result == Opening::kOpened || there.result == Opening::kPlain);
+    if (readable && there.bytes == bytes) return true;
     error = copy.link + ": another file of that name is there already";
     return false;
   }
@@ -236,7 +239,7 @@ bool CopyAttachment(const std::string& saveDir, const Source& source, const Copy
     error = copy.link + ": its folder cannot be made";
     return false;
   }
-  const SaveOutcome saved = ReplaceFileContents(target, bytes, NewFileAccess::kPrivate);
+  const SaveOutcome saved = WriteDiaryFile(saveDir, target, bytes, NewFileAccess::kPrivate);
   if (!saved.ok) {
     error = copy.link + ": " + saved.error;
     return false;

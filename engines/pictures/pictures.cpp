@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "crypto/sealedfiles.h"
+
 namespace marrowleaf {
 namespace {
 
@@ -87,8 +89,20 @@ PicturePlace LocatePicture(const std::string& saveDir, QStringView path) {
   return place;
 }
 
+namespace {
+// A sealed picture of the largest size takes a little more on disk: its header and a tag for each
+// piece of 64 KiB.
+constexpr int64_t kMaxPictureFileBytes = kMaxPictureBytes + kMaxPictureBytes / 1024;
+}  // namespace
+
 PictureFile ReadPictureFile(const std::string& path) {
   PictureFile picture;
+  const auto tooLarge = [&picture] {
+    picture.tooLarge = true;
+    picture.error = "larger than " + std::to_string(kMaxPictureBytes / (1024 * 1024)) + " MiB";
+    picture.file = WholeFile();
+    return std::move(picture);
+  };
   // The size first: a file too large is never read into memory.
   const FileState state = RegularFileState(path);
   if (!state.known) {
@@ -96,23 +110,31 @@ PictureFile ReadPictureFile(const std::string& path) {
     picture.error = picture.missing ? "no such file" : "not a regular file";
     return picture;
   }
-  if (state.size > kMaxPictureBytes) {
-    picture.tooLarge = true;
-    picture.error = "larger than " + std::to_string(kMaxPictureBytes / (1024 * 1024)) + " MiB";
-    return picture;
-  }
+  if (state.size > kMaxPictureFileBytes) return tooLarge();
   picture.file = ReadWholeFile(path);
   if (!picture.file.opened || !picture.file.complete) {
     picture.missing = picture.file.missing;
     picture.error = picture.file.error;
     return picture;
   }
-  if (picture.file.size > static_cast<size_t>(kMaxPictureBytes)) {  // it grew meanwhile
-    picture.tooLarge = true;
-    picture.error = "larger than " + std::to_string(kMaxPictureBytes / (1024 * 1024)) + " MiB";
-    picture.file = WholeFile();
+  const std::string_view bytes(picture.file.bytes.get(), picture.file.size);
+  if (!LooksSealed(bytes)) {
+    if (bytes.size() > static_cast<size_t>(kMaxPictureBytes)) return tooLarge();
+    picture.ok = true;
     return picture;
   }
+  Opened opened = OpenBytes(*SealingFor(path).keys, bytes);
+  if (opened.result != Opening::kOpened) {
+    picture.error = WhyNotOpened(opened.result);
+    return picture;
+  }
+  if (opened.bytes.size() > static_cast<size_t>(kMaxPictureBytes)) return tooLarge();
+  picture.sealed = true;
+  picture.opened = std::move(opened.bytes);
+  // Its opened bytes are the picture: the sealed ones go now, what was known of the file stays.
+  WholeFile read = std::move(picture.file);
+  picture.file.opened = picture.file.complete = true;
+  picture.file.state = read.state;
   picture.ok = true;
   return picture;
 }
@@ -157,7 +179,7 @@ AddedPicture AddPicture(const std::string& saveDir, const EntryKey& key, std::st
       return added;
     }
   }
-  added.outcome = ReplaceFileContents(file, bytes, NewFileAccess::kPrivate);
+  added.outcome = WriteDiaryFile(saveDir, file, bytes, NewFileAccess::kPrivate);
   if (!added.outcome.ok) added.path.clear();
   return added;
 }

@@ -48,14 +48,19 @@ struct PicturePlace {
 PicturePlace LocatePicture(const std::string& saveDir, QStringView path);
 
 // A picture file's bytes, read only from a regular file (never a FIFO or a device, which could
-// hang or never end) of at most kMaxPictureBytes.
+// hang or never end) of at most kMaxPictureBytes. An encrypted diary's picture is opened with the
+// keys the process holds for it; one that does not open is no picture (`error` says why).
 struct PictureFile {
   bool ok = false;
   bool missing = false;
   bool tooLarge = false;
   std::string error;  // why not, in words for the user
   WholeFile file;
-  std::string_view Bytes() const { return {file.bytes.get(), file.size}; }
+  std::string opened;  // a sealed file's bytes, opened
+  bool sealed = false;
+  std::string_view Bytes() const {
+    return sealed ? std::string_view(opened) : std::string_view(file.bytes.get(), file.size);
+  }
 };
 PictureFile ReadPictureFile(const std::string& path);
 
@@ -71,9 +76,10 @@ std::string PictureFileName(std::string_view bytes, std::string_view extension);
 // the import puts its attachments too.
 std::string PictureFolder(const EntryKey& key);
 
-// A picture added to an entry: its bytes written under PictureFolder(key) by the atomic writer, a
-// private file (0600) in private folders (0700). A file of the same name that holds the same bytes
-// is left as it is; one that holds others (damaged) is replaced.
+// A picture added to an entry: its bytes written under PictureFolder(key) by the atomic writer
+// (sealed, in an encrypted diary), a private file (0600) in private folders (0700). A file of the
+// same name that holds the same bytes is left as it is; one that holds others (damaged) is
+// replaced.
 struct AddedPicture {
   SaveOutcome outcome;
   std::string path;  // relative to the save directory, '/' between its parts

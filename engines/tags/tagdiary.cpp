@@ -138,7 +138,7 @@ TagRenamePlan PlanTagRename(const DiaryWalk& walk, const QString& key, const QSt
             plan.encoding.push_back(entry.key);
             return;
           }
-          plan.entries.push_back({entry.key, true, HashBytes(entry.file), std::move(out),
+          plan.entries.push_back({entry.key, true, HashBytes(entry.disk), std::move(out),
                                   std::string(entry.file.substr(bytes.size()))});
         });
         return plan;

@@ -150,7 +150,7 @@ class ImportTest : public WindowTest {
     Open(*form, QStringLiteral(MARROWLEAF_SOURCE_DIR "/tests/core/data/import/dayone"),
          [&](TImportWindow& window) { ClickImport(window); });
     QCOMPARE(form->TabNames(), (std::vector<std::string>{"Diary", "Journal", "Travel"}));
-    QTRY_COMPARE(count->text(), QStringLiteral("1 entries found"));
+    QTRY_COMPARE(count->text(), QStringLiteral("1 entry found"));
     auto* tagList = tags->findChild<QTreeView*>(QStringLiteral("TagsList"));
     QTRY_VERIFY(
         !tagList->model()

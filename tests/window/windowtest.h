@@ -64,6 +64,14 @@ class ScriptedPrompts : public TPrompts {
     ++dialogs;
     if (onDialog) onDialog(dialog);
   }
+  // The passwords the test gives, in order; then Cancel.
+  std::optional<TPasswordAnswer> AskPassword(QWidget*, const QString& text, bool) override {
+    passwordQuestions.append(text);
+    if (passwords.empty()) return std::nullopt;
+    TPasswordAnswer answer{passwords.front(), false};
+    passwords.pop_front();
+    return answer;
+  }
   // The file the test has chosen, once.
   QString ChooseFile(QWidget*, const QString& title, const QString&) override {
     chooserTitles.append(title);
@@ -82,6 +90,8 @@ class ScriptedPrompts : public TPrompts {
   std::function<bool(const QString&)> onConfirm;
   QString chosenFile;
   QStringList chooserTitles;
+  std::deque<QString> passwords;
+  QStringList passwordQuestions;
 };
 
 inline QByteArray ReadBytes(const QString& path) {
