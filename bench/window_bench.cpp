@@ -27,9 +27,9 @@
 #include <string>
 
 #include "benchinputs.h"
+#include "diary/diary.h"
 #include "entries/history.h"
 #include "export/exportwindow.h"
-#include "diary/diary.h"
 #include "find/findwindow.h"
 #include "history/historywindow.h"
 #include "lookback/lookbackwindow.h"

@@ -301,7 +301,8 @@ class PicturesTest : public WindowTest {
     // In the File menu above Exit.
     const QList<QAction*> items = Child<QMenu>(*form, "N1")->actions();
     QVERIFY(items.indexOf(insert) >= 0);
-    QVERIFY(items.indexOf(insert) < items.indexOf(form->findChild<QAction*>(QStringLiteral("Exi1"))));
+    QVERIFY(items.indexOf(insert) <
+            items.indexOf(form->findChild<QAction*>(QStringLiteral("Exi1"))));
     prompts.chosenFile = photo;
     insert->trigger();
     QCOMPARE(prompts.chooserTitles, QStringList{QStringLiteral("Insert Picture")});
