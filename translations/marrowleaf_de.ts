@@ -70,6 +70,177 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>Passwort &amp;wiederholen:</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>&amp;Verschlüsseln</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>Passwort &amp;ändern…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Entschlüsseln…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>&amp;Unverschlüsselte Einträge verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Passwort auf diesem Gerät &amp;merken</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Im Schlüsselbund der Arbeitsumgebung gespeichert, für dieses Tagebuch</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Zu kurz: Ein Passwort braucht mindestens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Schwach: Ein längeres Passwort oder ein paar unzusammenhängende Wörter sind viel schwerer zu erraten.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Mittel: Ein paar Zeichen oder Wörter mehr machen es stark.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Stark.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Dieses Tagebuch ist nicht verschlüsselt: Wer seinen Ordner hat, kann seine Einträge lesen. Verschlüsselt sind jeder Eintrag, sein Verlauf, seine Entwürfe und seine Bilder nur mit dem Passwort lesbar; Synchronisationsprogramme und der Verlauf funktionieren weiter.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Dieses Tagebuch ist verschlüsselt: Seine Einträge, ihr Verlauf, Entwürfe und Bilder öffnen sich nur mit seinem Passwort.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Zwei Geräte haben es verschlüsselt, jedes mit eigenem Schlüssel: Die Dateien beider öffnen sich. „Unverschlüsselte Einträge verschlüsseln“ versiegelt sie alle neu mit dem Schlüssel dieses Geräts.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n Datei des Tagebuchs ist unverschlüsselt: von einem anderen Programm oder Gerät geschrieben, oder bevor es verschlüsselt wurde. Sie wird beim Speichern verschlüsselt oder mit „Unverschlüsselte Einträge verschlüsseln“.</numerusform>
+            <numerusform>%n Dateien des Tagebuchs sind unverschlüsselt: von einem anderen Programm oder Gerät geschrieben, oder bevor es verschlüsselt wurde. Sie werden beim Speichern verschlüsselt oder mit „Unverschlüsselte Einträge verschlüsseln“.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n Datei ist mit einem Schlüssel verschlüsselt, den dieses Passwort nicht öffnet:</numerusform>
+            <numerusform>%n Dateien sind mit einem Schlüssel verschlüsselt, den dieses Passwort nicht öffnet:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Die beiden Passwörter unterscheiden sich. Geben Sie zweimal dasselbe Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>Der Schlüssel des Tagebuchs wird erzeugt…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>Das Tagebuch konnte nicht verschlüsselt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>Das Passwort ist falsch. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Geben Sie das aktuelle Passwort des Tagebuchs ein.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Das Passwort wird geändert…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>Das Passwort konnte nicht geändert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>Das Passwort ist geändert. Andere Geräte verwenden das neue, sobald die Schlüsseldatei bei ihnen ankommt.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>Beim Entschlüsseln werden alle Einträge, ihr Verlauf und ihre Bilder wieder als unverschlüsselte Dateien geschrieben, lesbar für jeden, der den Ordner hat. Geben Sie das Passwort des Tagebuchs ein, um es zu entschlüsseln.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Das Tagebuch wird verschlüsselt…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Das Tagebuch wird entschlüsselt…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Angehalten. Das Tagebuch funktioniert so, wie es ist, mit teils umgewandelten Dateien; die Umwandlung geht beim nächsten Start weiter.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>Das Tagebuch ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>Das Tagebuch ist entschlüsselt: Seine Dateien sind wieder unverschlüsselt.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>Das Tagebuch bleibt verschlüsselt: Einige Dateien konnten nicht entschlüsselt werden.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Diese Dateien blieben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund der Arbeitsumgebung gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Geben Sie das Passwort des Tagebuchs ein, um es im Schlüsselbund der Arbeitsumgebung zu speichern.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -237,6 +408,12 @@ Ohne sie drucken?</translation>
     <message>
         <source>Could not print on %1.</source>
         <translation>Auf %1 konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Dieses Tagebuch ist verschlüsselt, der Export aber nicht: %1 (samt Bildern) wird zu unverschlüsselten Dateien, die jeder lesen kann, der sie hat.
+Trotzdem exportieren?</translation>
     </message>
 </context>
 <context>
@@ -551,6 +728,90 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>Der Import kann nicht verwendet werden: sein Teil des Programms konnte nicht geladen werden (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>Nicht lesbar und daher keinem Editor übergeben: %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>Für die Kopie des Editors konnte kein privater Ordner angelegt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>Der Editor kehrte sofort zurück, und seine Kopie des verschlüsselten Eintrags ist entfernt: Was er jetzt speichert, geht verloren. Stellen Sie einen Editor ein, der geöffnet bleibt, bis Sie fertig sind.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>sie ist nicht lesbar (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>sie ist keine Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>sie wurde von einer neueren Version des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>diesem Gerät fehlt der Speicher, den sein Passwort braucht</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Dieses Tagebuch ist verschlüsselt. Geben Sie sein Passwort ein, um es zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund der Arbeitsumgebung gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>Das Passwort ist falsch. Geben Sie das Passwort dieses Tagebuchs ein.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Zwei Geräte haben dieses Tagebuch verschlüsselt, jedes mit eigenem Passwort, und ein Synchronisationsprogramm hat beide Schlüsseldateien behalten. Geben Sie auch das Passwort des anderen Geräts ein, oder Abbrechen, um nur die Einträge zu öffnen, die dieses Passwort öffnet.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Dieses Tagebuch ist verschlüsselt, aber keine seiner Schlüsseldateien ist verwendbar:
+%1
+
+Nichts wurde gelesen oder geschrieben.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Dieser Eintrag ist nicht lesbar: Er ist verschlüsselt, und das Tagebuch hat keine Schlüsseldatei (marrowleaf.key), um ihn zu öffnen. Holen Sie die Schlüsseldatei aus einer Kopie des Tagebuchs oder von einem anderen Gerät zurück und starten Sie das Tagebuch neu.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Dieser Eintrag ist nicht lesbar: Er ist mit einem Schlüssel verschlüsselt, den das Passwort des Tagebuchs nicht öffnet (das Passwort eines anderen Geräts oder eines anderen Tagebuchs). Seine früheren Fassungen stehen unter Datei, Verlauf.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Dieser Eintrag ist nicht lesbar: Seine verschlüsselte Datei ist beschädigt (seit dem Schreiben verändert oder gekürzt). Seine früheren Fassungen stehen unter Datei, Verlauf, wo sich eine wiederherstellen lässt.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Eintrag %1, nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>Der Text wurde verschlüsselt als ungespeicherter Text im Verlauf des Eintrags aufbewahrt (Datei, Verlauf).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Vers&amp;chlüsselung…</translation>
     </message>
 </context>
 <context>
@@ -1053,13 +1314,6 @@ Der neue Eintrag beginnt leer.</translation>
             <numerusform>in %n Jahren</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Nicht gezählt: %n Datei mit dem Namen eines Eintrags, die nicht gelesen werden konnte: %1</numerusform>
-            <numerusform>Nicht gezählt: %n Dateien mit dem Namen eines Eintrags, die nicht gelesen werden konnten: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1077,6 +1331,31 @@ Der neue Eintrag beginnt leer.</translation>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>Die Wörter jedes Monats; Links und Rechts wechseln zwischen den Monaten</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Nicht gelesen: %n Datei, die wie ein Eintrag heißt, war nicht lesbar: %1</numerusform>
+            <numerusform>Nicht gelesen: %n Dateien, die wie Einträge heißen, waren nicht lesbar: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>Passwort auf diesem Gerät &amp;merken</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Im Schlüsselbund der Arbeitsumgebung gespeichert, für dieses Tagebuch</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,23 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n file of the diary is plain: written by another program or device, or before it was encrypted. It is encrypted when it is saved, or by &quot;Encrypt the plain entries&quot;.</numerusform>
+            <numerusform>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n file is encrypted with a key that this password does not open:</numerusform>
+            <numerusform>%n files are encrypted with a key that this password does not open:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message numerus="yes">
         <source>and %n more</source>
@@ -200,13 +217,6 @@
             <numerusform>in %n years</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Not counted: %n file named like an entry that could not be read: %1</numerusform>
-            <numerusform>Not counted: %n files named like entries that could not be read: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -215,6 +225,16 @@
         <translation>
             <numerusform>%1: %Ln word</numerusform>
             <numerusform>%1: %Ln words</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Not read: %n file named like an entry could not be read: %1</numerusform>
+            <numerusform>Not read: %n files named like entries could not be read: %1</numerusform>
         </translation>
     </message>
 </context>

@@ -70,6 +70,177 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Cifrado</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>&amp;Repetir la contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>C&amp;ifrar</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>Cambiar la contrase&amp;ña…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Descifrar…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>Cifrar las entradas &amp;sin cifrar</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Rec&amp;ordar la contraseña en este dispositivo</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Se guarda en el llavero del escritorio, para este diario</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Demasiado corta: una contraseña necesita al menos %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Débil: una contraseña más larga, o unas cuantas palabras sin relación, es mucho más difícil de adivinar.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Aceptable: unos cuantos caracteres o palabras más la hacen fuerte.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Fuerte.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Este diario no está cifrado: cualquiera que tenga su carpeta puede leer sus entradas. Al cifrarlo, cada entrada, su historial, sus borradores y sus imágenes solo se pueden leer con la contraseña; las herramientas de sincronización y el historial siguen funcionando.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Este diario está cifrado: sus entradas, su historial, borradores e imágenes solo se abren con su contraseña.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Dos dispositivos lo cifraron, cada uno con su propia clave: los archivos de ambos se abren. «Cifrar las entradas sin cifrar» los vuelve a sellar todos con la clave de este dispositivo.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n archivo del diario está sin cifrar: lo escribió otro programa o dispositivo, o se escribió antes de cifrarlo. Se cifra al guardarlo, o con «Cifrar las entradas sin cifrar».</numerusform>
+            <numerusform>%n archivos del diario están sin cifrar: los escribió otro programa o dispositivo, o se escribieron antes de cifrarlo. Se cifran al guardarlos, o con «Cifrar las entradas sin cifrar».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n archivo está cifrado con una clave que esta contraseña no abre:</numerusform>
+            <numerusform>%n archivos están cifrados con una clave que esta contraseña no abre:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Las dos contraseñas no coinciden. Escriba la misma contraseña dos veces.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>Creando la clave del diario…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>No se pudo cifrar el diario:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>La contraseña es incorrecta. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Escriba la contraseña actual del diario.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Cambiando la contraseña…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>No se pudo cambiar la contraseña:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>La contraseña se ha cambiado. Los demás dispositivos usan la nueva en cuanto les llega el archivo de clave.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>Al descifrar, cada entrada, su historial y sus imágenes se vuelven a escribir como archivos sin cifrar, legibles por cualquiera que tenga la carpeta. Escriba la contraseña del diario para descifrarlo.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Cifrando el diario…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Descifrando el diario…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Detenido. El diario funciona tal como está, con unos archivos convertidos y otros no; la conversión continúa en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>El diario está cifrado.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>El diario está descifrado: sus archivos vuelven a estar sin cifrar.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>El diario sigue cifrado: algunos archivos no se pudieron descifrar.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Estos archivos se dejaron como estaban:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>No se pudo guardar la contraseña en el llavero del escritorio:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Escriba la contraseña del diario para guardarla en el llavero del escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -237,6 +408,12 @@ Print without them?</source>
     <message>
         <source>Could not print on %1.</source>
         <translation>No se pudo imprimir en %1.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Este diario está cifrado y la exportación no: %1 (y sus imágenes) serán archivos sin cifrar que cualquiera que los tenga podrá leer.
+¿Exportar de todos modos?</translation>
     </message>
 </context>
 <context>
@@ -551,6 +728,90 @@ La nueva entrada empieza vacía.</translation>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>No se puede usar la importación: no se pudo cargar su parte del programa (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>No se puede leer y no se pasa a un editor: %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>No se pudo crear una carpeta privada para la copia del editor: %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>El editor volvió enseguida y su copia de la entrada cifrada se ha eliminado: lo que guarde ahora se pierde. Configure un editor que siga abierto hasta que termine.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>no es un archivo de clave</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>lo escribió una versión más nueva del programa</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>este dispositivo no tiene la memoria que necesita su contraseña</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Este diario está cifrado. Escriba su contraseña para abrirlo.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>No se pudo guardar la contraseña en el llavero del escritorio:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>La contraseña es incorrecta. Escriba la contraseña de este diario.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Dos dispositivos cifraron este diario, cada uno con su propia contraseña, y una herramienta de sincronización conservó los dos archivos de clave. Escriba también la contraseña del otro dispositivo, o Cancelar para abrir solo las entradas que abre esta contraseña.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Este diario está cifrado, pero no se puede usar ninguno de sus archivos de clave:
+%1
+
+No se leyó ni se escribió nada.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Esta entrada no se puede leer: está cifrada y el diario no tiene archivo de clave (marrowleaf.key) para abrirla. Recupere el archivo de clave de una copia del diario o de otro dispositivo y vuelva a iniciar el diario.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Esta entrada no se puede leer: está cifrada con una clave que la contraseña del diario no abre (la contraseña de otro dispositivo o de otro diario). Sus versiones anteriores están en Archivo, Historial.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Esta entrada no se puede leer: su archivo cifrado está dañado (cambiado o cortado desde que se escribió). Sus versiones anteriores están en Archivo, Historial, donde se puede restaurar una.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Entrada del %1, no se puede leer</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>El texto se guardó, cifrado, como texto sin guardar en el historial de la entrada (Archivo, Historial).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Cifra&amp;do…</translation>
     </message>
 </context>
 <context>
@@ -1053,13 +1314,6 @@ La nueva entrada empieza vacía.</translation>
             <numerusform>dentro de %n años</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Sin contar: %n archivo con nombre de entrada que no se pudo leer: %1</numerusform>
-            <numerusform>Sin contar: %n archivos con nombre de entrada que no se pudieron leer: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1077,6 +1331,31 @@ La nueva entrada empieza vacía.</translation>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>Las palabras de cada mes; Izquierda y Derecha pasan de un mes a otro</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Sin leer: no se pudo leer %n archivo con nombre de entrada: %1</numerusform>
+            <numerusform>Sin leer: no se pudieron leer %n archivos con nombre de entrada: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>&amp;Recordar la contraseña en este dispositivo</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Se guarda en el llavero del escritorio, para este diario</translation>
     </message>
 </context>
 <context>

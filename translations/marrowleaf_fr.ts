@@ -70,6 +70,177 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Chiffrement</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>&amp;Répéter le mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>&amp;Chiffrer</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>Changer le mot de &amp;passe…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Déchiffrer…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>Chiffrer les &amp;entrées non chiffrées</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Mémoriser le mot de passe sur cet &amp;appareil</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Conservé dans le trousseau du bureau, pour ce journal</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Trop court : un mot de passe doit compter au moins %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Faible : un mot de passe plus long, ou quelques mots sans rapport entre eux, est bien plus difficile à deviner.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Moyen : quelques caractères ou mots de plus le rendent fort.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Fort.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Ce journal n&apos;est pas chiffré : quiconque a son dossier peut lire ses entrées. Chiffré, chaque entrée, son historique, ses brouillons et ses images ne se lisent qu&apos;avec le mot de passe ; les outils de synchronisation et l&apos;historique continuent de fonctionner.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Ce journal est chiffré : ses entrées, leur historique, brouillons et images ne s&apos;ouvrent qu&apos;avec son mot de passe.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Deux appareils l&apos;ont chiffré, chacun avec sa propre clé : les fichiers des deux s&apos;ouvrent. « Chiffrer les entrées non chiffrées » les scelle tous à nouveau avec la clé de cet appareil.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n fichier du journal est en clair : écrit par un autre programme ou appareil, ou avant le chiffrement. Il est chiffré à son enregistrement, ou par « Chiffrer les entrées non chiffrées ».</numerusform>
+            <numerusform>%n fichiers du journal sont en clair : écrits par un autre programme ou appareil, ou avant le chiffrement. Ils sont chiffrés à leur enregistrement, ou par « Chiffrer les entrées non chiffrées ».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n fichier est chiffré avec une clé que ce mot de passe n&apos;ouvre pas :</numerusform>
+            <numerusform>%n fichiers sont chiffrés avec une clé que ce mot de passe n&apos;ouvre pas :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Les deux mots de passe diffèrent. Tapez deux fois le même mot de passe.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>Création de la clé du journal…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>Le journal n&apos;a pas pu être chiffré :
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>Le mot de passe est faux. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Saisissez le mot de passe actuel du journal.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Changement du mot de passe…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>Le mot de passe n&apos;a pas pu être changé :
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>Le mot de passe est changé. Les autres appareils utilisent le nouveau dès que le fichier de clé leur parvient.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>Le déchiffrement réécrit chaque entrée, son historique et ses images en fichiers non chiffrés, lisibles par quiconque a le dossier. Saisissez le mot de passe du journal pour le déchiffrer.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Chiffrement du journal…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Déchiffrement du journal…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Arrêté. Le journal fonctionne tel quel, avec des fichiers convertis et d&apos;autres non ; la conversion reprend au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>Le journal est chiffré.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>Le journal est déchiffré : ses fichiers sont de nouveau en clair.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>Le journal reste chiffré : certains fichiers n&apos;ont pas pu être déchiffrés.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Ces fichiers ont été laissés tels quels :</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Le mot de passe n&apos;a pas pu être conservé dans le trousseau du bureau :
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Saisissez le mot de passe du journal pour le conserver dans le trousseau du bureau.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -237,6 +408,12 @@ Imprimer sans eux&#xa0;?</translation>
     <message>
         <source>Could not print on %1.</source>
         <translation>Impossible d&apos;imprimer sur %1.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Ce journal est chiffré, l&apos;export ne l&apos;est pas : %1 (et ses images) seront des fichiers en clair que quiconque les a pourra lire.
+Exporter quand même ?</translation>
     </message>
 </context>
 <context>
@@ -551,6 +728,90 @@ La nouvelle entrée commence vide.</translation>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>L&apos;importation ne peut pas être utilisée : sa partie du programme n&apos;a pas pu être chargée (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>Illisible, donc pas confiée à un éditeur : %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>Aucun dossier privé n&apos;a pu être créé pour la copie de l&apos;éditeur : %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>L&apos;éditeur est revenu aussitôt, et sa copie de l&apos;entrée chiffrée est supprimée : ce qu&apos;il enregistre maintenant est perdu. Choisissez un éditeur qui reste ouvert jusqu&apos;à ce que vous ayez fini.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>il est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>ce n&apos;est pas un fichier de clé</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>il a été écrit par une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>cet appareil n&apos;a pas la mémoire que demande son mot de passe</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Ce journal est chiffré. Saisissez son mot de passe pour l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Le mot de passe n&apos;a pas pu être conservé dans le trousseau du bureau :
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>Le mot de passe est faux. Saisissez le mot de passe de ce journal.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Deux appareils ont chiffré ce journal, chacun avec son propre mot de passe, et un outil de synchronisation a gardé les deux fichiers de clé. Saisissez aussi le mot de passe de l&apos;autre appareil, ou Annuler pour n&apos;ouvrir que les entrées que ce mot de passe ouvre.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Ce journal est chiffré, mais aucun de ses fichiers de clé n&apos;est utilisable :
+%1
+
+Rien n&apos;a été lu ni écrit.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Cette entrée est illisible : elle est chiffrée, et le journal n&apos;a pas de fichier de clé (marrowleaf.key) pour l&apos;ouvrir. Récupérez le fichier de clé depuis une copie du journal ou un autre appareil, puis relancez le journal.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Cette entrée est illisible : elle est chiffrée avec une clé que le mot de passe du journal n&apos;ouvre pas (le mot de passe d&apos;un autre appareil, ou d&apos;un autre journal). Ses versions antérieures sont dans Fichier, Historique.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Cette entrée est illisible : son fichier chiffré est endommagé (modifié ou tronqué depuis son écriture). Ses versions antérieures sont dans Fichier, Historique, où l&apos;une d&apos;elles peut être restaurée.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Entrée du %1, illisible</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>Le texte a été conservé, chiffré, comme texte non enregistré dans l&apos;historique de l&apos;entrée (Fichier, Historique).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Chi&amp;ffrement…</translation>
     </message>
 </context>
 <context>
@@ -1053,13 +1314,6 @@ La nouvelle entrée commence vide.</translation>
             <numerusform>dans %n ans</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Non compté : %n fichier nommé comme une entrée qui n&apos;a pas pu être lu : %1</numerusform>
-            <numerusform>Non comptés : %n fichiers nommés comme des entrées qui n&apos;ont pas pu être lus : %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1077,6 +1331,31 @@ La nouvelle entrée commence vide.</translation>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>Les mots de chaque mois&#xa0;; Gauche et Droite passent d&apos;un mois à l&apos;autre</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Non lu : %n fichier nommé comme une entrée n&apos;a pas pu être lu : %1</numerusform>
+            <numerusform>Non lus : %n fichiers nommés comme des entrées n&apos;ont pas pu être lus : %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>Mémoriser le mot de passe sur cet &amp;appareil</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Conservé dans le trousseau du bureau, pour ce journal</translation>
     </message>
 </context>
 <context>

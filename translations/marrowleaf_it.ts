@@ -70,6 +70,177 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Crittografia</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>&amp;Ripeti la password:</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>&amp;Cifra</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>Cambia la pass&amp;word…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Decifra…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>Cifra le &amp;voci non cifrate</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Ric&amp;orda la password su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Conservata nel portachiavi del desktop, per questo diario</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Resoconto</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Troppo corta: una password deve avere almeno %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Debole: una password più lunga, o alcune parole senza legame tra loro, è molto più difficile da indovinare.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Discreta: qualche carattere o parola in più la rende forte.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Forte.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Questo diario non è cifrato: chiunque abbia la sua cartella può leggerne le voci. Cifrandolo, ogni voce, la sua cronologia, le sue bozze e le sue immagini si leggono solo con la password; gli strumenti di sincronizzazione e la cronologia continuano a funzionare.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Questo diario è cifrato: le sue voci, la loro cronologia, bozze e immagini si aprono solo con la sua password.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Due dispositivi lo hanno cifrato, ciascuno con una propria chiave: i file di entrambi si aprono. «Cifra le voci non cifrate» li sigilla tutti di nuovo con la chiave di questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nuova password:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n file del diario non è cifrato: scritto da un altro programma o dispositivo, o prima della cifratura. Viene cifrato quando è salvato, o con «Cifra le voci non cifrate».</numerusform>
+            <numerusform>%n file del diario non sono cifrati: scritti da un altro programma o dispositivo, o prima della cifratura. Vengono cifrati quando sono salvati, o con «Cifra le voci non cifrate».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n file è cifrato con una chiave che questa password non apre:</numerusform>
+            <numerusform>%n file sono cifrati con una chiave che questa password non apre:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Le due password sono diverse. Digita due volte la stessa password.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>Creazione della chiave del diario…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>Non è stato possibile cifrare il diario:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>La password è sbagliata. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Inserisci la password attuale del diario.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Modifica della password…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>Non è stato possibile cambiare la password:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>La password è cambiata. Gli altri dispositivi usano la nuova appena ricevono il file della chiave.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>La decifratura riscrive ogni voce, la sua cronologia e le sue immagini come file non cifrati, leggibili da chiunque abbia la cartella. Inserisci la password del diario per decifrarlo.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Cifratura del diario…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Decifratura del diario…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Interrotto. Il diario funziona così com&apos;è, con alcuni file convertiti e altri no; la conversione riprende al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>Il diario è cifrato.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>Il diario è decifrato: i suoi file sono di nuovo non cifrati.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>Il diario resta cifrato: alcuni file non è stato possibile decifrarli.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Questi file sono stati lasciati come sono:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi del desktop:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Inserisci la password del diario per conservarla nel portachiavi del desktop.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -237,6 +408,12 @@ Stampare senza?</translation>
     <message>
         <source>Could not print on %1.</source>
         <translation>Impossibile stampare su %1.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Questo diario è cifrato, l&apos;esportazione no: %1 (e le sue immagini) saranno file non cifrati, leggibili da chiunque li abbia.
+Esportare comunque?</translation>
     </message>
 </context>
 <context>
@@ -551,6 +728,90 @@ La nuova voce inizia vuota.</translation>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>Non è possibile usare l&apos;importazione: la sua parte del programma non è stata caricata (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>Non leggibile, quindi non passata a un editor: %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>Non è stato possibile creare una cartella privata per la copia dell&apos;editor: %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>L&apos;editor è tornato subito e la sua copia della voce cifrata è stata rimossa: ciò che salva ora va perso. Imposta un editor che resti aperto finché non hai finito.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>non è leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>non è un file della chiave</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>è stato scritto da una versione più recente del programma</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>questo dispositivo non ha la memoria che la sua password richiede</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Questo diario è cifrato. Inserisci la sua password per aprirlo.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi del desktop:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>La password è sbagliata. Inserisci la password di questo diario.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Due dispositivi hanno cifrato questo diario, ciascuno con una propria password, e uno strumento di sincronizzazione ha tenuto entrambi i file della chiave. Inserisci anche la password dell&apos;altro dispositivo, oppure Annulla per aprire solo le voci che questa password apre.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Questo diario è cifrato, ma nessuno dei suoi file della chiave è utilizzabile:
+%1
+
+Non è stato letto né scritto nulla.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Questa voce non è leggibile: è cifrata e il diario non ha un file della chiave (marrowleaf.key) con cui aprirla. Recupera il file della chiave da una copia del diario o da un altro dispositivo, poi riavvia il diario.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Questa voce non è leggibile: è cifrata con una chiave che la password del diario non apre (la password di un altro dispositivo o di un altro diario). Le sue versioni precedenti sono in File, Cronologia.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Questa voce non è leggibile: il suo file cifrato è danneggiato (modificato o troncato dopo la scrittura). Le sue versioni precedenti sono in File, Cronologia, dove se ne può ripristinare una.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Voce %1, non leggibile</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>Il testo è stato conservato, cifrato, come testo non salvato nella cronologia della voce (File, Cronologia).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Crittogr&amp;afia…</translation>
     </message>
 </context>
 <context>
@@ -1053,13 +1314,6 @@ La nuova voce inizia vuota.</translation>
             <numerusform>tra %n anni</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Non contato: %n file con il nome di una voce che non è stato possibile leggere: %1</numerusform>
-            <numerusform>Non contati: %n file con il nome di una voce che non è stato possibile leggere: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1077,6 +1331,31 @@ La nuova voce inizia vuota.</translation>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>Le parole di ogni mese; Sinistra e Destra passano da un mese all&apos;altro</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Non letto: non è stato possibile leggere %n file con il nome di una voce: %1</numerusform>
+            <numerusform>Non letti: non è stato possibile leggere %n file con il nome di una voce: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>&amp;Ricorda la password su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Conservata nel portachiavi del desktop, per questo diario</translation>
     </message>
 </context>
 <context>

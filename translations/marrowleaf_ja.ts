@@ -68,6 +68,175 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>暗号化</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>パスワードの確認(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>暗号化(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>パスワードの変更(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>復号(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>暗号化されていない日記を暗号化(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>この端末でパスワードを記憶する(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>デスクトップのキーリングに、この日記用に保存されます</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>短すぎます: パスワードには %1 文字以上必要です。</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>弱い: もっと長いパスワードや、関係のない単語をいくつか並べたものは、はるかに推測されにくくなります。</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>普通: あと数文字か数語加えると強くなります。</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>強い。</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>この日記は暗号化されていません。フォルダーを持っている人なら誰でも日記を読めます。暗号化すると、各日記とその履歴、下書き、画像はパスワードがなければ読めなくなります。同期ツールと履歴はそのまま使えます。</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>この日記は暗号化されています。日記とその履歴、下書き、画像はパスワードでのみ開けます。</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>2 台の端末がそれぞれ自分の鍵で暗号化しました。どちらのファイルも開けます。「暗号化されていない日記を暗号化」を使うと、すべてこの端末の鍵で封印し直します。</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>新しいパスワード(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>パスワード(&amp;P):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>日記の %n 個のファイルが暗号化されていません。別のプログラムや端末が書いたか、暗号化の前に書かれたものです。保存するか「暗号化されていない日記を暗号化」を使うと暗号化されます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n 個のファイルが、このパスワードでは開けない鍵で暗号化されています:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>2 つのパスワードが違います。同じパスワードを 2 回入力してください。</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>日記の鍵を作成しています…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>日記を暗号化できませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>パスワードが違います。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>日記の現在のパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>パスワードを変更しています…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>パスワードを変更できませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>パスワードを変更しました。他の端末では、鍵ファイルが届きしだい新しいパスワードを使います。</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>復号すると、すべての日記とその履歴、画像が暗号化されていないファイルに戻り、フォルダーを持つ誰でも読めるようになります。復号するには日記のパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>日記を暗号化しています…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>日記を復号しています…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>中止しました。日記は変換済みのファイルと未変換のファイルが混ざったまま使えます。変換は次回の起動時に続きます。</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>日記を暗号化しました。</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>日記を復号しました。ファイルは再び暗号化されていない状態です。</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>日記は暗号化されたままです。復号できなかったファイルがあります。</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>次のファイルはそのままにしました:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>パスワードをデスクトップのキーリングに保存できませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>デスクトップのキーリングに保存するため、日記のパスワードを入力してください。</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -234,6 +403,12 @@ Print without them?</source>
     <message>
         <source>Could not print on %1.</source>
         <translation>%1 で印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>この日記は暗号化されていますが、エクスポートは暗号化されません: %1 (と画像) は、手にした誰でも読める暗号化されていないファイルになります。
+それでもエクスポートしますか?</translation>
     </message>
 </context>
 <context>
@@ -548,6 +723,90 @@ The new entry starts empty.</source>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>インポートは使えません。プログラムのその部分を読み込めませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>%1を読めないため、エディターに渡しません。</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>%1をエディターに渡すコピー用の非公開フォルダーを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>エディターがすぐに終了したため、暗号化された日記のコピーは削除しました。今保存しても失われます。作業が終わるまで開いたままのエディターを設定してください。</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>読み取れません (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>鍵ファイルではありません</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>新しいバージョンのプログラムで書かれています</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>この端末には、そのパスワードに必要なメモリがありません</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>破損しています</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>この日記は暗号化されています。開くにはパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>パスワードをデスクトップのキーリングに保存できませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>パスワードが違います。この日記のパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>2 台の端末がそれぞれ自分のパスワードでこの日記を暗号化し、同期ツールが両方の鍵ファイルを残しました。もう一方の端末のパスワードも入力するか、[キャンセル] でこのパスワードで開ける日記だけを開いてください。</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>この日記は暗号化されていますが、使える鍵ファイルがありません:
+%1
+
+何も読み書きしていません。</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>この日記は読めません。暗号化されていますが、日記にはそれを開く鍵ファイル (marrowleaf.key) がありません。日記のコピーか別の端末から鍵ファイルを戻し、日記を起動し直してください。</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>この日記は読めません。日記のパスワードでは開けない鍵 (別の端末や別の日記のパスワード) で暗号化されています。以前の版は [ファイル] の [履歴] にあります。</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>この日記は読めません。暗号化されたファイルが破損しています (書き込み後に変更されたか、途中で切れています)。以前の版は [ファイル] の [履歴] にあり、そこで復元できます。</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>%1の日記、読み取り不可</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>テキストは、未保存のテキストとして暗号化したまま日記の履歴 ([ファイル] の [履歴]) に残しました。</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>暗号化(&amp;C)…</translation>
     </message>
 </context>
 <context>
@@ -1027,12 +1286,6 @@ The new entry starts empty.</source>
             <numerusform>%n 年後</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>数えていません: 記事の名前を持つが読めなかったファイル %n 件: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1049,6 +1302,30 @@ The new entry starts empty.</source>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>月ごとの語数。左右の矢印キーで月を移動します</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>未読: 日記の名前を持つ %n 個のファイルを読めませんでした: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>パスワード(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>この端末でパスワードを記憶する(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>デスクトップのキーリングに、この日記用に保存されます</translation>
     </message>
 </context>
 <context>

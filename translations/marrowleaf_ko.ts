@@ -68,6 +68,175 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>암호화</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>암호 확인(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>암호화(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>암호 변경(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>복호화(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>암호화되지 않은 일기 암호화(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>이 기기에서 암호 기억(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>데스크톱 키링에 이 일기용으로 보관됩니다</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>너무 짧습니다: 암호는 %1자 이상이어야 합니다.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>약함: 더 긴 암호나 서로 관계없는 단어 몇 개는 훨씬 추측하기 어렵습니다.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>보통: 글자나 단어를 몇 개 더하면 강해집니다.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>강함.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>이 일기는 암호화되어 있지 않습니다. 폴더를 가진 사람은 누구나 일기를 읽을 수 있습니다. 암호화하면 모든 일기와 그 기록, 초안, 그림을 암호로만 읽을 수 있습니다. 동기화 도구와 기록은 계속 작동합니다.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>이 일기는 암호화되어 있습니다. 일기와 그 기록, 초안, 그림은 암호로만 열 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>두 기기가 각자의 키로 암호화했습니다. 두 기기의 파일이 모두 열립니다. &apos;암호화되지 않은 일기 암호화&apos;를 누르면 모두 이 기기의 키로 다시 봉인합니다.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>새 암호(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>암호(&amp;P):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>일기의 파일 %n개가 암호화되어 있지 않습니다. 다른 프로그램이나 기기가 썼거나 암호화 전에 쓴 파일입니다. 저장할 때나 &apos;암호화되지 않은 일기 암호화&apos;로 암호화됩니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>파일 %n개가 이 암호로 열리지 않는 키로 암호화되어 있습니다:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>두 암호가 다릅니다. 같은 암호를 두 번 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>일기의 키를 만드는 중…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>일기를 암호화하지 못했습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>암호가 틀렸습니다. 아무것도 바꾸지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>일기의 현재 암호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>암호를 바꾸는 중…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>암호를 바꾸지 못했습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>암호를 바꿨습니다. 다른 기기는 키 파일이 도착하는 대로 새 암호를 씁니다.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>복호화하면 모든 일기와 그 기록, 그림이 다시 암호화되지 않은 파일로 쓰여 폴더를 가진 누구나 읽을 수 있게 됩니다. 복호화하려면 일기의 암호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>일기를 암호화하는 중…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>일기를 복호화하는 중…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>중지했습니다. 일기는 일부 파일만 변환된 채로 그대로 작동합니다. 변환은 다음 시작 때 이어집니다.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>일기를 암호화했습니다.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>일기를 복호화했습니다. 파일이 다시 암호화되지 않은 상태입니다.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>일기는 암호화된 상태로 남습니다. 일부 파일을 복호화하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>다음 파일은 그대로 두었습니다:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>암호를 데스크톱 키링에 보관하지 못했습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>데스크톱 키링에 보관하려면 일기의 암호를 입력하세요.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -234,6 +403,12 @@ Print without them?</source>
     <message>
         <source>Could not print on %1.</source>
         <translation>%1에서 인쇄할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>이 일기는 암호화되어 있지만 내보내기는 암호화되지 않습니다: %1(과 그림)은 가진 사람이 누구나 읽을 수 있는 암호화되지 않은 파일이 됩니다.
+그래도 내보낼까요?</translation>
     </message>
 </context>
 <context>
@@ -548,6 +723,90 @@ The new entry starts empty.</source>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>가져오기를 사용할 수 없습니다: 프로그램의 해당 부분을 불러오지 못했습니다 (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>%1을(를) 읽을 수 없어 편집기에 넘기지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>%1의 편집기용 사본을 둘 비공개 폴더를 만들지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>편집기가 바로 돌아와 암호화된 일기의 사본을 지웠습니다. 지금 저장하는 내용은 사라집니다. 작업이 끝날 때까지 열려 있는 편집기를 설정하세요.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>읽을 수 없음 (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>키 파일이 아님</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>더 새 버전의 프로그램이 썼음</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>이 기기에는 그 암호에 필요한 메모리가 없음</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>손상됨</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>이 일기는 암호화되어 있습니다. 열려면 암호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>암호를 데스크톱 키링에 보관하지 못했습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>암호가 틀렸습니다. 이 일기의 암호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>두 기기가 각자의 암호로 이 일기를 암호화했고, 동기화 도구가 두 키 파일을 모두 남겼습니다. 다른 기기의 암호도 입력하거나, [취소]를 눌러 이 암호로 열리는 일기만 여세요.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>이 일기는 암호화되어 있지만 쓸 수 있는 키 파일이 없습니다:
+%1
+
+아무것도 읽거나 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>이 일기는 읽을 수 없습니다. 암호화되어 있는데 일기에 이를 열 키 파일(marrowleaf.key)이 없습니다. 일기의 사본이나 다른 기기에서 키 파일을 가져온 뒤 일기를 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>이 일기는 읽을 수 없습니다. 일기의 암호로 열리지 않는 키(다른 기기나 다른 일기의 암호)로 암호화되어 있습니다. 이전 버전은 [파일] &gt; [기록]에 있습니다.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>이 일기는 읽을 수 없습니다. 암호화된 파일이 손상되었습니다(쓴 뒤에 바뀌었거나 잘렸음). 이전 버전은 [파일] &gt; [기록]에 있으며 거기서 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>%1 일기, 읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>텍스트는 암호화된 채 저장되지 않은 텍스트로 일기의 기록([파일] &gt; [기록])에 보관했습니다.</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>암호화(&amp;C)…</translation>
     </message>
 </context>
 <context>
@@ -1027,12 +1286,6 @@ The new entry starts empty.</source>
             <numerusform>%n년 후</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>세지 않음: 항목 이름을 가졌지만 읽을 수 없는 파일 %n개: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1049,6 +1302,30 @@ The new entry starts empty.</source>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>각 달의 단어 수. 왼쪽과 오른쪽 화살표 키로 달 사이를 이동합니다</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>읽지 않음: 일기 이름을 가진 파일 %n개를 읽지 못했습니다: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>암호(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>이 기기에서 암호 기억(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>데스크톱 키링에 이 일기용으로 보관됩니다</translation>
     </message>
 </context>
 <context>

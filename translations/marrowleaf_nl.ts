@@ -70,6 +70,177 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Versleuteling</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>Wachtwoord &amp;herhalen:</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>&amp;Versleutelen</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>Wachtwoord wij&amp;zigen…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Ontsleutelen…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>Onversleutelde no&amp;tities versleutelen</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Wachtwoord op dit &amp;apparaat onthouden</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Bewaard in de sleutelbos van het bureaublad, voor dit dagboek</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Verslag</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Te kort: een wachtwoord heeft minstens %1 tekens nodig.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Zwak: een langer wachtwoord, of een paar losse woorden, is veel moeilijker te raden.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Redelijk: een paar tekens of woorden meer maken het sterk.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Sterk.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Dit dagboek is niet versleuteld: iedereen die de map heeft, kan de notities lezen. Versleuteld zijn elke notitie, de geschiedenis, de concepten en de afbeeldingen alleen met het wachtwoord te lezen; synchronisatieprogramma&apos;s en de geschiedenis blijven werken.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Dit dagboek is versleuteld: de notities, hun geschiedenis, concepten en afbeeldingen openen alleen met het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Twee apparaten hebben het versleuteld, elk met een eigen sleutel: de bestanden van beide openen. ‘Onversleutelde notities versleutelen’ verzegelt ze allemaal opnieuw met de sleutel van dit apparaat.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nieuw wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n bestand van het dagboek is onversleuteld: geschreven door een ander programma of apparaat, of voordat het werd versleuteld. Het wordt versleuteld bij het opslaan, of met ‘Onversleutelde notities versleutelen’.</numerusform>
+            <numerusform>%n bestanden van het dagboek zijn onversleuteld: geschreven door een ander programma of apparaat, of voordat het werd versleuteld. Ze worden versleuteld bij het opslaan, of met ‘Onversleutelde notities versleutelen’.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n bestand is versleuteld met een sleutel die dit wachtwoord niet opent:</numerusform>
+            <numerusform>%n bestanden zijn versleuteld met een sleutel die dit wachtwoord niet opent:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>De twee wachtwoorden verschillen. Typ twee keer hetzelfde wachtwoord.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>De sleutel van het dagboek wordt gemaakt…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>Het dagboek kon niet worden versleuteld:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>Het wachtwoord is onjuist. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Voer het huidige wachtwoord van het dagboek in.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Het wachtwoord wordt gewijzigd…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>Het wachtwoord kon niet worden gewijzigd:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>Het wachtwoord is gewijzigd. Andere apparaten gebruiken het nieuwe zodra het sleutelbestand hen bereikt.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>Ontsleutelen schrijft elke notitie, de geschiedenis en de afbeeldingen weer als onversleutelde bestanden, leesbaar voor iedereen die de map heeft. Voer het wachtwoord van het dagboek in om het te ontsleutelen.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Het dagboek wordt versleuteld…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Het dagboek wordt ontsleuteld…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Gestopt. Het dagboek werkt zoals het is, met sommige bestanden omgezet en andere niet; het omzetten gaat verder bij de volgende start.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>Het dagboek is versleuteld.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>Het dagboek is ontsleuteld: de bestanden zijn weer onversleuteld.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>Het dagboek blijft versleuteld: sommige bestanden konden niet worden ontsleuteld.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Deze bestanden zijn gelaten zoals ze zijn:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Het wachtwoord kon niet in de sleutelbos van het bureaublad worden bewaard:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Voer het wachtwoord van het dagboek in om het in de sleutelbos van het bureaublad te bewaren.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -237,6 +408,12 @@ Zonder deze afdrukken?</translation>
     <message>
         <source>Could not print on %1.</source>
         <translation>Kan niet afdrukken op %1.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Dit dagboek is versleuteld, de export niet: %1 (en de afbeeldingen) worden onversleutelde bestanden die iedereen die ze heeft kan lezen.
+Toch exporteren?</translation>
     </message>
 </context>
 <context>
@@ -551,6 +728,90 @@ De nieuwe notitie begint leeg.</translation>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>Importeren kan niet worden gebruikt: dat deel van het programma kon niet worden geladen (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>Niet leesbaar en daarom niet aan een editor gegeven: %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>Er kon geen privémap worden gemaakt voor de kopie van de editor: %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>De editor keerde meteen terug, en zijn kopie van de versleutelde notitie is verwijderd: wat hij nu opslaat gaat verloren. Stel een editor in die open blijft tot u klaar bent.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>het is niet leesbaar (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>het is geen sleutelbestand</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>het is geschreven door een nieuwere versie van het programma</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>dit apparaat heeft niet het geheugen dat het wachtwoord nodig heeft</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Dit dagboek is versleuteld. Voer het wachtwoord in om het te openen.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Het wachtwoord kon niet in de sleutelbos van het bureaublad worden bewaard:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>Het wachtwoord is onjuist. Voer het wachtwoord van dit dagboek in.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Twee apparaten hebben dit dagboek versleuteld, elk met een eigen wachtwoord, en een synchronisatieprogramma heeft beide sleutelbestanden bewaard. Voer ook het wachtwoord van het andere apparaat in, of kies Annuleren om alleen de notities te openen die dit wachtwoord opent.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Dit dagboek is versleuteld, maar geen van de sleutelbestanden is bruikbaar:
+%1
+
+Er is niets gelezen of geschreven.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Deze notitie is niet leesbaar: ze is versleuteld, en het dagboek heeft geen sleutelbestand (marrowleaf.key) om ze te openen. Haal het sleutelbestand terug uit een kopie van het dagboek of van een ander apparaat en start het dagboek opnieuw.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Deze notitie is niet leesbaar: ze is versleuteld met een sleutel die het wachtwoord van het dagboek niet opent (het wachtwoord van een ander apparaat of een ander dagboek). Eerdere versies staan in Bestand, Geschiedenis.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Deze notitie is niet leesbaar: het versleutelde bestand is beschadigd (gewijzigd of ingekort sinds het is geschreven). Eerdere versies staan in Bestand, Geschiedenis, waar er een kan worden hersteld.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Notitie van %1, niet leesbaar</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>De tekst is versleuteld bewaard als niet-opgeslagen tekst in de geschiedenis van de notitie (Bestand, Geschiedenis).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Ve&amp;rsleuteling…</translation>
     </message>
 </context>
 <context>
@@ -1053,13 +1314,6 @@ De nieuwe notitie begint leeg.</translation>
             <numerusform>over %n jaar</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Niet geteld: %n bestand met de naam van een item dat niet gelezen kon worden: %1</numerusform>
-            <numerusform>Niet geteld: %n bestanden met de naam van een item die niet gelezen konden worden: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1077,6 +1331,31 @@ De nieuwe notitie begint leeg.</translation>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>De woorden van elke maand; Links en Rechts gaan van maand naar maand</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Niet gelezen: %n bestand met de naam van een notitie kon niet worden gelezen: %1</numerusform>
+            <numerusform>Niet gelezen: %n bestanden met de naam van een notitie konden niet worden gelezen: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>Wachtwoord op dit &amp;apparaat onthouden</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Bewaard in de sleutelbos van het bureaublad, voor dit dagboek</translation>
     </message>
 </context>
 <context>

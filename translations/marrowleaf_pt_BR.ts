@@ -70,6 +70,177 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Criptografia</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>&amp;Repetir a senha:</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>&amp;Criptografar</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>Alterar a s&amp;enha…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Descriptografar…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>Criptografar as en&amp;tradas não criptografadas</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Le&amp;mbrar a senha neste dispositivo</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Guardada no chaveiro da área de trabalho, para este diário</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Curta demais: uma senha precisa de pelo menos %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Fraca: uma senha mais longa, ou algumas palavras sem relação entre si, é muito mais difícil de adivinhar.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Razoável: mais alguns caracteres ou palavras a tornam forte.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Forte.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Este diário não está criptografado: qualquer pessoa que tenha a pasta pode ler as entradas. Criptografado, cada entrada, seu histórico, seus rascunhos e suas imagens só podem ser lidos com a senha; as ferramentas de sincronização e o histórico continuam funcionando.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Este diário está criptografado: as entradas, seu histórico, rascunhos e imagens só abrem com a senha.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Dois dispositivos o criptografaram, cada um com sua própria chave: os arquivos dos dois abrem. “Criptografar as entradas não criptografadas” sela todos de novo com a chave deste dispositivo.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nova senha:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Senha:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n arquivo do diário não está criptografado: gravado por outro programa ou dispositivo, ou antes da criptografia. Ele é criptografado ao ser salvo, ou por “Criptografar as entradas não criptografadas”.</numerusform>
+            <numerusform>%n arquivos do diário não estão criptografados: gravados por outro programa ou dispositivo, ou antes da criptografia. Eles são criptografados ao serem salvos, ou por “Criptografar as entradas não criptografadas”.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n arquivo está criptografado com uma chave que esta senha não abre:</numerusform>
+            <numerusform>%n arquivos estão criptografados com uma chave que esta senha não abre:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>As duas senhas são diferentes. Digite a mesma senha duas vezes.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>Criando a chave do diário…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>Não foi possível criptografar o diário:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>A senha está errada. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Digite a senha atual do diário.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Alterando a senha…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>Não foi possível alterar a senha:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>A senha foi alterada. Os outros dispositivos usam a nova assim que o arquivo de chave chegar a eles.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>Descriptografar grava cada entrada, seu histórico e suas imagens de novo como arquivos não criptografados, legíveis por qualquer pessoa que tenha a pasta. Digite a senha do diário para descriptografá-lo.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Criptografando o diário…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Descriptografando o diário…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Interrompido. O diário funciona como está, com alguns arquivos convertidos e outros não; a conversão continua na próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>O diário está criptografado.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>O diário foi descriptografado: os arquivos estão sem criptografia de novo.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>O diário continua criptografado: alguns arquivos não puderam ser descriptografados.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Estes arquivos foram deixados como estão:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Não foi possível guardar a senha no chaveiro da área de trabalho:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Digite a senha do diário para guardá-la no chaveiro da área de trabalho.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -237,6 +408,12 @@ Imprimir sem isso?</translation>
     <message>
         <source>Could not print on %1.</source>
         <translation>Não foi possível imprimir em %1.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Este diário está criptografado e a exportação não: %1 (e suas imagens) serão arquivos não criptografados que qualquer pessoa que os tenha poderá ler.
+Exportar mesmo assim?</translation>
     </message>
 </context>
 <context>
@@ -518,7 +695,7 @@ A nova entrada começa vazia.</translation>
     </message>
     <message>
         <source>I&amp;nsert Picture…</source>
-        <translation>Inserir &amp;imagem…</translation>
+        <translation>Inserir ima&amp;gem…</translation>
     </message>
     <message>
         <source>Insert Picture</source>
@@ -551,6 +728,90 @@ A nova entrada começa vazia.</translation>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>Não é possível usar a importação: sua parte do programa não pôde ser carregada (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>Não pode ser lida e não é passada a um editor: %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>Não foi possível criar uma pasta privada para a cópia do editor: %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>O editor retornou na hora, e sua cópia da entrada criptografada foi removida: o que ele salvar agora se perde. Configure um editor que fique aberto até você terminar.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>não é um arquivo de chave</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>foi gravado por uma versão mais nova do programa</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>este dispositivo não tem a memória que a senha exige</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está danificado</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Este diário está criptografado. Digite a senha para abri-lo.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Não foi possível guardar a senha no chaveiro da área de trabalho:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>A senha está errada. Digite a senha deste diário.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Dois dispositivos criptografaram este diário, cada um com sua própria senha, e uma ferramenta de sincronização manteve os dois arquivos de chave. Digite também a senha do outro dispositivo, ou Cancelar para abrir só as entradas que esta senha abre.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Este diário está criptografado, mas nenhum dos arquivos de chave pode ser usado:
+%1
+
+Nada foi lido nem gravado.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Esta entrada não pode ser lida: está criptografada e o diário não tem arquivo de chave (marrowleaf.key) para abri-la. Traga o arquivo de chave de uma cópia do diário ou de outro dispositivo e inicie o diário de novo.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Esta entrada não pode ser lida: está criptografada com uma chave que a senha do diário não abre (a senha de outro dispositivo ou de outro diário). As versões anteriores estão em Arquivo, Histórico.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Esta entrada não pode ser lida: o arquivo criptografado está danificado (alterado ou cortado desde que foi gravado). As versões anteriores estão em Arquivo, Histórico, onde uma pode ser restaurada.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Entrada de %1, não pode ser lida</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>O texto foi guardado, criptografado, como texto não salvo no histórico da entrada (Arquivo, Histórico).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Cript&amp;ografia…</translation>
     </message>
 </context>
 <context>
@@ -1053,13 +1314,6 @@ A nova entrada começa vazia.</translation>
             <numerusform>daqui a %n anos</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Não contado: %n arquivo com nome de entrada que não pôde ser lido: %1</numerusform>
-            <numerusform>Não contados: %n arquivos com nome de entrada que não puderam ser lidos: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1077,6 +1331,31 @@ A nova entrada começa vazia.</translation>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>As palavras de cada mês; Esquerda e Direita passam de um mês a outro</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Não lido: %n arquivo com nome de entrada não pôde ser lido: %1</numerusform>
+            <numerusform>Não lidos: %n arquivos com nome de entrada não puderam ser lidos: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Senha:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>&amp;Lembrar a senha neste dispositivo</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Guardada no chaveiro da área de trabalho, para este diário</translation>
     </message>
 </context>
 <context>

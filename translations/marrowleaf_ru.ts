@@ -72,6 +72,179 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>Шифрование</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>П&amp;овторите пароль:</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>&amp;Зашифровать</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>С&amp;менить пароль…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>&amp;Расшифровать…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>Зашифровать незашифрованные зап&amp;иси</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>Запомнить пароль на этом &amp;устройстве</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Хранится в связке ключей рабочего стола, для этого дневника</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Отчёт</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>Слишком короткий: в пароле нужно не меньше %1 символов.</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>Слабый: более длинный пароль или несколько не связанных слов угадать гораздо труднее.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>Средний: ещё несколько символов или слов сделают его надёжным.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Надёжный.</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>Этот дневник не зашифрован: любой, у кого есть его папка, может прочитать записи. После шифрования каждую запись, её историю, черновики и изображения можно прочитать только с паролем; программы синхронизации и история продолжают работать.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>Этот дневник зашифрован: его записи, их история, черновики и изображения открываются только с паролем.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>Два устройства зашифровали его, каждое своим ключом: файлы обоих открываются. «Зашифровать незашифрованные записи» заново запечатает их все ключом этого устройства.</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Новый пароль:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>%n файл дневника не зашифрован: его записала другая программа или устройство, или он записан до шифрования. Он будет зашифрован при сохранении или кнопкой «Зашифровать незашифрованные записи».</numerusform>
+            <numerusform>%n файла дневника не зашифрованы: их записала другая программа или устройство, или они записаны до шифрования. Они будут зашифрованы при сохранении или кнопкой «Зашифровать незашифрованные записи».</numerusform>
+            <numerusform>%n файлов дневника не зашифрованы: их записала другая программа или устройство, или они записаны до шифрования. Они будут зашифрованы при сохранении или кнопкой «Зашифровать незашифрованные записи».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n файл зашифрован ключом, который этот пароль не открывает:</numerusform>
+            <numerusform>%n файла зашифрованы ключом, который этот пароль не открывает:</numerusform>
+            <numerusform>%n файлов зашифрованы ключом, который этот пароль не открывает:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>Пароли не совпадают. Введите один и тот же пароль дважды.</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>Создаётся ключ дневника…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>Не удалось зашифровать дневник:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>Неверный пароль. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>Введите текущий пароль дневника.</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>Пароль меняется…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>Не удалось сменить пароль:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>Пароль изменён. Другие устройства начнут использовать новый, как только до них дойдёт файл ключа.</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>При расшифровке каждая запись, её история и изображения снова записываются незашифрованными файлами, которые может прочитать любой, у кого есть папка. Введите пароль дневника, чтобы расшифровать его.</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>Дневник шифруется…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>Дневник расшифровывается…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>Остановлено. Дневник работает как есть: часть файлов преобразована, часть нет; преобразование продолжится при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>Дневник зашифрован.</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>Дневник расшифрован: его файлы снова не зашифрованы.</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>Дневник остаётся зашифрованным: некоторые файлы не удалось расшифровать.</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Эти файлы оставлены как есть:</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Не удалось сохранить пароль в связке ключей рабочего стола:
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>Введите пароль дневника, чтобы сохранить его в связке ключей рабочего стола.</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -240,6 +413,12 @@ Print without them?</source>
     <message>
         <source>Could not print on %1.</source>
         <translation>Не удалось напечатать на %1.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>Этот дневник зашифрован, а экспорт — нет: %1 (вместе с изображениями) станет незашифрованными файлами, которые сможет прочитать любой, у кого они есть.
+Всё равно экспортировать?</translation>
     </message>
 </context>
 <context>
@@ -554,6 +733,90 @@ The new entry starts empty.</source>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>Импорт недоступен: не удалось загрузить его часть программы (%1).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>Не читается и поэтому не передана редактору: %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>Не удалось создать личную папку для копии редактора: %1.</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>Редактор сразу завершился, и его копия зашифрованной записи удалена: то, что он сохранит сейчас, пропадёт. Укажите редактор, который остаётся открытым, пока вы не закончите.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>его не прочитать (%1)</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>это не файл ключа</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>он записан более новой версией программы</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>этому устройству не хватает памяти, нужной для его пароля</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>он повреждён</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>Этот дневник зашифрован. Введите пароль, чтобы открыть его.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>Не удалось сохранить пароль в связке ключей рабочего стола:
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>Неверный пароль. Введите пароль этого дневника.</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>Два устройства зашифровали этот дневник, каждое своим паролем, и программа синхронизации сохранила оба файла ключа. Введите также пароль другого устройства или нажмите «Отмена», чтобы открыть только записи, которые открывает этот пароль.</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>Этот дневник зашифрован, но ни один из его файлов ключа не подходит:
+%1
+
+Ничего не прочитано и не записано.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>Эту запись не прочитать: она зашифрована, а у дневника нет файла ключа (marrowleaf.key), чтобы открыть её. Верните файл ключа из копии дневника или с другого устройства и запустите дневник снова.</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>Эту запись не прочитать: она зашифрована ключом, который пароль дневника не открывает (пароль другого устройства или другого дневника). Её прежние версии — в меню «Файл», «История».</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>Эту запись не прочитать: её зашифрованный файл повреждён (изменён или обрезан после записи). Её прежние версии — в меню «Файл», «История», где одну из них можно восстановить.</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>Запись от %1, не читается</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>Текст сохранён в зашифрованном виде как несохранённый текст в истории записи («Файл», «История»).</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>Ши&amp;фрование…</translation>
     </message>
 </context>
 <context>
@@ -1079,14 +1342,6 @@ The new entry starts empty.</source>
             <numerusform>через %n лет</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>Не учтено: %n файл с именем записи, который не удалось прочитать: %1</numerusform>
-            <numerusform>Не учтено: %n файла с именем записи, которые не удалось прочитать: %1</numerusform>
-            <numerusform>Не учтено: %n файлов с именем записи, которые не удалось прочитать: %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1105,6 +1360,32 @@ The new entry starts empty.</source>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>Слова за каждый месяц; стрелки влево и вправо переходят от месяца к месяцу</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>Не прочитано: %n файл с именем записи не удалось прочитать: %1</numerusform>
+            <numerusform>Не прочитано: %n файла с именем записи не удалось прочитать: %1</numerusform>
+            <numerusform>Не прочитано: %n файлов с именем записи не удалось прочитать: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>Запомнить пароль на этом &amp;устройстве</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>Хранится в связке ключей рабочего стола, для этого дневника</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,175 @@
     </message>
 </context>
 <context>
+    <name>TEncryptionWindow</name>
+    <message>
+        <source>Encryption</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat password:</source>
+        <translation>确认密码(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt</source>
+        <translation>加密(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Change password…</source>
+        <translation>更改密码(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Decrypt…</source>
+        <translation>解密(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>Encrypt the &amp;plain entries</source>
+        <translation>加密未加密的日记(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Re&amp;member the password on this device</source>
+        <translation>在此设备上记住密码(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>保存在桌面的密钥环中，仅用于此日记</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Too short: a password needs at least %1 characters.</source>
+        <translation>太短：密码至少需要 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>Weak: a longer password, or a few unrelated words, is far harder to guess.</source>
+        <translation>弱：更长的密码，或几个互不相关的词，要难猜得多。</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it strong.</source>
+        <translation>一般：再加几个字符或词就会很强。</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>强。</translation>
+    </message>
+    <message>
+        <source>This diary is not encrypted: anyone who has its folder can read its entries. Encrypting keeps every entry, its history, its drafts and its pictures readable only with the password; sync tools and the history go on working.</source>
+        <translation>此日记未加密：任何拿到其文件夹的人都能读到日记。加密后，每篇日记及其历史记录、草稿和图片只有用密码才能读取；同步工具和历史记录照常工作。</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted: its entries, their history, drafts and pictures open only with its password.</source>
+        <translation>此日记已加密：其日记、历史记录、草稿和图片只有用密码才能打开。</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted it, each with a key of its own: the files of both open. &quot;Encrypt the plain entries&quot; seals them all anew under this device&apos;s key.</source>
+        <translation>两台设备各用自己的密钥加密了它：两者的文件都能打开。“加密未加密的日记”会用本设备的密钥重新封存所有文件。</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>新密码(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the diary are plain: written by another program or device, or before it was encrypted. They are encrypted when they are saved, or by &quot;Encrypt the plain entries&quot;.</source>
+        <translation>
+            <numerusform>日记中有 %n 个文件未加密：由其他程序或设备写入，或写于加密之前。它们会在保存时加密，或通过“加密未加密的日记”加密。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are encrypted with a key that this password does not open:</source>
+        <translation>
+            <numerusform>%n 个文件用此密码打不开的密钥加密：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password twice.</source>
+        <translation>两次输入的密码不同。请输入同一个密码两次。</translation>
+    </message>
+    <message>
+        <source>Making the diary&apos;s key…</source>
+        <translation>正在生成日记的密钥…</translation>
+    </message>
+    <message>
+        <source>The diary could not be encrypted:
+%1</source>
+        <translation>无法加密日记：
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Nothing was changed.</source>
+        <translation>密码错误。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s current password.</source>
+        <translation>请输入日记的当前密码。</translation>
+    </message>
+    <message>
+        <source>Changing the password…</source>
+        <translation>正在更改密码…</translation>
+    </message>
+    <message>
+        <source>The password could not be changed:
+%1</source>
+        <translation>无法更改密码：
+%1</translation>
+    </message>
+    <message>
+        <source>The password is changed. Other devices use the new one as soon as the key file reaches them.</source>
+        <translation>密码已更改。其他设备在收到密钥文件后即使用新密码。</translation>
+    </message>
+    <message>
+        <source>Decrypting writes every entry, its history and its pictures as plain files again, readable by anyone who has the folder. Enter the diary&apos;s password to decrypt it.</source>
+        <translation>解密会把每篇日记及其历史记录和图片重新写成未加密的文件，任何拿到文件夹的人都能读取。请输入日记的密码以解密。</translation>
+    </message>
+    <message>
+        <source>Encrypting the diary…</source>
+        <translation>正在加密日记…</translation>
+    </message>
+    <message>
+        <source>Decrypting the diary…</source>
+        <translation>正在解密日记…</translation>
+    </message>
+    <message>
+        <source>Stopped. The diary works as it is, with some files converted and some not; the conversion goes on at the next start.</source>
+        <translation>已停止。日记照常可用，部分文件已转换、部分未转换；转换将在下次启动时继续。</translation>
+    </message>
+    <message>
+        <source>The diary is encrypted.</source>
+        <translation>日记已加密。</translation>
+    </message>
+    <message>
+        <source>The diary is decrypted: its files are plain again.</source>
+        <translation>日记已解密：其文件重新成为未加密文件。</translation>
+    </message>
+    <message>
+        <source>The diary stays encrypted: some files could not be decrypted.</source>
+        <translation>日记仍保持加密：有些文件无法解密。</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>以下文件保持原样：</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>无法将密码保存到桌面的密钥环中：
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the diary&apos;s password to keep it in the desktop&apos;s keyring.</source>
+        <translation>请输入日记的密码，以将其保存到桌面的密钥环中。</translation>
+    </message>
+</context>
+<context>
     <name>TExportWindow</name>
     <message>
         <source>PDF</source>
@@ -234,6 +403,12 @@ Print without them?</source>
     <message>
         <source>Could not print on %1.</source>
         <translation>无法在 %1 上打印。</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, and the export is not: %1 (and its pictures) will be plain files that anyone who has them can read.
+Export anyway?</source>
+        <translation>此日记已加密，但导出不加密：%1（及其图片）将成为未加密文件，任何拿到的人都能读取。
+仍要导出吗？</translation>
     </message>
 </context>
 <context>
@@ -548,6 +723,90 @@ The new entry starts empty.</source>
     <message>
         <source>The import cannot be used: its part of the program could not be loaded (%1).</source>
         <translation>无法使用导入：程序的这一部分无法加载（%1）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, and is not handed to an editor.</source>
+        <translation>无法读取%1，因此不交给编辑器。</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for the editor&apos;s copy of %1.</source>
+        <translation>无法为编辑器的副本创建私有文件夹：%1。</translation>
+    </message>
+    <message>
+        <source>The editor returned at once, and its copy of the encrypted entry is removed: what it saves now is lost. Set an editor that stays open until you are done.</source>
+        <translation>编辑器立即返回，其加密日记的副本已删除：它现在保存的内容会丢失。请设置一个在您完成前一直打开的编辑器。</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>it is no key file</source>
+        <translation>不是密钥文件</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>由更新版本的程序写入</translation>
+    </message>
+    <message>
+        <source>this device lacks the memory its password needs</source>
+        <translation>此设备缺少其密码所需的内存</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>已损坏</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted. Enter its password to open it.</source>
+        <translation>此日记已加密。请输入密码以打开。</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s keyring:
+%1</source>
+        <translation>无法将密码保存到桌面的密钥环中：
+%1</translation>
+    </message>
+    <message>
+        <source>The password is wrong. Enter the password of this diary.</source>
+        <translation>密码错误。请输入此日记的密码。</translation>
+    </message>
+    <message>
+        <source>Two devices encrypted this diary, each with a password of its own, and a sync tool kept both key files. Enter the other device&apos;s password too, or Cancel to open only the entries that this password opens.</source>
+        <translation>两台设备各用自己的密码加密了此日记，同步工具保留了两个密钥文件。请同时输入另一台设备的密码，或点“取消”只打开此密码能打开的日记。</translation>
+    </message>
+    <message>
+        <source>This diary is encrypted, but none of its key files can be used:
+%1
+
+Nothing was read or written.</source>
+        <translation>此日记已加密，但其密钥文件都无法使用：
+%1
+
+未读取或写入任何内容。</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted, and the diary has no key file (marrowleaf.key) to open it with. Bring the key file back from a copy of the diary or another device, then start the diary again.</source>
+        <translation>无法读取此日记：它已加密，而日记没有可用来打开它的密钥文件（marrowleaf.key）。请从日记的副本或其他设备找回密钥文件，然后重新启动日记。</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: it is encrypted with a key that the diary&apos;s password does not open (another device&apos;s password, or another diary&apos;s). Its earlier versions are in File, History.</source>
+        <translation>无法读取此日记：它用日记密码打不开的密钥加密（另一台设备或另一本日记的密码）。其早期版本在“文件”&gt;“历史记录”中。</translation>
+    </message>
+    <message>
+        <source>This entry cannot be read: its encrypted file is damaged (changed or cut short since it was written). Its earlier versions are in File, History, where one can be restored.</source>
+        <translation>无法读取此日记：其加密文件已损坏（写入后被改动或截断）。其早期版本在“文件”&gt;“历史记录”中，可以从那里恢复。</translation>
+    </message>
+    <message>
+        <source>Entry of %1, cannot be read</source>
+        <translation>%1的日记，无法读取</translation>
+    </message>
+    <message>
+        <source>The text was kept, encrypted, as unsaved text in the entry&apos;s history (File, History).</source>
+        <translation>文本已加密保存为日记历史记录中的未保存文本（“文件”&gt;“历史记录”）。</translation>
+    </message>
+    <message>
+        <source>En&amp;cryption…</source>
+        <translation>加密(&amp;C)…</translation>
     </message>
 </context>
 <context>
@@ -1027,12 +1286,6 @@ The new entry starts empty.</source>
             <numerusform>%n 年后</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not counted: %n files named like entries that could not be read: %1</source>
-        <translation>
-            <numerusform>未计入：%n 个名称像日记但无法读取的文件：%1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>TMonthChart</name>
@@ -1049,6 +1302,30 @@ The new entry starts empty.</source>
     <message>
         <source>The words of each month; Left and Right move between the months</source>
         <translation>每个月的字数；左右方向键在各月之间移动</translation>
+    </message>
+</context>
+<context>
+    <name>TPassedOver</name>
+    <message numerus="yes">
+        <source>Not read: %n files named like entries could not be read: %1</source>
+        <translation>
+            <numerusform>未读取：%n 个以日记命名的文件无法读取：%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Remember the password on this device</source>
+        <translation>在此设备上记住密码(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, for this diary</source>
+        <translation>保存在桌面的密钥环中，仅用于此日记</translation>
     </message>
 </context>
 <context>

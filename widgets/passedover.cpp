@@ -13,8 +13,9 @@ QString PassedOver(size_t count, const std::vector<marrowleaf::Skipped>& first) 
                  QString::fromStdString(first[i].error) + QLatin1Char(')');
   }
   if (count > static_cast<size_t>(names.size())) names << QString(QChar(0x2026));
+  const int n = static_cast<int>(count);
   return QCoreApplication::translate("TPassedOver",
                                      "Not read: %n files named like entries could not be read: %1",
-                                     nullptr, static_cast<int>(count))
+                                     nullptr, n)
       .arg(names.join(QStringLiteral("; ")));
 }
