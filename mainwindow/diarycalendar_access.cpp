@@ -32,18 +32,11 @@ int ChildIndex(const QAbstractItemModel& model, int row, int column) {
 }
 
 // One day cell of the grid, or a place of the view's hidden headers (row or column -1).
-class TDayCell : public QAccessibleInterface {
+class TDayCell : public TAccessibleLeaf {
  public:
   TDayCell(QTableView* grid, QAccessibleInterface* owner, int r, int c)
-      : view(grid), table(owner), row(r), column(c) {}
+      : TAccessibleLeaf(owner), view(grid), row(r), column(c) {}
   bool isValid() const override { return view != nullptr; }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return table->window(); }
-  QAccessibleInterface* parent() const override { return table; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessible::Role role() const override {
     if (row < 0) return QAccessible::ColumnHeader;
     if (column < 0) return QAccessible::RowHeader;
@@ -84,7 +77,6 @@ class TDayCell : public QAccessibleInterface {
     return calendar != nullptr ? calendar->CellDate(row, column) : QDate();
   }
   QTableView* view;
-  QAccessibleInterface* table;
   int row;
   int column;
 };

@@ -21,20 +21,13 @@ namespace {
 const char kCheckerProperty[] = "marrowleafSpellChecker";
 
 // A picture the text area draws, heard as a graphic with its name.
-class TTextGraphic : public QAccessibleInterface {
+class TTextGraphic : public TAccessibleLeaf {
  public:
   TTextGraphic(QPlainTextEdit* edit, QAccessibleInterface* owner, int index)
-      : area(edit), textArea(owner), graphicIndex(index) {}
+      : TAccessibleLeaf(owner), area(edit), graphicIndex(index) {}
   bool isValid() const override {
     return Graphics() != nullptr && graphicIndex < Graphics()->GraphicCount();
   }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return textArea->window(); }
-  QAccessibleInterface* parent() const override { return textArea; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessible::Role role() const override { return QAccessible::Graphic; }
   QAccessible::State state() const override {
     QAccessible::State s;
@@ -59,7 +52,6 @@ class TTextGraphic : public QAccessibleInterface {
     return area.isNull() ? nullptr : dynamic_cast<const TTextGraphics*>(area.data());
   }
   QPointer<QPlainTextEdit> area;
-  QAccessibleInterface* textArea;
   int graphicIndex;
 };
 

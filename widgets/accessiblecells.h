@@ -6,6 +6,23 @@
 #include <cstddef>
 #include <vector>
 
+// A part of a widget that a screen reader hears on its own (a day cell, a picture in the text)
+// but that has no object and no parts of its own: what every such leaf answers alike.
+class TAccessibleLeaf : public QAccessibleInterface {
+ public:
+  explicit TAccessibleLeaf(QAccessibleInterface* parentPart) : container(parentPart) {}
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return container->window(); }
+  QAccessibleInterface* parent() const override { return container; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+ protected:
+  QAccessibleInterface* const container;  // the table or text the leaf is part of
+};
+
 // The cells of an accessible table of days (the calendar's grid, the heatmap): each made when a
 // screen reader first asks for it, registered once, and let go with the table.
 class TAccessibleCells {

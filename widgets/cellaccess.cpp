@@ -17,18 +17,11 @@ const TCellSource* SourceOf(const QWidget* widget) {
   return dynamic_cast<const TCellSource*>(widget);
 }
 
-class TCell : public QAccessibleInterface {
+class TCell : public TAccessibleLeaf {
  public:
   TCell(QWidget* owner, QAccessibleInterface* parentTable, int at)
-      : widget(owner), table(parentTable), index(at) {}
+      : TAccessibleLeaf(parentTable), widget(owner), index(at) {}
   bool isValid() const override { return !widget.isNull() && index < Source()->CellCount(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return table->window(); }
-  QAccessibleInterface* parent() const override { return table; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
     QAccessible::State s;
@@ -52,7 +45,6 @@ class TCell : public QAccessibleInterface {
  private:
   const TCellSource* Source() const { return SourceOf(widget.data()); }
   QPointer<QWidget> widget;
-  QAccessibleInterface* table;
   int index;
 };
 
