@@ -28,6 +28,9 @@ MARROWLEAF_LANGUAGE_FONTS="fonts-ipafont-gothic fonts-wqy-microhei fonts-nanum f
 # compare the marks with Enchant's own checker on the German and English dictionaries.
 MARROWLEAF_TEST_BUILD_PACKAGES="googletest libgtest-dev libbenchmark-dev qt6-base-private-dev \
   libinih-dev libsimpleini-dev libboost-dev libx11-dev enchant-2 hunspell-de-de hunspell-en-us"
+# What scripts/sync-experiment.sh adds: two real Syncthing devices, driven through their REST
+# interface.
+MARROWLEAF_SYNC_PACKAGES="syncthing curl jq iproute2"
 
 # The program alone, optimised, in build/release: what the run command starts and the scripts
 # that look at the window use. Needs $top.
