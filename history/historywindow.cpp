@@ -112,8 +112,10 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
                        current.result == marrowleaf::Opening::kPlain)) {
     hasCurrent = true;
     texts.append(TextOf(current.bytes));
-    AddRow(tr("Now in the entry file") + QStringLiteral(" · ") + Bytes(current.state.size) +
-           QStringLiteral(" · ") + FirstLine(texts.back()));
+    // The size of the text the entry holds: a sealed file is larger on disk by its header.
+    AddRow(tr("Now in the entry file") + QStringLiteral(" · ") +
+           Bytes(static_cast<int64_t>(current.bytes.size())) + QStringLiteral(" · ") +
+           FirstLine(texts.back()));
   }
   if (draft != nullptr) {
     texts.append(TextOf(draft->bytes));
@@ -121,7 +123,8 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
            FirstLine(texts.back()));
   }
   for (const marrowleaf::Version& version : marrowleaf::ListVersions(saveDir, key)) {
-    texts.append(TextOf(marrowleaf::ReadVersion(version.path)));
+    const std::string bytes = marrowleaf::ReadVersion(version.path);
+    texts.append(TextOf(bytes));
     QString origin;
     if (version.kind == marrowleaf::VersionKind::kElsewhere) {
       origin = QStringLiteral(" · ") + tr("written by another program");
@@ -131,7 +134,8 @@ void THistoryWindow::LoadVersions(const std::string& saveDir, const marrowleaf::
                tr("copy made by a sync tool: %1")
                    .arg(QFile::decodeName(QByteArray::fromStdString(version.copyName)));
     }
-    AddRow(When(version.microsUtc) + origin + QStringLiteral(" · ") + Bytes(version.size) +
+    AddRow(When(version.microsUtc) + origin + QStringLiteral(" · ") +
+           Bytes(bytes.empty() ? version.size : static_cast<int64_t>(bytes.size())) +
            QStringLiteral(" · ") + FirstLine(texts.back()));
   }
 }

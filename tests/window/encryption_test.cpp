@@ -139,6 +139,9 @@ class EncryptionTest : public WindowTest {
     QVERIFY2(versions.filter(QStringLiteral("first words, then more")).size() >= 1,
              qPrintable(versions.join(QLatin1Char('\n'))));
     QVERIFY(versions.filter(QStringLiteral("· first words")).size() >= 1);
+    // A version's size is its text's, not that of the sealed file on disk.
+    QVERIFY2(versions.filter(QStringLiteral("12 bytes · first words")).size() >= 1,
+             qPrintable(versions.join(QLatin1Char('\n'))));
     QVERIFY(prompts.warnings.isEmpty());
   }
 
