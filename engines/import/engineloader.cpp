@@ -15,8 +15,9 @@ const Engine* LoadEngine(std::string& error) {
   static std::mutex lock;
   static const Engine* engine = nullptr;
   static std::string failure;
+  static QLibrary* loaded = nullptr;  // never unloaded: the sources it read keep pointers into it
   const std::lock_guard<std::mutex> hold(lock);
-  if (engine == nullptr && failure.empty()) {
+  if (loaded == nullptr && failure.empty()) {
     const QString here = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral("libmarrowleaf_import.so");
     const QStringList places{here, here + QStringLiteral("/.."),
@@ -24,7 +25,6 @@ const Engine* LoadEngine(std::string& error) {
     for (const QString& place : places) {
       const QString path = QDir::cleanPath(place + QLatin1Char('/') + name);
       if (!QFile::exists(path)) continue;
-      // Never unloaded: the sources it read keep pointers into it.
       auto* library = new QLibrary(path);
       library->setLoadHints(QLibrary::PreventUnloadHint);
       using Factory = const Engine* (*)();
@@ -37,9 +37,11 @@ const Engine* LoadEngine(std::string& error) {
       if (find != nullptr && share != nullptr) {
         share(ThisKeyTable());
         engine = find();
+        loaded = library;
         break;
       }
       failure = library->errorString().toStdString();
+      delete library;
     }
     if (engine == nullptr && failure.empty()) {
       failure = name.toStdString() + " was found in none of " +
