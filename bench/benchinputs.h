@@ -14,6 +14,7 @@
 #include <string>
 
 #include "crypto/diarykey.h"
+#include "crypto/keyfile.h"
 #include "crypto/unlocked.h"
 #include "engines/encryption/conversion.h"
 #include "platform/files.h"
@@ -238,8 +239,17 @@ inline const marrowleaf::SharedKeys& SealingKeys() {
   return keys;
 }
 
+// The key file of an encrypted diary holding that key under kPassword, at the cheapest cost
+// Argon2id allows: a window unlocks it at its start in microseconds, never inside a timing.
+inline constexpr char kPassword[] = "password";
+inline void WriteKeyFile(const std::string& saveDir) {
+  Write(marrowleaf::KeyFilePath(saveDir),
+        marrowleaf::WrapKey(*SealingKeys()->Sealing(), QString::fromLatin1(kPassword), {1, 8192}));
+}
+
 // The look back's diary once more, encrypted by the conversion of File, Encryption… with the key
-// held for it, as the window holds it once the password opened it: the same entries, sealed.
+// held for it, as the window holds it once the password opened it: the same entries, sealed, and
+// the key file beside them.
 inline std::string SealedYearsDiaryFolder() {
   const std::string root = Folder() + "/years-sealed";
   static bool made = false;
@@ -251,6 +261,7 @@ inline std::string SealedYearsDiaryFolder() {
   if (!marrowleaf::ConvertDiary(root, marrowleaf::Conversion::kEncrypt, {}, cancelled).complete) {
     std::abort();
   }
+  WriteKeyFile(root);
   return root;
 }
 
