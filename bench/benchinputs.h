@@ -4,13 +4,19 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
+#include <memory>
 #include <string>
 
+#include "crypto/diarykey.h"
+#include "crypto/keyfile.h"
+#include "crypto/unlocked.h"
+#include "engines/encryption/conversion.h"
 #include "platform/files.h"
 
 // The benchmark inputs, written to a memory file system where there is one: the benchmarks time
@@ -173,12 +179,8 @@ inline std::string Prose(size_t size, size_t paragraph) {
 
 // The look back's diary: every day of the twenty years 2006 to 2025 with 3 tabs (21,915
 // entries), each 100 to 1,300 bytes of prose, or one to twelve lines of Japanese: in UTF-8 in one
-// entry of ten, in Shift-JIS in one of forty. The same files on every run.
-inline std::string YearsDiaryFolder() {
-  const std::string root = Folder() + "/years";
-  static bool made = false;
-  if (made) return root;
-  made = true;
+// entry of ten, in Shift-JIS in one of forty. The same files on every run, into `root`.
+inline void WriteYearsDiary(const std::string& root) {
   static const std::string prose = Prose(1 << 20, 400);
   // 今日は雨。駅まで歩いて、本屋で新しい小説を買った。 in UTF-8 and in Shift-JIS.
   const std::string japanese =
@@ -217,6 +219,49 @@ inline std::string YearsDiaryFolder() {
       }
     }
   }
+}
+
+inline std::string YearsDiaryFolder() {
+  const std::string root = Folder() + "/years";
+  static bool made = false;
+  if (!made) WriteYearsDiary(root);
+  made = true;
+  return root;
+}
+
+// The key the encrypted inputs are sealed with: a random one, so that no password is derived.
+inline const marrowleaf::SharedKeys& SealingKeys() {
+  static const marrowleaf::SharedKeys keys = [] {
+    auto made = std::make_shared<marrowleaf::DiaryKeys>();
+    made->Add(marrowleaf::DiaryKey::Generate());
+    return made;
+  }();
+  return keys;
+}
+
+// The key file of an encrypted diary holding that key under kPassword, at the cheapest cost
+// Argon2id allows: a window unlocks it at its start in microseconds, never inside a timing.
+inline constexpr char kPassword[] = "password";
+inline void WriteKeyFile(const std::string& saveDir) {
+  Write(marrowleaf::KeyFilePath(saveDir),
+        marrowleaf::WrapKey(*SealingKeys()->Sealing(), QString::fromLatin1(kPassword), {1, 8192}));
+}
+
+// The look back's diary once more, encrypted by the conversion of File, Encryption… with the key
+// held for it, as the window holds it once the password opened it: the same entries, sealed, and
+// the key file beside them.
+inline std::string SealedYearsDiaryFolder() {
+  const std::string root = Folder() + "/years-sealed";
+  static bool made = false;
+  if (made) return root;
+  made = true;
+  WriteYearsDiary(root);
+  marrowleaf::HoldKeys(root, SealingKeys());
+  const std::atomic<bool> cancelled{false};
+  if (!marrowleaf::ConvertDiary(root, marrowleaf::Conversion::kEncrypt, {}, cancelled).complete) {
+    std::abort();
+  }
+  WriteKeyFile(root);
   return root;
 }
 

@@ -171,6 +171,23 @@ t = window["lookback/open_to_rows"]
 row("Look Back, from the command to the rows of on this day (worst %.1f ms)" % t["worst_ms"],
     "%.1f ms" % ms(t), "", "", "< 50 ms", t["worst_ms"] < 50)
 
+# Encryption at rest: the same work on the encrypted diary against the plain one, in one run.
+crypto = medians("crypto.json")
+for case, label in [("some_entries", "a word in some entries"), ("no_entry", "a word in no entry")]:
+    o, p = (ms(entry["search/years/%s/%s/process_time/real_time" % (kind, case)]) for kind in ["encrypted", "plain"])
+    row("Search of the 20-year diary (21,915 entries), encrypted, %s" % label, "%.1f ms" % o,
+        "plain %.1f ms" % p, "%.2f x" % (o / p), "<= 1.5 x", o / p <= 1.5)
+o, p = ms(window["day_open/encrypted"]), ms(window["day_open/plain"])
+row("A day of the 20-year diary opened, its text painted, encrypted", "%.2f ms" % o, "plain %.2f ms" % p,
+    "%.2f x" % (o / p), "<= 1.1 x", o / p <= 1.1)
+o, p = ms(window["typing/key/encrypted_with_drafts"]), ms(window["typing/key/with_drafts"])
+row("A key typed into a 100 KiB entry, drafts kept, encrypted", "%.1f us" % (o * 1000),
+    "plain %.1f us" % (p * 1000), "%.2f x" % (o / p), "<= 1.1 x", o / p <= 1.1)
+o, p = ms(crypto["whole_diary/encrypted/iterations:1"]), ms(crypto["whole_diary/rewritten/iterations:1"])
+row("The 20-year diary (21,915 entries) encrypted", "%.2f s" % (o / 1000),
+    "the same files rewritten through the atomic writer %.2f s" % (p / 1000), "%.2f x" % (o / p), "<= 2 x",
+    o / p <= 2)
+
 # Export of the whole 20-year diary against the peers on the same days.
 def named(prefix):
     return next((b for name, b in window.items() if name.startswith(prefix)), None)

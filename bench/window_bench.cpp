@@ -24,9 +24,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "benchinputs.h"
+#include "crypto/sealing.h"
 #include "diary/diary.h"
 #include "entries/history.h"
 #include "export/exportwindow.h"
@@ -49,6 +51,10 @@ class NoPrompts : public TPrompts {
   void ShowInformation(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
   void ShowDialog(QDialog&) override {}
+  // An encrypted diary's window unlocks at its start, before any timing.
+  std::optional<TPasswordAnswer> AskPassword(QWidget*, const QString&, bool) override {
+    return TPasswordAnswer{QString::fromLatin1(benchinputs::kPassword), false};
+  }
 };
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -181,23 +187,34 @@ void HistoryOpen(benchmark::State& state) {
   }
 }
 
-// A key press and release in the text area of a 100 KiB entry, with drafts kept and without;
-// and in a 100 KiB entry of prose in one paragraph, spelling on and off (a letter, then a
-// blank, in the middle of the paragraph).
-void Typing(benchmark::State& state, bool drafts, const char* spelling) {
+// A key press and release in the text area of a 100 KiB entry, with drafts kept and without,
+// and with drafts kept in an encrypted diary (the entry sealed, its drafts sealed too); and in a
+// 100 KiB entry of prose in one paragraph, spelling on and off (a letter, then a blank, in the
+// middle of the paragraph).
+void Typing(benchmark::State& state, bool drafts, const char* spelling, bool sealed = false) {
   const bool prose = spelling != nullptr;
   Diary diary(1, prose ? spelling : "off");
   const QDate today = QDate::currentDate();
-  WriteFile(EntryPath(today, 0),
-            (prose ? QByteArray::fromStdString(benchinputs::Prose(100 << 10, 0))
-                   : EntryText(100 << 10, 'a')) +
-                '\0');
+  const QByteArray entry = (prose ? QByteArray::fromStdString(benchinputs::Prose(100 << 10, 0))
+                                  : EntryText(100 << 10, 'a')) +
+                           '\0';
+  if (sealed) {
+    benchinputs::WriteKeyFile(".");
+    WriteFile(EntryPath(today, 0),
+              QByteArray::fromStdString(marrowleaf::SealBytes(
+                  *benchinputs::SealingKeys()->Sealing(), entry.toStdString())));
+  } else {
+    WriteFile(EntryPath(today, 0), entry);
+  }
   QTemporaryDir draftDir;
   TForm1 form(prompts);
   form.SetDraftFolder(drafts ? draftDir.path().toStdString() : std::string());
   form.show();
   if (!SpellingReady(form)) state.SkipWithError("no en_US dictionary");
   auto* area = form.findChild<QPlainTextEdit*>(QStringLiteral("inputarea"));
+  if (sealed && (!form.Unlocked() || area->toPlainText().size() < (90 << 10))) {
+    state.SkipWithError("the encrypted entry was not opened");
+  }
   if (prose) {
     QTextCursor middle = area->textCursor();
     middle.setPosition(50 << 10);
@@ -213,6 +230,34 @@ void Typing(benchmark::State& state, bool drafts, const char* spelling) {
     QApplication::sendEvent(area, &release);
   }
   form.SetDraftFolder(std::string());  // leaves no draft behind
+}
+
+// Opening a day of the look back's twenty-year diary, plain and encrypted (unlocked at the
+// window's start): a day picked in the calendar until its text is painted, two days in turn.
+void DayOpen(benchmark::State& state, bool sealed) {
+  Diary diary(3);
+  WriteFile(QStringLiteral("config.ini"),
+            "[GENERAL]\nN_TABS=3\nSAVE_DIR=" +
+                QByteArray::fromStdString(sealed ? benchinputs::SealedYearsDiaryFolder()
+                                                 : benchinputs::YearsDiaryFolder()) +
+                "\n[SPELLING]\nLANGUAGE=off\n");
+  TForm1 form(prompts);
+  form.SetDraftFolder(std::string());
+  form.show();
+  auto* calendar = form.findChild<QCalendarWidget*>(QStringLiteral("calender"));
+  auto* area = form.findChild<QPlainTextEdit*>(QStringLiteral("inputarea"));
+  QCoreApplication::processEvents();
+  const QDate days[2] = {QDate(2024, 3, 7), QDate(2024, 3, 8)};
+  int which = 0;
+  for (auto _ : state) {
+    calendar->setSelectedDate(days[which]);
+    area->viewport()->repaint();
+    state.PauseTiming();
+    if (area->document()->isEmpty()) state.SkipWithError("the day's entry was not shown");
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    which = 1 - which;
+  }
 }
 
 // A key typed into a 100 KiB entry of lines full of tags, their colours shown and not.
@@ -443,6 +488,13 @@ BENCHMARK_CAPTURE(PeerCommand, enscript, marrowleaf::ExportFormat::kPlainText, "
 BENCHMARK_CAPTURE(Typing, with_drafts, true, nullptr)
     ->Name("typing/key/with_drafts")
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Typing, encrypted_with_drafts, true, nullptr, true)
+    ->Name("typing/key/encrypted_with_drafts")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DayOpen, plain, false)->Name("day_open/plain")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DayOpen, encrypted, true)
+    ->Name("day_open/encrypted")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Typing, without_drafts, false, nullptr)
     ->Name("typing/key/without_drafts")
     ->Unit(benchmark::kMicrosecond);

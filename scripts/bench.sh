@@ -18,6 +18,7 @@ opts="--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchm
 echo "== INI store"; "$b/ini_bench" $opts > "$out/ini.json"
 "$b/ini_bench" --peak-memory > "$out/peak.txt"
 echo "== entry files"; "$b/entry_bench" $opts > "$out/entry.json"
+echo "== encryption"; "$b/crypto_bench" $opts > "$out/crypto.json"
 echo "== window"; "$b/window_bench" $opts > "$out/window.json"
 "$b/window_bench" --search-memory > "$out/search-memory.txt" 2> /dev/null
 "$b/window_bench" --export-memory > "$out/export-memory.txt" 2> /dev/null
