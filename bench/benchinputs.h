@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -22,6 +23,15 @@
 // The benchmark inputs, written to a memory file system where there is one: the benchmarks time
 // the code, not the disk.
 namespace benchinputs {
+
+// A field of this process's status in KiB ("VmRSS:", "VmHWM:"), -1 where it has none (Linux).
+inline long StatusKib(const char* field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
+  }
+  return -1;
+}
 
 // Removed with everything in it when the benchmark ends: the diaries are large, and /dev/shm is
 // memory.

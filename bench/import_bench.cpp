@@ -88,12 +88,8 @@ std::string FreshDiary(const char* name) {
 
 // The resident set now and at its peak since ResetPeak(), in bytes (Linux).
 size_t StatusBytes(const char* field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field, 0) == 0) return std::stoull(line.substr(std::strlen(field))) * 1024;
-  }
-  return 0;
+  const long kib = benchinputs::StatusKib(field);
+  return kib < 0 ? 0 : static_cast<size_t>(kib) * 1024;
 }
 void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 

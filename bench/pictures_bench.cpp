@@ -262,14 +262,6 @@ void AllPicturesShown(benchmark::State& state, bool cold) {
   state.counters["photo_mb"] = static_cast<double>(bytes) / Count() / 1e6;
 }
 
-long StatusKib(const char* field) {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
-  }
-  return -1;
-}
-
 // The resident memory of the day with its pictures shown and scrolled through, above the same
 // day with its links as text, in a process of its own: "pictures_memory ABOVE_KIB TEXT_KIB".
 int Memory() {
@@ -281,7 +273,7 @@ int Memory() {
   QCoreApplication::processEvents();
   // What the start-up freed and the allocator kept is no memory of the text's.
   malloc_trim(0);
-  const long text = StatusKib("VmRSS:");
+  const long text = benchinputs::StatusKib("VmRSS:");
   ShowTab(form, 2);
   if (!AllShown(form)) return 1;
   TPictureTextEdit* area = Area(form);
@@ -290,7 +282,7 @@ int Memory() {
     area->ensureCursorVisible();
     QCoreApplication::processEvents();
   }
-  std::printf("pictures_memory %ld %ld\n", StatusKib("VmRSS:") - text, text);
+  std::printf("pictures_memory %ld %ld\n", benchinputs::StatusKib("VmRSS:") - text, text);
   return 0;
 }
 

@@ -538,14 +538,6 @@ BENCHMARK(BareSetPlainText)
     ->Unit(benchmark::kMillisecond);
 namespace {
 
-long StatusKib(const char* field) {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
-  }
-  return -1;
-}
-
 // The Find window's memory above its idle state through a search that finds every entry of
 // the 20-year diary, in a process of its own: "search_memory PEAK_KIB ROWS".
 int SearchMemory() {
@@ -555,7 +547,7 @@ int SearchMemory() {
   find.show();
   QCoreApplication::processEvents();
   std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
-  const long idle = StatusKib("VmRSS:");
+  const long idle = benchinputs::StatusKib("VmRSS:");
   find.SearchNow(QStringLiteral("entry"));
   QElapsedTimer clock;
   clock.start();
@@ -563,7 +555,7 @@ int SearchMemory() {
     QCoreApplication::processEvents();
   }
   QCoreApplication::processEvents();
-  std::printf("search_memory %ld %d\n", StatusKib("VmHWM:") - idle,
+  std::printf("search_memory %ld %d\n", benchinputs::StatusKib("VmHWM:") - idle,
               find.findChild<QListView*>()->model()->rowCount());
   return 0;
 }
@@ -577,9 +569,9 @@ int ExportMemory() {
   form.show();
   QCoreApplication::processEvents();
   std::ofstream("/proc/self/clear_refs") << "5";
-  const long idle = StatusKib("VmRSS:");
+  const long idle = benchinputs::StatusKib("VmRSS:");
   RunExportJob(job, [](int, int) { return true; });
-  std::printf("export_memory %ld %lld\n", StatusKib("VmHWM:") - idle,
+  std::printf("export_memory %ld %lld\n", benchinputs::StatusKib("VmHWM:") - idle,
               static_cast<long long>(QFileInfo(QString::fromStdString(job.target)).size()));
   return 0;
 }
