@@ -96,7 +96,9 @@ DiaryWalk::DiaryWalk(std::string dir, WalkScope s, const std::atomic<bool>& stop
 
 void DiaryWalk::ReadMonth(const Month& month,
                           const std::function<void(const WalkedEntry&)>& visit) const {
-  const auto [year, number] = month;
+  // Plain copies: a lambda of C++17 may not capture a structured binding.
+  const uint16_t year = month.first;
+  const uint16_t number = month.second;
   const std::string folder = MonthDirectory(saveDir, year, number);
   std::vector<std::pair<int, int>> entries;  // (day, tab)
   const bool listed = ListMonthEntries(
