@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
+#include "crypto/sealing.h"
 #include "engines/lookback/lookback.h"
 #include "engines/search/search.h"
 #include "entries/entryfiles.h"
@@ -19,6 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = FuzzDir() + "/8_0.txt";
   WriteFuzzFile(path, data, size);
   const marrowleaf::EntryRead read = marrowleaf::ReadEntryFile(path);
+  // Bytes that start as a sealed file do not open in a diary without a key, and say so.
+  if (marrowleaf::LooksSealed(std::string_view(reinterpret_cast<const char*>(data), size))) {
+    FUZZ_CHECK(!read.ok && !read.error.empty() && read.text.empty());
+    return 0;
+  }
   FUZZ_CHECK(read.ok);
   const void* nul = std::memchr(data, 0, size);
   const size_t length = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - data) : size;
