@@ -141,6 +141,9 @@ void TEncryptionWindow::CreateLayout() {
   layout->addWidget(close);
   resize(560, 420);
 
+  // Enter in the password fields does what the fields are for (Encrypt, or Change password…),
+  // never Close: typed twice and confirmed, a password must not be dropped with the window.
+  close->button(QDialogButtonBox::Close)->setAutoDefault(false);
   connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(EncryptionPassword, &QLineEdit::textChanged, this,
           [this](const QString& text) { EncryptionStrength->setText(StrengthHint(text)); });
@@ -203,6 +206,8 @@ void TEncryptionWindow::ShowState() {
   EncryptionPasswordLabel->setText(encrypted ? tr("&New password:") : tr("&Password:"));
   EncryptionEncrypt->setVisible(!encrypted);
   EncryptionChange->setVisible(encrypted);
+  EncryptionEncrypt->setDefault(!encrypted);
+  EncryptionChange->setDefault(encrypted);
   EncryptionDecrypt->setVisible(encrypted);
   EncryptionPlain->setVisible(encrypted);
   EncryptionPlain->setEnabled(!busy && diary.Encrypted() && (plainFiles > 0 || stopped));

@@ -91,7 +91,10 @@ class EncryptionTest : public WindowTest {
         QCOMPARE(prompts.warnings.size(), 2);
         QVERIFY(!QFile::exists(QStringLiteral("marrowleaf.key")));
         dialog.findChild<QLineEdit*>(QStringLiteral("EncryptionRepeat"))->setText(kPassword);
-        dialog.findChild<QPushButton*>(QStringLiteral("EncryptionEncrypt"))->click();
+        // Enter in the fields encrypts, as the button does.
+        dialog.show();
+        QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("EncryptionRepeat")),
+                        Qt::Key_Return);
         QTRY_VERIFY2_WITH_TIMEOUT(
             !window.Busy() && window.Report().contains(QStringLiteral("is encrypted")),
             qPrintable(window.Report() + prompts.warnings.join(QLatin1Char('\n'))), 60000);
