@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -43,9 +44,11 @@ inline std::string ReadFuzzFile(const std::string& path) {
   return bytes;
 }
 
-#define FUZZ_CHECK(condition) \
-  do {                        \
-    if (!(condition)) {       \
-      __builtin_trap();       \
-    }                         \
+// A check that fails names itself before the fuzzer's crash report.
+#define FUZZ_CHECK(condition)                                                            \
+  do {                                                                                   \
+    if (!(condition)) {                                                                  \
+      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
+      __builtin_trap();                                                                  \
+    }                                                                                    \
   } while (0)

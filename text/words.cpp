@@ -191,14 +191,20 @@ int64_t CountWordsOf(QStringView all) {
       continue;
     }
     bool inWord = false;
+    bool counted = false;  // the last character was a word of its own
     for (qsizetype units = 1; at < runEnd; at += units) {
       const char32_t c = CodePointAt(all, at, units);
       if (c == 0xFF9E || c == 0xFF9F) continue;  // half-width voiced marks: part of the kana before
       if (CountedByCharacter(c)) {
         ++count;
         inWord = false;
+        counted = true;
         continue;
       }
+      // A combining mark after such a character is part of it (a decomposed が, an accent): the
+      // character and its marks are one character and one word.
+      if (counted && QChar::isMark(c)) continue;
+      counted = false;
       // An apostrophe before a word is a quotation mark, as for the checker.
       const bool in = inWord ? characters.InWord(c, WordPlace::kMiddle)
                              : !Apostrophe(c) && characters.InWord(c, WordPlace::kStart);

@@ -85,7 +85,8 @@ TEST(SpellWords, WordsAreCountedAsTheSpellCheckerFindsThemAndCjkByCharacter) {
       {"Korean is written with blanks", "안녕 하세요", 2},
       {"CRLF", "one two\r\nthree\r\n\r\nfour", 4},
       {"Shift-JIS", "\x93\xfa\x8b\x4c entry", 3},
-      {"half-width kana with voiced marks", "\xcc\xde\xd8\xdd", 3},  // ﾌﾞﾘﾝ
+      {"half-width kana with voiced marks", "\xcc\xde\xd8\xdd", 3},                 // ﾌﾞﾘﾝ
+      {"kana and han with combining marks", "\u304b\u3099\u304d \u3dfd\u07fd", 3},  // が き 㟽߽
       {"capitals, addresses", "NASA met me@example.org at www.example.com", 5},
       {"a picture's link, alt text and all", "we ![a harbour at dusk](a b/x.png) swam", 2},
       {"text that is no link", "![not] a link (photo)", 4},
