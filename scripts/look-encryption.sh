@@ -10,12 +10,17 @@ look_shot() {
   import -window root "$out/$name-$1.png"
 }
 look_password="correct horse battery"
+# File, Encryption…: the menu opened by a click (its Alt letter differs by language), the item
+# by its letter, which is C in English, German and the CJK languages.
+look_open_encryption() {
+  xdotool windowactivate --sync "$win" > /dev/null 2>&1 || true
+  xdotool mousemove --window "$win" 12 8 click 1
+  marrowleaf_wait_for_menu "$pid" > /dev/null || true
+  xdotool key c
+}
 # Each look starts on the plain diary: kept aside here, put back at the end.
 [ -d "$dir/diary-plain" ] || cp -a "$dir/diary" "$dir/diary-plain"
-xdotool windowactivate --sync "$win" > /dev/null 2>&1 || true
-xdotool key alt+f
-marrowleaf_wait_for_still root || true
-xdotool key c
+look_open_encryption
 look_shot encryption-plain
 xdotool type --delay 20 "$look_password"
 xdotool key Tab
@@ -24,6 +29,7 @@ look_shot encryption-typed
 xdotool key Return
 # The key's cost is measured and every file converted: the key file tells it has begun.
 marrowleaf_wait_until test -f "$dir/diary/marrowleaf.key" || true
+marrowleaf_wait_until sh -c "! grep -rqa heron '$dir/diary'" || true
 look_shot encryption-done
 xdotool key Escape
 kill "$pid"
@@ -36,10 +42,7 @@ xdotool type --delay 20 "$look_password"
 xdotool key Return
 marrowleaf_wait_for_still root || true
 win=$(xdotool search --onlyvisible --pid "$pid" | tail -n 1)
-xdotool windowactivate --sync "$win" > /dev/null 2>&1 || true
-xdotool key alt+f
-marrowleaf_wait_for_still root || true
-xdotool key c
+look_open_encryption
 look_shot encryption-encrypted
 xdotool key Escape
 kill "$pid"
